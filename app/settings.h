@@ -1,0 +1,14 @@
+#ifndef SETTINGS_H
+#define SETTINGS_H
+
+#include <QString>
+
+// Every access opens the store and closes it again before returning, so a value is
+// on disk as soon as writeSetting returns and nothing is cached between calls.
+QString readSetting(const QString &key, const QString &defaultValue);
+void writeSetting(const QString &key, const QString &value);
+
+// The user's documents folder, or the home folder when the desktop names none.
+QString documentsFolder();
+
+#endif

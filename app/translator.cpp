@@ -1,0 +1,3 @@
+#include "translator.h"
+
+QTranslator *g_translator = nullptr;

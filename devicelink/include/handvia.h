@@ -1,0 +1,53 @@
+/* Device library: the phone's ringtones behind a table of plain C functions.
+ * Text is NUL-terminated UTF-8; device is always 0. */
+#ifndef HANDVIA_H
+#define HANDVIA_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* kind 0: "connect", "disconnect" or HANDVIA_CONNECT_FAILED. Called on a library thread. */
+typedef int (*handvia_event_callback)(int kind, const char *text);
+
+#define HANDVIA_CONNECT_FAILED "{1A24CC59-DF3E-49fe-A677-0DB951E26846}"
+#define HANDVIA_ITUNES_PATH_SIZE 260
+
+typedef void (*handvia_unused)(void);
+
+/* Member i is entry i of the table; the program never calls the unused ones. */
+typedef struct HandviaApi
+{
+    unsigned (*query_itunes)(char *path, int size);                                      /* 0 */
+    int (*set_event_callback)(handvia_event_callback cb);                               /* 1 */
+    int (*commit)(int device);                                                          /* 2 */
+    handvia_unused unused3;                                                             /* 3 */
+    handvia_unused unused4;                                                             /* 4 */
+    handvia_unused unused5;                                                             /* 5 */
+    handvia_unused unused6;                                                             /* 6 */
+    handvia_unused unused7;                                                             /* 7 */
+    int (*copy_from_phone)(int device, const char *phone_path, const char *local_path); /* 8 */
+    int (*replace_on_phone)(int device, const char *phone_path, const char *local_path); /* 9 */
+    handvia_unused unused10;                                                            /* 10 */
+    handvia_unused unused11;                                                            /* 11 */
+    handvia_unused unused12;                                                            /* 12 */
+    handvia_unused unused13;                                                            /* 13 */
+    int (*add_ringtone)(int device, const char *local_path, int length_ms);             /* 14 */
+    handvia_unused unused15;                                                            /* 15 */
+    int (*get_ringtone)(int device,
+                        int index,
+                        char *title,
+                        int title_size,
+                        char *file_name,
+                        int file_name_size);  /* 16 */
+    int (*remove_ringtone)(int device, int index);                       /* 17 */
+    int (*rename_ringtone)(int device, int index, const char *title);    /* 18 */
+} HandviaApi;
+
+HandviaApi *handvia_get_api(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

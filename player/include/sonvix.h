@@ -1,0 +1,28 @@
+/* Preview player library: plays one file at a time, decoding on a thread of
+ * its own. Every call returns at once; results are 0 or a negative error. */
+#ifndef SONVIX_H
+#define SONVIX_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* state: 0 stopped, 1 playing, 2 paused. Called on a library thread. */
+typedef int (*sonvix_callback)(int state, void *user);
+
+int sonvix_init(void);
+int sonvix_set_callback(sonvix_callback cb, void *user);
+int sonvix_open(const char *utf8_path, int reserved1, int reserved2);
+int sonvix_play(void);
+int sonvix_pause(void);
+int sonvix_stop(void);
+int sonvix_seek(double seconds);
+double sonvix_get_position(void);
+int sonvix_set_volume(double factor); /* 1.0 unchanged */
+int sonvix_fadein(double seconds);    /* applies to the next start or resume */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
