@@ -4,26 +4,30 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <memory>
+
 namespace {
 
-const char *const organisation = "Marvolen";
-const char *const application = "Vardel";
-const char *const group = "Setting";
+// One store per access: nothing is cached between calls.
+QSettings *openStore()
+{
+    auto *settings = new QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));
+    settings->beginGroup(QStringLiteral("Setting"));
+    return settings;
+}
 
 } // namespace
 
 QString readSetting(const QString &key, const QString &defaultValue)
 {
-    QSettings settings(QLatin1String(organisation), QLatin1String(application));
-    settings.beginGroup(QLatin1String(group));
-    return settings.value(key, defaultValue).toString();
+    const std::unique_ptr<QSettings> settings(openStore());
+    return settings->value(key, defaultValue).toString();
 }
 
 void writeSetting(const QString &key, const QString &value)
 {
-    QSettings settings(QLatin1String(organisation), QLatin1String(application));
-    settings.beginGroup(QLatin1String(group));
-    settings.setValue(key, value);
+    const std::unique_ptr<QSettings> settings(openStore());
+    settings->setValue(key, value);
 }
 
 QString documentsFolder()

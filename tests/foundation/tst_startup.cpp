@@ -1,0 +1,151 @@
+#include "editor/maindialog.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+// The frame as the entry function builds it: the style sheet applied before the first
+// window, one skinned, shaped main window.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void pictureSizes_data();
+    void pictureSizes();
+    void windowIsShapedAndFixed();
+    void mainLabelsAreWhite();
+    void dragMovesOnlyFromBackground();
+};
+
+void TestStartup::initTestCase()
+{
+    QFile style(QStringLiteral(":/images/skin.css"));
+    QVERIFY(style.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+}
+
+void TestStartup::pictureSizes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+
+    const QList<QPair<const char *, QSize>> single = {
+            {"main_bg", {749, 530}},
+            {"about_bg", {400, 258}},
+            {"register_bg", {537, 385}},
+            {"disc", {165, 165}},
+            {"left_back", {26, 425}},
+            {"left_fore", {26, 425}},
+            {"right_back", {27, 299}},
+            {"right_fore", {27, 299}},
+            {"tool", {16, 16}},
+            {"help", {16, 16}},
+            {"home", {16, 16}},
+            {"about", {16, 16}},
+            {"volume_left", {129, 13}},
+            {"volume_right", {129, 13}},
+            {"volume_thumb", {5, 17}},
+            {"volume_add", {7, 7}},
+            {"volume_add2", {7, 7}},
+            {"volume_sub", {7, 7}},
+            {"menu", {58, 58}},
+            {"menu_separator", {106, 2}},
+            {"edit_border", {89, 28}},
+            {"button", {88, 29}},
+            {"dlg_close_button", {24, 24}},
+            {"dlg_close_hover", {24, 24}},
+            {"dlg_close_down", {24, 24}},
+    };
+    for (const auto &[name, size] : single)
+        QTest::newRow(name) << QString::fromLatin1(name) << size;
+    for (const char *arrow : {"spinboxup", "spinboxdown"}) {
+        for (const char *state : {"", "hover", "pressed", "disabled"}) {
+            const QString name = QString::fromLatin1(arrow) + QString::fromLatin1(state);
+            QTest::newRow(qPrintable(name)) << name << QSize(18, 8);
+        }
+    }
+    const QList<QPair<const char *, QSize>> families = {
+            {"generate", {60, 60}},
+            {"play", {92, 38}},
+            {"pause", {92, 38}},
+            {"clip", {92, 38}},
+            {"browse", {89, 29}},
+            {"close", {29, 29}},
+            {"minimize", {31, 31}},
+            {"menu", {28, 28}},
+            {"check", {22, 24}},
+    };
+    for (const auto &[stem, size] : families) {
+        for (const char *state : {"_button", "_hover", "_down", "_disable"}) {
+            const QString name = QString::fromLatin1(stem) + QString::fromLatin1(state);
+            QTest::newRow(qPrintable(name)) << name << size;
+        }
+    }
+    QTest::newRow("button_hover") << "button_hover" << QSize(88, 29);
+    QTest::newRow("button_down") << "button_down" << QSize(88, 29);
+    QTest::newRow("button_disable") << "button_disable" << QSize(88, 29);
+}
+
+void TestStartup::pictureSizes()
+{
+    QFETCH(QString, name);
+    const QImage image(QStringLiteral(":/images/%1.png").arg(name));
+    QVERIFY2(!image.isNull(), qPrintable(name));
+    QTEST(image.size(), "size");
+}
+
+void TestStartup::windowIsShapedAndFixed()
+{
+    MainDialog window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(), QSize(750, 531));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+
+    // Transparent corners of the background are cut away; its centre and the column
+    // beyond the picture's 749 pixels are not part of the window.
+    const QRegion mask = window.mask();
+    QVERIFY(!mask.isEmpty());
+    QVERIFY(!mask.contains(QPoint(0, 0)));
+    QVERIFY(mask.contains(QPoint(375, 300)));
+    QVERIFY(!mask.contains(QPoint(749, 300)));
+    QCOMPARE(QApplication::topLevelWidgets().count(&window), 1);
+}
+
+void TestStartup::mainLabelsAreWhite()
+{
+    MainDialog window;
+    window.show();
+    auto *status = window.findChild<QLabel *>(QStringLiteral("labelStatus"));
+    QVERIFY(status);
+    QCOMPARE(status->text(), QStringLiteral("Ready."));
+    QCOMPARE(status->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+void TestStartup::dragMovesOnlyFromBackground()
+{
+    MainDialog window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint start = window.pos();
+
+    QTest::mousePress(&window, Qt::RightButton, {}, QPoint(300, 250));
+    QTest::mouseMove(&window, QPoint(320, 270));
+    QCOMPARE(window.pos(), start);
+    QTest::mouseRelease(&window, Qt::RightButton, {}, QPoint(320, 270));
+
+    auto *generate = window.findChild<QPushButton *>(QStringLiteral("btnGenerate"));
+    QTest::mousePress(generate, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(&window, QPoint(560, 480));
+    QCOMPARE(window.pos(), start);
+    QTest::mouseRelease(generate, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
