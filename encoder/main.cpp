@@ -1,0 +1,40 @@
+// The encoder behind the conversion job: cuts, shapes and encodes one stretch of audio.
+#include "failure.h"
+#include "options.h"
+#include "transcoder.h"
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavutil/error.h>
+#include <libavutil/log.h>
+}
+
+std::string avErrorText(int error)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(error, text, sizeof text);
+    return text;
+}
+
+int main(int argc, char **argv)
+{
+    // A reader that goes away must not kill the run before it cleans up.
+    std::signal(SIGPIPE, SIG_IGN);
+    // The libraries' own warnings would break the one-line error and progress contract.
+    av_log_set_level(AV_LOG_QUIET);
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        transcode(parseOptions(args));
+    } catch (const Failure &failure) {
+        std::fprintf(stderr, "Error: %s\n", failure.what());
+        return failure.code();
+    } catch (const std::exception &exception) {
+        std::fprintf(stderr, "Error: %s\n", exception.what());
+        return Failure::Runtime;
+    }
+    return 0;
+}

@@ -1,0 +1,135 @@
+#include "outputfile.h"
+
+#include "failure.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The path the signal handler removes; a fixed buffer because the handler may not allocate.
+char g_pendingPath[4096];
+
+void removePendingAndExit(int signal)
+{
+    if (g_pendingPath[0] != '\0')
+        unlink(g_pendingPath);
+    _exit(128 + signal);
+}
+
+void watchSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = removePendingAndExit;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+void setPending(const std::string &path)
+{
+    sigset_t all, previous;
+    sigfillset(&all);
+    sigprocmask(SIG_BLOCK, &all, &previous);
+    if (path.size() < sizeof g_pendingPath)
+        std::memcpy(g_pendingPath, path.c_str(), path.size() + 1);
+    else
+        g_pendingPath[0] = '\0';
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
+}
+
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string &path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+Failure writeFailure(const std::string &path, int error)
+{
+    return Failure("cannot write output '" + path + "': " + std::strerror(error));
+}
+
+bool exists(const std::string &path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+OutputFile::OutputFile(const std::string &path, bool overwrite)
+    : m_path(path)
+    , m_overwrite(overwrite)
+{ }
+
+OutputFile::~OutputFile()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+    if (!m_temporary.empty() && !m_committed) {
+        unlink(m_temporary.c_str());
+        setPending(std::string());
+    }
+}
+
+void OutputFile::create()
+{
+    if (!m_overwrite && exists(m_path))
+        throw Failure("output '" + m_path + "' already exists (use -y to overwrite)");
+    struct stat info;
+    if (stat(m_path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw Failure("output '" + m_path + "' is a folder");
+    watchSignals();
+    std::string pattern = folderOf(m_path) + "/." + nameOf(m_path) + ".XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    m_fd = mkostemp(buffer.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        throw writeFailure(m_path, errno);
+    m_temporary = buffer.data();
+    setPending(m_temporary);
+    // mkstemp makes the file private; the result should get the usual permissions.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(m_fd, 0666 & ~mask);
+}
+
+int OutputFile::takeDescriptor()
+{
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+void OutputFile::commit()
+{
+    int result;
+    if (m_overwrite) {
+        result = std::rename(m_temporary.c_str(), m_path.c_str());
+    } else {
+        // A hard link fails when the name appeared meanwhile; that keeps the other file intact.
+        result = link(m_temporary.c_str(), m_path.c_str());
+        if (result == 0)
+            unlink(m_temporary.c_str());
+        else if (errno != EEXIST && !exists(m_path))
+            result = std::rename(m_temporary.c_str(), m_path.c_str());
+    }
+    if (result != 0)
+        throw writeFailure(m_path, errno);
+    m_committed = true;
+    setPending(std::string());
+}

@@ -1,0 +1,115 @@
+#include "wavsink.h"
+
+#include "failure.h"
+#include "shaper.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+constexpr int headerBytes = 44;
+
+inline int16_t toPcm16(float value)
+{
+    // Same rounding as libswresample's float to 16-bit conversion, with clipping.
+    const long scaled = std::lrintf(value * 32768.0f);
+    return int16_t(scaled > 32767 ? 32767 : scaled < -32768 ? -32768 : scaled);
+}
+
+void put16(unsigned char *at, uint32_t value)
+{
+    at[0] = value & 0xff;
+    at[1] = (value >> 8) & 0xff;
+}
+
+void put32(unsigned char *at, uint32_t value)
+{
+    put16(at, value & 0xffff);
+    put16(at + 2, value >> 16);
+}
+
+} // namespace
+
+WavSink::WavSink(int fd, const std::string &path, int channels, int sampleRate)
+    : m_file(fdopen(fd, "wb"))
+    , m_path(path)
+    , m_channels(channels)
+    , m_sampleRate(sampleRate)
+{
+    if (!m_file) {
+        close(fd);
+        fail();
+    }
+    std::setvbuf(m_file, nullptr, _IOFBF, 1 << 20);
+    writeHeader(0);
+}
+
+WavSink::~WavSink()
+{
+    if (m_file)
+        std::fclose(m_file);
+}
+
+void WavSink::write(const float *const *planes, int count, int64_t first, const Shaper &shaper)
+{
+    m_buffer.resize(size_t(count) * m_channels);
+    int16_t *out = m_buffer.data();
+    const bool unit = shaper.isUnitFrom(first);
+    for (int c = 0; c < m_channels; ++c) {
+        const float *in = planes[c];
+        if (unit) {
+            for (int i = 0; i < count; ++i)
+                out[i * m_channels + c] = toPcm16(in[i]);
+        } else {
+            for (int i = 0; i < count; ++i)
+                out[i * m_channels + c] = toPcm16(in[i] * shaper.gainAt(first + i));
+        }
+    }
+    const size_t bytes = m_buffer.size() * sizeof(int16_t);
+    if (std::fwrite(out, 1, bytes, m_file) != bytes)
+        fail();
+    m_bytes += int64_t(bytes);
+}
+
+void WavSink::finish()
+{
+    // A RIFF size cannot say more than 4 GiB; readers then take the data to the end of the file.
+    const int64_t limit = 0xffffffffLL - headerBytes;
+    writeHeader(uint32_t(m_bytes > limit ? limit : m_bytes));
+    if (std::fflush(m_file) != 0)
+        fail();
+    std::FILE *file = m_file;
+    m_file = nullptr;
+    if (std::fclose(file) != 0)
+        fail();
+}
+
+void WavSink::writeHeader(uint32_t dataBytes)
+{
+    unsigned char header[headerBytes];
+    const uint32_t blockAlign = uint32_t(m_channels) * 2;
+    std::memcpy(header, "RIFF", 4);
+    put32(header + 4, dataBytes + headerBytes - 8);
+    std::memcpy(header + 8, "WAVEfmt ", 8);
+    put32(header + 16, 16);
+    put16(header + 20, 1);
+    put16(header + 22, uint32_t(m_channels));
+    put32(header + 24, uint32_t(m_sampleRate));
+    put32(header + 28, uint32_t(m_sampleRate) * blockAlign);
+    put16(header + 32, blockAlign);
+    put16(header + 34, 16);
+    std::memcpy(header + 36, "data", 4);
+    put32(header + 40, dataBytes);
+    if (std::fseek(m_file, 0, SEEK_SET) != 0
+        || std::fwrite(header, 1, headerBytes, m_file) != headerBytes
+        || std::fseek(m_file, 0, SEEK_END) != 0)
+        fail();
+}
+
+void WavSink::fail()
+{
+    throw Failure("cannot write output '" + m_path + "': " + std::strerror(errno));
+}

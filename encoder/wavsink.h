@@ -1,0 +1,34 @@
+#ifndef ENCODER_WAVSINK_H
+#define ENCODER_WAVSINK_H
+
+#include "sink.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// 16-bit PCM WAV with the plain 44-byte header; sizes are filled in at the end.
+class WavSink : public Sink
+{
+public:
+    // Takes ownership of fd; path only names the file in messages.
+    WavSink(int fd, const std::string &path, int channels, int sampleRate);
+    ~WavSink() override;
+
+    void write(const float *const *planes, int count, int64_t first, const Shaper &shaper) override;
+    void finish() override;
+    int64_t bytesWritten() const override { return m_bytes; }
+
+private:
+    void writeHeader(uint32_t dataBytes);
+    [[noreturn]] void fail();
+
+    std::FILE *m_file;
+    std::string m_path;
+    int m_channels;
+    int m_sampleRate;
+    int64_t m_bytes = 0;
+    std::vector<int16_t> m_buffer;
+};
+
+#endif
