@@ -1,0 +1,30 @@
+#ifndef SONVIX_PCMQUEUE_H
+#define SONVIX_PCMQUEUE_H
+
+#include "source.h"
+
+#include <deque>
+
+namespace sonvix {
+
+// Decoded frames waiting for the audio device, in the order they are to be heard.
+class PcmQueue
+{
+public:
+    void setChannels(int count) { channels = count; }
+    void push(PcmChunk &&chunk);
+    // Copies up to `frames` frames out; returns how many it copied.
+    int pull(int16_t *out, int frames);
+    void clear();
+    int64_t frames() const { return queued; }
+
+private:
+    std::deque<PcmChunk> chunks;
+    size_t readOffset = 0; // samples already taken from the front chunk
+    int64_t queued = 0;
+    int channels = 2;
+};
+
+} // namespace sonvix
+
+#endif

@@ -1,0 +1,359 @@
+#include "player.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace sonvix {
+
+namespace {
+
+// Enough decoded audio to ride over a slow read; a seek discards it anyway.
+constexpr double QueueSeconds = 0.5;
+// Longest seek or fade accepted, so that frame counts stay far from overflow.
+constexpr double MaxSeconds = 1e7;
+
+bool validSeconds(double seconds)
+{
+    return std::isfinite(seconds) && seconds >= 0;
+}
+
+} // namespace
+
+Player &Player::instance()
+{
+    static Player player;
+    return player;
+}
+
+Player::~Player()
+{
+    if (!ready)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        callback = nullptr;
+    }
+    notifier.reset();
+    SDL_CloseAudioDevice(device);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        quit = true;
+    }
+    decoderWake.notify_one();
+    decoder.join();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+int Player::init()
+{
+    std::lock_guard<std::mutex> api(apiMutex);
+    if (ready)
+        return 0;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
+        return NoDevice;
+    if (openDevice() < 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return NoDevice;
+    }
+    notifier = std::make_unique<Notifier>();
+    decoder = std::thread(&Player::decodeLoop, this);
+    ready = true;
+    return 0;
+}
+
+int Player::openDevice()
+{
+    SDL_AudioSpec wanted {};
+    wanted.freq = 44100;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = 1024;
+    wanted.callback = &Player::audioCallback;
+    wanted.userdata = this;
+    SDL_AudioSpec obtained {};
+    device = SDL_OpenAudioDevice(nullptr,
+                                 0,
+                                 &wanted,
+                                 &obtained,
+                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE
+                                         | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (device == 0)
+        return NoDevice;
+    rate = obtained.freq;
+    channels = obtained.channels;
+    period = obtained.samples;
+    queue.setChannels(channels);
+    return 0;
+}
+
+int Player::setCallback(sonvix_callback cb, void *user)
+{
+    if (!ready)
+        return NoDevice;
+    std::lock_guard<std::mutex> lock(mutex);
+    callback = cb;
+    callbackUser = user;
+    return 0;
+}
+
+int Player::open(const char *path)
+{
+    if (!ready)
+        return NoDevice;
+    if (!path)
+        return BadArgument;
+    std::unique_ptr<Source> source = Source::open(path, rate, channels);
+    if (!source)
+        return CannotOpen;
+    std::lock_guard<std::mutex> api(apiMutex);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        // A file opened but not yet taken by the decoder is replaced, outside the lock below.
+        source.swap(pendingSource);
+        restartAt(0);
+        seekFrame = -1;
+        loaded = true;
+        if (state != 0)
+            report(0);
+        state = 0;
+    }
+    syncDevice();
+    return 0;
+}
+
+int Player::play()
+{
+    if (!ready)
+        return NoDevice;
+    std::lock_guard<std::mutex> api(apiMutex);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!loaded)
+            return NoFile;
+        if (state != 1)
+            startRunning();
+    }
+    syncDevice();
+    return 0;
+}
+
+int Player::pause()
+{
+    if (!ready)
+        return NoDevice;
+    std::lock_guard<std::mutex> api(apiMutex);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!loaded)
+            return NoFile;
+        if (state == 1) {
+            state = 2;
+            report(2);
+        } else if (state == 2) {
+            startRunning();
+        }
+    }
+    syncDevice();
+    return 0;
+}
+
+int Player::stop()
+{
+    if (!ready)
+        return NoDevice;
+    std::lock_guard<std::mutex> api(apiMutex);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!loaded)
+            return 0;
+        restartAt(0);
+        if (state != 0)
+            report(0);
+        state = 0;
+    }
+    syncDevice();
+    return 0;
+}
+
+int Player::seek(double seconds)
+{
+    if (!ready)
+        return NoDevice;
+    if (std::isnan(seconds))
+        return BadArgument;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!loaded)
+        return NoFile;
+    restartAt(std::llround(std::clamp(seconds, 0.0, MaxSeconds) * rate));
+    return 0;
+}
+
+double Player::position()
+{
+    if (!ready)
+        return NoDevice;
+    std::lock_guard<std::mutex> lock(mutex);
+    return double(state == 1 ? heardFrame() : nextFrame) / rate;
+}
+
+int Player::setVolume(double factor)
+{
+    if (!ready)
+        return NoDevice;
+    if (!validSeconds(factor))
+        return BadArgument;
+    std::lock_guard<std::mutex> lock(mutex);
+    volume = factor;
+    return 0;
+}
+
+int Player::fadein(double seconds)
+{
+    if (!ready)
+        return NoDevice;
+    if (!validSeconds(seconds))
+        return BadArgument;
+    std::lock_guard<std::mutex> lock(mutex);
+    fadePending = std::min(seconds, MaxSeconds);
+    return 0;
+}
+
+void Player::restartAt(int64_t frame)
+{
+    ++serial;
+    queue.clear();
+    ended = false;
+    seekFrame = frame;
+    nextFrame = segmentStart = heardFloor = frame;
+    handedAt = Clock::now();
+    decoderWake.notify_one();
+}
+
+void Player::startRunning()
+{
+    state = 1;
+    segmentStart = heardFloor = nextFrame;
+    handedAt = Clock::now();
+    fade = FadeIn {fadePending * rate, 0};
+    fadePending = 0;
+    report(1);
+}
+
+// The end of the file: stopped, and the next play starts from the beginning.
+void Player::finish()
+{
+    state = 0;
+    restartAt(0);
+    report(0);
+    notifier->post([this] {
+        std::lock_guard<std::mutex> api(apiMutex);
+        syncDevice();
+    });
+}
+
+void Player::report(int newState)
+{
+    notifier->post([this, newState] {
+        sonvix_callback cb;
+        void *user;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            cb = callback;
+            user = callbackUser;
+        }
+        if (cb)
+            cb(newState, user);
+    });
+}
+
+// The device holds about two buffers: the one being heard and the one just handed over.
+int64_t Player::heardFrame()
+{
+    const auto elapsed = std::chrono::duration<double>(Clock::now() - handedAt).count();
+    const int64_t estimate = nextFrame - 2 * int64_t(period) + int64_t(elapsed * rate);
+    heardFloor = std::clamp(estimate, std::max(segmentStart, heardFloor), nextFrame);
+    return heardFloor;
+}
+
+void Player::syncDevice()
+{
+    bool running;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        running = state == 1;
+    }
+    SDL_PauseAudioDevice(device, running ? 0 : 1);
+}
+
+void Player::audioCallback(void *self, Uint8 *stream, int length)
+{
+    Player *player = static_cast<Player *>(self);
+    player->fill(reinterpret_cast<int16_t *>(stream),
+                 length / int(sizeof(int16_t)) / player->channels);
+}
+
+void Player::fill(int16_t *out, int frames)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    int handed = 0;
+    if (state == 1) {
+        handed = queue.pull(out, frames);
+        applyGain(out, handed, channels, volume, fade);
+    }
+    std::memset(out + handed * channels, 0, size_t(frames - handed) * channels * sizeof(int16_t));
+    if (handed > 0) {
+        nextFrame += handed;
+        handedAt = Clock::now();
+    }
+    if (state == 1 && handed < frames && ended)
+        finish();
+    decoderWake.notify_one();
+}
+
+void Player::decodeLoop()
+{
+    std::unique_ptr<Source> source;
+    std::unique_lock<std::mutex> lock(mutex);
+    while (!quit) {
+        if (pendingSource) {
+            std::unique_ptr<Source> old = std::move(source);
+            source = std::move(pendingSource);
+            lock.unlock();
+            old.reset();
+            lock.lock();
+        } else if (!source || !decodeStep(lock, *source)) {
+            decoderWake.wait(lock);
+        }
+    }
+}
+
+// One seek or one decoded chunk, done without the lock; false when there is nothing to do.
+bool Player::decodeStep(std::unique_lock<std::mutex> &lock, Source &source)
+{
+    const uint64_t job = serial;
+    if (seekFrame >= 0) {
+        const int64_t frame = seekFrame;
+        seekFrame = -1;
+        lock.unlock();
+        const bool sought = source.seek(frame);
+        lock.lock();
+        ended = ended || (job == serial && !sought);
+        return true;
+    }
+    if (ended || queue.frames() >= int64_t(QueueSeconds * rate))
+        return false;
+    lock.unlock();
+    PcmChunk chunk;
+    const bool more = source.decode(chunk);
+    lock.lock();
+    if (job != serial)
+        return true;
+    if (more)
+        queue.push(std::move(chunk));
+    else
+        ended = true;
+    return true;
+}
+
+} // namespace sonvix

@@ -1,0 +1,102 @@
+#include "capture.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <chrono>
+
+Capture::Capture(const QString &path)
+    : path(path)
+{ }
+
+void Capture::mark()
+{
+    offset = QFile(path).size() / qint64(sizeof(Frame)) * qint64(sizeof(Frame));
+}
+
+std::vector<Frame> Capture::soundSinceMark() const
+{
+    QFile file(path);
+    std::vector<Frame> frames;
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(offset))
+        return frames;
+    const QByteArray bytes = file.readAll();
+    const qsizetype count = bytes.size() / qsizetype(sizeof(Frame));
+    for (qsizetype i = 0; i < count; ++i) {
+        const char *p = bytes.constData() + i * sizeof(Frame);
+        const Frame frame {qFromLittleEndian<int16_t>(p), qFromLittleEndian<int16_t>(p + 2)};
+        if (frame.left != 0 || frame.right != 0)
+            frames.push_back(frame);
+    }
+    return frames;
+}
+
+int StateLog::callback(int state, void *user)
+{
+    StateLog *log = static_cast<StateLog *>(user);
+    {
+        std::lock_guard<std::mutex> lock(log->mutex);
+        log->received.push_back(state);
+        log->threads.push_back(std::this_thread::get_id());
+    }
+    log->changed.notify_all();
+    return 0;
+}
+
+void StateLog::clear()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    received.clear();
+    threads.clear();
+}
+
+// Generous: a state change that takes seconds is a failure of its own kind.
+bool StateLog::waitFor(const std::vector<int> &states)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    return changed.wait_for(lock, std::chrono::seconds(20), [&] {
+        return received.size() >= states.size();
+    }) && std::equal(states.begin(), states.end(), received.begin());
+}
+
+std::vector<int> StateLog::states()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return received;
+}
+
+bool StateLog::onlyFromOtherThreads(std::thread::id caller)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return std::find(threads.begin(), threads.end(), caller) == threads.end();
+}
+
+void writeWav(const QString &path, int rate, int channels, const std::vector<int16_t> &samples)
+{
+    QByteArray data;
+    auto put32 = [&data](quint32 v) { data.append(reinterpret_cast<const char *>(&v), 4); };
+    auto put16 = [&data](quint16 v) { data.append(reinterpret_cast<const char *>(&v), 2); };
+    const quint32 bytes = quint32(samples.size() * 2);
+    data.append("RIFF");
+    put32(36 + bytes);
+    data.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(quint16(channels));
+    put32(quint32(rate));
+    put32(quint32(rate * channels * 2));
+    put16(quint16(channels * 2));
+    put16(16);
+    data.append("data");
+    put32(bytes);
+    data.append(reinterpret_cast<const char *>(samples.data()), qsizetype(bytes));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(data);
+}
+
+void sleepMs(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}

@@ -1,0 +1,53 @@
+#ifndef CAPTURE_H
+#define CAPTURE_H
+
+#include <QString>
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// What SDL's disk driver wrote: every frame handed to the device, silence included.
+struct Frame
+{
+    int16_t left;
+    int16_t right;
+};
+
+class Capture
+{
+public:
+    explicit Capture(const QString &path);
+    // Marks the start of what the next read returns.
+    void mark();
+    // Frames written since the mark, without the silent ones (the device's idle time).
+    std::vector<Frame> soundSinceMark() const;
+
+private:
+    QString path;
+    qint64 offset = 0;
+};
+
+// The player's reports, in order, with the thread each arrived on.
+class StateLog
+{
+public:
+    static int callback(int state, void *user);
+    void clear();
+    bool waitFor(const std::vector<int> &states);
+    std::vector<int> states();
+    bool onlyFromOtherThreads(std::thread::id caller);
+
+private:
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<int> received;
+    std::vector<std::thread::id> threads;
+};
+
+void writeWav(const QString &path, int rate, int channels, const std::vector<int16_t> &samples);
+void sleepMs(int milliseconds);
+
+#endif

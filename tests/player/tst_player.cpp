@@ -1,0 +1,454 @@
+#include "capture.h"
+#include "sonvix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int Rate = 44100;
+constexpr int Level = 30000;
+// Every frame of the counter fixture names its own index, so the capture shows exactly which
+// part of the file was heard, in which order, without gaps or repeats.
+constexpr int CounterFrames = 3 * Rate / 2;
+constexpr int LevelFrames = Rate * 6 / 10;
+
+int64_t counterIndex(const Frame &frame)
+{
+    return int64_t(frame.right - 1) * 30000 + (frame.left - 1);
+}
+
+std::vector<int64_t> indices(const std::vector<Frame> &frames)
+{
+    std::vector<int64_t> result;
+    for (const Frame &frame : frames)
+        result.push_back(counterIndex(frame));
+    return result;
+}
+
+// Splits the heard indices into runs of consecutive frames.
+std::vector<std::pair<int64_t, int64_t>> runs(const std::vector<int64_t> &heard)
+{
+    std::vector<std::pair<int64_t, int64_t>> result;
+    for (size_t i = 0; i < heard.size(); ++i) {
+        if (i == 0 || heard[i] != heard[i - 1] + 1)
+            result.push_back({heard[i], heard[i]});
+        else
+            result.back().second = heard[i];
+    }
+    return result;
+}
+
+QByteArray native(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toUtf8();
+}
+
+} // namespace
+
+class TestPlayer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void badArgumentsAreRefused_data();
+    void badArgumentsAreRefused();
+    void statesAndContinuity();
+    void seekLandsOnTheFrame_data();
+    void seekLandsOnTheFrame();
+    void volumeScalesAndClips_data();
+    void volumeScalesAndClips();
+    void volumeChangesWhilePlaying();
+    void fadeInRamps_data();
+    void fadeInRamps();
+    void playsAnyMedia_data();
+    void playsAnyMedia();
+    void refusedFileChangesNothing_data();
+    void refusedFileChangesNothing();
+
+private:
+    void checkCallsFailWithoutDevice();
+    void makeFixtures();
+    QString makeMedia(const QString &fileName, const QStringList &arguments);
+    void playToEnd();
+    void checkRamp(const std::vector<Frame> &sound, size_t from, double seconds);
+
+    QTemporaryDir dir;
+    QString counterPath;
+    QString levelPath;
+    QString shortLevelPath;
+    Capture *capture = nullptr;
+    StateLog log;
+};
+
+void TestPlayer::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    makeFixtures();
+    checkCallsFailWithoutDevice();
+    // SDL's disk driver writes every frame it is handed, in real time, to the capture file.
+    const QString capturePath = dir.filePath(QStringLiteral("capture.raw"));
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", native(capturePath));
+    QCOMPARE(sonvix_init(), 0);
+    QCOMPARE(sonvix_init(), 0);
+    QCOMPARE(sonvix_set_callback(&StateLog::callback, &log), 0);
+    capture = new Capture(capturePath);
+    QVERIFY2(sonvix_play() < 0, "nothing is open yet");
+}
+
+void TestPlayer::checkCallsFailWithoutDevice()
+{
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    QVERIFY(sonvix_init() < 0);
+    QVERIFY(sonvix_set_callback(&StateLog::callback, &log) < 0);
+    QVERIFY(sonvix_open(native(counterPath).constData(), 0, 0) < 0);
+    QVERIFY(sonvix_play() < 0);
+    QVERIFY(sonvix_pause() < 0);
+    QVERIFY(sonvix_stop() < 0);
+    QVERIFY(sonvix_seek(1.0) < 0);
+    QVERIFY(sonvix_get_position() < 0);
+    QVERIFY(sonvix_set_volume(1.0) < 0);
+    QVERIFY(sonvix_fadein(1.0) < 0);
+}
+
+void TestPlayer::makeFixtures()
+{
+    std::vector<int16_t> counter;
+    for (int n = 0; n < CounterFrames; ++n) {
+        counter.push_back(int16_t(n % 30000 + 1));
+        counter.push_back(int16_t(n / 30000 + 1));
+    }
+    counterPath = dir.filePath(QStringLiteral("counter.wav"));
+    writeWav(counterPath, Rate, 2, counter);
+
+    std::vector<int16_t> level;
+    for (int n = 0; n < LevelFrames; ++n) {
+        level.push_back(Level);
+        level.push_back(-Level);
+    }
+    levelPath = dir.filePath(QStringLiteral("level.wav"));
+    writeWav(levelPath, Rate, 2, level);
+    level.resize(size_t(Rate) * 2 * 3 / 10);
+    shortLevelPath = dir.filePath(QStringLiteral("short.wav"));
+    writeWav(shortLevelPath, Rate, 2, level);
+}
+
+// Fixtures come from the distribution's ffmpeg tool, not from the program's own encoder.
+QString TestPlayer::makeMedia(const QString &fileName, const QStringList &arguments)
+{
+    const QString path = dir.filePath(fileName);
+    QProcess tool;
+    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+               QStringList {"-v", "error", "-y"} + arguments + QStringList {path});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        qWarning() << tool.readAllStandardError();
+    return path;
+}
+
+void TestPlayer::init()
+{
+    sonvix_stop();
+    sonvix_set_volume(1.0);
+    sonvix_fadein(0);
+    // Lets late reports arrive and the device's silence push the last frames into the file.
+    sleepMs(150);
+    log.clear();
+    capture->mark();
+}
+
+void TestPlayer::playToEnd()
+{
+    const size_t before = log.states().size();
+    QCOMPARE(sonvix_play(), 0);
+    std::vector<int> expected = log.states();
+    expected.resize(before);
+    expected.insert(expected.end(), {1, 0});
+    QVERIFY2(log.waitFor(expected), "the file plays to its end");
+    sleepMs(150);
+}
+
+void TestPlayer::badArgumentsAreRefused_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::newRow("negative volume") << sonvix_set_volume(-0.5);
+    QTest::newRow("infinite volume") << sonvix_set_volume(INFINITY);
+    QTest::newRow("fade-in NaN") << sonvix_fadein(NAN);
+    QTest::newRow("negative fade-in") << sonvix_fadein(-1.0);
+    QTest::newRow("seek NaN") << sonvix_seek(NAN);
+    QTest::newRow("open null") << sonvix_open(nullptr, 0, 0);
+}
+
+void TestPlayer::badArgumentsAreRefused()
+{
+    QFETCH(int, result);
+    QVERIFY(result < 0);
+}
+
+// Play, pause, resume, stop, play again to the end: reports in order, on a thread of the
+// library, and the capture holds the file from 0 to the stop, then all of it again.
+void TestPlayer::statesAndContinuity()
+{
+    QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
+    QCOMPARE(sonvix_play(), 0);
+    QVERIFY(log.waitFor({1}));
+    sleepMs(200);
+    QCOMPARE(sonvix_pause(), 0);
+    QVERIFY(log.waitFor({1, 2}));
+    sleepMs(200);
+    QCOMPARE(sonvix_pause(), 0);
+    QVERIFY(log.waitFor({1, 2, 1}));
+    sleepMs(200);
+    QCOMPARE(sonvix_stop(), 0);
+    QVERIFY(log.waitFor({1, 2, 1, 0}));
+    QCOMPARE(sonvix_get_position(), 0.0);
+    playToEnd();
+    QCOMPARE(log.states(), (std::vector<int> {1, 2, 1, 0, 1, 0}));
+    QVERIFY(log.onlyFromOtherThreads(std::this_thread::get_id()));
+    QCOMPARE(sonvix_get_position(), 0.0);
+
+    const auto heard = runs(indices(capture->soundSinceMark()));
+    QCOMPARE(heard.size(), size_t(2));
+    QCOMPARE(heard[0].first, int64_t(0));
+    QVERIFY(heard[0].second > 0);
+    QCOMPARE(heard[1], (std::pair<int64_t, int64_t>(0, CounterFrames - 1)));
+}
+
+void TestPlayer::seekLandsOnTheFrame_data()
+{
+    QTest::addColumn<int>("stateAtSeek");
+    QTest::addColumn<double>("target");
+
+    QTest::newRow("stopped") << 0 << 0.5;
+    QTest::newRow("paused") << 2 << 1.0;
+    QTest::newRow("playing, forward") << 1 << 0.9;
+    QTest::newRow("playing, backward") << 1 << 0.1;
+    QTest::newRow("stopped, odd time") << 0 << 1.23456;
+}
+
+void TestPlayer::seekLandsOnTheFrame()
+{
+    QFETCH(int, stateAtSeek);
+    QFETCH(double, target);
+
+    QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
+    if (stateAtSeek != 0) {
+        QCOMPARE(sonvix_play(), 0);
+        QVERIFY(log.waitFor({1}));
+        sleepMs(150);
+    }
+    if (stateAtSeek == 2) {
+        QCOMPARE(sonvix_pause(), 0);
+        QVERIFY(log.waitFor({1, 2}));
+    }
+    QCOMPARE(sonvix_seek(target), 0);
+    const double position = sonvix_get_position();
+    QVERIFY2(position >= target - 0.5 / Rate && position < CounterFrames / double(Rate),
+             qPrintable(QString::number(position)));
+    if (stateAtSeek == 2)
+        QCOMPARE(sonvix_pause(), 0);
+    double last = position;
+    for (int i = 0; i < 5 && stateAtSeek != 0; ++i) {
+        sleepMs(40);
+        const double now = sonvix_get_position();
+        QVERIFY2(now >= last, "the position never runs back while playing");
+        last = now;
+    }
+    if (stateAtSeek == 0)
+        QCOMPARE(sonvix_play(), 0);
+    QVERIFY(log.waitFor(stateAtSeek == 2 ? std::vector<int> {1, 2, 1, 0}
+                                         : std::vector<int> {1, 0}));
+    sleepMs(150);
+
+    const auto heard = runs(indices(capture->soundSinceMark()));
+    QVERIFY(!heard.empty());
+    QCOMPARE(heard.back(),
+             (std::pair<int64_t, int64_t>(std::llround(target * Rate), CounterFrames - 1)));
+    QCOMPARE(heard.size(), size_t(stateAtSeek == 0 ? 1 : 2));
+}
+
+void TestPlayer::volumeScalesAndClips_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+
+    QTest::newRow("unchanged") << 1.0 << Level << -Level;
+    QTest::newRow("half") << 0.5 << 15000 << -15000;
+    QTest::newRow("tiny") << 0.01 << 300 << -300;
+    QTest::newRow("just above 1, clipped") << 1.16 << 32767 << -32768;
+    QTest::newRow("5x, clipped") << 5.0 << 32767 << -32768;
+    QTest::newRow("silence") << 0.0 << 0 << 0;
+}
+
+void TestPlayer::volumeScalesAndClips()
+{
+    QFETCH(double, factor);
+    QFETCH(int, left);
+    QFETCH(int, right);
+
+    QCOMPARE(sonvix_open(native(shortLevelPath).constData(), 0, 0), 0);
+    QCOMPARE(sonvix_set_volume(factor), 0);
+    playToEnd();
+    const std::vector<Frame> sound = capture->soundSinceMark();
+    QCOMPARE(sound.size(), size_t(left == 0 ? 0 : Rate * 3 / 10));
+    for (const Frame &frame : sound) {
+        QCOMPARE(int(frame.left), left);
+        QCOMPARE(int(frame.right), right);
+    }
+}
+
+void TestPlayer::volumeChangesWhilePlaying()
+{
+    QCOMPARE(sonvix_open(native(levelPath).constData(), 0, 0), 0);
+    QCOMPARE(sonvix_play(), 0);
+    QVERIFY(log.waitFor({1}));
+    sleepMs(150);
+    QCOMPARE(sonvix_set_volume(0.5), 0);
+    QVERIFY(log.waitFor({1, 0}));
+    sleepMs(150);
+
+    const std::vector<Frame> sound = capture->soundSinceMark();
+    QCOMPARE(sound.size(), size_t(LevelFrames));
+    size_t full = 0;
+    while (full < sound.size() && sound[full].left == Level)
+        ++full;
+    QVERIFY(full > 0 && full < sound.size());
+    for (size_t i = full; i < sound.size(); ++i)
+        QCOMPARE(int(sound[i].left), Level / 2);
+}
+
+// The frame with t = 0 is silent, so the captured ramp begins with t = 1 frame.
+void TestPlayer::checkRamp(const std::vector<Frame> &sound, size_t from, double seconds)
+{
+    const double length = seconds * Rate;
+    QCOMPARE(sound.size() - from, size_t(LevelFrames) - from - 1);
+    for (size_t i = from; i < sound.size(); ++i) {
+        const double t = double(i - from + 1);
+        const double expected = t < length ? Level * t / length : Level;
+        if (std::abs(sound[i].left - expected) > 1.0 || std::abs(sound[i].right + expected) > 1.0)
+            QFAIL(qPrintable(QStringLiteral("frame %1: %2, expected %3")
+                                     .arg(t)
+                                     .arg(sound[i].left)
+                                     .arg(expected)));
+    }
+}
+
+void TestPlayer::fadeInRamps_data()
+{
+    QTest::addColumn<bool>("onResume");
+    QTest::addColumn<double>("seconds");
+
+    QTest::newRow("start, 0.25 s") << false << 0.25;
+    QTest::newRow("start, the whole file") << false << LevelFrames / double(Rate);
+    QTest::newRow("resume, 0.2 s") << true << 0.2;
+}
+
+void TestPlayer::fadeInRamps()
+{
+    QFETCH(bool, onResume);
+    QFETCH(double, seconds);
+
+    QCOMPARE(sonvix_open(native(levelPath).constData(), 0, 0), 0);
+    if (onResume) {
+        QCOMPARE(sonvix_play(), 0);
+        QVERIFY(log.waitFor({1}));
+        sleepMs(200);
+        QCOMPARE(sonvix_pause(), 0);
+        QVERIFY(log.waitFor({1, 2}));
+        QCOMPARE(sonvix_fadein(seconds), 0);
+        QCOMPARE(sonvix_pause(), 0);
+        QVERIFY(log.waitFor({1, 2, 1, 0}));
+        sleepMs(150);
+    } else {
+        QCOMPARE(sonvix_fadein(seconds), 0);
+        playToEnd();
+    }
+    const std::vector<Frame> sound = capture->soundSinceMark();
+    size_t rampStart = 0;
+    while (onResume && rampStart < sound.size() && sound[rampStart].left == Level)
+        ++rampStart;
+    QVERIFY(!onResume || rampStart > 0);
+    checkRamp(sound, rampStart, seconds);
+
+    // The fade belongs to one start only.
+    capture->mark();
+    playToEnd();
+    const std::vector<Frame> again = capture->soundSinceMark();
+    QCOMPARE(again.size(), size_t(LevelFrames));
+    QCOMPARE(int(again.front().left), Level);
+}
+
+void TestPlayer::playsAnyMedia_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QStringList>("arguments");
+
+    const QStringList tone {"-f", "lavfi", "-i", "sine=frequency=440:duration=0.5"};
+    QTest::newRow("video with sound")
+            << "clip.mp4"
+            << QStringList {"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=0.5"} + tone
+                    + QStringList {"-shortest"};
+    QTest::newRow("mp3") << "tone.mp3" << tone;
+    QTest::newRow("mono 22050 Hz, non-ASCII name")
+            << QString::fromUtf8("Klingelton für dich.wav")
+            << tone + QStringList {"-ac", "1", "-ar", "22050"};
+}
+
+// Other rates, channel counts and containers come out as the same half second of sound.
+void TestPlayer::playsAnyMedia()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QStringList, arguments);
+
+    const QString path = makeMedia(fileName, arguments);
+    QCOMPARE(sonvix_open(native(path).constData(), 0, 0), 0);
+    playToEnd();
+    const size_t heard = capture->soundSinceMark().size();
+    QVERIFY2(heard > Rate * 0.45 && heard < Rate * 0.6, qPrintable(QString::number(heard)));
+}
+
+void TestPlayer::refusedFileChangesNothing_data()
+{
+    QTest::addColumn<QString>("path");
+
+    const QString text = dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(text);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("These are words, not sound.\n");
+    QTest::newRow("missing file") << dir.filePath(QStringLiteral("missing.wav"));
+    QTest::newRow("text file") << text;
+    QTest::newRow("folder") << dir.path();
+    QTest::newRow("empty name") << QString();
+}
+
+// The file already playing goes on, with no report, as if the call had not been made.
+void TestPlayer::refusedFileChangesNothing()
+{
+    QFETCH(QString, path);
+
+    QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
+    QCOMPARE(sonvix_play(), 0);
+    QVERIFY(log.waitFor({1}));
+    QVERIFY(sonvix_open(native(path).constData(), 0, 0) < 0);
+    sleepMs(150);
+    QCOMPARE(log.states(), std::vector<int> {1});
+    QCOMPARE(sonvix_stop(), 0);
+    QVERIFY(log.waitFor({1, 0}));
+    sleepMs(150);
+    const auto heard = runs(indices(capture->soundSinceMark()));
+    QCOMPARE(heard.size(), size_t(1));
+    QCOMPARE(heard.front().first, int64_t(0));
+}
+
+QTEST_APPLESS_MAIN(TestPlayer)
+
+#include "tst_player.moc"
