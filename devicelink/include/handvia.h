@@ -44,7 +44,13 @@ typedef struct HandviaApi
     int (*rename_ringtone)(int device, int index, const char *title);    /* 18 */
 } HandviaApi;
 
-HandviaApi *handvia_get_api(void);
+#if defined(__GNUC__)
+#define HANDVIA_EXPORT __attribute__((visibility("default")))
+#else
+#define HANDVIA_EXPORT
+#endif
+
+HANDVIA_EXPORT HandviaApi *handvia_get_api(void);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,195 @@
+// The table of operations that the program calls, over one ringtone store.
+#include "handvia.h"
+
+#include "backend.h"
+#include "events.h"
+#include "store.h"
+#include "text.h"
+
+#include <cstdlib>
+#include <mutex>
+
+namespace handvia {
+
+namespace {
+
+class Library
+{
+public:
+    static Library &instance()
+    {
+        // Destroyed at exit, after the program's main returns: the event thread is joined
+        // before anything it uses goes away.
+        static Library library;
+        return library;
+    }
+
+    ~Library()
+    {
+        m_events.stop();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_backend.reset();
+    }
+
+    void prepare()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ensureBackend();
+    }
+
+    void setCallback(handvia_event_callback callback)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ensureBackend();
+        m_events.setCallback(callback);
+        if (callback)
+            m_backend->announce();
+    }
+
+    // Runs op(store, storage) on the synced store; -1 when no phone is usable or device is not 0.
+    template<typename Op>
+    int withStore(int device, Op op)
+    {
+        if (device != 0)
+            return -1;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ensureBackend();
+        const std::shared_ptr<Storage> storage = m_backend->storage();
+        if (!storage) {
+            m_store.drop();
+            return -1;
+        }
+        m_store.sync(*storage, m_backend->epoch());
+        return op(m_store, *storage);
+    }
+
+private:
+    Library()
+    {
+        m_events.start([this] { poll(); });
+    }
+
+    void poll()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_backend)
+            m_backend->poll();
+    }
+
+    // Follows HANDVIA_ROOT, so a folder named after start-up is served from then on.
+    void ensureBackend()
+    {
+        const char *env = std::getenv("HANDVIA_ROOT");
+        const std::string root = env ? env : "";
+        if (m_backend && root == m_root)
+            return;
+        m_store.drop();
+        m_backend.reset();
+        m_root = root;
+        m_backend = root.empty() ? makeAfcBackend(m_events) : makeFolderBackend(root, m_events);
+    }
+
+    std::mutex m_mutex;
+    std::string m_root;
+    std::unique_ptr<Backend> m_backend;
+    RingtoneStore m_store;
+    EventThread m_events;
+};
+
+std::string text(const char *value)
+{
+    return value ? value : "";
+}
+
+unsigned queryItunes(char *path, int size)
+{
+    copyToBuffer({}, path, size);
+    return 0; // there is no iTunes on this platform
+}
+
+int setEventCallback(handvia_event_callback callback)
+{
+    Library::instance().setCallback(callback);
+    return 0;
+}
+
+int commit(int device)
+{
+    return Library::instance().withStore(
+            device, [](RingtoneStore &store, Storage &storage) { return store.commit(storage); });
+}
+
+int copyFromPhone(int device, const char *phonePath, const char *localPath)
+{
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
+        return store.copyFromPhone(storage, text(phonePath), text(localPath));
+    });
+}
+
+int replaceOnPhone(int device, const char *phonePath, const char *localPath)
+{
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
+        return store.replaceOnPhone(storage, text(phonePath), text(localPath));
+    });
+}
+
+int addRingtone(int device, const char *localPath, int lengthMs)
+{
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
+        return store.add(storage, text(localPath), lengthMs);
+    });
+}
+
+int getRingtone(int device, int index, char *title, int titleSize, char *fileName, int nameSize)
+{
+    copyToBuffer({}, title, titleSize);
+    copyToBuffer({}, fileName, nameSize);
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &) {
+        Ringtone tone;
+        if (!store.get(index, tone))
+            return -1;
+        copyToBuffer(tone.title, title, titleSize);
+        copyToBuffer(tone.fileName, fileName, nameSize);
+        return 0;
+    });
+}
+
+int removeRingtone(int device, int index)
+{
+    return Library::instance().withStore(
+            device, [&](RingtoneStore &store, Storage &) { return store.remove(index); });
+}
+
+int renameRingtone(int device, int index, const char *title)
+{
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &) {
+        return title ? store.rename(index, title) : -1;
+    });
+}
+
+HandviaApi makeTable()
+{
+    HandviaApi api {};
+    api.query_itunes = queryItunes;
+    api.set_event_callback = setEventCallback;
+    api.commit = commit;
+    api.copy_from_phone = copyFromPhone;
+    api.replace_on_phone = replaceOnPhone;
+    api.add_ringtone = addRingtone;
+    api.get_ringtone = getRingtone;
+    api.remove_ringtone = removeRingtone;
+    api.rename_ringtone = renameRingtone;
+    return api;
+}
+
+HandviaApi table = makeTable();
+
+} // namespace
+
+} // namespace handvia
+
+extern "C" HandviaApi *handvia_get_api(void)
+{
+    handvia::Library::instance().prepare();
+    return &handvia::table;
+}

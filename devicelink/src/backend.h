@@ -1,0 +1,36 @@
+// Where the phone comes from: a folder named by HANDVIA_ROOT, or a USB iPhone over AFC.
+#ifndef HANDVIA_BACKEND_H
+#define HANDVIA_BACKEND_H
+
+#include "storage.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace handvia {
+
+class EventThread;
+
+extern const char connectEvent[];
+extern const char disconnectEvent[];
+
+class Backend
+{
+public:
+    virtual ~Backend() = default;
+    // The phone's storage, or null while no phone is usable.
+    virtual std::shared_ptr<Storage> storage() = 0;
+    // Changes on every connect and disconnect, so staged changes never cross a replug.
+    virtual uint64_t epoch() = 0;
+    // Posts "connect" again for a callback registered after the phone arrived.
+    virtual void announce() = 0;
+    virtual void poll() { }
+};
+
+std::unique_ptr<Backend> makeFolderBackend(const std::string &root, EventThread &events);
+std::unique_ptr<Backend> makeAfcBackend(EventThread &events);
+
+} // namespace handvia
+
+#endif

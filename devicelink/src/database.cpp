@@ -1,0 +1,279 @@
+#include "database.h"
+
+#include "text.h"
+
+#include <cstdlib>
+#include <plist/plist.h>
+#include <utility>
+
+namespace handvia {
+
+namespace {
+
+const char ringtonesKey[] = "Ringtones";
+
+// Larger files are not ringtone databases; refusing them bounds memory.
+const size_t maxDatabaseSize = 16 * 1024 * 1024;
+
+// The pointer form: the copying getter aborts on a string holding a NUL byte.
+std::string stringValue(plist_t node)
+{
+    if (plist_get_node_type(node) != PLIST_STRING)
+        return {};
+    uint64_t length = 0;
+    const char *value = plist_get_string_ptr(node, &length);
+    return value ? std::string(value, length) : std::string();
+}
+
+bool isString(plist_t node)
+{
+    return node && plist_get_node_type(node) == PLIST_STRING;
+}
+
+// The phone drops entries without a title or an id; an unsafe name is never followed.
+bool isListable(const std::string &key, plist_t entry)
+{
+    return isSafeFileName(key) && plist_get_node_type(entry) == PLIST_DICT
+            && isString(plist_dict_get_item(entry, "Name"))
+            && isString(plist_dict_get_item(entry, "GUID"));
+}
+
+template<typename Visit>
+void forEachEntry(plist_t dict, Visit visit)
+{
+    if (!dict)
+        return;
+    plist_dict_iter iter = nullptr;
+    plist_dict_new_iter(dict, &iter);
+    if (!iter)
+        return;
+    for (;;) {
+        char *key = nullptr;
+        plist_t value = nullptr;
+        plist_dict_next_item(dict, iter, &key, &value);
+        if (!key)
+            break;
+        const std::string name = key;
+        std::free(key);
+        if (!visit(name, value))
+            break;
+    }
+    std::free(iter);
+}
+
+// No ringtone database nests this deep; deeper input is treated as unreadable.
+const int maxDepth = 64;
+
+// Walks the tree: false when it is too deep; invalid is set when some text is not UTF-8.
+bool inspect(plist_t node, int depth, bool &invalid)
+{
+    if (depth > maxDepth)
+        return false;
+    const plist_type type = plist_get_node_type(node);
+    if (type == PLIST_STRING) {
+        invalid = invalid || !isValidUtf8(stringValue(node));
+    } else if (type == PLIST_ARRAY) {
+        for (uint32_t i = 0, n = plist_array_get_size(node); i < n; ++i) {
+            if (!inspect(plist_array_get_item(node, i), depth + 1, invalid))
+                return false;
+        }
+    } else if (type == PLIST_DICT) {
+        bool deep = false;
+        forEachEntry(node, [&](const std::string &key, plist_t value) {
+            invalid = invalid || !isValidUtf8(key);
+            deep = !inspect(value, depth + 1, invalid);
+            return !deep;
+        });
+        return !deep;
+    }
+    return true;
+}
+
+// The writer cannot encode text that is not UTF-8 faithfully, so such text is repaired once,
+// on reading, and what is listed is what will be written.
+plist_t repairedCopy(plist_t node)
+{
+    const plist_type type = plist_get_node_type(node);
+    if (type == PLIST_STRING)
+        return plist_new_string(repairUtf8(stringValue(node)).c_str());
+    if (type == PLIST_ARRAY) {
+        plist_t copy = plist_new_array();
+        for (uint32_t i = 0, n = plist_array_get_size(node); i < n; ++i)
+            plist_array_append_item(copy, repairedCopy(plist_array_get_item(node, i)));
+        return copy;
+    }
+    if (type == PLIST_DICT) {
+        plist_t copy = plist_new_dict();
+        forEachEntry(node, [&](const std::string &key, plist_t value) {
+            const std::string repaired = repairUtf8(key);
+            if (!plist_dict_get_item(copy, repaired.c_str()))
+                plist_dict_set_item(copy, repaired.c_str(), repairedCopy(value));
+            return true;
+        });
+        return copy;
+    }
+    return plist_copy(node);
+}
+
+} // namespace
+
+Database::Database()
+    : m_root(plist_new_dict())
+{
+    plist_dict_set_item(m_root, ringtonesKey, plist_new_dict());
+}
+
+Database::~Database()
+{
+    if (m_root)
+        plist_free(m_root);
+}
+
+Database::Database(Database &&other) noexcept
+    : m_root(std::exchange(other.m_root, nullptr))
+    , m_origin(other.m_origin)
+{ }
+
+Database &Database::operator=(Database &&other) noexcept
+{
+    std::swap(m_root, other.m_root);
+    m_origin = other.m_origin;
+    return *this;
+}
+
+Database Database::fromBytes(const std::string &bytes)
+{
+    Database db;
+    if (bytes.empty())
+        return db;
+    db.m_origin = Origin::Unreadable;
+    if (bytes.size() > maxDatabaseSize)
+        return db;
+    plist_t root = nullptr;
+    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+    if (!root)
+        return db;
+    bool invalid = false;
+    if (plist_get_node_type(root) != PLIST_DICT || !inspect(root, 0, invalid)) {
+        plist_free(root);
+        return db;
+    }
+    if (invalid) {
+        plist_t repaired = repairedCopy(root);
+        plist_free(root);
+        root = repaired;
+    }
+    std::swap(db.m_root, root);
+    plist_free(root);
+    plist_t tones = plist_dict_get_item(db.m_root, ringtonesKey);
+    if (tones && plist_get_node_type(tones) == PLIST_DICT) {
+        db.m_origin = invalid ? Origin::Repaired : Origin::Read;
+    } else {
+        // Rebuilt from what was readable: the caller keeps the original file aside.
+        plist_dict_set_item(db.m_root, ringtonesKey, plist_new_dict());
+    }
+    return db;
+}
+
+void *Database::ringtones() const
+{
+    return plist_dict_get_item(m_root, ringtonesKey);
+}
+
+std::vector<Ringtone> Database::list() const
+{
+    std::vector<Ringtone> tones;
+    forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
+        if (!isListable(key, entry))
+            return true;
+        Ringtone tone;
+        tone.fileName = key;
+        tone.title = repairUtf8(stringValue(plist_dict_get_item(entry, "Name")));
+        plist_t time = plist_dict_get_item(entry, "Total Time");
+        if (time && plist_get_node_type(time) == PLIST_UINT)
+            plist_get_uint_val(time, &tone.totalTimeMs);
+        tones.push_back(std::move(tone));
+        return true;
+    });
+    return tones;
+}
+
+void *Database::entryAt(int index, std::string *fileName) const
+{
+    if (index < 0)
+        return nullptr;
+    plist_t found = nullptr;
+    int current = 0;
+    forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
+        if (!isListable(key, entry))
+            return true;
+        if (current++ < index)
+            return true;
+        found = entry;
+        if (fileName)
+            *fileName = key;
+        return false;
+    });
+    return found;
+}
+
+bool Database::hasFile(const std::string &fileName) const
+{
+    return plist_dict_get_item(ringtones(), fileName.c_str()) != nullptr;
+}
+
+bool Database::hasGuid(const std::string &guid) const
+{
+    bool found = false;
+    forEachEntry(ringtones(), [&](const std::string &, plist_t entry) {
+        if (plist_get_node_type(entry) == PLIST_DICT)
+            found = stringValue(plist_dict_get_item(entry, "GUID")) == guid;
+        return !found;
+    });
+    return found;
+}
+
+bool Database::rename(int index, const std::string &title)
+{
+    plist_t entry = entryAt(index, nullptr);
+    if (!entry)
+        return false;
+    plist_dict_set_item(entry, "Name", plist_new_string(title.c_str()));
+    return true;
+}
+
+std::string Database::remove(int index)
+{
+    std::string fileName;
+    if (!entryAt(index, &fileName))
+        return {};
+    plist_dict_remove_item(ringtones(), fileName.c_str());
+    return fileName;
+}
+
+void Database::append(const std::string &fileName,
+                      const std::string &title,
+                      const std::string &guid,
+                      uint64_t pid,
+                      uint64_t totalTimeMs)
+{
+    plist_t entry = plist_new_dict();
+    plist_dict_set_item(entry, "Name", plist_new_string(title.c_str()));
+    plist_dict_set_item(entry, "GUID", plist_new_string(guid.c_str()));
+    plist_dict_set_item(entry, "PID", plist_new_uint(pid));
+    plist_dict_set_item(entry, "Total Time", plist_new_uint(totalTimeMs));
+    plist_dict_set_item(entry, "Protected Content", plist_new_bool(0));
+    plist_dict_set_item(ringtones(), fileName.c_str(), entry);
+}
+
+std::string Database::toBinary() const
+{
+    char *data = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(m_root, &data, &length);
+    std::string bytes = data ? std::string(data, length) : std::string();
+    plist_to_bin_free(data);
+    return bytes;
+}
+
+} // namespace handvia

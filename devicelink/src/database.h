@@ -1,0 +1,61 @@
+// The ringtone database (Ringtones.plist) held in memory: parsed from either plist form,
+// listed without the entries the phone would drop, changed in place, written back binary.
+#ifndef HANDVIA_DATABASE_H
+#define HANDVIA_DATABASE_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace handvia {
+
+struct Ringtone
+{
+    std::string fileName;
+    std::string title; // valid UTF-8, as stored (escaped)
+    uint64_t totalTimeMs = 0;
+};
+
+class Database
+{
+public:
+    // Repaired: read, but text that was not UTF-8 had to be replaced.
+    enum class Origin { Empty, Read, Repaired, Unreadable };
+
+    Database();
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+    Database(Database &&other) noexcept;
+    Database &operator=(Database &&other) noexcept;
+
+    // Unreadable content lists nothing; what could be read (other top-level keys) is kept.
+    static Database fromBytes(const std::string &bytes);
+
+    Origin origin() const { return m_origin; }
+    std::vector<Ringtone> list() const;
+    bool hasFile(const std::string &fileName) const;
+    bool hasGuid(const std::string &guid) const;
+
+    bool rename(int index, const std::string &title);
+    // The removed entry's file name, or empty when index names no listed entry.
+    std::string remove(int index);
+    void append(const std::string &fileName,
+                const std::string &title,
+                const std::string &guid,
+                uint64_t pid,
+                uint64_t totalTimeMs);
+
+    std::string toBinary() const;
+
+private:
+    void *entryAt(int index, std::string *fileName) const;
+    void *ringtones() const;
+
+    void *m_root = nullptr;
+    Origin m_origin = Origin::Empty;
+};
+
+} // namespace handvia
+
+#endif

@@ -1,0 +1,94 @@
+#include "folderstorage.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace handvia {
+
+FolderStorage::FolderStorage(std::string root)
+    : m_root(std::move(root))
+{ }
+
+std::string FolderStorage::resolve(const std::string &path) const
+{
+    std::string full = m_root;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        full += '/';
+        full.append(path, start, end - start);
+        struct stat info;
+        if (lstat(full.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+            return {};
+        start = end + 1;
+    }
+    return full;
+}
+
+std::unique_ptr<Stream> FolderStorage::openRead(const std::string &path)
+{
+    const std::string full = resolve(path);
+    struct stat info;
+    if (full.empty() || stat(full.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return nullptr;
+    return openLocalRead(full);
+}
+
+std::unique_ptr<Stream> FolderStorage::openWrite(const std::string &path)
+{
+    const std::string full = resolve(path);
+    return full.empty() ? nullptr : openLocalWrite(full);
+}
+
+bool FolderStorage::rename(const std::string &from, const std::string &to)
+{
+    const std::string source = resolve(from);
+    const std::string target = resolve(to);
+    return !source.empty() && !target.empty() && std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+bool FolderStorage::remove(const std::string &path)
+{
+    const std::string full = resolve(path);
+    return !full.empty() && ::unlink(full.c_str()) == 0;
+}
+
+bool FolderStorage::makeDir(const std::string &path)
+{
+    size_t end = 0;
+    while (end != std::string::npos) {
+        end = path.find('/', end + 1);
+        const std::string full = resolve(path.substr(0, end));
+        struct stat info;
+        if (full.empty())
+            return false;
+        if (stat(full.c_str(), &info) == 0) {
+            if (!S_ISDIR(info.st_mode))
+                return false;
+        } else if (mkdir(full.c_str(), 0755) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Stamp FolderStorage::stamp(const std::string &path)
+{
+    Stamp result;
+    const std::string full = resolve(path);
+    struct stat info;
+    if (full.empty() || stat(full.c_str(), &info) != 0)
+        return result;
+    result.exists = true;
+    result.size = static_cast<uint64_t>(info.st_size);
+    result.modified = static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000u
+            + static_cast<uint64_t>(info.st_mtim.tv_nsec);
+    result.identity = static_cast<uint64_t>(info.st_ino);
+    return result;
+}
+
+} // namespace handvia

@@ -1,0 +1,496 @@
+// The device library through its C table, against temporary folders standing for the phone.
+#include "handvia.h"
+#include "phonefolder.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <mutex>
+#include <plist/plist.h>
+
+namespace {
+
+struct Listed
+{
+    QString title;
+    QString file;
+    bool operator==(const Listed &o) const { return title == o.title && file == o.file; }
+};
+
+QVector<Listed> listAll(HandviaApi *api)
+{
+    QVector<Listed> tones;
+    char title[256];
+    char file[256];
+    while (api->get_ringtone(0, tones.size(), title, sizeof title, file, sizeof file) >= 0)
+        tones.append({QString::fromUtf8(title), QString::fromUtf8(file)});
+    return tones;
+}
+
+QStringList titlesOf(const QVector<Listed> &tones)
+{
+    QStringList titles;
+    for (const Listed &tone : tones)
+        titles << tone.title;
+    return titles;
+}
+
+QByteArray entryXml(const QByteArray &file, const QByteArray &body)
+{
+    return "<key>" + file + "</key><dict>" + body + "</dict>";
+}
+
+QByteArray toneXml(const QByteArray &file, const QByteArray &title, const QByteArray &guid)
+{
+    return entryXml(file,
+                    "<key>Name</key><string>" + title + "</string><key>GUID</key><string>" + guid
+                            + "</string><key>Total Time</key><integer>1000</integer>");
+}
+
+QByteArray databaseXml(const QByteArray &ringtones)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+           "<key>Ringtones</key><dict>"
+            + ringtones + "</dict></dict></plist>\n";
+}
+
+// The database as the phone would read it, for checks the table cannot show.
+class PlistFile
+{
+public:
+    explicit PlistFile(const QByteArray &bytes)
+    {
+        plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &m_root);
+    }
+    ~PlistFile() { plist_free(m_root); }
+    PlistFile(const PlistFile &) = delete;
+    PlistFile &operator=(const PlistFile &) = delete;
+
+    plist_t entry(const QString &file) const
+    {
+        plist_t tones = m_root ? plist_dict_get_item(m_root, "Ringtones") : nullptr;
+        return tones ? plist_dict_get_item(tones, file.toUtf8().constData()) : nullptr;
+    }
+    static QString string(plist_t entry, const char *key)
+    {
+        plist_t node = entry ? plist_dict_get_item(entry, key) : nullptr;
+        const char *text = node ? plist_get_string_ptr(node, nullptr) : nullptr;
+        return text ? QString::fromUtf8(text) : QString();
+    }
+    static uint64_t number(plist_t entry, const char *key)
+    {
+        uint64_t value = 0;
+        plist_t node = entry ? plist_dict_get_item(entry, key) : nullptr;
+        if (node && plist_get_node_type(node) == PLIST_UINT)
+            plist_get_uint_val(node, &value);
+        return value;
+    }
+
+private:
+    plist_t m_root = nullptr;
+};
+
+std::mutex eventsMutex;
+QStringList events;
+
+int recordEvent(int kind, const char *text)
+{
+    std::lock_guard<std::mutex> lock(eventsMutex);
+    events << QString::number(kind) + QLatin1Char(':') + QString::fromUtf8(text);
+    return 0;
+}
+
+QStringList recordedEvents()
+{
+    std::lock_guard<std::mutex> lock(eventsMutex);
+    return events;
+}
+
+void clearEvents()
+{
+    std::lock_guard<std::mutex> lock(eventsMutex);
+    events.clear();
+}
+
+const QByteArray threeTones = databaseXml(toneXml("AAAA.m4r", "One", "0000000000000001")
+                                          + toneXml("BBBB.m4r", "Two", "0000000000000002")
+                                          + toneXml("CCCC.m4r", "Three", "0000000000000003"));
+
+} // namespace
+
+class TestHandvia : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void noItunesOnThisPlatform();
+    void addThreeThenCommitOnce();
+    void removeAndRenameShiftIndexes();
+    void badIndexesAndDevices();
+    void replaceAndCopyAreByteExact();
+    void phonePathsStayInsideRingtones_data();
+    void phonePathsStayInsideRingtones();
+    void readsXmlFromAnotherTool();
+    void survivesHostileDatabases_data();
+    void survivesHostileDatabases();
+    void titlesCutBetweenCharacters_data();
+    void titlesCutBetweenCharacters();
+    void interruptedCommitKeepsOldDatabase();
+    void unplugBeforeCommitLosesOnlyThatChange();
+    void eventsFollowTheRoot();
+
+private:
+    HandviaApi *api = nullptr;
+};
+
+void TestHandvia::initTestCase()
+{
+    PhoneFolder phone;
+    api = handvia_get_api();
+    QVERIFY(api);
+    QVERIFY(api->get_ringtone && api->add_ringtone && api->commit && api->rename_ringtone);
+}
+
+void TestHandvia::noItunesOnThisPlatform()
+{
+    char path[HANDVIA_ITUNES_PATH_SIZE] = "stale";
+    QCOMPARE(api->query_itunes(path, sizeof path), 0u);
+    QCOMPARE(path[0], '\0');
+}
+
+void TestHandvia::addThreeThenCommitOnce()
+{
+    PhoneFolder phone;
+    const QByteArray contents[] = {"first tone", QByteArray(70000, 'x') + "end", "<third>"};
+    const QString sources[] = {phone.writeLocal("First.m4r", contents[0]),
+                               phone.writeLocal("Second tone.m4a", contents[1]),
+                               phone.writeLocal("a<b>", contents[2])};
+    const int lengths[] = {1000, 27500, -20};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(api->add_ringtone(0, QFile::encodeName(sources[i]).constData(), lengths[i]), 0);
+    QVERIFY2(!phone.exists(phone.databasePath()), "nothing is written before commit");
+    QCOMPARE(api->commit(0), 0);
+
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"First", "Second tone", "a&lt;b&gt;"}));
+    const QByteArray bytes = phone.read(phone.databasePath());
+    QVERIFY(bytes.startsWith("bplist00"));
+    const PlistFile db(bytes);
+    const QRegularExpression fileName("^[A-Z]{4}\\.m4r$");
+    const QRegularExpression guid("^[0-9A-F]{16}$");
+    QSet<QString> files, guids;
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY2(fileName.match(tones[i].file).hasMatch(), qPrintable(tones[i].file));
+        QCOMPARE(phone.read("iTunes_Control/Ringtones/" + tones[i].file), contents[i]);
+        plist_t entry = db.entry(tones[i].file);
+        QVERIFY(guid.match(PlistFile::string(entry, "GUID")).hasMatch());
+        QCOMPARE(PlistFile::number(entry, "Total Time"), uint64_t(qMax(lengths[i], 0)));
+        const uint64_t pid = PlistFile::number(entry, "PID");
+        QVERIFY(pid > 0 && pid < (uint64_t(1) << 63));
+        plist_t isProtected = plist_dict_get_item(entry, "Protected Content");
+        QVERIFY(isProtected && plist_get_node_type(isProtected) == PLIST_BOOLEAN);
+        files << tones[i].file;
+        guids << PlistFile::string(entry, "GUID");
+    }
+    QCOMPARE(files.size(), 3);
+    QCOMPARE(guids.size(), 3);
+}
+
+void TestHandvia::removeAndRenameShiftIndexes()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    for (const char *file : {"AAAA.m4r", "BBBB.m4r", "CCCC.m4r"})
+        phone.write(QStringLiteral("iTunes_Control/Ringtones/") + file, file);
+
+    QCOMPARE(api->remove_ringtone(0, 0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Two", "Three"}));
+    QVERIFY2(phone.exists("iTunes_Control/Ringtones/AAAA.m4r"), "deleted only after commit");
+    QCOMPARE(api->rename_ringtone(0, 1, "Drei"), 0);
+    QCOMPARE(api->commit(0), 0);
+
+    const QVector<Listed> expected = {{"Two", "BBBB.m4r"}, {"Drei", "CCCC.m4r"}};
+    QCOMPARE(listAll(api), expected);
+    QVERIFY(!phone.exists("iTunes_Control/Ringtones/AAAA.m4r"));
+    const PlistFile db(phone.read(phone.databasePath()));
+    QCOMPARE(PlistFile::string(db.entry("CCCC.m4r"), "GUID"), QStringLiteral("0000000000000003"));
+}
+
+void TestHandvia::badIndexesAndDevices()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    char title[8], file[8];
+    QVERIFY(api->get_ringtone(0, 3, title, sizeof title, file, sizeof file) < 0);
+    QVERIFY(api->get_ringtone(0, -1, title, sizeof title, file, sizeof file) < 0);
+    QVERIFY(api->get_ringtone(1, 0, title, sizeof title, file, sizeof file) < 0);
+    QVERIFY(api->remove_ringtone(0, 3) < 0);
+    QVERIFY(api->rename_ringtone(0, -1, "x") < 0);
+    QVERIFY(api->rename_ringtone(0, 0, nullptr) < 0);
+    QVERIFY(api->remove_ringtone(1, 0) < 0);
+    QVERIFY(api->commit(2) < 0);
+    QVERIFY(api->add_ringtone(0, nullptr, 10) < 0);
+    QVERIFY(api->add_ringtone(0, "/no/such/file.m4r", 10) < 0);
+    QVERIFY(api->add_ringtone(0, QFile::encodeName(phone.root()).constData(), 10) < 0);
+    QVERIFY(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0) >= 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files), QStringList());
+}
+
+void TestHandvia::replaceAndCopyAreByteExact()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    phone.write("iTunes_Control/Ringtones/BBBB.m4r", "old");
+    QByteArray every;
+    for (int i = 0; i < 256 * 300; ++i)
+        every += char(i % 251);
+    const QString source = phone.writeLocal("new.m4r", every);
+
+    QCOMPARE(api->replace_on_phone(0,
+                                   "/iTunes_Control/Ringtones/BBBB.m4r",
+                                   QFile::encodeName(source).constData()),
+             0);
+    QCOMPARE(phone.read("iTunes_Control/Ringtones/BBBB.m4r"), every);
+    const QString copy = phone.localPath("saved.m4r");
+    phone.writeLocal("saved.m4r", "to be overwritten");
+    QCOMPARE(api->copy_from_phone(
+                     0, "/iTunes_Control/Ringtones/BBBB.m4r", QFile::encodeName(copy).constData()),
+             0);
+    {
+        QFile saved(copy);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), every);
+    }
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
+    QVERIFY2(api->replace_on_phone(
+                     0, "/iTunes_Control/Ringtones/ZZZZ.m4r", QFile::encodeName(source).constData())
+                     < 0,
+             "replacing never creates an unlisted file");
+    QVERIFY(!phone.exists("iTunes_Control/Ringtones/ZZZZ.m4r"));
+}
+
+void TestHandvia::phonePathsStayInsideRingtones_data()
+{
+    QTest::addColumn<QByteArray>("phonePath");
+    QTest::newRow("parent") << QByteArray("/iTunes_Control/Ringtones/../iTunes/Ringtones.plist");
+    QTest::newRow("dot-dot") << QByteArray("../outside.txt");
+    QTest::newRow("absolute") << QByteArray("/etc/passwd");
+    QTest::newRow("database") << QByteArray("/iTunes_Control/iTunes/Ringtones.plist");
+    QTest::newRow("folder") << QByteArray("/iTunes_Control/Ringtones/");
+    QTest::newRow("symlink") << QByteArray("/iTunes_Control/Ringtones/LINK.m4r");
+    QTest::newRow("empty") << QByteArray("");
+}
+
+void TestHandvia::phonePathsStayInsideRingtones()
+{
+    QFETCH(QByteArray, phonePath);
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    phone.write("outside.txt", "secret");
+    QDir().mkpath(phone.path("iTunes_Control/Ringtones"));
+    QFile::link(phone.path("outside.txt"), phone.path("iTunes_Control/Ringtones/LINK.m4r"));
+    const QByteArray database = phone.read(phone.databasePath());
+    const QString source = phone.writeLocal("payload", "payload");
+    const QString target = phone.localPath("out");
+
+    QVERIFY(api->replace_on_phone(0, phonePath, QFile::encodeName(source).constData()) < 0);
+    QVERIFY(api->copy_from_phone(0, phonePath, QFile::encodeName(target).constData()) < 0);
+    QCOMPARE(phone.read("outside.txt"), QByteArray("secret"));
+    QCOMPARE(phone.read(phone.databasePath()), database);
+    QVERIFY(!QFile::exists(target));
+}
+
+void TestHandvia::readsXmlFromAnotherTool()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(),
+                databaseXml(entryXml("NONA.m4r", "<key>GUID</key><string>00000000000000AA</string>")
+                            + entryXml("KEEP.m4r",
+                                       "<key>Name</key><string>Caf\xC3\xA9 &amp;lt;1&amp;gt;"
+                                       "</string><key>GUID</key><string>00000000000000BB</string>"
+                                       "<key>Custom</key><string>kept</string>")));
+    QCOMPARE(listAll(api), QVector<Listed>({{QString::fromUtf8("Café &lt;1&gt;"), "KEEP.m4r"}}));
+
+    QCOMPARE(api->rename_ringtone(0, 0, "Renamed"), 0);
+    QCOMPARE(api->commit(0), 0);
+    const PlistFile db(phone.read(phone.databasePath()));
+    QCOMPARE(PlistFile::string(db.entry("KEEP.m4r"), "Custom"), QStringLiteral("kept"));
+    QCOMPARE(PlistFile::string(db.entry("KEEP.m4r"), "Name"), QStringLiteral("Renamed"));
+    QVERIFY2(db.entry("NONA.m4r"), "entries the phone drops are kept untouched");
+    QVERIFY(PlistFile::string(db.entry("NONA.m4r"), "Name").isNull());
+}
+
+void TestHandvia::survivesHostileDatabases_data()
+{
+    QTest::addColumn<QByteArray>("database");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<bool>("keptAside");
+
+    const QByteArray good = toneXml("GOOD.m4r", "Good", "0000000000000009");
+    QTest::newRow("escaping names")
+            << databaseXml(toneXml("../x", "Up", "1") + toneXml("/etc/passwd", "Abs", "2")
+                           + toneXml("a/b.m4r", "Sub", "3") + toneXml("..", "Dots", "4") + good)
+            << QStringList({"Good"}) << false;
+    QTest::newRow("missing name or guid")
+            << databaseXml(entryXml("NONA.m4r", "<key>GUID</key><string>1</string>")
+                           + entryXml("NOGU.m4r", "<key>Name</key><string>x</string>") + good)
+            << QStringList({"Good"}) << false;
+    QTest::newRow("wrong types") << databaseXml(
+            entryXml("INTN.m4r",
+                     "<key>Name</key><integer>5</integer>"
+                     "<key>GUID</key><string>1</string>")
+            + "<key>ARRY.m4r</key><array/>"
+            + entryXml("TIME.m4r",
+                       "<key>Name</key><string>Odd time</string><key>GUID</key>"
+                       "<string>2</string><key>Total Time</key><string>x</string>"))
+                                 << QStringList({"Odd time"}) << false;
+    QTest::newRow("non-utf8 title")
+            << databaseXml(toneXml("BYTE.m4r", "A\xFF\xC3", "1"))
+            << QStringList({QString::fromUtf8("A\xEF\xBF\xBD\xEF\xBF\xBD")}) << true;
+    QTest::newRow("ringtones not a dict")
+            << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Ringtones</key>"
+                          "<array><string>x</string></array></dict></plist>")
+            << QStringList() << true;
+    QTest::newRow("root not a dict")
+            << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>")
+            << QStringList() << true;
+    QTest::newRow("garbage") << QByteArray("\x00\x01garbage", 9) << QStringList() << true;
+
+    plist_t root = nullptr;
+    const QByteArray xml = databaseXml(good);
+    plist_from_memory(xml.constData(), uint32_t(xml.size()), &root);
+    char *binary = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &binary, &length);
+    const QByteArray bin(binary, int(length));
+    plist_to_bin_free(binary);
+    plist_free(root);
+    QTest::newRow("binary") << bin << QStringList({"Good"}) << false;
+    QTest::newRow("truncated binary") << bin.left(bin.size() - 12) << QStringList() << true;
+    QTest::newRow("empty file") << QByteArray() << QStringList() << false;
+}
+
+void TestHandvia::survivesHostileDatabases()
+{
+    QFETCH(QByteArray, database);
+    QFETCH(QStringList, titles);
+    QFETCH(bool, keptAside);
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), database);
+    phone.write("x", "outside");
+    QCOMPARE(titlesOf(listAll(api)), titles);
+
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), titles + QStringList({"Added"}));
+    QCOMPARE(phone.read("x"), QByteArray("outside"));
+    const QString backup = phone.databasePath() + ".bak";
+    QCOMPARE(phone.exists(backup), keptAside);
+    if (keptAside)
+        QCOMPARE(phone.read(backup), database);
+}
+
+void TestHandvia::titlesCutBetweenCharacters_data()
+{
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray e = "\xC3\xA9"; // two bytes
+    const QByteArray clef = "\xF0\x9D\x84\x9E"; // four bytes
+    QTest::newRow("fits") << QByteArray("Tone") << 256 << QByteArray("Tone");
+    QTest::newRow("long ascii") << QByteArray(600, 'a') << 256 << QByteArray(255, 'a');
+    QTest::newRow("two-byte at the cut") << e.repeated(200) << 256 << e.repeated(127);
+    QTest::newRow("four-byte at the cut")
+            << ("ab" + clef.repeated(100)) << 256 << ("ab" + clef.repeated(63));
+    QTest::newRow("no room") << e << 2 << QByteArray();
+    QTest::newRow("terminator only") << QByteArray("abc") << 1 << QByteArray();
+    QTest::newRow("invalid bytes") << QByteArray("x\x80y") << 256 << QByteArray("x\xEF\xBF\xBDy");
+}
+
+void TestHandvia::titlesCutBetweenCharacters()
+{
+    QFETCH(QByteArray, title);
+    QFETCH(int, size);
+    QFETCH(QByteArray, expected);
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    QCOMPARE(api->rename_ringtone(0, 1, title.constData()), 0);
+    QCOMPARE(api->commit(0), 0);
+
+    QByteArray titleBuffer(300, '#');
+    QByteArray fileBuffer(300, '#');
+    QCOMPARE(api->get_ringtone(0, 1, titleBuffer.data(), size, fileBuffer.data(), size), 0);
+    QCOMPARE(QByteArray(titleBuffer.constData()), expected);
+    QCOMPARE(titleBuffer.at(size), '#');
+    QCOMPARE(QByteArray(fileBuffer.constData()), QByteArray("BBBB.m4r").left(size - 1));
+}
+
+void TestHandvia::interruptedCommitKeepsOldDatabase()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    const QByteArray before = phone.read(phone.databasePath());
+    // A folder where the temporary file should go makes the write fail before the rename.
+    phone.write(phone.databasePath() + ".tmp/blocker", "x");
+    const QString source = phone.writeLocal("New.m4r", "new");
+
+    QCOMPARE(api->rename_ringtone(0, 0, "Changed"), 0);
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 10), 0);
+    QVERIFY(api->commit(0) < 0);
+    QCOMPARE(phone.read(phone.databasePath()), before);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files), QStringList());
+
+    QDir(phone.path(phone.databasePath() + ".tmp")).removeRecursively();
+    QCOMPARE(api->rename_ringtone(0, 0, "Changed"), 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Changed", "Two", "Three"}));
+}
+
+void TestHandvia::unplugBeforeCommitLosesOnlyThatChange()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    const QByteArray before = phone.read(phone.databasePath());
+    const QString control = phone.path("iTunes_Control");
+
+    QCOMPARE(api->rename_ringtone(0, 2, "Lost"), 0);
+    QVERIFY(QDir().rename(control, control + ".away"));
+    QVERIFY(api->commit(0) < 0);
+    QVERIFY(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0) < 0);
+    QVERIFY(QDir().rename(control + ".away", control));
+    QCOMPARE(phone.read(phone.databasePath()), before);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
+
+    QCOMPARE(api->rename_ringtone(0, 0, "Kept"), 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Kept", "Two", "Three"}));
+}
+
+void TestHandvia::eventsFollowTheRoot()
+{
+    PhoneFolder phone(PhoneFolder::Empty);
+    QCOMPARE(api->set_event_callback(recordEvent), 0);
+    clearEvents();
+
+    QVERIFY(QDir().mkpath(phone.path("iTunes_Control")));
+    QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:connect"}), 10000);
+    QVERIFY(QDir(phone.root()).removeRecursively());
+    QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:connect", "0:disconnect"}), 10000);
+
+    QVERIFY(QDir().mkpath(phone.path("iTunes_Control")));
+    QTRY_COMPARE_WITH_TIMEOUT(recordedEvents().size(), 3, 10000);
+    clearEvents();
+    QCOMPARE(api->set_event_callback(recordEvent), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:connect"}), 10000);
+    QCOMPARE(api->set_event_callback(nullptr), 0);
+}
+
+QTEST_GUILESS_MAIN(TestHandvia)
+#include "tst_handvia.moc"
