@@ -1,0 +1,130 @@
+#include "avconverter.h"
+
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+
+namespace {
+
+// Shortest form with at most 6 significant digits, C locale: 12.5, 83.1235, 0.333333.
+QString secondsText(double seconds)
+{
+    return QStringLiteral("%1").arg(seconds, 0, 'g', -1);
+}
+
+int readCount = 0;
+
+} // namespace
+
+CAVConverter::CAVConverter()
+{
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, &CAVConverter::onStdoutReady);
+    connect(&m_process, &QProcess::readyReadStandardError, this, &CAVConverter::onStdoutReady);
+    connect(&m_process, &QProcess::finished, this, &CAVConverter::onProcessFinished);
+    connect(&m_process, &QProcess::errorOccurred, this, &CAVConverter::onProcessError);
+}
+
+void CAVConverter::reset()
+{
+    m_inputOptions.clear();
+    m_outputOptions.clear();
+    m_inputFile.clear();
+    m_outputFile.clear();
+}
+
+void CAVConverter::setInput(const QString &path)
+{
+    m_inputFile = path;
+}
+
+void CAVConverter::setOutput(const QString &path)
+{
+    m_outputFile = QDir::toNativeSeparators(path);
+}
+
+void CAVConverter::addStart(double seconds)
+{
+    m_inputOptions << QStringLiteral("-ss") << secondsText(seconds);
+}
+
+void CAVConverter::addLength(double seconds)
+{
+    m_inputOptions << QStringLiteral("-t") << secondsText(seconds);
+}
+
+void CAVConverter::addVolume(int volume)
+{
+    m_outputOptions << QStringLiteral("-vol") << QStringLiteral("%1").arg(volume);
+}
+
+void CAVConverter::addFadeIn(int fadeIn)
+{
+    m_outputOptions << QStringLiteral("-fadein") << QStringLiteral("%1").arg(fadeIn);
+}
+
+QString CAVConverter::program() const
+{
+    if (!m_program.isEmpty())
+        return m_program;
+#ifdef Q_OS_WIN
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg.exe");
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
+#endif
+}
+
+void CAVConverter::start(int type)
+{
+    m_encodedTime = 0.0;
+    m_jobType = type;
+    if (m_process.state() == QProcess::NotRunning)
+        m_succeeded = false;
+    QStringList arguments = m_inputOptions;
+    arguments << QStringLiteral("-y") << QStringLiteral("-i") << m_inputFile;
+    arguments << m_outputOptions;
+    arguments << QStringLiteral("-vn") << QStringLiteral("-ab") << QStringLiteral("192K")
+              << QStringLiteral("-ac") << QStringLiteral("2") << QStringLiteral("-ar")
+              << QStringLiteral("44100") << m_outputFile;
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(program(), arguments, QIODevice::ReadWrite);
+}
+
+void CAVConverter::onStdoutReady()
+{
+    ++readCount;
+    char buffer[256];
+    const qint64 length = m_process.read(buffer, sizeof buffer);
+    QByteArrayView text(buffer, length > 0 ? length : 0);
+    const qsizetype zero = text.indexOf('\0');
+    if (zero >= 0)
+        text = text.first(zero);
+    const QByteArrayView key("time=");
+    const qsizetype at = text.indexOf(key);
+    if (at >= 0) {
+        const qsizetype from = at + key.size();
+        const qsizetype space = text.indexOf(' ', from);
+        if (space >= 0)
+            m_encodedTime = QString::fromLatin1(text.sliced(from, space - from)).toDouble();
+    }
+    qDebug().noquote() << QStringLiteral(" i=%1 len=%2 time=%3")
+                                  .arg(readCount)
+                                  .arg(length)
+                                  .arg(m_encodedTime, 0, 'g', -1);
+}
+
+void CAVConverter::onProcessFinished(int exitCode, QProcess::ExitStatus status)
+{
+    m_succeeded = status == QProcess::NormalExit && exitCode == 0;
+    emit finished();
+}
+
+void CAVConverter::onProcessError(QProcess::ProcessError error)
+{
+    // A program that never started sends no finished(); the caller still waits for one.
+    // Queued, so that the caller's start() has returned before it hears of the end.
+    if (error == QProcess::FailedToStart) {
+        m_succeeded = false;
+        QMetaObject::invokeMethod(this, &CAVConverter::finished, Qt::QueuedConnection);
+    }
+}

@@ -1,0 +1,59 @@
+#ifndef AVCONVERTER_H
+#define AVCONVERTER_H
+
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+
+// Runs the external encoder for one decode (job type 0) or one ringtone (job type 1) at a
+// time and follows its progress from the "time=" figures it prints.
+class CAVConverter : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CAVConverter)
+
+public:
+    CAVConverter();
+
+    void reset();
+    void setInput(const QString &path);
+    void setOutput(const QString &path);
+    QString output() const { return m_outputFile; }
+    int jobType() const { return m_jobType; }
+    double encodedTime() const { return m_encodedTime; }
+    // True only after the encoder ran and exited normally with code 0.
+    bool succeeded() const { return m_succeeded; }
+
+    void addStart(double seconds);
+    void addLength(double seconds);
+    void addVolume(int volume);
+    void addFadeIn(int fadeIn);
+
+    void start(int type);
+
+    // The encoder program; by default "ffmpeg" in the application's folder.
+    QString program() const;
+    void setProgram(const QString &path) { m_program = path; }
+
+signals:
+    void finished();
+
+public slots:
+    void onStdoutReady();
+
+private:
+    void onProcessFinished(int exitCode, QProcess::ExitStatus status);
+    void onProcessError(QProcess::ProcessError error);
+
+    double m_encodedTime = 0.0;
+    QStringList m_inputOptions;
+    QString m_inputFile;
+    QStringList m_outputOptions;
+    QString m_outputFile;
+    int m_jobType = 0;
+    QProcess m_process;
+    QString m_program;
+    bool m_succeeded = false;
+};
+
+#endif

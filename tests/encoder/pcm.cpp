@@ -1,0 +1,58 @@
+#include "pcm.h"
+
+#include <QProcess>
+
+namespace Pcm {
+
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    Run result;
+    if (!process.waitForFinished(120000))
+        return result;
+    result.errorOutput = process.readAllStandardError();
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    return result;
+}
+
+bool make(const QStringList &arguments)
+{
+    return run(QStringLiteral("/usr/bin/ffmpeg"),
+               QStringList {"-v", "error", "-nostdin", "-y"} + arguments)
+                   .exitCode
+            == 0;
+}
+
+QVector<qint16> decode(const QString &path)
+{
+    QProcess process;
+    process.start(
+            QStringLiteral("/usr/bin/ffmpeg"),
+            {"-v", "error", "-nostdin", "-i", path, "-f", "s16le", "-acodec", "pcm_s16le", "-"});
+    process.waitForFinished(120000);
+    const QByteArray bytes = process.readAllStandardOutput();
+    QVector<qint16> samples(bytes.size() / 2);
+    memcpy(samples.data(), bytes.constData(), size_t(samples.size()) * 2);
+    return samples;
+}
+
+QString probe(const QString &path, const QString &entry)
+{
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/ffprobe"),
+                  {"-v",
+                   "error",
+                   "-select_streams",
+                   "a:0",
+                   "-show_entries",
+                   entry,
+                   "-of",
+                   "default=noprint_wrappers=1:nokey=1",
+                   path});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+} // namespace Pcm

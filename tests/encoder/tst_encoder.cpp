@@ -1,0 +1,467 @@
+#include "pcm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int rate = 44100;
+
+QString encoder()
+{
+    return qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/ffmpeg");
+}
+
+QStringList decodeLine(const QString &input, const QString &output)
+{
+    return {"-y", "-i", input, "-vn", "-ab", "192K", "-ac", "2", "-ar", "44100", output};
+}
+
+QStringList generateLine(const QString &input,
+                         double start,
+                         double length,
+                         int volume,
+                         int fadeIn,
+                         const QString &output)
+{
+    return {"-ss",
+            QString::number(start, 'g', 10),
+            "-t",
+            QString::number(length, 'g', 10),
+            "-y",
+            "-i",
+            input,
+            "-vol",
+            QString::number(volume),
+            "-fadein",
+            QString::number(fadeIn),
+            "-vn",
+            "-ab",
+            "192K",
+            "-ac",
+            "2",
+            "-ar",
+            "44100",
+            output};
+}
+
+// Largest difference between out and the stereo frames of reference from frame first on.
+int maxDifference(const QVector<qint16> &out, const QVector<qint16> &reference, qsizetype first)
+{
+    int worst = 0;
+    for (qsizetype i = 0; i < out.size(); ++i)
+        worst = std::max(worst, std::abs(int(out[i]) - int(reference[first * 2 + i])));
+    return worst;
+}
+
+// What the encoder should make of source sample i (stereo frame i / 2).
+double shaped(double source, qsizetype i, int volume, int fadeIn)
+{
+    const double frame = double(i / 2);
+    const double ramp = fadeIn > 0 ? std::min(1.0, frame / (fadeIn * rate)) : 1.0;
+    return std::clamp(source * volume / 256.0 * ramp, -32768.0, 32767.0);
+}
+
+double rms(const QVector<qint16> &samples, qsizetype from, qsizetype count)
+{
+    double sum = 0;
+    for (qsizetype i = from; i < from + count; ++i)
+        sum += double(samples[i]) * samples[i];
+    return std::sqrt(sum / double(count));
+}
+
+QStringList listing(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestEncoder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void decodeKeepsEverySample_data();
+    void decodeKeepsEverySample();
+    void clipIsSampleExact_data();
+    void clipIsSampleExact();
+    void ringtoneFile_data();
+    void ringtoneFile();
+    void volumeAndFadeIn_data();
+    void volumeAndFadeIn();
+    void monoIsUpmixedAtFullLevel();
+    void videoInputGivesItsAudio();
+    void unusualPathsWork();
+    void progressInSeconds();
+    void failures_data();
+    void failures();
+    void overwritesOnlyWithY();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString freshFolder();
+
+    QTemporaryDir m_dir;
+    int m_folders = 0;
+    QVector<qint16> m_noise;
+    QVector<qint16> m_song;
+    QVector<qint16> m_sine;
+};
+
+void TestEncoder::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY2(QFile::exists(encoder()), qPrintable(encoder()));
+    QVERIFY(Pcm::make({"-f",
+                       "lavfi",
+                       "-i",
+                       "aevalsrc=exprs=0.4*(2*random(0)-1)|0.4*(2*random(1)-1):s=44100:d=20",
+                       "-c:a",
+                       "pcm_s16le",
+                       path("noise.wav")}));
+    QVERIFY(Pcm::make({"-f",
+                       "lavfi",
+                       "-i",
+                       "sine=f=440:d=40",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "sine=f=660:d=40",
+                       "-filter_complex",
+                       "amerge",
+                       "-ac",
+                       "2",
+                       "-b:a",
+                       "192k",
+                       path("song.mp3")}));
+    QVERIFY(Pcm::make({"-f",
+                       "lavfi",
+                       "-i",
+                       "aevalsrc=exprs=0.5*sin(2*PI*441*t)|0.5*sin(2*PI*882*t):s=44100:d=6",
+                       "-c:a",
+                       "pcm_s16le",
+                       path("sine.wav")}));
+    QVERIFY(Pcm::make({"-f",
+                       "lavfi",
+                       "-i",
+                       "aevalsrc=exprs=0.5*sin(2*PI*300*t):s=22050:d=3",
+                       "-c:a",
+                       "pcm_s16le",
+                       path("mono.wav")}));
+    QVERIFY(Pcm::make({"-f",
+                       "lavfi",
+                       "-i",
+                       "testsrc=d=3:s=160x120:r=10",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "sine=d=3",
+                       "-c:v",
+                       "mpeg4",
+                       "-c:a",
+                       "aac",
+                       path("video.mkv")}));
+    QVERIFY(Pcm::make({"-f",
+                       "lavfi",
+                       "-i",
+                       "testsrc=d=1:s=160x120:r=10",
+                       "-c:v",
+                       "mpeg4",
+                       path("noaudio.mkv")}));
+    QFile garbage(path("garbage.mp3"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+
+    m_noise = Pcm::decode(path("noise.wav"));
+    m_song = Pcm::decode(path("song.mp3"));
+    m_sine = Pcm::decode(path("sine.wav"));
+    QCOMPARE(m_noise.size(), 20 * rate * 2);
+    QCOMPARE(m_song.size(), 40 * rate * 2);
+}
+
+QString TestEncoder::freshFolder()
+{
+    const QString folder = path(QStringLiteral("out%1").arg(++m_folders));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void TestEncoder::decodeKeepsEverySample_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("16-bit WAV comes back unchanged") << "noise.wav";
+    QTest::newRow("MP3 decodes like the reference tool") << "song.mp3";
+}
+
+void TestEncoder::decodeKeepsEverySample()
+{
+    QFETCH(QString, input);
+    const QString output = freshFolder() + QStringLiteral("/decoded.wav");
+    QCOMPARE(Pcm::run(encoder(), decodeLine(path(input), output)).exitCode, 0);
+    QCOMPARE(Pcm::probe(output, "stream=codec_name,sample_rate,channels"),
+             QStringLiteral("pcm_s16le\n44100\n2"));
+    const QVector<qint16> reference = Pcm::decode(path(input));
+    const QVector<qint16> out = Pcm::decode(output);
+    QCOMPARE(out.size(), reference.size());
+    QCOMPARE(maxDifference(out, reference, 0), 0);
+}
+
+void TestEncoder::clipIsSampleExact_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<qsizetype>("frames");
+
+    QTest::newRow("WAV, inside") << "noise.wav" << 2.5 << 3.25 << qsizetype(143325);
+    QTest::newRow("WAV, at the start") << "noise.wav" << 0.0 << 0.5 << qsizetype(22050);
+    QTest::newRow("MP3, far in") << "song.mp3" << 30.125 << 4.0 << qsizetype(176400);
+    QTest::newRow("MP3, a third of a second") << "song.mp3" << 12.5 << 1.0 / 3 << qsizetype(14700);
+    QTest::newRow("MP3, runs past the end") << "song.mp3" << 38.0 << 5.0 << qsizetype(88200);
+}
+
+void TestEncoder::clipIsSampleExact()
+{
+    QFETCH(QString, input);
+    QFETCH(double, start);
+    QFETCH(double, length);
+    QFETCH(qsizetype, frames);
+
+    const QString output = freshFolder() + QStringLiteral("/clip.wav");
+    QCOMPARE(Pcm::run(encoder(), generateLine(path(input), start, length, 256, 0, output)).exitCode,
+             0);
+    const QVector<qint16> out = Pcm::decode(output);
+    QCOMPARE(out.size(), frames * 2);
+    const QVector<qint16> &reference = input == QLatin1String("song.mp3") ? m_song : m_noise;
+    QCOMPARE(maxDifference(out, reference, qsizetype(std::llround(start * rate))), 0);
+}
+
+void TestEncoder::ringtoneFile_data()
+{
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("duration");
+
+    QTest::newRow("27.5 s clip") << 12.5 << 27.5 << "tone.m4a"
+                                 << "27.500000";
+    QTest::newRow("a third of a second") << 0.0 << 0.333333 << "short.m4a"
+                                         << "0.333333";
+    QTest::newRow("ringtone extension") << 3.0 << 10.0 << "tone.m4r"
+                                        << "10.000000";
+}
+
+void TestEncoder::ringtoneFile()
+{
+    QFETCH(double, start);
+    QFETCH(double, length);
+    QFETCH(QString, name);
+    QFETCH(QString, duration);
+
+    const QString output = freshFolder() + QLatin1Char('/') + name;
+    QCOMPARE(Pcm::run(encoder(), generateLine(path("song.mp3"), start, length, 256, 0, output))
+                     .exitCode,
+             0);
+    QCOMPARE(Pcm::probe(output, "format=duration"), duration);
+    QCOMPARE(Pcm::probe(output, "stream=codec_name,profile,sample_rate,channels"),
+             QStringLiteral("aac\nLC\n44100\n2"));
+    const QString brand = Pcm::probe(output, "format_tags=major_brand");
+    QCOMPARE(brand, QStringLiteral("M4A"));
+    const int bitRate = Pcm::probe(output, "stream=bit_rate").toInt();
+    QVERIFY2(bitRate > 150000 && bitRate < 230000, qPrintable(QString::number(bitRate)));
+    // The edit list holds the exact length; decoders that ignore its end still decode only
+    // the last frame's padding beyond it.
+    const qsizetype frames = qsizetype(std::llround(length * rate));
+    QCOMPARE(Pcm::probe(output, "stream=duration_ts").toLongLong(), qint64(frames));
+    const qsizetype decoded = Pcm::decode(output).size() / 2;
+    QVERIFY2(decoded >= frames && decoded < frames + 1024, qPrintable(QString::number(decoded)));
+}
+
+void TestEncoder::volumeAndFadeIn_data()
+{
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<int>("fadeIn");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("unchanged") << 256 << 0 << "out.wav";
+    QTest::newRow("half") << 128 << 0 << "out.wav";
+    QTest::newRow("silence") << 0 << 0 << "out.wav";
+    QTest::newRow("fade-in 2 s") << 256 << 2 << "out.wav";
+    QTest::newRow("louder and clipped, with fade-in") << 1259 << 1 << "out.wav";
+    QTest::newRow("ringtone, fade-in 2 s") << 256 << 2 << "out.m4a";
+    QTest::newRow("ringtone, half") << 128 << 0 << "out.m4a";
+}
+
+void TestEncoder::volumeAndFadeIn()
+{
+    QFETCH(int, volume);
+    QFETCH(int, fadeIn);
+    QFETCH(QString, name);
+
+    const double start = 1.0;
+    const QString output = freshFolder() + QLatin1Char('/') + name;
+    const QStringList line = generateLine(path("sine.wav"), start, 4.0, volume, fadeIn, output);
+    QCOMPARE(Pcm::run(encoder(), line).exitCode, 0);
+    QVector<qint16> out = Pcm::decode(output);
+    QVERIFY(out.size() >= 4 * rate * 2);
+    if (name.endsWith(QLatin1String(".wav")))
+        QCOMPARE(out.size(), 4 * rate * 2);
+    out.resize(4 * rate * 2);
+    QVector<qint16> expected(out.size());
+    const qsizetype first = qsizetype(start * rate) * 2;
+    for (qsizetype i = 0; i < out.size(); ++i)
+        expected[i] = qint16(std::lround(shaped(m_sine[first + i], i, volume, fadeIn)));
+    if (name.endsWith(QLatin1String(".wav"))) {
+        QVERIFY(maxDifference(out, expected, 0) <= 1);
+        return;
+    }
+    // AAC is lossy: compare the level of every tenth of a second instead of samples.
+    const qsizetype window = rate / 10 * 2;
+    for (qsizetype from = 0; from + window <= out.size(); from += window) {
+        const double want = rms(expected, from, window);
+        const double got = rms(out, from, window);
+        QVERIFY2(std::abs(got - want) <= 0.03 * want + 60,
+                 qPrintable(QStringLiteral("at %1: %2 vs %3").arg(from).arg(got).arg(want)));
+    }
+}
+
+void TestEncoder::monoIsUpmixedAtFullLevel()
+{
+    const QString output = freshFolder() + QStringLiteral("/mono.wav");
+    QCOMPARE(Pcm::run(encoder(), decodeLine(path("mono.wav"), output)).exitCode, 0);
+    QCOMPARE(Pcm::probe(output, "stream=sample_rate,channels"), QStringLiteral("44100\n2"));
+    const QVector<qint16> out = Pcm::decode(output);
+    QCOMPARE(out.size(), 3 * rate * 2);
+    int peak = 0;
+    for (qsizetype i = 0; i < out.size(); i += 2) {
+        QCOMPARE(out[i], out[i + 1]);
+        peak = std::max(peak, std::abs(int(out[i])));
+    }
+    QVERIFY2(std::abs(peak - 16384) < 300, qPrintable(QString::number(peak)));
+}
+
+void TestEncoder::videoInputGivesItsAudio()
+{
+    const QString output = freshFolder() + QStringLiteral("/from video.m4a");
+    QCOMPARE(
+            Pcm::run(encoder(), generateLine(path("video.mkv"), 0.5, 2.0, 256, 0, output)).exitCode,
+            0);
+    QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("2.000000"));
+    QCOMPARE(Pcm::probe(output, "format=nb_streams"), QStringLiteral("1"));
+    const QVector<qint16> out = Pcm::decode(output);
+    QVERIFY(rms(out, 0, out.size()) > 1000);
+}
+
+void TestEncoder::unusualPathsWork()
+{
+    const QString folder = path(QStringLiteral("ä b: ç"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString input = folder + QStringLiteral("/tön é.wav");
+    QVERIFY(QFile::copy(path("sine.wav"), input));
+    const QString ringtone = folder + QStringLiteral("/out ü:1.m4a");
+    QCOMPARE(Pcm::run(encoder(), generateLine(input, 1, 2, 256, 1, ringtone)).exitCode, 0);
+    QCOMPARE(Pcm::probe(ringtone, "format=duration"), QStringLiteral("2.000000"));
+    const QString wav = folder + QStringLiteral("/dé code.wav");
+    QCOMPARE(Pcm::run(encoder(), decodeLine(input, wav)).exitCode, 0);
+    QCOMPARE(Pcm::decode(wav), m_sine);
+    QCOMPARE(listing(folder).size(), 3);
+}
+
+void TestEncoder::progressInSeconds()
+{
+    const QString output = freshFolder() + QStringLiteral("/tone.m4a");
+    const Pcm::Run run
+            = Pcm::run(encoder(), generateLine(path("song.mp3"), 5, 27.5, 256, 3, output));
+    QCOMPARE(run.exitCode, 0);
+    const QString text = QString::fromLatin1(run.errorOutput);
+    const QRegularExpression status(QStringLiteral(
+            R"(size= *\d+kB time=(\d+\.\d\d) bitrate= *[\d.]+kbits/s speed=[\d.e+]+x)"));
+    const QStringList lines
+            = text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    for (const QString &line : lines)
+        QVERIFY2(status.match(line).hasMatch(), qPrintable(line));
+    QCOMPARE(status.match(lines.last()).captured(1), QStringLiteral("27.50"));
+    QVERIFY(text.endsWith(QLatin1Char('\n')));
+}
+
+void TestEncoder::failures_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %in: fixtures folder, %out: output folder
+    QTest::addColumn<int>("exitCode");
+
+    const QStringList tail = {"-vn", "-ab", "192K", "-ac", "2", "-ar", "44100"};
+    QTest::newRow("missing input")
+            << (QStringList {"-y", "-i", "%in/none.mp3"} + tail + QStringList {"%out/x.wav"}) << 1;
+    QTest::newRow("unreadable input")
+            << (QStringList {"-y", "-i", "%in/garbage.mp3"} + tail + QStringList {"%out/x.wav"})
+            << 1;
+    QTest::newRow("no audio stream")
+            << (QStringList {"-y", "-i", "%in/noaudio.mkv"} + tail + QStringList {"%out/x.m4a"})
+            << 1;
+    QTest::newRow("output folder missing")
+            << (QStringList {"-y", "-i", "%in/sine.wav"} + tail + QStringList {"%out/no/x.m4a"})
+            << 1;
+    QTest::newRow("output exists, no -y")
+            << (QStringList {"-i", "%in/sine.wav"} + tail + QStringList {"%out/old.wav"}) << 1;
+    QTest::newRow("unknown option")
+            << QStringList {"-y", "-i", "%in/sine.wav", "-af", "volume=2", "%out/x.wav"} << 2;
+    QTest::newRow("start after the input")
+            << QStringList {"-y", "-i", "%in/sine.wav", "-ss", "1", "%out/x.wav"} << 2;
+    QTest::newRow("not a number")
+            << QStringList {"-ss", "1,5", "-y", "-i", "%in/sine.wav", "%out/x.wav"} << 2;
+    QTest::newRow("negative length")
+            << QStringList {"-t", "-2", "-y", "-i", "%in/sine.wav", "%out/x.wav"} << 2;
+    QTest::newRow("unsupported output type")
+            << QStringList {"-y", "-i", "%in/sine.wav", "%out/x.mp3"} << 2;
+    QTest::newRow("no output") << QStringList {"-y", "-i", "%in/sine.wav"} << 2;
+    QTest::newRow("no input") << QStringList {"-y", "%out/x.wav"} << 2;
+}
+
+void TestEncoder::failures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+
+    const QString folder = freshFolder();
+    QFile old(folder + QStringLiteral("/old.wav"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("keep me");
+    old.close();
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("%in"), m_dir.path()).replace(QLatin1String("%out"), folder);
+
+    const Pcm::Run run = Pcm::run(encoder(), arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.errorOutput.startsWith("Error: "), run.errorOutput.constData());
+    QCOMPARE(run.errorOutput.count('\n'), 1);
+    QVERIFY(run.errorOutput.endsWith('\n'));
+    QCOMPARE(listing(folder), QStringList {"old.wav"});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("keep me"));
+}
+
+void TestEncoder::overwritesOnlyWithY()
+{
+    const QString folder = freshFolder();
+    const QString output = folder + QStringLiteral("/tone.m4a");
+    QFile old(output);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old content");
+    old.close();
+    QCOMPARE(Pcm::run(encoder(), generateLine(path("sine.wav"), 0, 1, 256, 0, output)).exitCode, 0);
+    QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("1.000000"));
+    QCOMPARE(listing(folder), QStringList {"tone.m4a"});
+}
+
+QTEST_GUILESS_MAIN(TestEncoder)
+#include "tst_encoder.moc"
