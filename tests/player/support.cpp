@@ -1,10 +1,12 @@
-#include "capture.h"
+#include "support.h"
 
 #include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
 #include <chrono>
+#include <spawn.h>
+#include <sys/wait.h>
 
 Capture::Capture(const QString &path)
     : path(path)
@@ -35,11 +37,9 @@ std::vector<Frame> Capture::soundSinceMark() const
 int StateLog::callback(int state, void *user)
 {
     StateLog *log = static_cast<StateLog *>(user);
-    {
-        std::lock_guard<std::mutex> lock(log->mutex);
-        log->received.push_back(state);
-        log->threads.push_back(std::this_thread::get_id());
-    }
+    std::lock_guard<std::mutex> lock(log->mutex);
+    log->received.push_back(state);
+    log->threads.push_back(std::this_thread::get_id());
     log->changed.notify_all();
     return 0;
 }
@@ -99,4 +99,20 @@ void writeWav(const QString &path, int rate, int channels, const std::vector<int
 void sleepMs(int milliseconds)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+bool runProgram(const QString &program, const QStringList &arguments)
+{
+    std::vector<QByteArray> bytes {program.toLocal8Bit()};
+    for (const QString &argument : arguments)
+        bytes.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &argument : bytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    pid_t pid;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return false;
+    int status = 0;
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

@@ -1,7 +1,8 @@
-#ifndef CAPTURE_H
-#define CAPTURE_H
+#ifndef PLAYER_TEST_SUPPORT_H
+#define PLAYER_TEST_SUPPORT_H
 
 #include <QString>
+#include <QStringList>
 
 #include <condition_variable>
 #include <cstdint>
@@ -49,5 +50,8 @@ private:
 
 void writeWav(const QString &path, int rate, int channels, const std::vector<int16_t> &samples);
 void sleepMs(int milliseconds);
+// Runs a program and waits for it; spawned without Qt's process machinery, which sanitizers
+// cannot follow.
+bool runProgram(const QString &program, const QStringList &arguments);
 
 #endif
