@@ -1,0 +1,201 @@
+#include "wavereader.h"
+
+#include "media/waveimage.h"
+
+#include <QDataStream>
+#include <QDebug>
+#include <QIODevice>
+
+namespace {
+
+constexpr quint32 chunkId(const char (&text)[5])
+{
+    return quint32(uchar(text[0])) | quint32(uchar(text[1])) << 8 | quint32(uchar(text[2])) << 16
+            | quint32(uchar(text[3])) << 24;
+}
+
+constexpr quint32 riffId = chunkId("RIFF");
+constexpr quint32 waveId = chunkId("WAVE");
+constexpr quint32 formatId = chunkId("fmt ");
+constexpr quint32 dataId = chunkId("data");
+constexpr quint32 portionSize = 0x80000;
+constexpr quint32 formatFieldsSize = 16;
+
+void report(const QString &text)
+{
+    qDebug().noquote() << text;
+}
+
+// Moves past `bytes` of the stream; false when the stream ends first.
+bool skipBytes(QDataStream &stream, qint64 bytes)
+{
+    return stream.device()->skip(bytes) == bytes;
+}
+
+} // namespace
+
+CWaveReader::CWaveReader(int width, int height)
+    : width(width)
+    , height(height)
+{ }
+
+CWaveReader::~CWaveReader() = default;
+
+void CWaveReader::read(QIODevice *device)
+{
+    peaks.reset();
+    waveImage = QImage();
+    if (width <= 0 || height <= 0) {
+        report(QStringLiteral("Wrong image size!"));
+        return;
+    }
+    device->open(QIODevice::ReadOnly);
+    QDataStream stream(device);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    quint32 dataSize = 0;
+    if (readHeader(stream) && findData(stream, dataSize) && checkData(dataSize))
+        readData(stream, dataSize);
+    device->close();
+    render();
+}
+
+bool CWaveReader::readHeader(QDataStream &stream)
+{
+    quint32 id = 0;
+    stream >> id;
+    if (id != riffId) {
+        report(QStringLiteral("Error: file header is not RIFF"));
+        return false;
+    }
+    quint32 riffSize = 0;
+    stream >> riffSize;
+    const qint64 fileSize = stream.device()->size();
+    uint32FileSize = quint32(fileSize);
+    if (qint64(riffSize) + 8 != fileSize) {
+        report(QStringLiteral("Error: uint32FileSize = %1").arg(fileSize));
+        return false;
+    }
+    quint32 uint32ChunkId = 0;
+    stream >> uint32ChunkId;
+    if (uint32ChunkId != waveId) {
+        report(QStringLiteral("Error: uint32ChunkId = %1").arg(uint32ChunkId));
+        return false;
+    }
+    return true;
+}
+
+// Every chunk but the data chunk is left by its declared size, padded to an even count, so a
+// format chunk with unusual extra bytes cannot throw the walk off the chunk boundaries.
+bool CWaveReader::findData(QDataStream &stream, quint32 &dataSize)
+{
+    bool formatSeen = false;
+    for (;;) {
+        quint32 uint32ChunkId = 0;
+        quint32 size = 0;
+        stream >> uint32ChunkId >> size;
+        if (stream.status() != QDataStream::Ok)
+            return false;
+        if (uint32ChunkId == dataId) {
+            if (!formatSeen) {
+                report(QStringLiteral("No format chunk before data chunk!"));
+                return false;
+            }
+            dataSize = size;
+            return true;
+        }
+        qint64 skip = qint64(size) + (size & 1);
+        if (uint32ChunkId == formatId) {
+            if (!readFormat(stream, size))
+                return false;
+            formatSeen = true;
+            skip -= formatFieldsSize;
+        }
+        if (!skipBytes(stream, skip))
+            return false;
+    }
+}
+
+bool CWaveReader::readFormat(QDataStream &stream, quint32 chunkSize)
+{
+    stream >> uint16FormatTag;
+    if (uint16FormatTag != 1) {
+        report(QStringLiteral("Not PCM format!"));
+        return false;
+    }
+    if (chunkSize < formatFieldsSize) {
+        report(QStringLiteral("Format chunk too short!"));
+        return false;
+    }
+    stream >> uint16Channels >> uint32SampleRate >> uint32ByteRate >> uint16BlockAlign
+            >> uint16BitsPerSample;
+    return stream.status() == QDataStream::Ok;
+}
+
+bool CWaveReader::checkData(quint32 dataSize)
+{
+    if (uint16BitsPerSample == 0) {
+        report(QStringLiteral("Wrong bits per sample!"));
+        return false;
+    }
+    const quint16 uint16BytesPerSample = (uint16BitsPerSample + 7) / 8;
+    if (uint16BytesPerSample > 2) {
+        report(QStringLiteral("uint16BytesPerSample = %1").arg(uint16BytesPerSample));
+        return false;
+    }
+    uint32SampleCount = dataSize / uint16BytesPerSample;
+    if (uint32SampleCount == 0) {
+        report(QStringLiteral("uint32SampleCount = 0"));
+        return false;
+    }
+    return true;
+}
+
+// One reused buffer, so memory does not grow with the file; a chunk that claims more bytes
+// than the file holds is taken in as far as the file goes.
+void CWaveReader::readData(QDataStream &stream, quint32 dataSize)
+{
+    const std::unique_ptr<char[]> buffer(new char[portionSize]);
+    quint32 remaining = dataSize;
+    while (remaining > 0) {
+        const int wanted = int(qMin(remaining, portionSize));
+        const int got = stream.readRawData(buffer.get(), wanted);
+        if (got <= 0)
+            break;
+        accumulate(buffer.get(), quint32(got));
+        if (got < wanted)
+            break;
+        remaining -= quint32(got);
+    }
+}
+
+// Sample sizes of 1 to 8 bits are stored as unsigned bytes and 9 to 16 bits as signed 16-bit
+// words, so both are drawn by their container; nothing wider gets past checkData.
+void CWaveReader::accumulate(const char *data, quint32 bytes)
+{
+    if (!peaks)
+        peaks = std::make_unique<CWavePeaks>(width, uint32SampleCount, uint16Channels);
+    if (uint16BitsPerSample > 8 && uint16BitsPerSample <= 16)
+        peaks->addSigned16(data, bytes);
+    else if (uint16BitsPerSample > 0 && uint16BitsPerSample <= 8)
+        peaks->addUnsigned8(data, bytes);
+    else
+        peaks->skip(bytes / 2);
+}
+
+void CWaveReader::render()
+{
+    if (peaks)
+        waveImage = paintWavePeaks(peaks->peaks(), height);
+}
+
+std::vector<WavePeak> CWaveReader::peakPairs() const
+{
+    return peaks ? peaks->peaks() : std::vector<WavePeak>();
+}
+
+QImage CreateWaveImage(QIODevice *file, int width, int height)
+{
+    CWaveReader reader(width, height);
+    reader.read(file);
+    return reader.image();
+}

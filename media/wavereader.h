@@ -1,0 +1,62 @@
+#ifndef WAVEREADER_H
+#define WAVEREADER_H
+
+#include "media/wavepeaks.h"
+
+#include <QImage>
+
+#include <memory>
+
+class QDataStream;
+class QIODevice;
+
+// Reads a RIFF/WAVE file once and turns its first channel into a waveform picture of a fixed
+// size. Refusals go to the debug output and leave the image null.
+class CWaveReader
+{
+public:
+    CWaveReader(int width, int height);
+    ~CWaveReader();
+    CWaveReader(const CWaveReader &) = delete;
+    CWaveReader &operator=(const CWaveReader &) = delete;
+
+    // Opens the unopened device read-only, takes in its samples and renders the image.
+    void read(QIODevice *device);
+    QImage image() const { return waveImage; }
+
+    // One block of raw sample data of the current data chunk.
+    void accumulate(const char *data, quint32 bytes);
+    // Paints the peaks taken in so far; does nothing before the first block.
+    void render();
+
+    quint16 channels() const { return uint16Channels; }
+    quint32 sampleCount() const { return uint32SampleCount; }
+    quint16 bitsPerSample() const { return uint16BitsPerSample; }
+    // Empty before the first block of sample data.
+    std::vector<WavePeak> peakPairs() const;
+
+private:
+    bool readHeader(QDataStream &stream);
+    bool findData(QDataStream &stream, quint32 &dataSize);
+    bool readFormat(QDataStream &stream, quint32 chunkSize);
+    bool checkData(quint32 dataSize);
+    void readData(QDataStream &stream, quint32 dataSize);
+
+    int width;
+    int height;
+    QImage waveImage;
+    quint16 uint16Channels = 0;
+    quint32 uint32SampleCount = 0;
+    quint32 uint32FileSize = 0;
+    quint32 uint32SampleRate = 0;
+    quint32 uint32ByteRate = 0;
+    quint16 uint16FormatTag = 0;
+    quint16 uint16BitsPerSample = 0;
+    quint16 uint16BlockAlign = 0;
+    std::unique_ptr<CWavePeaks> peaks;
+};
+
+// The waveform of a WAV file at width x height, or a null image when it cannot be taken in.
+QImage CreateWaveImage(QIODevice *file, int width, int height);
+
+#endif
