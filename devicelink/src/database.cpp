@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "nultext.h"
 #include "text.h"
 
 #include <cstdlib>
@@ -147,7 +148,7 @@ Database Database::fromBytes(const std::string &bytes)
     if (bytes.empty())
         return db;
     db.m_origin = Origin::Unreadable;
-    if (bytes.size() > maxDatabaseSize)
+    if (bytes.size() > maxDatabaseSize || mayHoldNulText(bytes))
         return db;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);

@@ -96,7 +96,7 @@ void TestDatabaseMutation::mutantsAreSurvived()
     QCOMPARE(QString::fromStdString(checkDatabaseBytes(original, 0)), QString());
 
     std::mt19937_64 random(20240601);
-    for (int round = 0; round < 6000; ++round) {
+    for (int round = 0; round < 20000; ++round) {
         const std::string bytes = mutate(original, random);
         const std::string fault = checkDatabaseBytes(bytes, random());
         if (!fault.empty())

@@ -358,6 +358,8 @@ void TestHandvia::survivesHostileDatabases_data()
     QTest::newRow("root not a dict")
             << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>")
             << QStringList() << true;
+    QTest::newRow("nul in a name")
+            << databaseXml(toneXml("A&#0;B.m4r", "Nul", "1") + good) << QStringList() << true;
     QTest::newRow("garbage") << QByteArray("\x00\x01garbage", 9) << QStringList() << true;
 
     plist_t root = nullptr;

@@ -1,0 +1,103 @@
+#include "nultext.h"
+
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+
+namespace handvia {
+
+namespace {
+
+const size_t trailerSize = 32;
+
+uint64_t bigEndian(const std::string &bytes, size_t pos, size_t count)
+{
+    uint64_t value = 0;
+    for (size_t i = 0; i < count; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[pos + i]);
+    return value;
+}
+
+// Checks one string object of the binary form; false when it cannot be read.
+bool stringObjectIsClean(const std::string &bytes, size_t offset, size_t end)
+{
+    const unsigned char marker = static_cast<unsigned char>(bytes[offset]);
+    const unsigned type = marker >> 4;
+    if (type != 5 && type != 6)
+        return true;
+    uint64_t length = marker & 0x0F;
+    size_t pos = offset + 1;
+    if (length == 0x0F) {
+        if (pos >= end)
+            return false;
+        const unsigned char sizeMarker = static_cast<unsigned char>(bytes[pos]);
+        const size_t count = size_t(1) << (sizeMarker & 0x0F);
+        if ((sizeMarker >> 4) != 1 || count > 8 || pos + 1 + count > end)
+            return false;
+        length = bigEndian(bytes, pos + 1, count);
+        pos += 1 + count;
+    }
+    const uint64_t width = type == 6 ? 2 : 1;
+    if (length > end || pos + length * width > end)
+        return false;
+    for (uint64_t i = 0; i < length; ++i) {
+        const size_t at = pos + i * width;
+        if (bytes[at] == '\0' && (width == 1 || bytes[at + 1] == '\0'))
+            return false;
+    }
+    return true;
+}
+
+bool binaryMayHoldNul(const std::string &bytes)
+{
+    if (bytes.size() < 8 + trailerSize)
+        return true;
+    const size_t trailer = bytes.size() - trailerSize;
+    const size_t offsetSize = static_cast<unsigned char>(bytes[trailer + 6]);
+    const uint64_t objects = bigEndian(bytes, trailer + 8, 8);
+    const uint64_t table = bigEndian(bytes, trailer + 24, 8);
+    if (offsetSize < 1 || offsetSize > 8 || table > trailer || objects > trailer
+        || table + objects * offsetSize > trailer)
+        return true;
+    for (uint64_t i = 0; i < objects; ++i) {
+        const uint64_t offset = bigEndian(bytes, table + i * offsetSize, offsetSize);
+        if (offset >= table || !stringObjectIsClean(bytes, offset, table))
+            return true;
+    }
+    return false;
+}
+
+// A raw NUL, or a character reference such as "&#0;" or "&#x00;".
+bool xmlMayHoldNul(const std::string &bytes)
+{
+    if (bytes.find('\0') != std::string::npos)
+        return true;
+    for (size_t at = bytes.find("&#"); at != std::string::npos; at = bytes.find("&#", at + 2)) {
+        size_t pos = at + 2;
+        const bool hex = pos < bytes.size() && (bytes[pos] == 'x' || bytes[pos] == 'X');
+        if (hex)
+            ++pos;
+        bool digits = false, nonZero = false;
+        for (; pos < bytes.size(); ++pos) {
+            const unsigned char c = static_cast<unsigned char>(bytes[pos]);
+            if (!(hex ? std::isxdigit(c) : std::isdigit(c)))
+                break;
+            digits = true;
+            nonZero = nonZero || c != '0';
+        }
+        if (digits && !nonZero)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool mayHoldNulText(const std::string &bytes)
+{
+    if (bytes.compare(0, 6, "bplist") == 0)
+        return binaryMayHoldNul(bytes);
+    return xmlMayHoldNul(bytes);
+}
+
+} // namespace handvia
