@@ -79,8 +79,10 @@ QImage signPicture(bool plus, bool strong)
     const QColor tone = strong ? QColor(230, 250, 255) : QColor(170, 196, 222);
     if (strong) {
         // A soft halo round the strong plus shows the boost above unchanged volume.
-        p.fillRect(QRect(0, 2, 7, 3), withAlpha(ink::cyan, 90));
-        p.fillRect(QRect(2, 0, 3, 7), withAlpha(ink::cyan, 90));
+        QRadialGradient halo(QPointF(3.5, 3.5), 3.6);
+        halo.setColorAt(0, withAlpha(ink::cyan, 150));
+        halo.setColorAt(1, withAlpha(ink::cyan, 0));
+        p.fillRect(img.rect(), halo);
     }
     p.fillRect(QRect(0, 3, 7, 1), tone);
     if (plus)
