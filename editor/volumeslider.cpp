@@ -1,0 +1,97 @@
+#include "volumeslider.h"
+
+#include "editor/volumeslidermath.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+using namespace volumeslider;
+
+CVolumeSlider::CVolumeSlider(QWidget *parent)
+    : QWidget(parent)
+    , m_rangeMin(volumeslider::rangeMin)
+    , m_rangeMax(volumeslider::rangeMax)
+    , m_leftImage(QStringLiteral(":/images/volume_left.png"))
+    , m_rightImage(QStringLiteral(":/images/volume_right.png"))
+    , m_thumbImage(QStringLiteral(":/images/volume_thumb.png"))
+    , m_plusImage(QStringLiteral(":/images/volume_add.png"))
+    , m_strongPlusImage(QStringLiteral(":/images/volume_add2.png"))
+    , m_minusImage(QStringLiteral(":/images/volume_sub.png"))
+{
+    m_thumbX = volumeslider::thumbX(m_position, width());
+}
+
+CVolumeSlider::~CVolumeSlider() = default;
+
+int CVolumeSlider::position() const
+{
+    return int(m_position);
+}
+
+void CVolumeSlider::setPos(double dPos)
+{
+    m_position = dPos;
+    m_thumbX = volumeslider::thumbX(m_position, width());
+    update();
+}
+
+void CVolumeSlider::positionFromThumb()
+{
+    m_position = positionAt(m_thumbX, width());
+    emit sliderMoved(int(m_position));
+}
+
+// A press on the thumb only grabs it; anywhere else the thumb jumps there without snapping,
+// and holding the button on does not drag.
+void CVolumeSlider::mousePressEvent(QMouseEvent *event)
+{
+    const int x = clampToTrack(event->position().toPoint().x(), width());
+    if (m_thumbX - 2 <= x && x <= m_thumbX + 2) {
+        m_lastX = x;
+        m_dragging = 1;
+        return;
+    }
+    m_thumbX = x;
+    update();
+    positionFromThumb();
+    m_lastX = x;
+}
+
+void CVolumeSlider::mouseReleaseEvent(QMouseEvent *)
+{
+    m_dragging = 0;
+}
+
+void CVolumeSlider::mouseMoveEvent(QMouseEvent *event)
+{
+    const int x = snapToMiddle(clampToTrack(event->position().toPoint().x(), width()), width());
+    if (x == m_lastX)
+        return;
+    if (m_dragging == 1) {
+        m_thumbX = x;
+        positionFromThumb();
+        update();
+    }
+    m_lastX = x;
+}
+
+void CVolumeSlider::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int left = m_track.left();
+    const int right = left + trackWidth - 1;
+    painter.drawPixmap(left, 2, m_rightImage);
+    const int filled = m_thumbX - left;
+    if (filled > 0)
+        painter.drawPixmap(
+                QRect(left, 2, filled, trackHeight), m_leftImage, QRect(0, 0, filled, trackHeight));
+    painter.drawPixmap(left - 9, 5, m_minusImage);
+    painter.drawPixmap(right + 4, 5, showsStrongPlus(m_position) ? m_strongPlusImage : m_plusImage);
+    painter.drawPixmap(m_thumbX - 2, 0, m_thumbImage);
+}
+
+void CVolumeSlider::resizeEvent(QResizeEvent *)
+{
+    m_track = QRect(trackLeft(width()), 2, trackWidth, trackHeight);
+    m_thumbX = volumeslider::thumbX(m_position, width());
+}
