@@ -109,7 +109,7 @@ int Player::open(const char *path)
     std::lock_guard<std::mutex> api(apiMutex);
     {
         std::lock_guard<std::mutex> lock(mutex);
-        // A file opened but not yet taken by the decoder is replaced, outside the lock below.
+        // A file opened but not yet taken by the decoder is closed once the locks are released.
         source.swap(pendingSource);
         restartAt(0);
         seekFrame = -1;
