@@ -91,14 +91,11 @@ void AacSink::write(const float *const *planes, int count, int64_t first, const 
         if (m_filled == 0)
             check(av_frame_make_writable(m_frame), "out of memory");
         const int n = std::min(count - done, frameSize - m_filled);
-        const bool unit = shaper.isUnitFrom(first + done);
         for (int c = 0; c < channels; ++c) {
-            const float *in = planes[c] + done;
             float *out = reinterpret_cast<float *>(m_frame->extended_data[c]) + m_filled;
-            for (int i = 0; i < n; ++i) {
-                const float value = unit ? in[i] : in[i] * shaper.gainAt(first + done + i);
-                out[i] = std::clamp(value, -1.0f, 1.0f);
-            }
+            shaper.apply(planes[c] + done, out, n, first + done);
+            for (int i = 0; i < n; ++i)
+                out[i] = std::clamp(out[i], -1.0f, 1.0f);
         }
         m_filled += n;
         done += n;

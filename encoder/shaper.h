@@ -20,6 +20,15 @@ public:
             return m_gain;
         return m_gain * float(double(index) / double(m_fade));
     }
+    // out[i] = in[i] * gainAt(first + i)
+    void apply(const float *in, float *out, int count, int64_t first) const
+    {
+        int i = 0;
+        for (; i < count && first + i < m_fade; ++i)
+            out[i] = in[i] * gainAt(first + i);
+        for (; i < count; ++i)
+            out[i] = in[i] * m_gain;
+    }
     // True when every sample from index on gets exactly unit gain.
     bool isUnitFrom(int64_t index) const { return index >= m_fade && m_gain == 1.0f; }
 

@@ -1,23 +1,16 @@
 #include "wavsink.h"
 
 #include "failure.h"
+#include "pcm16.h"
 #include "shaper.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <unistd.h>
 
 namespace {
 
 constexpr int headerBytes = 44;
-
-inline int16_t toPcm16(float value)
-{
-    // Same rounding as libswresample's float to 16-bit conversion, with clipping.
-    const long scaled = std::lrintf(value * 32768.0f);
-    return int16_t(scaled > 32767 ? 32767 : scaled < -32768 ? -32768 : scaled);
-}
 
 void put16(unsigned char *at, uint32_t value)
 {
@@ -55,21 +48,21 @@ WavSink::~WavSink()
 
 void WavSink::write(const float *const *planes, int count, int64_t first, const Shaper &shaper)
 {
-    m_buffer.resize(size_t(count) * m_channels);
-    int16_t *out = m_buffer.data();
-    const bool unit = shaper.isUnitFrom(first);
-    for (int c = 0; c < m_channels; ++c) {
-        const float *in = planes[c];
-        if (unit) {
-            for (int i = 0; i < count; ++i)
-                out[i * m_channels + c] = toPcm16(in[i]);
-        } else {
-            for (int i = 0; i < count; ++i)
-                out[i * m_channels + c] = toPcm16(in[i] * shaper.gainAt(first + i));
+    const float *const *source = planes;
+    if (!shaper.isUnitFrom(first)) {
+        m_shaped.resize(size_t(count) * m_channels);
+        m_shapedPlanes.resize(size_t(m_channels));
+        for (int c = 0; c < m_channels; ++c) {
+            float *out = m_shaped.data() + size_t(c) * count;
+            shaper.apply(planes[c], out, count, first);
+            m_shapedPlanes[size_t(c)] = out;
         }
+        source = m_shapedPlanes.data();
     }
+    m_buffer.resize(size_t(count) * m_channels);
+    toInterleavedPcm16(source, m_channels, count, m_buffer.data());
     const size_t bytes = m_buffer.size() * sizeof(int16_t);
-    if (std::fwrite(out, 1, bytes, m_file) != bytes)
+    if (std::fwrite(m_buffer.data(), 1, bytes, m_file) != bytes)
         fail();
     m_bytes += int64_t(bytes);
 }

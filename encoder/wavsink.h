@@ -29,6 +29,8 @@ private:
     int m_sampleRate;
     int64_t m_bytes = 0;
     std::vector<int16_t> m_buffer;
+    std::vector<float> m_shaped;
+    std::vector<const float *> m_shapedPlanes;
 };
 
 #endif
