@@ -25,6 +25,18 @@ CAVConverter::CAVConverter()
     connect(&m_process, &QProcess::errorOccurred, this, &CAVConverter::onProcessError);
 }
 
+CAVConverter::~CAVConverter()
+{
+    // A running encoder is asked to stop first, so that it removes its unfinished file; a kill
+    // would leave it behind. The owner is being destroyed too, so nothing is reported.
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    disconnect(&m_process, nullptr, this, nullptr);
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000))
+        m_process.kill();
+}
+
 void CAVConverter::reset()
 {
     m_inputOptions.clear();

@@ -14,6 +14,7 @@ class CAVConverter : public QObject
 
 public:
     CAVConverter();
+    ~CAVConverter() override;
 
     void reset();
     void setInput(const QString &path);

@@ -1,12 +1,14 @@
 #include "media/avconverter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -31,6 +33,7 @@ private slots:
     void exitStatus();
     void programThatCannotStart();
     void realEncoderJob();
+    void destroyedWhileRunningLeavesNoFile();
 
 private:
     // Runs one job on the stand-in, which prints output and exits with exitCode.
@@ -244,6 +247,36 @@ void TestAVConverter::realEncoderJob()
     QVERIFY(job.succeeded());
     QVERIFY(QFile::exists(output));
     QCOMPARE(job.encodedTime(), 2.5);
+}
+
+void TestAVConverter::destroyedWhileRunningLeavesNoFile()
+{
+    const QString wav = m_dir.filePath(QStringLiteral("long.wav"));
+    QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/ffmpeg"),
+                               {"-v",
+                                "error",
+                                "-y",
+                                "-f",
+                                "lavfi",
+                                "-i",
+                                "aevalsrc=exprs=0.3*(2*random(0)-1):s=44100:d=300",
+                                wav}),
+             0);
+    const QString folder = m_dir.filePath(QStringLiteral("stopped"));
+    QVERIFY(QDir().mkpath(folder));
+    auto job = std::make_unique<CAVConverter>();
+    job->setProgram(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/ffmpeg"));
+    job->setInput(wav);
+    job->setOutput(folder + QStringLiteral("/long.m4a"));
+    QSignalSpy finished(job.get(), &CAVConverter::finished);
+    job->start(1);
+    QTRY_VERIFY_WITH_TIMEOUT(job->encodedTime() > 0 || !finished.isEmpty(), 30000);
+    if (!finished.isEmpty())
+        QSKIP("the encoder finished before it could be stopped");
+    job.reset();
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestAVConverter)
