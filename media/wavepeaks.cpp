@@ -4,6 +4,66 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+#include <emmintrin.h>
+#define WAVEPEAKS_SSE2
+#endif
+
+namespace {
+
+// Lowest and highest of the values 0, stride, 2 * stride, ... among `count` contiguous
+// little-endian 16-bit values. Sixteen values go through at a time; for stereo the lanes of the
+// second channel are computed too and simply not looked at.
+void minMaxSigned16(const char *data, quint64 count, quint64 stride, int &low, int &high)
+{
+    quint64 i = 0;
+#ifdef WAVEPEAKS_SSE2
+    if (count >= 16) {
+        __m128i lows = _mm_set1_epi16(qint16(low));
+        __m128i highs = _mm_set1_epi16(qint16(high));
+        __m128i lows2 = lows;
+        __m128i highs2 = highs;
+        const auto load = [data](quint64 at) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + 2 * at));
+        };
+        for (; i + 16 <= count; i += 16) {
+            const __m128i a = load(i);
+            const __m128i b = load(i + 8);
+            lows = _mm_min_epi16(lows, a);
+            highs = _mm_max_epi16(highs, a);
+            lows2 = _mm_min_epi16(lows2, b);
+            highs2 = _mm_max_epi16(highs2, b);
+        }
+        lows = _mm_min_epi16(lows, lows2);
+        highs = _mm_max_epi16(highs, highs2);
+        alignas(16) qint16 laneLows[8];
+        alignas(16) qint16 laneHighs[8];
+        _mm_store_si128(reinterpret_cast<__m128i *>(laneLows), lows);
+        _mm_store_si128(reinterpret_cast<__m128i *>(laneHighs), highs);
+        for (quint64 lane = 0; lane < 8; lane += stride) {
+            low = std::min(low, int(laneLows[lane]));
+            high = std::max(high, int(laneHighs[lane]));
+        }
+    }
+#endif
+    for (; i < count; i += stride) {
+        const int v = qFromLittleEndian<qint16>(data + 2 * i);
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+}
+
+void minMaxUnsigned8(const char *data, quint64 count, quint64 stride, int &low, int &high)
+{
+    for (quint64 i = 0; i < count; i += stride) {
+        const int v = (int(uchar(data[i])) - 128) * 256;
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+}
+
+} // namespace
+
 int waveColumn(int width, quint64 index, quint64 count)
 {
     return int(double(width) * double(index) / double(count));
@@ -30,8 +90,8 @@ quint64 CWavePeaks::nextColumnStart(int column) const
 }
 
 // Only mono and the first channel of stereo are drawn; other layouts only advance the index.
-template<typename Sample>
-void CWavePeaks::add(const char *data, quint32 values, Sample sample)
+template<typename MinMax>
+void CWavePeaks::add(const char *data, quint32 values, int bytesPerValue, MinMax minMax)
 {
     const int width = int(m_peaks.size());
     if (width == 0 || m_count == 0 || (m_channels != 1 && m_channels != 2)) {
@@ -48,11 +108,9 @@ void CWavePeaks::add(const char *data, quint32 values, Sample sample)
         WavePeak &peak = m_peaks[size_t(column)];
         int low = peak.min;
         int high = peak.max;
-        for (quint64 i = index + (index % step); i < stop; i += step) {
-            const int v = sample(data, i - first);
-            low = std::min(low, v);
-            high = std::max(high, v);
-        }
+        const quint64 used = index + (index % step);
+        if (used < stop)
+            minMax(data + (used - first) * bytesPerValue, stop - used, step, low, high);
         peak.min = qint16(low);
         peak.max = qint16(high);
         index = stop;
@@ -62,12 +120,10 @@ void CWavePeaks::add(const char *data, quint32 values, Sample sample)
 
 void CWavePeaks::addSigned16(const char *data, quint32 bytes)
 {
-    add(data, bytes / 2, [](const char *d, quint64 i) {
-        return int(qFromLittleEndian<qint16>(d + 2 * i));
-    });
+    add(data, bytes / 2, 2, minMaxSigned16);
 }
 
 void CWavePeaks::addUnsigned8(const char *data, quint32 bytes)
 {
-    add(data, bytes, [](const char *d, quint64 i) { return (int(uchar(d[i])) - 128) * 256; });
+    add(data, bytes, 1, minMaxUnsigned8);
 }

@@ -35,8 +35,8 @@ public:
     quint64 index() const { return m_index; }
 
 private:
-    template<typename Sample>
-    void add(const char *data, quint32 values, Sample sample);
+    template<typename MinMax>
+    void add(const char *data, quint32 values, int bytesPerValue, MinMax minMax);
     quint64 nextColumnStart(int column) const;
 
     std::vector<WavePeak> m_peaks;
