@@ -66,7 +66,9 @@ void TestWaveFuzz::initTestCase()
     twelve.bits = 12;
     Format quad;
     quad.channels = 4;
+    // The long one gives columns of many values, where the peaks are taken sixteen at a time.
     m_seeds = {seedFile(mono, 2000, m_random),
+               seedFile(stereo, 40000, m_random),
                seedFile(stereo, 4000, m_random, listChunk()),
                seedFile(eight, 1001, m_random),
                seedFile(twelve, 3000, m_random),
