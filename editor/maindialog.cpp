@@ -1,15 +1,42 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "app/qxlanguage.h"
+#include "app/settings.h"
+
+#include <handvia.h>
+#include <sonvix.h>
+
 #include <QBitmap>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
+#include <atomic>
+
 namespace {
 
 const char *const backgroundImage = ":/images/main_bg.png";
+
+// The one main window, for the device callback, which carries no user pointer.
+std::atomic<MainDialog *> mainWindow {nullptr};
+
+// The player calls back on a thread of its own; the signal carries the state over.
+int playStateCallback(int state, void *user)
+{
+    emit static_cast<MainDialog *>(user)->onPlayStateChanged2(state);
+    return 0;
+}
+
+// The device library calls back on a thread of its own; only kind 0 is an event.
+int deviceEventCallback(int kind, const char *text)
+{
+    MainDialog *window = mainWindow;
+    if (kind == 0 && window)
+        emit window->onIPhoneChanged2(QString::fromLatin1(text));
+    return kind;
+}
 
 } // namespace
 
@@ -18,26 +45,46 @@ MainDialog::MainDialog(QWidget *parent)
     , ui(new Ui::MainDialog)
 {
     ui->setupUi(this);
+    setAcceptDrops(true);
     buildMenu();
-    connect(ui->btnMinimize, &QPushButton::clicked, this, &QWidget::showMinimized);
-    connect(ui->btnClose, &QPushButton::clicked, this, &QWidget::close);
 
     // The background's fully transparent pixels give the window its outline.
     const QPixmap background(QString::fromLatin1(backgroundImage));
     setMask(background.createMaskFromColor(QColor(Qt::transparent)));
 
-    connect(ui->labelManage, &QLabel::linkActivated, this, &MainDialog::onBtnManage);
-    connect(ui->labelAbout, &QLabel::linkActivated, this, &MainDialog::onBtnAbout);
-    connect(ui->labelHelp, &QLabel::linkActivated, this, &MainDialog::onBtnHelp);
-    connect(ui->labelHome, &QLabel::linkActivated, this, &MainDialog::onBtnHome);
-
+    ui->sliderBar->setCornerCut(10);
+    ui->sliderBar->setClip(0, 0);
     ui->sliderBar->hide();
     ui->progressBar->hide();
+    connectWidgets();
+
+    ui->editStartTime->setMaximumTime(QTime(0, 0));
+    ui->editEndTime->setMaximumTime(QTime(0, 0));
     ui->labelLengthValue->setText(QStringLiteral("00:00:00.000"));
+    for (QWidget *widget : {static_cast<QWidget *>(ui->btnPlay),
+                            static_cast<QWidget *>(ui->btnPause),
+                            static_cast<QWidget *>(ui->btnPlayClip),
+                            static_cast<QWidget *>(ui->btnGenerate),
+                            static_cast<QWidget *>(ui->checkExport)})
+        widget->setEnabled(false);
+    ui->sliderBar->setRange(0.0, 1000.0);
+    ui->sliderBar->setEnabled(false);
+
+    sonvix_init();
+    sonvix_set_callback(playStateCallback, this);
+    mainWindow = this;
+    deviceApi = handvia_get_api();
+    deviceApi->set_event_callback(deviceEventCallback);
+
+    QxLanguage::instance()->loadLanguage(readSetting(QStringLiteral("UiLanguage"), QString()));
+    ui->editOutputFolder->setText(readSetting(QStringLiteral("OutputFolder"), documentsFolder()));
+    detectITunes();
 }
 
+// The player keeps playing and the device library stays loaded until the process ends.
 MainDialog::~MainDialog()
 {
+    mainWindow = nullptr;
     delete ui;
 }
 
@@ -51,7 +98,8 @@ void MainDialog::buildMenu()
     auto *menu = new QMenu(tr(""), this);
     menu->setWindowOpacity(0.8);
     menu->addAction(actManage);
-    languageMenu = menu->addMenu(tr("Language"));
+    languageMenu = QxLanguage::instance()->createLanguageMenu(this);
+    menu->addMenu(languageMenu);
     menu->addSeparator();
     menu->addAction(actHelp);
     menu->addAction(actHome);
@@ -62,15 +110,52 @@ void MainDialog::buildMenu()
     connect(actHelp, &QAction::triggered, this, &MainDialog::onBtnHelp);
     connect(actHome, &QAction::triggered, this, &MainDialog::onBtnHome);
     connect(actAbout, &QAction::triggered, this, &MainDialog::onBtnAbout);
+    connect(ui->btnMinimize, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(ui->btnClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void MainDialog::retranslateMenu()
+void MainDialog::connectWidgets()
 {
-    actManage->setText(tr("&Manage..."));
-    actHelp->setText(tr("&Help"));
-    actHome->setText(tr("&HomePage"));
-    actAbout->setText(tr("&About"));
-    languageMenu->setTitle(tr("Language"));
+    connect(ui->labelManage, &QLabel::linkActivated, this, &MainDialog::onBtnManage);
+    connect(ui->labelAbout, &QLabel::linkActivated, this, &MainDialog::onBtnAbout);
+    connect(ui->labelHelp, &QLabel::linkActivated, this, &MainDialog::onBtnHelp);
+    connect(ui->labelHome, &QLabel::linkActivated, this, &MainDialog::onBtnHome);
+
+    connect(ui->btnBrowseIn, &QPushButton::clicked, this, &MainDialog::onBtnBrowseIn);
+    connect(ui->btnBrowseOut, &QPushButton::clicked, this, &MainDialog::onBtnBrowseOut);
+    connect(ui->btnPlay, &QPushButton::clicked, this, &MainDialog::onBtnPlay);
+    connect(ui->btnPause, &QPushButton::clicked, this, &MainDialog::onBtnPause);
+    connect(ui->btnPlayClip, &QPushButton::clicked, this, &MainDialog::onBtnPlayClip);
+    connect(ui->btnGenerate, &QPushButton::clicked, this, &MainDialog::onBtnGenerate);
+    connect(ui->sliderBar, &CClipSlider::posChanged, this, &MainDialog::onSliderMoved);
+    connect(ui->sliderBar, &CClipSlider::clipChanged, this, &MainDialog::onClipChanged);
+    connect(ui->editStartTime, &QTimeEdit::timeChanged, this, &MainDialog::onStartTimeChanged);
+    connect(ui->editEndTime, &QTimeEdit::timeChanged, this, &MainDialog::onEndTimeChanged);
+    connect(ui->sliderVolume, &CVolumeSlider::sliderMoved, this, &MainDialog::onVolumeSliderMoved);
+    // Default connections: reports raised on a library thread are queued to this one.
+    connect(this, &MainDialog::onPlayStateChanged2, this, &MainDialog::onPlayStateChanged);
+    connect(this, &MainDialog::onIPhoneChanged2, this, &MainDialog::onIPhoneChanged);
+    connect(&converter, &CAVConverter::finished, this, &MainDialog::onAVConverterFinished);
+}
+
+void MainDialog::setStatus(const char *text)
+{
+    statusSource = text;
+    ui->labelStatus->setText(tr(text));
+}
+
+void MainDialog::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == playTimerId) {
+        advancePlayHead();
+    } else if (event->timerId() == jobTimerId) {
+        const int progress = int(converter.encodedTime() / fileDuration * 100);
+        if (progress >= ui->progressBar->minimum() && progress <= ui->progressBar->maximum())
+            ui->progressBar->setValue(progress);
+    } else {
+        QDialog::timerEvent(event);
+    }
+    update();
 }
 
 void MainDialog::mousePressEvent(QMouseEvent *event)
@@ -125,8 +210,16 @@ void MainDialog::changeEvent(QEvent *event)
 {
     if (event->type() != QEvent::LanguageChange)
         return;
+    writeSetting(QStringLiteral("UiLanguage"), QxLanguage::instance()->currentLanguage());
     ui->retranslateUi(this);
-    retranslateMenu();
+    actManage->setText(tr("&Manage..."));
+    actHelp->setText(tr("&Help"));
+    actHome->setText(tr("&HomePage"));
+    actAbout->setText(tr("&About"));
+    languageMenu->setTitle(tr("Language"));
+    if (statusSource)
+        ui->labelStatus->setText(tr(statusSource));
+    onVolumeSliderMoved(ui->sliderVolume->position());
     setWindowTitle(QStringLiteral("Marvolen Vardel"));
 }
 

@@ -1,11 +1,15 @@
 #ifndef MAINDIALOG_H
 #define MAINDIALOG_H
 
+#include "media/avconverter.h"
+
 #include <QDialog>
 #include <QPoint>
+#include <QTime>
 
 class QAction;
 class QMenu;
+struct HandviaApi;
 
 namespace Ui {
 class MainDialog;
@@ -21,22 +25,56 @@ public:
     explicit MainDialog(QWidget *parent = nullptr);
     ~MainDialog() override;
 
+    void setStatus(const char *text);
+    void loadFile(const QString &path);
+
+signals:
+    void onPlayStateChanged2(int state);
+    void onIPhoneChanged2(QString connect);
+    void phoneChanged(bool bConnect);
+
+private slots:
+    void onBtnBrowseIn();
+    void onBtnBrowseOut();
+    void onBtnPlay();
+    void onBtnPause();
+    void onBtnPlayClip();
+    void onBtnGenerate();
+    void onSliderMoved(double value);
+    void onClipChanged(double begin, double end);
+    void onStartTimeChanged(QTime time);
+    void onEndTimeChanged(QTime time);
+    void onVolumeSliderMoved(int position);
+    void onPlayStateChanged(int state);
+    void onIPhoneChanged(QString connect);
+    void onAVConverterFinished();
+    void onBtnManage();
+    void onBtnHelp();
+    void onBtnHome();
+    void onBtnAbout();
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
-
-private slots:
-    void onBtnManage();
-    void onBtnHelp();
-    void onBtnHome();
-    void onBtnAbout();
+    void timerEvent(QTimerEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenu();
-    void retranslateMenu();
+    void connectWidgets();
+    void detectITunes();
+    void showClipLength();
+    void advancePlayHead();
+    void startJob(int jobType);
+    bool endJob();
+    bool encoderStarted() const;
+    void showWaveform(const QString &wavPath);
+    void exportRingtone(const QString &encoded);
+    QString finalRingtonePath(const QString &encoded) const;
 
     QPoint dragOffset {-1, -1};
     Ui::MainDialog *ui;
@@ -45,7 +83,18 @@ private:
     QAction *actHelp = nullptr;
     QAction *actHome = nullptr;
     QMenu *languageMenu = nullptr;
+    double fileDuration = 0.0;
+    QString durationText;
+    int playState = 0;
+    bool playingClip = false;
+    int playTimerId = 0;
+    int jobTimerId = 0;
+    bool syncingTimes = false;
+    CAVConverter converter;
+    HandviaApi *deviceApi = nullptr;
     double discAngle = 0.0;
+    const char *statusSource = nullptr;
+    QString iTunesPath;
 };
 
 #endif

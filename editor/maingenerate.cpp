@@ -1,0 +1,153 @@
+// Making the ringtone from the clip and handing it on: to the output folder, the
+// phone and the iTunes program; and following the phone's connection.
+#include "maindialog.h"
+#include "ui_maindialog.h"
+
+#include "volumelevels.h"
+
+#include "media/filepath.h"
+
+#include <handvia.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace {
+
+const unsigned oldestITunes = 0x07040000;
+
+} // namespace
+
+void MainDialog::detectITunes()
+{
+    char path[HANDVIA_ITUNES_PATH_SIZE] = {};
+    const unsigned version = deviceApi->query_itunes(path, HANDVIA_ITUNES_PATH_SIZE);
+    if (version == 0) {
+        setStatus(QT_TR_NOOP("You should install iTunes to transfer ringtone to iPhone."));
+        ui->checkExportITunes->setEnabled(false);
+#ifdef Q_OS_WIN
+        const QString fixedPath = QStringLiteral("C:\\Program Files\\iTunes\\iTunes.exe");
+        if (QFile::exists(fixedPath)) {
+            iTunesPath = fixedPath;
+            setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
+            ui->checkExportITunes->setChecked(true);
+        }
+#endif
+    } else if (version < oldestITunes) {
+        setStatus(QT_TR_NOOP("iTunes version too low, at least 7.3 is needed."));
+        ui->checkExportITunes->setEnabled(false);
+    } else {
+        setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
+        ui->checkExportITunes->setChecked(true);
+        iTunesPath = QString::fromUtf8(path);
+    }
+}
+
+void MainDialog::onBtnGenerate()
+{
+    ui->progressBar->setValue(0);
+    update();
+    converter.reset();
+    converter.setInput(ui->editInputFile->text());
+    double begin = 0.0;
+    double end = 0.0;
+    ui->sliderBar->getClip(begin, end);
+    converter.addStart(begin);
+    converter.addLength(end - begin);
+
+    converter.addVolume(encoderVolume(ui->sliderVolume->position()));
+    converter.addFadeIn(ui->spinFadein->value());
+
+    const QString folder = ui->editOutputFolder->text();
+    if (!QDir(folder).exists())
+        QDir().mkpath(folder);
+    CFilePath output(ui->editInputFile->text());
+    output.setDir(folder);
+    output.setExt(QStringLiteral("m4a"));
+    output.makeUnique();
+    converter.setOutput(output.fullPath());
+    startJob(1);
+}
+
+void MainDialog::onAVConverterFinished()
+{
+    const bool started = endJob();
+    const QString output = converter.output();
+    if (converter.jobType() == 0) {
+        showWaveform(output);
+        return;
+    }
+    if (!started) {
+        setStatus(QT_TR_NOOP("The encoder could not be started."));
+        return;
+    }
+    // A failed encoding is never reported as a ringtone, and leaves nothing behind.
+    if (!converter.succeeded() || !QFile::exists(output)) {
+        QFile::remove(output);
+        setStatus(QT_TR_NOOP("Conversion failed."));
+        return;
+    }
+    exportRingtone(output);
+}
+
+QString MainDialog::finalRingtonePath(const QString &encoded) const
+{
+    QString name = validFileName(ui->editOutputName->text());
+    if (name.isEmpty())
+        name = CFilePath(ui->editInputFile->text()).name();
+    CFilePath ringtone(encoded);
+    ringtone.setName(name);
+    ringtone.setExt(QStringLiteral("m4r"));
+    ringtone.makeUnique();
+    return ringtone.fullPath();
+}
+
+void MainDialog::exportRingtone(const QString &encoded)
+{
+    const QString renamed = finalRingtonePath(encoded);
+    if (!QDir().rename(encoded, renamed)) {
+        setStatus(QT_TR_NOOP(
+                "The ringtone could not be renamed; it was kept as the encoder wrote it."));
+        return;
+    }
+    setStatus(QT_TR_NOOP("Conversion succeed."));
+
+    const QString ringtone = QDir::toNativeSeparators(renamed);
+    if (ui->checkExport->isChecked()) {
+        double begin = 0.0;
+        double end = 0.0;
+        ui->sliderBar->getClip(begin, end);
+        const int added = deviceApi->add_ringtone(
+                0, ringtone.toUtf8().constData(), int((end - begin) * 1000));
+        deviceApi->commit(0);
+        setStatus(added < 0 ? QT_TR_NOOP("Transfer failed.") : QT_TR_NOOP("Transfer succeed."));
+    }
+    if (ui->checkExportITunes->isChecked())
+        QProcess::startDetached(iTunesPath, {QStringLiteral("/open"), ringtone});
+}
+
+void MainDialog::onIPhoneChanged(QString connect)
+{
+    if (connect == QLatin1String("connect") || connect == QLatin1String("disconnect")) {
+        const bool on = connect == QLatin1String("connect");
+        ui->checkExport->setEnabled(on);
+        ui->checkExport->setChecked(on);
+        emit phoneChanged(on);
+        setStatus(on ? QT_TR_NOOP("Ready.")
+                     : QT_TR_NOOP("Please connect your iPhone to this computer."));
+    } else if (connect == QLatin1String(HANDVIA_CONNECT_FAILED)) {
+        QMessageBox::information(
+                this,
+                QStringLiteral("Marvolen Vardel"),
+                tr("Could not initialize the connection to your iPhone/iTouch!<br>You may get this "
+                   "error if you try to connect a device that has never been attached to iTunes on "
+                   "this computer.<br>Please try the following:<br>  * close this application and "
+                   "detach your device from the computer<br>  * start iTunes<br>  * connect the "
+                   "device<br>  * after it shows up in iTunes, exit iTunes (no need to sync or "
+                   "transfer anything<br>)  * restart this application.<br><br>Sorry for this "
+                   "inconvenience, it is caused by Apple's technical restrictions..."),
+                QMessageBox::Ok);
+    }
+}

@@ -1,0 +1,240 @@
+// Getting a file into the editor: browsing, dropping, probing, decoding for the
+// waveform, and keeping the clip in step between the slider and the time fields.
+#include "maindialog.h"
+#include "ui_maindialog.h"
+
+#include "app/settings.h"
+#include "media/filepath.h"
+#include "media/mediaprobe.h"
+#include "media/wavereader.h"
+
+#include <sonvix.h>
+
+#include <QDebug>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+
+namespace {
+
+QTime timeFromMs(qint64 ms)
+{
+    return QTime(0, 0).addMSecs(int(ms));
+}
+
+// Qt's dialogs on this platform split patterns on spaces, not on semicolons.
+QString dialogFilter(QString filter)
+{
+    static const QRegularExpression patterns(QStringLiteral("\\(([^)]*)\\)"));
+    QRegularExpressionMatchIterator it = patterns.globalMatch(filter);
+    QString result;
+    int last = 0;
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        result += filter.mid(last, match.capturedStart(1) - last);
+        result += match.captured(1).replace(QLatin1Char(';'), QLatin1Char(' '));
+        last = match.capturedEnd(1);
+    }
+    return result + filter.mid(last);
+}
+
+} // namespace
+
+void MainDialog::loadFile(const QString &path)
+{
+    ui->editOutputName->setText(CFilePath(path).name());
+    const QByteArray nativePath = QDir::toNativeSeparators(path).toUtf8();
+    CMediaProbe probe;
+    probe.probe(nativePath.constData());
+    const double d = probe.duration();
+    if (d <= 0.5) {
+        QMessageBox::information(
+                this, QStringLiteral("Marvolen Vardel"), tr("Invalid input file"), QMessageBox::Ok);
+        return;
+    }
+
+    sonvix_stop();
+    fileDuration = d;
+    durationText = QTime(0, 0).addSecs(int(d)).toString(QStringLiteral("hh:mm:ss"));
+    ui->labelPlayTime->setText(QStringLiteral("00:00:00 / %1").arg(durationText));
+    ui->editInputFile->setText(QDir::toNativeSeparators(path));
+    const QTime end = timeFromMs(qint64(d * 1000));
+    ui->editStartTime->setMaximumTime(end);
+    ui->editEndTime->setMaximumTime(end);
+    ui->sliderBar->setEnabled(true);
+    ui->btnPlay->setEnabled(true);
+    ui->btnPlayClip->setEnabled(true);
+
+    const double e = d < 10.0 ? d : 10.0;
+    ui->sliderBar->setRange(0.0, d);
+    ui->sliderBar->setPos(0.0);
+    ui->sliderBar->setClip(0.0, e);
+    // Each field that really changes re-applies its value to the slider's clip.
+    ui->editStartTime->setTime(QTime(0, 0));
+    ui->editEndTime->setTime(QTime(0, 0).addSecs(int(e)));
+    ui->editStartTime->setCurrentSection(QDateTimeEdit::SecondSection);
+    ui->editEndTime->setCurrentSection(QDateTimeEdit::SecondSection);
+
+    ui->progressBar->setValue(0);
+    ui->sliderBar->hide();
+    setStatus(QT_TR_NOOP("File is loading, please wait..."));
+    update();
+    sonvix_open(nativePath.constData(), 0, 0);
+
+    converter.reset();
+    converter.setInput(ui->editInputFile->text());
+    CFilePath wav(ui->editInputFile->text());
+    wav.setDir(QDir::tempPath());
+    wav.setExt(QStringLiteral("wav"));
+    wav.makeUnique();
+    converter.setOutput(wav.fullPath());
+    startJob(0);
+}
+
+void MainDialog::startJob(int jobType)
+{
+    jobTimerId = startTimer(500);
+    ui->btnGenerate->setEnabled(false);
+    converter.start(jobType);
+}
+
+// Shared end of both job kinds; false when the encoder could not even be started.
+bool MainDialog::endJob()
+{
+    ui->btnGenerate->setEnabled(true);
+    ui->progressBar->setValue(100);
+    update();
+    ui->sliderBar->show();
+    killTimer(jobTimerId);
+    jobTimerId = 0;
+    return encoderStarted();
+}
+
+bool MainDialog::encoderStarted() const
+{
+    return QFileInfo(converter.program()).isExecutable();
+}
+
+void MainDialog::showWaveform(const QString &wavPath)
+{
+    if (!encoderStarted())
+        setStatus(QT_TR_NOOP("The encoder could not be started."));
+    else if (converter.succeeded())
+        setStatus(QT_TR_NOOP("File loaded."));
+    else
+        setStatus(QT_TR_NOOP("Could not read the audio of this file."));
+
+    if (!QFile::exists(wavPath))
+        return;
+    QElapsedTimer timer;
+    timer.start();
+    QFile wav(wavPath);
+    ui->sliderBar->setWaveImage(
+            CreateWaveImage(&wav, ui->sliderBar->width(), ui->sliderBar->height()));
+    qDebug() << "CreateWaveImage " << timer.elapsed() << " ms\r\n";
+    QFile::remove(wavPath);
+}
+
+void MainDialog::showClipLength()
+{
+    double begin = 0.0;
+    double end = 0.0;
+    ui->sliderBar->getClip(begin, end);
+    ui->labelLengthValue->setText(
+            timeFromMs(qint64((end - begin) * 1000)).toString(QStringLiteral("hh:mm:ss.zzz")));
+}
+
+void MainDialog::onClipChanged(double begin, double end)
+{
+    syncingTimes = true;
+    ui->editStartTime->setTime(timeFromMs(qint64(begin * 1000)));
+    ui->editEndTime->setTime(timeFromMs(qint64(end * 1000)));
+    ui->labelLengthValue->setText(
+            timeFromMs(qint64((end - begin) * 1000)).toString(QStringLiteral("hh:mm:ss.zzz")));
+    syncingTimes = false;
+}
+
+void MainDialog::onStartTimeChanged(QTime time)
+{
+    ui->editEndTime->setMinimumTime(time);
+    if (syncingTimes)
+        return;
+    ui->sliderBar->setClip(QTime(0, 0).msecsTo(time) * 0.001, -1.0);
+    showClipLength();
+}
+
+void MainDialog::onEndTimeChanged(QTime time)
+{
+    ui->editStartTime->setMaximumTime(time);
+    if (syncingTimes)
+        return;
+    ui->sliderBar->setClip(-1.0, QTime(0, 0).msecsTo(time) * 0.001);
+    showClipLength();
+}
+
+void MainDialog::onSliderMoved(double value)
+{
+    sonvix_seek(value);
+    ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(
+            QTime(0, 0).addSecs(int(value)).toString(QStringLiteral("hh:mm:ss")), durationText));
+}
+
+void MainDialog::onBtnBrowseIn()
+{
+    QString start = ui->editInputFile->text();
+    if (start.isEmpty())
+        start = readSetting(QStringLiteral("InputDir"), documentsFolder());
+    const QString filter
+            = QStringLiteral(
+                      "%2(*.avi;*.asf;*.wmv;*.mp4;*.m4v;*.mov;*.mpg;*.mts;*.m2ts;*.dat;*.3gp;*.3g2;"
+                      "*.mkv;*.rm;*.rmvb;*.flv;*.vob;*.mod;*.tod;*.ogm;*.webm;*.mp3;*.wav;*.wma "
+                      "*.m4a;*.ra;*.ape;*.aud;*.aiff);;%3(*.avi;*.asf;*.wmv;*.mp4;*.m4v;*.mov;*."
+                      "mpg;"
+                      "*.mts;*.m2ts;*.dat;*.3gp;*.3g2;*.mkv;*.rm;*.rmvb;*.flv;*.vob;*.mod;*.tod;*."
+                      "ogm;"
+                      "*.webm);;%4(*.mp3;*.wav;*.wma *.m4a;*.ra;*.ape;*.aud;*.aiff);;%1(*.*)")
+                      .arg(tr("All files"),
+                           tr("All Supported Formats"),
+                           tr("Supported Video"),
+                           tr("Supported Audio"));
+    const QString path
+            = QFileDialog::getOpenFileName(this, tr("Open"), start, dialogFilter(filter));
+    if (path.isEmpty())
+        return;
+    writeSetting(QStringLiteral("InputDir"), CFilePath(path).dir());
+    loadFile(path);
+}
+
+void MainDialog::onBtnBrowseOut()
+{
+    const QString folder
+            = QFileDialog::getExistingDirectory(this,
+                                                tr("Select a folder to store output file."),
+                                                ui->editOutputFolder->text(),
+                                                QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+    ui->editOutputFolder->setText(QDir::toNativeSeparators(folder));
+    writeSetting(QStringLiteral("OutputFolder"), ui->editOutputFolder->text());
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QStringLiteral("text/uri-list")))
+        event->acceptProposedAction();
+}
+
+void MainDialog::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty())
+        return;
+    const QString path = urls.constFirst().toLocalFile();
+    if (!path.isEmpty())
+        loadFile(path);
+}

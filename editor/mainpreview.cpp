@@ -1,0 +1,85 @@
+// Listening before generating: the whole file or the clip, through the player library.
+#include "maindialog.h"
+#include "ui_maindialog.h"
+
+#include "volumelevels.h"
+
+#include <sonvix.h>
+
+void MainDialog::onBtnPlay()
+{
+    if (playState == 2) {
+        sonvix_pause();
+    } else if (playState == 0) {
+        ui->btnPlay->setEnabled(false);
+        sonvix_play();
+    }
+    playingClip = false;
+}
+
+void MainDialog::onBtnPause()
+{
+    sonvix_pause();
+}
+
+// The fade-in is set before every clip preview, so it sounds as the ringtone will.
+void MainDialog::onBtnPlayClip()
+{
+    if (playState == 0 || playState == 2) {
+        if (playState == 0)
+            ui->btnPlayClip->setEnabled(false);
+        double begin = 0.0;
+        double end = 0.0;
+        ui->sliderBar->getClip(begin, end);
+        sonvix_fadein(double(ui->spinFadein->value()));
+        sonvix_seek(begin);
+        if (playState == 2)
+            sonvix_pause();
+        else
+            sonvix_play();
+    }
+    playingClip = true;
+}
+
+void MainDialog::advancePlayHead()
+{
+    const double p = sonvix_get_position();
+    ui->sliderBar->setPos(p);
+    ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(
+            QTime(0, 0).addSecs(int(p)).toString(QStringLiteral("hh:mm:ss")), durationText));
+    double begin = 0.0;
+    double end = 0.0;
+    ui->sliderBar->getClip(begin, end);
+    if (playingClip && p > end)
+        sonvix_stop();
+    discAngle += 10.0;
+}
+
+void MainDialog::onVolumeSliderMoved(int position)
+{
+    sonvix_set_volume(previewHundredths(position) * 0.01);
+    ui->labelVolume->setText(tr("Volume: %1x").arg(previewFactorText(position)));
+}
+
+void MainDialog::onPlayStateChanged(int state)
+{
+    playState = state;
+    if (state == 0 || state == 2) {
+        ui->btnPlay->setEnabled(true);
+        ui->btnPause->setEnabled(false);
+        ui->btnPlayClip->setEnabled(true);
+        killTimer(playTimerId);
+        playTimerId = 0;
+    }
+    if (state == 0) {
+        playingClip = false;
+        ui->sliderBar->setPos(0.0);
+        ui->labelPlayTime->setText(QStringLiteral("00:00:00 / %1").arg(durationText));
+    } else if (state == 1) {
+        ui->btnPlay->setEnabled(false);
+        ui->btnPause->setEnabled(true);
+        ui->btnPlayClip->setEnabled(false);
+        killTimer(playTimerId);
+        playTimerId = startTimer(500);
+    }
+}

@@ -1,0 +1,157 @@
+#include "fakes.h"
+
+#include <handvia.h>
+
+#include <cstring>
+
+namespace {
+
+handvia_event_callback eventCallback = nullptr;
+unsigned iTunesVersion = 0;
+QByteArray iTunesPath;
+int addResult = 0;
+
+void record(const QString &call)
+{
+    fakes::deviceCalls().append(call);
+}
+
+void copyText(const QString &text, char *buffer, int size)
+{
+    const QByteArray bytes = text.toUtf8().left(size - 1);
+    std::memcpy(buffer, bytes.constData(), size_t(bytes.size()));
+    buffer[bytes.size()] = '\0';
+}
+
+unsigned queryITunes(char *path, int size)
+{
+    record(QStringLiteral("query_itunes %1").arg(size));
+    copyText(QString::fromUtf8(iTunesPath), path, size);
+    return iTunesVersion;
+}
+
+int setEventCallback(handvia_event_callback cb)
+{
+    record(QStringLiteral("set_event_callback"));
+    eventCallback = cb;
+    return 0;
+}
+
+int commit(int device)
+{
+    record(QStringLiteral("commit %1").arg(device));
+    return 0;
+}
+
+int copyFromPhone(int device, const char *phonePath, const char *localPath)
+{
+    record(QStringLiteral("copy_from_phone %1 %2 %3")
+                   .arg(device)
+                   .arg(QString::fromUtf8(phonePath), QString::fromUtf8(localPath)));
+    return 0;
+}
+
+int replaceOnPhone(int device, const char *phonePath, const char *localPath)
+{
+    record(QStringLiteral("replace_on_phone %1 %2 %3")
+                   .arg(device)
+                   .arg(QString::fromUtf8(phonePath), QString::fromUtf8(localPath)));
+    return 0;
+}
+
+int addRingtone(int device, const char *localPath, int lengthMs)
+{
+    record(QStringLiteral("add_ringtone %1 %2 %3")
+                   .arg(device)
+                   .arg(QString::fromUtf8(localPath))
+                   .arg(lengthMs));
+    return addResult;
+}
+
+int getRingtone(int device, int index, char *title, int titleSize, char *file, int fileSize)
+{
+    const auto &tones = fakes::phoneRingtones();
+    if (device != 0 || index < 0 || index >= tones.size())
+        return -1;
+    copyText(tones[index].title, title, titleSize);
+    copyText(tones[index].fileName, file, fileSize);
+    return 0;
+}
+
+int removeRingtone(int device, int index)
+{
+    record(QStringLiteral("remove_ringtone %1 %2").arg(device).arg(index));
+    if (index >= 0 && index < fakes::phoneRingtones().size())
+        fakes::phoneRingtones().removeAt(index);
+    return 0;
+}
+
+int renameRingtone(int device, int index, const char *title)
+{
+    record(QStringLiteral("rename_ringtone %1 %2 %3")
+                   .arg(device)
+                   .arg(index)
+                   .arg(QString::fromUtf8(title)));
+    if (index >= 0 && index < fakes::phoneRingtones().size())
+        fakes::phoneRingtones()[index].title = QString::fromUtf8(title);
+    return 0;
+}
+
+} // namespace
+
+QStringList &fakes::deviceCalls()
+{
+    static QStringList calls;
+    return calls;
+}
+
+QList<fakes::Ringtone> &fakes::phoneRingtones()
+{
+    static QList<Ringtone> tones;
+    return tones;
+}
+
+void fakes::setITunes(unsigned version, const QString &path)
+{
+    iTunesVersion = version;
+    iTunesPath = path.toUtf8();
+}
+
+void fakes::setAddResult(int result)
+{
+    addResult = result;
+}
+
+void fakes::raiseDeviceEvent(int kind, const char *text)
+{
+    if (eventCallback)
+        eventCallback(kind, text);
+}
+
+void fakes::reset()
+{
+    playerCalls().clear();
+    deviceCalls().clear();
+    phoneRingtones().clear();
+    setPlayerPosition(0.0);
+    setITunes(0, QString());
+    setAddResult(0);
+}
+
+extern "C" HandviaApi *handvia_get_api(void)
+{
+    static HandviaApi api = [] {
+        HandviaApi table {};
+        table.query_itunes = queryITunes;
+        table.set_event_callback = setEventCallback;
+        table.commit = commit;
+        table.copy_from_phone = copyFromPhone;
+        table.replace_on_phone = replaceOnPhone;
+        table.add_ringtone = addRingtone;
+        table.get_ringtone = getRingtone;
+        table.remove_ringtone = removeRingtone;
+        table.rename_ringtone = renameRingtone;
+        return table;
+    }();
+    return &api;
+}

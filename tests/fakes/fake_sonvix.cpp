@@ -1,0 +1,92 @@
+#include "fakes.h"
+
+#include <sonvix.h>
+
+namespace {
+
+sonvix_callback callback = nullptr;
+void *callbackUser = nullptr;
+double position = 0.0;
+
+int record(const QString &call)
+{
+    fakes::playerCalls().append(call);
+    return 0;
+}
+
+} // namespace
+
+QStringList &fakes::playerCalls()
+{
+    static QStringList calls;
+    return calls;
+}
+
+void fakes::setPlayerPosition(double seconds)
+{
+    position = seconds;
+}
+
+void fakes::raisePlayState(int state)
+{
+    if (callback)
+        callback(state, callbackUser);
+}
+
+extern "C" {
+
+int sonvix_init(void)
+{
+    return record(QStringLiteral("init"));
+}
+
+int sonvix_set_callback(sonvix_callback cb, void *user)
+{
+    callback = cb;
+    callbackUser = user;
+    return record(QStringLiteral("set_callback"));
+}
+
+int sonvix_open(const char *utf8_path, int reserved1, int reserved2)
+{
+    return record(QStringLiteral("open %1 %2 %3")
+                          .arg(QString::fromUtf8(utf8_path))
+                          .arg(reserved1)
+                          .arg(reserved2));
+}
+
+int sonvix_play(void)
+{
+    return record(QStringLiteral("play"));
+}
+
+int sonvix_pause(void)
+{
+    return record(QStringLiteral("pause"));
+}
+
+int sonvix_stop(void)
+{
+    return record(QStringLiteral("stop"));
+}
+
+int sonvix_seek(double seconds)
+{
+    return record(QStringLiteral("seek %1").arg(seconds));
+}
+
+double sonvix_get_position(void)
+{
+    return position;
+}
+
+int sonvix_set_volume(double factor)
+{
+    return record(QStringLiteral("volume %1").arg(factor));
+}
+
+int sonvix_fadein(double seconds)
+{
+    return record(QStringLiteral("fadein %1").arg(seconds));
+}
+}

@@ -1,0 +1,33 @@
+#ifndef FAKES_H
+#define FAKES_H
+
+#include <QString>
+#include <QStringList>
+
+// Stand-ins for the preview player and the device library: they record every call
+// in order ("seek 5", "play", "add_ringtone /x/Song.m4r 3000") and let a test raise
+// player states and device events as the real libraries would from their threads.
+namespace fakes {
+
+void reset();
+
+// Preview player.
+QStringList &playerCalls();
+void setPlayerPosition(double seconds);
+void raisePlayState(int state);
+
+// Device library.
+struct Ringtone
+{
+    QString title;
+    QString fileName;
+};
+QStringList &deviceCalls();
+void setITunes(unsigned version, const QString &path);
+void setAddResult(int result);
+QList<Ringtone> &phoneRingtones();
+void raiseDeviceEvent(int kind, const char *text);
+
+} // namespace fakes
+
+#endif

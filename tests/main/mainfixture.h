@@ -1,0 +1,108 @@
+#ifndef MAINFIXTURE_H
+#define MAINFIXTURE_H
+
+#include "editor/clipslider.h"
+#include "editor/maindialog.h"
+#include "editor/volumeslider.h"
+#include "fakes.h"
+#include "media/filepath.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <memory>
+
+// A main window on the fake player and device libraries, with its widgets by name,
+// media made by the distribution's ffmpeg tool, and message boxes answered by the test.
+struct MainFixture
+{
+    QTemporaryDir dir;
+    std::unique_ptr<MainDialog> window;
+
+    static void isolateSettings()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
+    }
+
+    void open()
+    {
+        window = std::make_unique<MainDialog>();
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    template<typename T>
+    T *child(const char *name) const
+    {
+        T *widget = window->findChild<T *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+
+    QString status() const { return child<QLabel>("labelStatus")->text(); }
+    CClipSlider *slider() const { return child<CClipSlider>("sliderBar"); }
+
+    QPair<double, double> clip() const
+    {
+        double begin = -1;
+        double end = -1;
+        slider()->getClip(begin, end);
+        return {begin, end};
+    }
+
+    QString makeTone(const QString &name, double seconds, int channels = 2)
+    {
+        const QString path = dir.filePath(name);
+        QProcess tool;
+        tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+                   {"-v",
+                    "error",
+                    "-y",
+                    "-f",
+                    "lavfi",
+                    "-i",
+                    QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds),
+                    "-ac",
+                    QString::number(channels),
+                    path});
+        tool.waitForFinished(60000);
+        return path;
+    }
+
+    // Answers the next message box with Ok and returns its text through the pointer.
+    static void answerMessageBox(QString *text)
+    {
+        QTimer::singleShot(0, [text] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return answerMessageBox(text);
+            *text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+    }
+
+    void loadAndWait(const QString &path)
+    {
+        window->loadFile(path);
+        QTRY_VERIFY_WITH_TIMEOUT(status() != QLatin1String("File is loading, please wait..."),
+                                 30000);
+    }
+};
+
+#endif

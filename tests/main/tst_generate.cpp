@@ -1,0 +1,216 @@
+#include "mainfixture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+
+class TestGenerate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void naming_data();
+    void naming();
+    void ringtoneIsAacOfClipLength();
+    void bothExportsPhoneFirst();
+    void disconnectDuringGenerationSendsNothing();
+    void phoneEvents_data();
+    void phoneEvents();
+    void failedEncodingIsReported();
+    void missingOutputLevelsAreCreated();
+
+private:
+    void loadInput(const QString &name, double seconds);
+    void generateAndWait();
+    QString outputFolder;
+    MainFixture f;
+};
+
+void TestGenerate::initTestCase()
+{
+    MainFixture::isolateSettings();
+    QVERIFY(f.dir.isValid());
+}
+
+void TestGenerate::init()
+{
+    fakes::reset();
+    outputFolder = f.dir.filePath(QStringLiteral("out %1").arg(QTest::currentDataTag()));
+    QDir(outputFolder).removeRecursively();
+    QDir().mkpath(outputFolder);
+}
+
+void TestGenerate::cleanup()
+{
+    f.window.reset();
+}
+
+void TestGenerate::loadInput(const QString &name, double seconds)
+{
+    if (!f.window)
+        f.open();
+    f.loadAndWait(f.makeTone(name, seconds));
+    f.child<QLineEdit>("editOutputFolder")->setText(outputFolder);
+}
+
+void TestGenerate::generateAndWait()
+{
+    f.child<QPushButton>("btnGenerate")->click();
+    QVERIFY(!f.child<QPushButton>("btnGenerate")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(f.child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+}
+
+void TestGenerate::naming_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("ringtone");
+
+    QTest::newRow("input name") << "Song" << QStringList() << "Song.m4r";
+    QTest::newRow("name taken") << "Song" << QStringList {"Song.m4r"} << "Song(1).m4r";
+    QTest::newRow("cleaned") << "My:Tone?" << QStringList() << "MyTone.m4r";
+    QTest::newRow("nothing left falls back") << " ?* " << QStringList() << "Song.m4r";
+    QTest::newRow("encoder output taken too") << "Ring" << QStringList {"Song.m4a"} << "Ring.m4r";
+}
+
+void TestGenerate::naming()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, present);
+    for (const QString &name : present) {
+        QFile file(QDir(outputFolder).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    loadInput(QStringLiteral("Song.wav"), 3.0);
+    f.child<QLineEdit>("editOutputName")->setText(typed);
+    generateAndWait();
+    QCOMPARE(f.status(), QStringLiteral("Conversion succeed."));
+    QFETCH(QString, ringtone);
+    QVERIFY2(QFile::exists(QDir(outputFolder).filePath(ringtone)),
+             qPrintable(QDir(outputFolder).entryList(QDir::Files).join(QLatin1Char(','))));
+    // Files that were there before are untouched, and no .m4a of this run is left.
+    QCOMPARE(QDir(outputFolder).entryList(QDir::Files).size(), present.size() + 1);
+}
+
+void TestGenerate::ringtoneIsAacOfClipLength()
+{
+    loadInput(QStringLiteral("Clip.wav"), 60.0);
+    f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, 40, 500));
+    f.child<QTimeEdit>("editStartTime")->setTime(QTime(0, 0, 13));
+    f.child<QSpinBox>("spinFadein")->setValue(3);
+    generateAndWait();
+    const QString ringtone = QDir(outputFolder).filePath(QStringLiteral("Clip.m4r"));
+    QVERIFY(QFile::exists(ringtone));
+
+    QProcess probe;
+    probe.start(
+            QStringLiteral("/usr/bin/ffprobe"),
+            {"-v", "error", "-print_format", "json", "-show_streams", "-show_format", ringtone});
+    QVERIFY(probe.waitForFinished(30000));
+    const QJsonObject info = QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+    const QJsonObject stream = info[QStringLiteral("streams")].toArray().at(0).toObject();
+    QCOMPARE(stream[QStringLiteral("codec_name")].toString(), QStringLiteral("aac"));
+    QCOMPARE(stream[QStringLiteral("sample_rate")].toString(), QStringLiteral("44100"));
+    QCOMPARE(stream[QStringLiteral("channels")].toInt(), 2);
+    QCOMPARE(info[QStringLiteral("format")].toObject()[QStringLiteral("duration")].toString(),
+             QStringLiteral("27.500000"));
+}
+
+void TestGenerate::bothExportsPhoneFirst()
+{
+    // A stand-in for the iTunes program writes down how it was started.
+    const QString started = f.dir.filePath(QStringLiteral("itunes-args.txt"));
+    const QString program = f.dir.filePath(QStringLiteral("itunes.sh"));
+    QFile script(program);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(started).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    fakes::setITunes(0x0B000000, program);
+
+    loadInput(QStringLiteral("Both.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    QVERIFY(f.child<QCheckBox>("checkExport")->isChecked());
+    QVERIFY(f.child<QCheckBox>("checkExportITunes")->isChecked());
+    fakes::deviceCalls().clear();
+    generateAndWait();
+
+    const QString ringtone = QDir::toNativeSeparators(QDir(outputFolder).filePath("Both.m4r"));
+    QCOMPARE(fakes::deviceCalls(),
+             QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"}));
+    QCOMPARE(f.status(), QStringLiteral("Transfer succeed."));
+    QTRY_VERIFY(QFile::exists(started));
+    QFile args(started);
+    QVERIFY(args.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(args.readAll()), QStringLiteral("/open\n%1\n").arg(ringtone));
+}
+
+void TestGenerate::disconnectDuringGenerationSendsNothing()
+{
+    loadInput(QStringLiteral("Away.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    f.child<QPushButton>("btnGenerate")->click();
+    fakes::raiseDeviceEvent(0, "disconnect");
+    QVERIFY(!f.child<QCheckBox>("checkExport")->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(f.child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+    QCOMPARE(f.status(), QStringLiteral("Conversion succeed."));
+    for (const QString &call : fakes::deviceCalls())
+        QVERIFY2(!call.startsWith(QLatin1String("add_ringtone")), qPrintable(call));
+}
+
+void TestGenerate::phoneEvents_data()
+{
+    QTest::addColumn<QByteArray>("event");
+    QTest::addColumn<bool>("attached");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("connect") << QByteArray("connect") << true << "Ready.";
+    QTest::newRow("disconnect") << QByteArray("disconnect") << false
+                                << "Please connect your iPhone to this computer.";
+    QTest::newRow("other case ignored")
+            << QByteArray("Connect") << false
+            << "You should install iTunes to transfer ringtone to iPhone.";
+}
+
+void TestGenerate::phoneEvents()
+{
+    QFETCH(QByteArray, event);
+    f.open();
+    QSignalSpy changed(f.window.get(), &MainDialog::phoneChanged);
+    fakes::raiseDeviceEvent(0, event.constData());
+    fakes::raiseDeviceEvent(1, "connect");
+    QTEST(f.child<QCheckBox>("checkExport")->isEnabled(), "attached");
+    QTEST(f.child<QCheckBox>("checkExport")->isChecked(), "attached");
+    QTEST(f.status(), "status");
+    QCOMPARE(changed.size(), event.toLower() == event ? 1 : 0);
+}
+
+void TestGenerate::failedEncodingIsReported()
+{
+    loadInput(QStringLiteral("Gone.wav"), 5.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    QVERIFY(QFile::remove(f.dir.filePath(QStringLiteral("Gone.wav"))));
+    generateAndWait();
+    QCOMPARE(f.status(), QStringLiteral("Conversion failed."));
+    QVERIFY(fakes::deviceCalls().isEmpty());
+    QVERIFY(QDir(outputFolder).entryList(QDir::Files).isEmpty());
+}
+
+void TestGenerate::missingOutputLevelsAreCreated()
+{
+    loadInput(QStringLiteral("Deep.wav"), 3.0);
+    const QString deep = QDir(outputFolder).filePath(QStringLiteral("a/b/c"));
+    f.child<QLineEdit>("editOutputFolder")->setText(deep);
+    generateAndWait();
+    QCOMPARE(f.status(), QStringLiteral("Conversion succeed."));
+    QVERIFY(QFile::exists(QDir(deep).filePath(QStringLiteral("Deep.m4r"))));
+}
+
+QTEST_MAIN(TestGenerate)
+#include "tst_generate.moc"

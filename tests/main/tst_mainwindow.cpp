@@ -1,0 +1,322 @@
+#include "mainfixture.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QProgressBar>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsEmpty();
+    void iTunesDetection_data();
+    void iTunesDetection();
+    void loading_data();
+    void loading();
+    void tooShortIsRefused_data();
+    void tooShortIsRefused();
+    void secondLoadOfSameFile();
+    void waveformAppearsAfterDecode();
+    void unreadableAudioIsNotLoaded();
+    void dropLoadsFirstLocalFile();
+    void dragOfPlainTextIsRefused();
+    void sliderWritesTimes();
+    void timesMoveSlider();
+    void bandDragClampsStartField();
+    void barsFollowProgress();
+
+private:
+    MainFixture f;
+};
+
+void TestMainWindow::initTestCase()
+{
+    MainFixture::isolateSettings();
+    QVERIFY(f.dir.isValid());
+}
+
+void TestMainWindow::init()
+{
+    QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
+    fakes::reset();
+}
+
+void TestMainWindow::cleanup()
+{
+    f.window.reset();
+}
+
+void TestMainWindow::startsEmpty()
+{
+    f.open();
+    QCOMPARE(fakes::playerCalls().mid(0, 2), QStringList({"init", "set_callback"}));
+    QCOMPARE(fakes::deviceCalls(), QStringList({"set_event_callback", "query_itunes 260"}));
+    for (const char *name : {"btnPlay", "btnPause", "btnPlayClip", "btnGenerate"})
+        QVERIFY2(!f.child<QPushButton>(name)->isEnabled(), name);
+    QVERIFY(!f.child<QCheckBox>("checkExport")->isEnabled());
+    QVERIFY(!f.slider()->isVisible());
+    QVERIFY(!f.child<QProgressBar>("progressBar")->isVisible());
+    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:00.000"));
+    QCOMPARE(f.child<QLineEdit>("editOutputFolder")->text(),
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).isEmpty()
+                     ? QDir::homePath()
+                     : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+void TestMainWindow::iTunesDetection_data()
+{
+    QTest::addColumn<uint>("version");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("checked");
+
+    QTest::newRow("none") << 0u << "You should install iTunes to transfer ringtone to iPhone."
+                          << false << false;
+    QTest::newRow("just too old") << 0x0703FFFFu
+                                  << "iTunes version too low, at least 7.3 is needed." << false
+                                  << false;
+    QTest::newRow("oldest accepted")
+            << 0x07040000u << "Please connect your iPhone to this computer." << true << true;
+    QTest::newRow("unsigned compare")
+            << 0x80000000u << "Please connect your iPhone to this computer." << true << true;
+}
+
+void TestMainWindow::iTunesDetection()
+{
+    QFETCH(uint, version);
+    fakes::setITunes(version, QStringLiteral("/opt/itunes/iTunes"));
+    f.open();
+    QTEST(f.status(), "status");
+    QTEST(f.child<QCheckBox>("checkExportITunes")->isEnabled(), "enabled");
+    QTEST(f.child<QCheckBox>("checkExportITunes")->isChecked(), "checked");
+}
+
+void TestMainWindow::loading_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<double>("clipEnd");
+    QTest::addColumn<QString>("endField");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("playTime");
+
+    QTest::newRow("7.8 s: whole seconds") << 7.8 << 7.0 << "0:00:07.000"
+                                          << "00:00:07.000"
+                                          << "00:00:00 / 00:00:07";
+    QTest::newRow("65.25 s: first ten") << 65.25 << 10.0 << "0:00:10.000"
+                                        << "00:00:10.000"
+                                        << "00:00:00 / 00:01:05";
+    QTest::newRow("0.51 s: end field unchanged") << 0.51 << 0.51 << "0:00:00.000"
+                                                 << "00:00:00.000"
+                                                 << "00:00:00 / 00:00:00";
+}
+
+void TestMainWindow::loading()
+{
+    QFETCH(double, seconds);
+    QFETCH(double, clipEnd);
+    const QString path = f.makeTone(QStringLiteral("tone %1.wav").arg(seconds), seconds);
+    f.open();
+    f.window->loadFile(path);
+
+    QCOMPARE(f.child<QLineEdit>("editInputFile")->text(), QDir::toNativeSeparators(path));
+    QCOMPARE(f.child<QLineEdit>("editOutputName")->text(), QStringLiteral("tone %1").arg(seconds));
+    QVERIFY(qAbs(f.clip().first) < 1e-9);
+    QVERIFY2(qAbs(f.clip().second - clipEnd) < 1e-6, qPrintable(QString::number(f.clip().second)));
+    QTEST(f.child<QTimeEdit>("editEndTime")->text(), "endField");
+    QTEST(f.child<QLabel>("labelLengthValue")->text(), "length");
+    QTEST(f.child<QLabel>("labelPlayTime")->text(), "playTime");
+    QVERIFY(f.child<QPushButton>("btnPlay")->isEnabled());
+    QVERIFY(f.child<QPushButton>("btnPlayClip")->isEnabled());
+    QVERIFY(!f.child<QPushButton>("btnGenerate")->isEnabled());
+    QCOMPARE(f.status(), QStringLiteral("File is loading, please wait..."));
+    QVERIFY(fakes::playerCalls().contains(
+            QStringLiteral("open %1 0 0").arg(QDir::toNativeSeparators(path))));
+    QTRY_COMPARE_WITH_TIMEOUT(f.status(), QStringLiteral("File loaded."), 30000);
+    QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
+}
+
+void TestMainWindow::tooShortIsRefused_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<double>("seconds");
+
+    QTest::newRow("exactly 0.5 s") << "half.wav" << 0.5;
+    QTest::newRow("not media") << "notes.txt" << 0.0;
+}
+
+void TestMainWindow::tooShortIsRefused()
+{
+    QFETCH(QString, fileName);
+    QFETCH(double, seconds);
+    const QString kept = f.makeTone(QStringLiteral("kept.wav"), 3.0);
+    QString refused = f.dir.filePath(fileName);
+    if (seconds > 0) {
+        refused = f.makeTone(fileName, seconds);
+    } else {
+        QFile text(refused);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not sound");
+    }
+    f.open();
+    f.loadAndWait(kept);
+    fakes::playerCalls().clear();
+
+    QString message;
+    MainFixture::answerMessageBox(&message);
+    f.window->loadFile(refused);
+    QCOMPARE(message, QStringLiteral("Invalid input file"));
+    // The editor keeps the previous file; only the proposed name has moved on.
+    QCOMPARE(f.child<QLineEdit>("editInputFile")->text(), QDir::toNativeSeparators(kept));
+    QCOMPARE(f.child<QLineEdit>("editOutputName")->text(), CFilePath(refused).name());
+    QCOMPARE(f.clip(), qMakePair(0.0, 3.0));
+    QVERIFY(fakes::playerCalls().isEmpty());
+}
+
+void TestMainWindow::secondLoadOfSameFile()
+{
+    const QString path = f.makeTone(QStringLiteral("again.wav"), 7.8);
+    f.open();
+    f.loadAndWait(path);
+    QCOMPARE(f.clip().second, 7.0);
+    f.loadAndWait(path);
+    // The end field already reads 7 s, so nothing re-applies it to the slider.
+    QVERIFY(qAbs(f.clip().second - 7.8) < 1e-6);
+    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:07.000"));
+}
+
+void TestMainWindow::waveformAppearsAfterDecode()
+{
+    const QString path = f.makeTone(QStringLiteral("wave.mp3"), 4.0);
+    f.open();
+    const QImage before = f.slider()->grab().toImage();
+    f.loadAndWait(path);
+    QCOMPARE(f.status(), QStringLiteral("File loaded."));
+    QVERIFY(f.slider()->isVisible());
+    QVERIFY(f.slider()->grab().toImage() != before);
+    QCOMPARE(f.child<QProgressBar>("progressBar")->value(), 100);
+    // The temporary WAV is gone once the picture is made.
+    QVERIFY(!QFile::exists(QDir::temp().filePath(QStringLiteral("wave.wav"))));
+}
+
+// A file the probe accepts but whose audio cannot be decoded is not "loaded".
+void TestMainWindow::unreadableAudioIsNotLoaded()
+{
+    const QString path = f.dir.filePath(QStringLiteral("silent video.mkv"));
+    QProcess tool;
+    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+               {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=d=2:s=64x48:r=10", path});
+    QVERIFY(tool.waitForFinished(60000));
+    f.open();
+    f.loadAndWait(path);
+    QCOMPARE(f.status(), QStringLiteral("Could not read the audio of this file."));
+    QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
+    QVERIFY(f.child<QPushButton>("btnPlay")->isEnabled());
+}
+
+// Drops arrive as the platform sends them: an accepted enter, then the drop.
+static void dropUrls(QWidget *window, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(300, 250), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &enter);
+    QDropEvent drop(QPointF(300, 250), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &drop);
+}
+
+void TestMainWindow::dropLoadsFirstLocalFile()
+{
+    const QString first = f.makeTone(QStringLiteral("first.wav"), 2.0);
+    const QString second = f.makeTone(QStringLiteral("second.wav"), 2.0);
+    f.open();
+
+    dropUrls(f.window.get(), {QUrl(QStringLiteral("https://example.org/tone.mp3"))});
+    QVERIFY(f.child<QLineEdit>("editInputFile")->text().isEmpty());
+    QCOMPARE(f.status(),
+             QStringLiteral("You should install iTunes to transfer ringtone to iPhone."));
+
+    dropUrls(f.window.get(), {QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+    QCOMPARE(f.child<QLineEdit>("editInputFile")->text(), QDir::toNativeSeparators(first));
+    QTRY_COMPARE_WITH_TIMEOUT(f.status(), QStringLiteral("File loaded."), 30000);
+}
+
+void TestMainWindow::dragOfPlainTextIsRefused()
+{
+    f.open();
+    QMimeData text;
+    text.setText(QStringLiteral("/tmp/tone.wav"));
+    QDragEnterEvent plain(QPoint(300, 250), Qt::CopyAction, &text, Qt::LeftButton, {});
+    plain.setDropAction(Qt::IgnoreAction);
+    QApplication::sendEvent(f.window.get(), &plain);
+    QVERIFY(!plain.isAccepted());
+
+    QMimeData uris;
+    uris.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/tone.wav"))});
+    QDragEnterEvent files(QPoint(300, 250), Qt::CopyAction, &uris, Qt::LeftButton, {});
+    QApplication::sendEvent(f.window.get(), &files);
+    QVERIFY(files.isAccepted());
+}
+
+void TestMainWindow::sliderWritesTimes()
+{
+    f.open();
+    f.loadAndWait(f.makeTone(QStringLiteral("sync.wav"), 65.25));
+    emit f.slider()->clipChanged(2.3456, 40.0009);
+    QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 2, 345));
+    QCOMPARE(f.child<QTimeEdit>("editEndTime")->time(), QTime(0, 0, 40, 0));
+    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:37.655"));
+    // The fields' echo is not written back into the slider.
+    QCOMPARE(f.clip(), qMakePair(0.0, 10.0));
+}
+
+void TestMainWindow::timesMoveSlider()
+{
+    f.open();
+    f.loadAndWait(f.makeTone(QStringLiteral("fields.wav"), 65.25));
+    f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, 30, 500));
+    QCOMPARE(f.clip(), qMakePair(0.0, 30.5));
+    f.child<QTimeEdit>("editStartTime")->setTime(QTime(0, 0, 12, 250));
+    QCOMPARE(f.clip(), qMakePair(12.25, 30.5));
+    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:18.250"));
+    // Each field bounds the other.
+    QCOMPARE(f.child<QTimeEdit>("editEndTime")->minimumTime(), QTime(0, 0, 12, 250));
+    QCOMPARE(f.child<QTimeEdit>("editStartTime")->maximumTime(), QTime(0, 0, 30, 500));
+}
+
+void TestMainWindow::bandDragClampsStartField()
+{
+    f.open();
+    f.loadAndWait(f.makeTone(QStringLiteral("band.wav"), 65.25));
+    f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, 10));
+    // One step moves the band 0..10 to 20..30: the start field is held at the old end.
+    emit f.slider()->clipChanged(20.0, 30.0);
+    QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 10));
+    QCOMPARE(f.child<QTimeEdit>("editEndTime")->time(), QTime(0, 0, 30));
+    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:10.000"));
+}
+
+void TestMainWindow::barsFollowProgress()
+{
+    f.open();
+    auto *progress = f.child<QProgressBar>("progressBar");
+    QCOMPARE(progress->value(), 24);
+    const QImage low = f.window->grab().toImage();
+    progress->setValue(100);
+    const QImage high = f.window->grab().toImage();
+
+    // Level 24 lights the left bar from y = 394 and the right bar from y = 427; level 100
+    // from y = 90 and 208. Rows lit at both levels look the same.
+    QCOMPARE(low.pixel(13, 450), high.pixel(13, 450));
+    QVERIFY(low.copy(0, 90, 26, 300) != high.copy(0, 90, 26, 300));
+    QCOMPARE(low.copy(0, 394, 26, 113), high.copy(0, 394, 26, 113));
+    QVERIFY(low.copy(644, 208, 27, 215) != high.copy(644, 208, 27, 215));
+    QCOMPARE(low.copy(644, 427, 27, 80), high.copy(644, 427, 27, 80));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,166 @@
+#include "mainfixture.h"
+
+class TestPreview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void playClipFadesSeeksPlaysAndStopsPastEnd();
+    void resumeAfterPause_data();
+    void resumeAfterPause();
+    void statesDriveButtons();
+    void volumeReachesPlayerAndLabel_data();
+    void volumeReachesPlayerAndLabel();
+
+private:
+    void loadClip(double begin, double end);
+    MainFixture f;
+};
+
+void TestPreview::initTestCase()
+{
+    MainFixture::isolateSettings();
+    QVERIFY(f.dir.isValid());
+}
+
+void TestPreview::init()
+{
+    fakes::reset();
+    f.open();
+}
+
+void TestPreview::cleanup()
+{
+    f.window.reset();
+}
+
+void TestPreview::loadClip(double begin, double end)
+{
+    f.loadAndWait(f.makeTone(QStringLiteral("preview.wav"), 20.0));
+    f.slider()->setClip(begin, end);
+    fakes::playerCalls().clear();
+}
+
+void TestPreview::playClipFadesSeeksPlaysAndStopsPastEnd()
+{
+    loadClip(5.0, 8.0);
+    f.child<QSpinBox>("spinFadein")->setValue(2);
+    auto *playClip = f.child<QPushButton>("btnPlayClip");
+    playClip->click();
+    QCOMPARE(fakes::playerCalls(), QStringList({"fadein 2", "seek 5", "play"}));
+    QVERIFY(!playClip->isEnabled());
+
+    fakes::raisePlayState(1);
+    QVERIFY(f.child<QPushButton>("btnPause")->isEnabled());
+    fakes::setPlayerPosition(8.0);
+    QTest::qWait(700);
+    QVERIFY2(!fakes::playerCalls().contains(QStringLiteral("stop")), "the clip end itself plays");
+    QCOMPARE(f.child<QLabel>("labelPlayTime")->text(), QStringLiteral("00:00:08 / 00:00:20"));
+
+    fakes::setPlayerPosition(8.4);
+    QTRY_VERIFY(fakes::playerCalls().contains(QStringLiteral("stop")));
+    fakes::raisePlayState(0);
+    double position = -1;
+    f.slider()->getPos(position);
+    QCOMPARE(position, 0.0);
+    QCOMPARE(f.child<QLabel>("labelPlayTime")->text(), QStringLiteral("00:00:00 / 00:00:20"));
+    QVERIFY(playClip->isEnabled());
+}
+
+void TestPreview::resumeAfterPause_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<bool>("stopsAtClipEnd");
+
+    QTest::newRow("Play resumes and runs on") << "btnPlay" << QStringList {"pause"} << false;
+    QTest::newRow("Play Clip restarts the clip")
+            << "btnPlayClip" << QStringList {"fadein 1", "seek 5", "pause"} << true;
+}
+
+void TestPreview::resumeAfterPause()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, calls);
+    QFETCH(bool, stopsAtClipEnd);
+
+    loadClip(5.0, 8.0);
+    f.child<QSpinBox>("spinFadein")->setValue(1);
+    f.child<QPushButton>("btnPlayClip")->click();
+    fakes::raisePlayState(1);
+    f.child<QPushButton>("btnPause")->click();
+    fakes::raisePlayState(2);
+    fakes::playerCalls().clear();
+
+    f.child<QPushButton>(button.toLatin1().constData())->click();
+    QCOMPARE(fakes::playerCalls(), calls);
+    fakes::raisePlayState(1);
+    fakes::setPlayerPosition(9.0);
+    QTest::qWait(1100);
+    QCOMPARE(fakes::playerCalls().contains(QStringLiteral("stop")), stopsAtClipEnd);
+}
+
+void TestPreview::statesDriveButtons()
+{
+    loadClip(0.0, 10.0);
+    auto *play = f.child<QPushButton>("btnPlay");
+    auto *pause = f.child<QPushButton>("btnPause");
+    auto *clip = f.child<QPushButton>("btnPlayClip");
+    play->click();
+    QCOMPARE(fakes::playerCalls(), QStringList {"play"});
+    QVERIFY(!play->isEnabled());
+
+    const QList<std::tuple<int, bool, bool, bool>> table = {{1, false, true, false},
+                                                            {2, true, false, true},
+                                                            {1, false, true, false},
+                                                            {0, true, false, true},
+                                                            {7, true, false, true}};
+    for (const auto &[state, playOn, pauseOn, clipOn] : table) {
+        fakes::raisePlayState(state);
+        QCOMPARE(play->isEnabled(), playOn);
+        QCOMPARE(pause->isEnabled(), pauseOn);
+        QCOMPARE(clip->isEnabled(), clipOn);
+    }
+    // Play while playing sends nothing.
+    fakes::raisePlayState(1);
+    fakes::playerCalls().clear();
+    QMetaObject::invokeMethod(f.window.get(), "onBtnPlay");
+    QVERIFY(fakes::playerCalls().isEmpty());
+}
+
+void TestPreview::volumeReachesPlayerAndLabel_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("unchanged") << 100 << "volume 1"
+                               << "Volume: 1x";
+    QTest::newRow("51") << 51 << "volume 0.51"
+                        << "Volume: 0.5x";
+    QTest::newRow("102 jumps") << 102 << "volume 1.16"
+                               << "Volume: 1x";
+    QTest::newRow("124") << 124 << "volume 2.04"
+                         << "Volume: 2x";
+    QTest::newRow("198") << 198 << "volume 5"
+                         << "Volume: 5x";
+    QTest::newRow("0") << 0 << "volume 0"
+                       << "Volume: 0.0x";
+}
+
+void TestPreview::volumeReachesPlayerAndLabel()
+{
+    QFETCH(int, position);
+    fakes::playerCalls().clear();
+    emit f.child<CVolumeSlider>("sliderVolume")->sliderMoved(position);
+    QCOMPARE(fakes::playerCalls().size(), 1);
+    QTEST(fakes::playerCalls().constFirst(), "call");
+    QTEST(f.child<QLabel>("labelVolume")->text(), "label");
+}
+
+QTEST_MAIN(TestPreview)
+#include "tst_preview.moc"
