@@ -71,7 +71,6 @@ private:
     void advancePlayHead();
     void startJob(int jobType);
     bool endJob();
-    bool encoderStarted() const;
     void showWaveform(const QString &wavPath);
     void exportRingtone(const QString &encoded);
     QString finalRingtonePath(const QString &encoded) const;

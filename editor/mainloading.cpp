@@ -16,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 
@@ -112,17 +111,12 @@ bool MainDialog::endJob()
     ui->sliderBar->show();
     killTimer(jobTimerId);
     jobTimerId = 0;
-    return encoderStarted();
-}
-
-bool MainDialog::encoderStarted() const
-{
-    return QFileInfo(converter.program()).isExecutable();
+    return converter.started();
 }
 
 void MainDialog::showWaveform(const QString &wavPath)
 {
-    if (!encoderStarted())
+    if (!converter.started())
         setStatus(QT_TR_NOOP("The encoder could not be started."));
     else if (converter.succeeded())
         setStatus(QT_TR_NOOP("File loaded."));

@@ -99,6 +99,7 @@ void CAVConverter::start(int type)
               << QStringLiteral("-ac") << QStringLiteral("2") << QStringLiteral("-ar")
               << QStringLiteral("44100") << m_outputFile;
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_started = true;
     m_process.start(program(), arguments, QIODevice::ReadWrite);
 }
 
@@ -137,6 +138,7 @@ void CAVConverter::onProcessError(QProcess::ProcessError error)
     // Queued, so that the caller's start() has returned before it hears of the end.
     if (error == QProcess::FailedToStart) {
         m_succeeded = false;
+        m_started = false;
         QMetaObject::invokeMethod(this, &CAVConverter::finished, Qt::QueuedConnection);
     }
 }

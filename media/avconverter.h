@@ -24,6 +24,8 @@ public:
     double encodedTime() const { return m_encodedTime; }
     // True only after the encoder ran and exited normally with code 0.
     bool succeeded() const { return m_succeeded; }
+    // False when the encoder program of the last job could not be started at all.
+    bool started() const { return m_started; }
 
     void addStart(double seconds);
     void addLength(double seconds);
@@ -55,6 +57,7 @@ private:
     QProcess m_process;
     QString m_program;
     bool m_succeeded = false;
+    bool m_started = false;
 };
 
 #endif

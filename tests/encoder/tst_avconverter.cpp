@@ -222,6 +222,7 @@ void TestAVConverter::programThatCannotStart()
     QVERIFY(finished.wait(10000));
     QCOMPARE(finished.count(), 1);
     QVERIFY(!job.succeeded());
+    QVERIFY(!job.started());
     QCOMPARE(job.jobType(), 1);
 }
 
@@ -245,6 +246,7 @@ void TestAVConverter::realEncoderJob()
     job.start(1);
     QVERIFY(finished.wait(30000));
     QVERIFY(job.succeeded());
+    QVERIFY(job.started());
     QVERIFY(QFile::exists(output));
     QCOMPARE(job.encodedTime(), 2.5);
 }
