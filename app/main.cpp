@@ -3,12 +3,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFont>
 #include <QTranslator>
 
 // Arguments go to the toolkit only; the program itself takes none.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The skin's fields are sized for a compact sans serif of Arial's metrics.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QTranslator translator;
     g_translator = &translator;
     QCoreApplication::installTranslator(&translator);
