@@ -1,4 +1,15 @@
 // Opening the ringtone manager from the main window.
+#include "device/managedialog.h"
 #include "maindialog.h"
+#include "ui_maindialog.h"
 
-void MainDialog::onBtnManage() { }
+// The export check box is enabled exactly while a phone is attached; later comings and
+// goings reach the open manager through the same signal.
+void MainDialog::onBtnManage()
+{
+    ManageDialog dialog(this);
+    connect(this, &MainDialog::phoneChanged, &dialog, &ManageDialog::onPhoneConnect);
+    if (ui->checkExport->isEnabled())
+        emit phoneChanged(true);
+    dialog.exec();
+}

@@ -1,0 +1,225 @@
+#include "managedialog.h"
+
+#include "filechooser.h"
+#include "media/filepath.h"
+#include "media/mediaprobe.h"
+
+#include <handvia.h>
+
+#include <QDir>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace {
+
+const int phonePathRole = Qt::UserRole + 1;
+const int bufferSize = 256;
+
+QString phonePath(const QString &fileName)
+{
+    return QStringLiteral("/iTunes_Control/Ringtones/") + fileName;
+}
+
+} // namespace
+
+ManageDialog::ManageDialog(QWidget *parent)
+    : QxDialog(parent)
+{
+    setBackground(QStringLiteral(":/images/register_bg.png"));
+    setupUi(this);
+
+    connect(btnRemove, &QPushButton::clicked, this, &ManageDialog::onBtnRemove);
+    connect(btnRename, &QPushButton::clicked, this, &ManageDialog::onBtnRename);
+    connect(btnReplace, &QPushButton::clicked, this, &ManageDialog::onBtnReplace);
+    connect(btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
+    connect(btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
+    connect(listRingtone, &QListWidget::currentRowChanged, this, &ManageDialog::onListSelectChange);
+    // Only the user's typing reaches the slot; text set by the dialog does not.
+    connect(editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
+
+    deviceApi = handvia_get_api();
+
+    refreshList();
+    btnRename->setEnabled(false);
+    btnPcToIPhone->setEnabled(false);
+    listRingtone->setCurrentRow(0);
+    updateButtons();
+}
+
+// The item's row is the phone's index of the ringtone, so the list is always read whole.
+void ManageDialog::refreshList()
+{
+    listRingtone->clear();
+    char title[bufferSize];
+    char fileName[bufferSize];
+    for (int i = 0; deviceApi->get_ringtone(0, i, title, bufferSize, fileName, bufferSize) >= 0;
+         ++i) {
+        title[bufferSize - 1] = '\0';
+        fileName[bufferSize - 1] = '\0';
+        auto *item = new QListWidgetItem(unescapeTitle(QString::fromUtf8(title)), listRingtone);
+        item->setData(phonePathRole, phonePath(QString::fromUtf8(fileName)));
+    }
+}
+
+void ManageDialog::updateButtons()
+{
+    const bool any = listRingtone->count() > 0;
+    if (!any) {
+        editName->setText(QString());
+        currentName.clear();
+    }
+    for (QWidget *widget : {static_cast<QWidget *>(btnRemove),
+                            static_cast<QWidget *>(btnReplace),
+                            static_cast<QWidget *>(btnIPhoneToPc),
+                            static_cast<QWidget *>(editName)})
+        widget->setEnabled(any);
+}
+
+void ManageDialog::onPhoneConnect(bool bConnect)
+{
+    if (bConnect) {
+        refreshList();
+        listRingtone->setCurrentRow(0);
+    } else {
+        listRingtone->clear();
+    }
+    btnPcToIPhone->setEnabled(bConnect);
+    btnRename->setEnabled(false);
+    updateButtons();
+}
+
+void ManageDialog::onListSelectChange(int row)
+{
+    const QListWidgetItem *item = row < 0 ? nullptr : listRingtone->item(row);
+    if (!item)
+        return;
+    currentName = item->text();
+    editName->setText(currentName);
+}
+
+void ManageDialog::onEditNameChange(QString text)
+{
+    btnRename->setEnabled(text != currentName);
+}
+
+void ManageDialog::onBtnRename()
+{
+    const QString text = editName->text();
+    if (text == currentName)
+        return;
+    const int row = listRingtone->currentRow();
+    deviceApi->rename_ringtone(0, row, escapeTitle(text).toUtf8().constData());
+    deviceApi->commit(0);
+    if (QListWidgetItem *item = listRingtone->item(row)) {
+        item->setText(text);
+        currentName = text;
+        btnRename->setEnabled(false);
+    }
+}
+
+void ManageDialog::onBtnRemove()
+{
+    const int row = listRingtone->currentRow();
+    if (row < 0)
+        return;
+    const QMessageBox::StandardButton answer
+            = QMessageBox::question(this,
+                                    QStringLiteral("Marvolen Vardel"),
+                                    QStringLiteral("Remove Ringtone: %2").arg(currentName),
+                                    QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    deviceApi->remove_ringtone(0, row);
+    deviceApi->commit(0);
+    // The rows below move up by one, as the phone's indexes do.
+    delete listRingtone->takeItem(row);
+    updateButtons();
+}
+
+void ManageDialog::onBtnReplace()
+{
+    const QListWidgetItem *item = listRingtone->currentItem();
+    if (!item)
+        return;
+    const QString chosen = CFileChooser::instance().openFile(this, startFolder(), fileFilter());
+    if (chosen.isEmpty())
+        return;
+    deviceApi->replace_on_phone(0,
+                                item->data(phonePathRole).toString().toUtf8().constData(),
+                                chosen.toUtf8().constData());
+}
+
+void ManageDialog::onBtnIPhoneToPc()
+{
+    const QListWidgetItem *item = listRingtone->currentItem();
+    if (!item)
+        return;
+    const QString path = item->data(phonePathRole).toString();
+    const QString chosen = CFileChooser::instance().saveFile(
+            this, proposedSavePath(item->text(), path), fileFilter());
+    if (chosen.isEmpty())
+        return;
+    deviceApi->copy_from_phone(0, path.toUtf8().constData(), chosen.toUtf8().constData());
+}
+
+void ManageDialog::onBtnPcToIPhone()
+{
+    const QStringList chosen
+            = CFileChooser::instance().openFiles(this, startFolder(), fileFilter());
+    if (chosen.isEmpty())
+        return;
+    for (const QString &file : chosen) {
+        const QByteArray native = QDir::toNativeSeparators(file).toUtf8();
+        CMediaProbe probe;
+        probe.probe(native.constData());
+        deviceApi->add_ringtone(0, native.constData(), int(probe.duration() * 1000.0));
+    }
+    deviceApi->commit(0);
+    refreshList();
+    btnRename->setEnabled(false);
+    listRingtone->setCurrentRow(0);
+    updateButtons();
+}
+
+QString ManageDialog::startFolder() const
+{
+    QSettings settings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));
+    settings.beginGroup(QStringLiteral("Setting"));
+    return QDir::fromNativeSeparators(settings.value(QStringLiteral("OutputFolder")).toString());
+}
+
+QString ManageDialog::fileFilter() const
+{
+    return tr("Ringtone Formats(*.m4a;*.m4r)");
+}
+
+// A title may hold separators or dots that would lead out of the folder; it is cleaned
+// like a typed name, and the phone's own file name stands in when nothing is left.
+QString ManageDialog::proposedSavePath(const QString &title, const QString &phonePath) const
+{
+    QString name = validFileName(title);
+    if (name.count(QLatin1Char('.')) == name.size())
+        name = CFilePath(phonePath).name();
+    CFilePath path;
+    path.setDir(startFolder());
+    path.setName(name);
+    path.setExt(QStringLiteral("m4r"));
+    // Without an output folder the bare name lets the dialog choose where to start.
+    if (path.dir().isEmpty())
+        return path.fileName();
+    path.makeUnique();
+    return path.fullPath();
+}
+
+QString ManageDialog::escapeTitle(QString title)
+{
+    return title.replace(QLatin1Char('<'), QLatin1String("&lt;"))
+            .replace(QLatin1Char('>'), QLatin1String("&gt;"));
+}
+
+QString ManageDialog::unescapeTitle(QString title)
+{
+    return title.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"));
+}

@@ -1,0 +1,42 @@
+#ifndef MANAGEDIALOG_H
+#define MANAGEDIALOG_H
+
+#include "app/qxdialog.h"
+#include "ui_managedlg.h"
+
+struct HandviaApi;
+
+// Lists the ringtones on the attached phone and renames, removes, replaces, saves and adds
+// them through the device library's table.
+class ManageDialog : public QxDialog, public Ui::manageDlg
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ManageDialog)
+
+public:
+    explicit ManageDialog(QWidget *parent = nullptr);
+
+public slots:
+    void onPhoneConnect(bool bConnect);
+    void onBtnRemove();
+    void onBtnRename();
+    void onBtnReplace();
+    void onBtnIPhoneToPc();
+    void onBtnPcToIPhone();
+    void onListSelectChange(int row);
+    void onEditNameChange(QString text);
+
+private:
+    void refreshList();
+    void updateButtons();
+    QString startFolder() const;
+    QString fileFilter() const;
+    QString proposedSavePath(const QString &title, const QString &phonePath) const;
+    static QString escapeTitle(QString title);
+    static QString unescapeTitle(QString title);
+
+    HandviaApi *deviceApi = nullptr;
+    QString currentName;
+};
+
+#endif

@@ -1,0 +1,429 @@
+// The ringtone manager on the real device library, over a folder standing for the phone.
+#include "device/managedialog.h"
+#include "managerfixture.h"
+
+#include <handvia.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray toneBytes(int n)
+{
+    return QByteArray("tone-") + QByteArray::number(n) + QByteArray(64, char('a' + n));
+}
+
+} // namespace
+
+class TestManageDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> tmp;
+    HandviaApi *api = nullptr;
+
+    QString root() const { return tmp->filePath(QStringLiteral("phone")); }
+    QString outFolder() const { return tmp->filePath(QStringLiteral("out")); }
+    void attach() const { QDir().mkpath(root() + QStringLiteral("/iTunes_Control")); }
+    void detach() const { QDir(root() + QStringLiteral("/iTunes_Control")).removeRecursively(); }
+
+    QString writeLocal(const QString &name, const QByteArray &bytes) const
+    {
+        const QString path = tmp->filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // Stores a tone whose title is kept on the phone exactly as given.
+    void addTone(const QString &storedTitle)
+    {
+        const int index = phoneTones().size();
+        const QString local = writeLocal(QStringLiteral("src%1.m4r").arg(index), toneBytes(index));
+        QVERIFY(api->add_ringtone(0, local.toUtf8().constData(), 1000) >= 0);
+        QVERIFY(api->rename_ringtone(0, index, storedTitle.toUtf8().constData()) >= 0);
+        QVERIFY(api->commit(0) >= 0);
+    }
+
+    // Titles as stored, and file names, as the library lists them.
+    QList<QPair<QString, QString>> phoneTones() const
+    {
+        QList<QPair<QString, QString>> tones;
+        char title[256];
+        char file[256];
+        for (int i = 0; api->get_ringtone(0, i, title, 256, file, 256) >= 0; ++i)
+            tones.append({QString::fromUtf8(title), QString::fromUtf8(file)});
+        return tones;
+    }
+
+    QByteArray phoneFile(int index) const
+    {
+        QFile file(root() + QStringLiteral("/iTunes_Control/Ringtones/")
+                   + phoneTones()[index].second);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QStringList listed(const QWidget *dialog)
+    {
+        QStringList texts;
+        const auto *list = child<QListWidget>(dialog, "listRingtone");
+        for (int i = 0; i < list->count(); ++i)
+            texts.append(list->item(i)->text());
+        return texts;
+    }
+
+    static void setOutputFolder(const QString &folder)
+    {
+        QSettings settings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));
+        settings.beginGroup(QStringLiteral("Setting"));
+        settings.setValue(QStringLiteral("OutputFolder"), folder);
+    }
+
+    void type(QWidget *dialog, const QString &text)
+    {
+        auto *edit = child<QLineEdit>(dialog, "editName");
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        api = handvia_get_api();
+    }
+
+    void init()
+    {
+        QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
+        tmp = std::make_unique<QTemporaryDir>();
+        QDir().mkpath(root());
+        QDir().mkpath(outFolder());
+        qputenv("HANDVIA_ROOT", root().toUtf8());
+    }
+
+    void cleanup() { tmp.reset(); }
+
+    void noPhoneShowsNothingButClose()
+    {
+        ManageDialog dialog;
+        QCOMPARE(dialog.objectName(), QStringLiteral("manageDlg"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Manage"));
+        QCOMPARE(dialog.size(), QSize(537, 385));
+        QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(listed(&dialog).isEmpty());
+        QVERIFY(child<QLineEdit>(&dialog, "editName")->text().isEmpty());
+        QCOMPARE(enabledState(&dialog),
+                 QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
+                                "btnPcToIPhone- editName- btnClose+"));
+    }
+
+    void attachAndDetachWhileOpen()
+    {
+        ManageDialog dialog;
+        attach();
+        addTone(QStringLiteral("First"));
+        addTone(QStringLiteral("Second"));
+        dialog.onPhoneConnect(true);
+        QCOMPARE(listed(&dialog), QStringList({"First", "Second"}));
+        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->currentRow(), 0);
+        QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), QStringLiteral("First"));
+        QCOMPARE(enabledState(&dialog),
+                 QStringLiteral("btnRename- btnRemove+ btnReplace+ btnIPhoneToPc+ "
+                                "btnPcToIPhone+ editName+ btnClose+"));
+        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->data(Qt::UserRole + 1),
+                 QVariant(QStringLiteral("/iTunes_Control/Ringtones/") + phoneTones()[1].second));
+
+        detach();
+        dialog.onPhoneConnect(false);
+        QVERIFY(listed(&dialog).isEmpty());
+        QVERIFY(child<QLineEdit>(&dialog, "editName")->text().isEmpty());
+        QCOMPARE(enabledState(&dialog),
+                 QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
+                                "btnPcToIPhone- editName- btnClose+"));
+    }
+
+    void titlesAreUnescapedForTheList_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("angle-entities") << "a &lt;b&gt;"
+                                        << "a <b>";
+        QTest::newRow("amp-kept") << "a &amp; b"
+                                  << "a &amp; b";
+        QTest::newRow("amp-lt-kept-as-amp") << "&amp;lt;"
+                                            << "&amp;lt;";
+        QTest::newRow("plain-angles") << "x > y"
+                                      << "x > y";
+        QTest::newRow("upper-case-entity") << "&LT;"
+                                           << "&LT;";
+    }
+
+    void titlesAreUnescapedForTheList()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        attach();
+        addTone(stored);
+        ManageDialog dialog;
+        QCOMPARE(listed(&dialog), QStringList {shown});
+        QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), shown);
+    }
+
+    void renameEnabledByTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("same") << "Bell" << false;
+        QTest::newRow("one-more") << "Bells" << true;
+        QTest::newRow("case-differs") << "bell" << true;
+        QTest::newRow("empty") << "" << true;
+    }
+
+    void renameEnabledByTyping()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, enabled);
+        attach();
+        addTone(QStringLiteral("Bell"));
+        addTone(QStringLiteral("Horn"));
+        ManageDialog dialog;
+        auto *edit = child<QLineEdit>(&dialog, "editName");
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(child<QPushButton>(&dialog, "btnRename")->isEnabled(), enabled);
+        // Choosing another row leaves the button as typing set it.
+        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        QCOMPARE(edit->text(), QStringLiteral("Horn"));
+        QCOMPARE(child<QPushButton>(&dialog, "btnRename")->isEnabled(), enabled);
+    }
+
+    void renameEscapesForThePhone()
+    {
+        attach();
+        addTone(QStringLiteral("Bell"));
+        addTone(QStringLiteral("Horn"));
+        ManageDialog dialog;
+        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        type(&dialog, QStringLiteral("<Loud> & clear"));
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnRename"), Qt::LeftButton);
+
+        QCOMPARE(phoneTones()[1].first, QStringLiteral("&lt;Loud&gt; & clear"));
+        QCOMPARE(phoneTones()[0].first, QStringLiteral("Bell"));
+        QCOMPARE(listed(&dialog), QStringList({"Bell", "<Loud> & clear"}));
+        QVERIFY(!child<QPushButton>(&dialog, "btnRename")->isEnabled());
+        // The new title is the current one now: typing the old title back differs.
+        type(&dialog, QStringLiteral("Horn"));
+        QVERIFY(child<QPushButton>(&dialog, "btnRename")->isEnabled());
+    }
+
+    void longTitleKeepsRenameDisabled()
+    {
+        const QString title = QStringLiteral("0123456789").repeated(4) + QStringLiteral("X");
+        attach();
+        addTone(title);
+        ManageDialog dialog;
+        QCOMPARE(listed(&dialog), QStringList {title});
+        QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), title.left(40));
+        QVERIFY(!child<QPushButton>(&dialog, "btnRename")->isEnabled());
+    }
+
+    void removeAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("no") << int(QMessageBox::No) << QStringList {"One", "Two", "Three"};
+        QTest::newRow("yes") << int(QMessageBox::Yes) << QStringList {"One", "Three"};
+    }
+
+    void removeAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, left);
+        attach();
+        for (const char *title : {"One", "Two", "Three"})
+            addTone(QString::fromLatin1(title));
+        ManageDialog dialog;
+        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+
+        QuestionAnswer question;
+        question.answerNext(QMessageBox::StandardButton(answer));
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnRemove"), Qt::LeftButton);
+
+        QCOMPARE(question.title, QStringLiteral("Marvolen Vardel"));
+        QCOMPARE(question.text, QStringLiteral("Remove Ringtone: Two"));
+        QVERIFY(question.defaultNo);
+        QCOMPARE(listed(&dialog), left);
+        QStringList onPhone;
+        for (const auto &tone : phoneTones())
+            onPhone.append(tone.first);
+        QCOMPARE(onPhone, left);
+        QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(),
+                 listed(&dialog)[child<QListWidget>(&dialog, "listRingtone")->currentRow()]);
+    }
+
+    void removingTheLastToneDisablesActions()
+    {
+        attach();
+        addTone(QStringLiteral("Only"));
+        ManageDialog dialog;
+        dialog.onPhoneConnect(true);
+        QuestionAnswer question;
+        question.answerNext(QMessageBox::Yes);
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnRemove"), Qt::LeftButton);
+        QVERIFY(phoneTones().isEmpty());
+        QVERIFY(listed(&dialog).isEmpty());
+        QVERIFY(child<QLineEdit>(&dialog, "editName")->text().isEmpty());
+        QCOMPARE(enabledState(&dialog),
+                 QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
+                                "btnPcToIPhone+ editName- btnClose+"));
+    }
+
+    void replaceWritesThePhoneFile()
+    {
+        setOutputFolder(QDir::toNativeSeparators(outFolder()));
+        attach();
+        addTone(QStringLiteral("One"));
+        addTone(QStringLiteral("Two"));
+        ManageDialog dialog;
+        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        ChooserStub chooser;
+
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnReplace"), Qt::LeftButton);
+        QCOMPARE(chooser.asked, 1);
+        QCOMPARE(phoneFile(1), toneBytes(1));
+
+        chooser.answer = writeLocal(QStringLiteral("new.m4a"), "fresh content");
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnReplace"), Qt::LeftButton);
+        QCOMPARE(chooser.start, outFolder());
+        QCOMPARE(chooser.filter, QStringLiteral("Ringtone Formats(*.m4a;*.m4r)"));
+        QCOMPARE(phoneFile(1), QByteArray("fresh content"));
+        QCOMPARE(phoneFile(0), toneBytes(0));
+        QCOMPARE(listed(&dialog), QStringList({"One", "Two"}));
+    }
+
+    void saveProposesAUniqueName()
+    {
+        setOutputFolder(outFolder());
+        attach();
+        addTone(QStringLiteral("Tone"));
+        writeLocal(QStringLiteral("out/Tone.m4r"), "already here");
+        ManageDialog dialog;
+        ChooserStub chooser;
+
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QCOMPARE(chooser.start, outFolder() + QStringLiteral("/Tone(1).m4r"));
+        QCOMPARE(chooser.filter, QStringLiteral("Ringtone Formats(*.m4a;*.m4r)"));
+        QCOMPARE(QDir(outFolder()).entryList(QDir::Files), QStringList {"Tone.m4r"});
+
+        chooser.answer = chooser.start;
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QFile saved(outFolder() + QStringLiteral("/Tone(1).m4r"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), toneBytes(0));
+    }
+
+    void saveProposalStaysInTheFolder_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("plain") << "Ring ring"
+                               << "Ring ring.m4r";
+        QTest::newRow("parent-path") << "../../escape"
+                                     << "....escape.m4r";
+        QTest::newRow("absolute") << "/etc/passwd"
+                                  << "etcpasswd.m4r";
+        QTest::newRow("backslashes") << "..\\..\\x"
+                                     << "....x.m4r";
+        QTest::newRow("only-separators") << "//"
+                                         << "";
+        QTest::newRow("only-dots") << ".."
+                                   << "";
+        QTest::newRow("forbidden-and-spaces") << " <?> "
+                                              << "";
+    }
+
+    void saveProposalStaysInTheFolder()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, proposed);
+        setOutputFolder(outFolder());
+        attach();
+        addTone(title);
+        if (proposed.isEmpty())
+            proposed = phoneTones()[0].second;
+        ManageDialog dialog;
+        ChooserStub chooser;
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QCOMPARE(QFileInfo(chooser.start).absolutePath(), outFolder());
+        QCOMPARE(chooser.start, outFolder() + QLatin1Char('/') + proposed);
+    }
+
+    void saveWithoutOutputFolderProposesTheBareName()
+    {
+        attach();
+        addTone(QStringLiteral("Tone"));
+        ManageDialog dialog;
+        ChooserStub chooser;
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QCOMPARE(chooser.start, QStringLiteral("Tone.m4r"));
+    }
+
+    void addCopiesEveryChosenFile()
+    {
+        attach();
+        addTone(QStringLiteral("Old"));
+        ManageDialog dialog;
+        dialog.onPhoneConnect(true);
+        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(0);
+        ChooserStub chooser;
+        chooser.answers = {writeLocal(QStringLiteral("Alpha.m4a"), "alpha"),
+                           writeLocal(QStringLiteral("Beta.m4r"), "beta")};
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnPcToIPhone"), Qt::LeftButton);
+
+        QCOMPARE(listed(&dialog), QStringList({"Old", "Alpha", "Beta"}));
+        QCOMPARE(phoneFile(2), QByteArray("beta"));
+        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->currentRow(), 0);
+        QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), QStringLiteral("Old"));
+        QVERIFY(child<QPushButton>(&dialog, "btnPcToIPhone")->isEnabled());
+
+        chooser.answers.clear();
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnPcToIPhone"), Qt::LeftButton);
+        QCOMPARE(phoneTones().size(), 3);
+    }
+
+    void dialogFilterSeparatesPatternsWithSpaces_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("two-patterns") << "Ringtone Formats(*.m4a;*.m4r)"
+                                      << "Ringtone Formats(*.m4a *.m4r)";
+        QTest::newRow("semicolon-in-name") << "Tones; all(*.m4a;*.m4r)"
+                                           << "Tones; all(*.m4a *.m4r)";
+        QTest::newRow("two-filters") << "A(*.a;*.b);;B(*.c)"
+                                     << "A(*.a *.b);;B(*.c)";
+        QTest::newRow("no-patterns") << "Everything"
+                                     << "Everything";
+    }
+
+    void dialogFilterSeparatesPatternsWithSpaces()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, expected);
+        QCOMPARE(dialogFilter(filter), expected);
+    }
+};
+
+QTEST_MAIN(TestManageDialog)
+#include "tst_managedialog.moc"
