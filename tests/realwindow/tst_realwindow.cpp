@@ -1,0 +1,204 @@
+#include "app/settings.h"
+#include "editor/clipslider.h"
+#include "editor/maindialog.h"
+
+#include <handvia.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <cmath>
+
+// The whole road of one ringtone on a real display, with the real encoder, player and
+// device library: browse, type the clip, generate, and find the tone on the "phone".
+class TestRealWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void browseLoadsAndShowsWaveform();
+    void typedClipBecomesRingtoneOnPhone();
+
+private:
+    template<typename T>
+    T *child(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    QString status() const { return child<QLabel>("labelStatus")->text(); }
+    QVector<qint16> decode(const QString &path);
+
+    QTemporaryDir dir;
+    QString input;
+    QString outputFolder;
+    QString phoneRoot;
+    std::unique_ptr<MainDialog> window;
+};
+
+void TestRealWindow::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
+    outputFolder = dir.filePath(QStringLiteral("Ringtones"));
+    writeSetting(QStringLiteral("OutputFolder"), outputFolder);
+
+    phoneRoot = dir.filePath(QStringLiteral("phone"));
+    QVERIFY(QDir().mkpath(phoneRoot + QStringLiteral("/iTunes_Control")));
+    qputenv("HANDVIA_ROOT", phoneRoot.toUtf8());
+
+    input = dir.filePath(QStringLiteral("Clip Song.mp3"));
+    QProcess tool;
+    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+               {"-v",
+                "error",
+                "-y",
+                "-f",
+                "lavfi",
+                "-i",
+                "sine=frequency=330:duration=60",
+                "-ac",
+                "2",
+                "-ar",
+                "44100",
+                input});
+    QVERIFY(tool.waitForFinished(60000));
+
+    QFile style(QStringLiteral(":/images/skin.css"));
+    QVERIFY(style.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+    window = std::make_unique<MainDialog>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestRealWindow::browseLoadsAndShowsWaveform()
+{
+    // The open dialog is modal: fill it in once it is up.
+    QTimer::singleShot(200, this, [this] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        QTest::keyClicks(name, input);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QTest::mouseClick(child<QPushButton>("btnBrowseIn"), Qt::LeftButton);
+
+    QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("File loaded."), 60000);
+    QCOMPARE(child<QLineEdit>("editInputFile")->text(), input);
+    QCOMPARE(readSetting(QStringLiteral("InputDir"), QString()), dir.path());
+    auto *slider = child<CClipSlider>("sliderBar");
+    QVERIFY(slider->isVisible());
+
+    // Waveform bars are drawn yellow over the strip.
+    const QImage strip = slider->grab().toImage();
+    int yellow = 0;
+    for (int x = 0; x < strip.width(); ++x) {
+        const QColor c = strip.pixelColor(x, strip.height() / 2);
+        yellow += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+    }
+    QVERIFY2(yellow > strip.width() / 4, qPrintable(QString::number(yellow)));
+}
+
+QVector<qint16> TestRealWindow::decode(const QString &path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+               {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-"});
+    tool.waitForFinished(60000);
+    const QByteArray raw = tool.readAllStandardOutput();
+    QVector<qint16> samples(raw.size() / 2);
+    memcpy(samples.data(), raw.constData(), size_t(samples.size()) * 2);
+    return samples;
+}
+
+static double rms(const QVector<qint16> &samples, double from, double length)
+{
+    const int begin = int(from * 44100);
+    const int count = int(length * 44100);
+    double sum = 0;
+    for (int i = begin; i < begin + count && i < samples.size(); ++i)
+        sum += double(samples[i]) * samples[i];
+    return std::sqrt(sum / count);
+}
+
+static void typeTime(QTimeEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->setCurrentSection(QDateTimeEdit::HourSection);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+void TestRealWindow::typedClipBecomesRingtoneOnPhone()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(child<QCheckBox>("checkExport")->isChecked(), 10000);
+    typeTime(child<QTimeEdit>("editEndTime"), QStringLiteral("0:00:40.500"));
+    typeTime(child<QTimeEdit>("editStartTime"), QStringLiteral("0:00:13.000"));
+    QCOMPARE(child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:27.500"));
+    auto *fade = child<QSpinBox>("spinFadein");
+    fade->setFocus();
+    QTest::keyClick(fade, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(fade, QStringLiteral("3"));
+    QCOMPARE(fade->value(), 3);
+
+    QTest::mouseClick(child<QPushButton>("btnGenerate"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+    QCOMPARE(status(), QStringLiteral("Transfer succeed."));
+
+    const QString ringtone = QDir(outputFolder).filePath(QStringLiteral("Clip Song.m4r"));
+    QProcess probe;
+    probe.start(
+            QStringLiteral("/usr/bin/ffprobe"),
+            {"-v", "error", "-print_format", "json", "-show_streams", "-show_format", ringtone});
+    QVERIFY(probe.waitForFinished(30000));
+    const QJsonObject info = QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+    const QJsonObject stream = info[QStringLiteral("streams")].toArray().at(0).toObject();
+    QCOMPARE(stream[QStringLiteral("codec_name")].toString(), QStringLiteral("aac"));
+    QCOMPARE(stream[QStringLiteral("sample_rate")].toString(), QStringLiteral("44100"));
+    QCOMPARE(stream[QStringLiteral("channels")].toInt(), 2);
+    QCOMPARE(info[QStringLiteral("format")].toObject()[QStringLiteral("duration")].toString(),
+             QStringLiteral("27.500000"));
+
+    // A linear fade over 3 s: a quarter, half and three quarters of the way up.
+    const QVector<qint16> samples = decode(ringtone);
+    const double full = rms(samples, 5.0, 1.0);
+    QVERIFY(full > 1000);
+    for (const double t : {0.75, 1.5, 2.25}) {
+        const double level = rms(samples, t - 0.05, 0.1) / full;
+        QVERIFY2(qAbs(level - t / 3.0) < 0.05,
+                 qPrintable(QStringLiteral("%1: %2").arg(t).arg(level)));
+    }
+
+    HandviaApi *api = handvia_get_api();
+    char title[256];
+    char file[256];
+    QCOMPARE(api->get_ringtone(0, 0, title, 256, file, 256), 0);
+    QCOMPARE(QString::fromUtf8(title), QStringLiteral("Clip Song"));
+    QVERIFY(QFile::exists(phoneRoot + QStringLiteral("/iTunes_Control/Ringtones/")
+                          + QString::fromUtf8(file)));
+    QVERIFY(QFile::exists(phoneRoot + QStringLiteral("/iTunes_Control/iTunes/Ringtones.plist")));
+    QVERIFY(api->get_ringtone(0, 1, title, 256, file, 256) < 0);
+}
+
+QTEST_MAIN(TestRealWindow)
+#include "tst_realwindow.moc"
