@@ -23,6 +23,7 @@ private slots:
     void phoneEvents();
     void failedEncodingIsReported();
     void missingOutputLevelsAreCreated();
+    void failedRenameKeepsEncoderOutput();
 
 private:
     void loadInput(const QString &name, double seconds);
@@ -210,6 +211,22 @@ void TestGenerate::missingOutputLevelsAreCreated()
     generateAndWait();
     QCOMPARE(f.status(), QStringLiteral("Conversion succeed."));
     QVERIFY(QFile::exists(QDir(deep).filePath(QStringLiteral("Deep.m4r"))));
+}
+
+// A name the file system cannot hold: the tone stays where the encoder wrote it, and
+// nothing that does not exist is sent to the phone.
+void TestGenerate::failedRenameKeepsEncoderOutput()
+{
+    loadInput(QStringLiteral("Long.wav"), 3.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    f.child<QLineEdit>("editOutputName")->setText(QString(300, QLatin1Char('x')));
+    generateAndWait();
+    QCOMPARE(f.status(),
+             QStringLiteral(
+                     "The ringtone could not be renamed; it was kept as the encoder wrote it."));
+    QCOMPARE(QDir(outputFolder).entryList(QDir::Files), QStringList {"Long.m4a"});
+    QVERIFY(fakes::deviceCalls().isEmpty());
 }
 
 QTEST_MAIN(TestGenerate)
