@@ -223,8 +223,6 @@ void MainDialog::changeEvent(QEvent *event)
     setWindowTitle(QStringLiteral("Marvolen Vardel"));
 }
 
-void MainDialog::onBtnManage() { }
-
 void MainDialog::onBtnHelp() { }
 
 void MainDialog::onBtnHome() { }
