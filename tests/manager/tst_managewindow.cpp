@@ -1,0 +1,152 @@
+// The main window opens the ringtone manager and keeps it told of the phone; adding files
+// is checked call by call on the fake device library.
+#include "../main/mainfixture.h"
+#include "device/managedialog.h"
+#include "managerfixture.h"
+
+#include <QListWidget>
+
+#include <functional>
+
+class TestManageWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    MainFixture f;
+
+    // Opens the manager from the main window, runs the body while it is open, closes it.
+    void withManager(const std::function<void(ManageDialog *)> &body)
+    {
+        bool ran = false;
+        QObject guard; // cancels the polling should the manager never open
+        std::function<void()> poll = [&] {
+            auto *dialog = qobject_cast<ManageDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return QTimer::singleShot(0, &guard, poll);
+            body(dialog);
+            ran = true;
+            dialog->close();
+        };
+        QTimer::singleShot(0, &guard, poll);
+        QVERIFY(QMetaObject::invokeMethod(f.window.get(), "onBtnManage"));
+        QVERIFY(ran);
+    }
+
+    static QStringList listed(const QWidget *dialog)
+    {
+        QStringList texts;
+        const auto *list = child<QListWidget>(dialog, "listRingtone");
+        for (int i = 0; i < list->count(); ++i)
+            texts.append(list->item(i)->text());
+        return texts;
+    }
+
+private slots:
+    void initTestCase() { MainFixture::isolateSettings(); }
+
+    void init()
+    {
+        fakes::reset();
+        f.open();
+    }
+
+    void cleanup() { f.window.reset(); }
+
+    void openedWithoutPhoneCannotAdd()
+    {
+        fakes::phoneRingtones() = {{"Bell", "AAAA.m4r"}};
+        withManager([](ManageDialog *dialog) {
+            // The device table lists what it holds, but adding waits for a connect.
+            QCOMPARE(listed(dialog), QStringList {"Bell"});
+            QVERIFY(!child<QPushButton>(dialog, "btnPcToIPhone")->isEnabled());
+            fakes::phoneRingtones().clear();
+        });
+    }
+
+    void followsThePhoneWhileOpen()
+    {
+        fakes::phoneRingtones() = {{"Bell", "AAAA.m4r"}, {"a &lt;b&gt;", "BBBB.m4r"}};
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        withManager([&](ManageDialog *dialog) {
+            QCOMPARE(dialog->parentWidget(), f.window.get());
+            QCOMPARE(listed(dialog), QStringList({"Bell", "a <b>"}));
+            QCOMPARE(child<QLineEdit>(dialog, "editName")->text(), QStringLiteral("Bell"));
+            QVERIFY(child<QPushButton>(dialog, "btnPcToIPhone")->isEnabled());
+
+            fakes::raiseDeviceEvent(0, "disconnect");
+            QTRY_VERIFY(listed(dialog).isEmpty());
+            QCOMPARE(enabledState(dialog),
+                     QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
+                                    "btnPcToIPhone- editName- btnClose+"));
+
+            fakes::phoneRingtones() = {{"Horn", "CCCC.m4r"}};
+            fakes::raiseDeviceEvent(0, "connect");
+            QTRY_COMPARE(listed(dialog), QStringList {"Horn"});
+            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 0);
+            QCOMPARE(child<QLineEdit>(dialog, "editName")->text(), QStringLiteral("Horn"));
+            QCOMPARE(enabledState(dialog),
+                     QStringLiteral("btnRename- btnRemove+ btnReplace+ btnIPhoneToPc+ "
+                                    "btnPcToIPhone+ editName+ btnClose+"));
+        });
+        // Closed and gone: later events reach nobody but the main window.
+        fakes::raiseDeviceEvent(0, "disconnect");
+        QCoreApplication::processEvents();
+    }
+
+    void addingThreeFilesCommitsOnce()
+    {
+        const QStringList files = {f.makeTone(QStringLiteral("one.m4a"), 1.0),
+                                   f.makeTone(QStringLiteral("two.m4a"), 2.0),
+                                   f.makeTone(QStringLiteral("three.m4a"), 3.0)};
+        fakes::phoneRingtones() = {{"Old", "AAAA.m4r"}};
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        withManager([&](ManageDialog *dialog) {
+            ChooserStub chooser;
+            chooser.answers = files;
+            fakes::deviceCalls().clear();
+            // The phone the fake stands for holds the new tones once they are added.
+            fakes::phoneRingtones()
+                    = {{"Old", "AAAA.m4r"}, {"one", "BBBB.m4r"}, {"two", "CCCC.m4r"}};
+            child<QListWidget>(dialog, "listRingtone")->setCurrentRow(-1);
+            QTest::mouseClick(child<QPushButton>(dialog, "btnPcToIPhone"), Qt::LeftButton);
+
+            const QStringList calls = fakes::deviceCalls();
+            QCOMPARE(calls.size(), 4);
+            for (int i = 0; i < 3; ++i) {
+                const QStringList parts = calls[i].split(QLatin1Char(' '));
+                QCOMPARE(parts.mid(0, 3), QStringList({"add_ringtone", "0", files[i]}));
+                const int length = parts[3].toInt();
+                QVERIFY2(qAbs(length - 1000 * (i + 1)) < 50, qPrintable(calls[i]));
+            }
+            QCOMPARE(calls[3], QStringLiteral("commit 0"));
+            QCOMPARE(listed(dialog), QStringList({"Old", "one", "two"}));
+            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 0);
+            QVERIFY(!child<QPushButton>(dialog, "btnRename")->isEnabled());
+        });
+    }
+
+    void unreadableFileIsAddedWithNoLength()
+    {
+        QFile junk(f.dir.filePath(QStringLiteral("junk.m4a")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not audio");
+        junk.close();
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        withManager([&](ManageDialog *dialog) {
+            ChooserStub chooser;
+            chooser.answers = {junk.fileName()};
+            fakes::deviceCalls().clear();
+            QTest::mouseClick(child<QPushButton>(dialog, "btnPcToIPhone"), Qt::LeftButton);
+            QCOMPARE(fakes::deviceCalls(),
+                     QStringList({QStringLiteral("add_ringtone 0 %1 0").arg(junk.fileName()),
+                                  "commit 0"}));
+        });
+    }
+};
+
+QTEST_MAIN(TestManageWindow)
+#include "tst_managewindow.moc"
