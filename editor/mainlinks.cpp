@@ -1,8 +1,24 @@
 // The about box, the web site and the help file, opened from the main window.
 #include "maindialog.h"
 
-void MainDialog::onBtnHelp() { }
+#include "app/aboutdialog.h"
+#include "app/weblinks.h"
 
-void MainDialog::onBtnHome() { }
+#include <QDesktopServices>
+#include <QUrl>
 
-void MainDialog::onBtnAbout() { }
+void MainDialog::onBtnHelp()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath()));
+}
+
+void MainDialog::onBtnHome()
+{
+    QDesktopServices::openUrl(QUrl(productPageUrl()));
+}
+
+void MainDialog::onBtnAbout()
+{
+    AboutDialog dialog(this);
+    dialog.exec();
+}

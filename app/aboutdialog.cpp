@@ -1,0 +1,94 @@
+#include "aboutdialog.h"
+
+#include "app/weblinks.h"
+
+#include <QBitmap>
+#include <QDesktopServices>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QUrl>
+
+namespace {
+
+QString backgroundPath()
+{
+    return QStringLiteral(":/images/about_bg.png");
+}
+
+// Rich text colours anchors from the application palette, not the label's, and its pure blue
+// hardly shows on the dark picture; so each link carries its own light colour.
+QString withLightLinks(QString html)
+{
+    return html.replace(QLatin1String("<a "), QLatin1String("<a style=\"color: #78d7ff;\" "));
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("aboutDialog"));
+    // The mask alone leaves a system frame outside it on X11 and Wayland.
+    setWindowFlag(Qt::FramelessWindowHint);
+
+    const QSize size = QImage(backgroundPath()).size();
+    resize(size);
+    QPixmap shape(size);
+    shape.fill(Qt::black);
+    setMask(QBitmap::fromPixmap(shape));
+
+    homeLabel = addLabel(QRect(20, 195, 360, 22),
+                         tr("Home Page: <a href=\"%1\">%1</a>").arg(productPageUrl()));
+    supportLabel = addLabel(QRect(20, 215, 360, 22),
+                            tr("Support: <a href=\"%1\">%1</a>").arg(supportUrl()));
+    noticeLabel = addLabel(QRect(20, 235, 370, 22),
+                           tr("Vardel is made by <a href=\"%1\">Marvolen</a>.").arg(siteUrl()));
+    versionLabel = addLabel(QRect(150, 145, 240, 22), tr("Version: ") + productVersion());
+
+    connect(homeLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
+    connect(supportLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
+    noticeLabel->setOpenExternalLinks(true);
+    versionLabel->setAlignment(Qt::AlignRight);
+}
+
+AboutDialog::~AboutDialog() = default;
+
+QLabel *AboutDialog::addLabel(const QRect &geometry, const QString &text)
+{
+    auto *label = new QLabel(withLightLinks(text), this);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void AboutDialog::openUrl(const QString &url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+void AboutDialog::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+// Any release closes the box, so a plain click and the end of a drag both dismiss it.
+void AboutDialog::mouseReleaseEvent(QMouseEvent *)
+{
+    dragOffset = QPoint(-1, -1);
+    accept();
+}
+
+void AboutDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    if ((event->buttons() & Qt::LeftButton) && dragOffset != QPoint(-1, -1))
+        move(event->globalPosition().toPoint() - dragOffset);
+}
+
+void AboutDialog::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, QImage(backgroundPath()));
+}

@@ -1,0 +1,17 @@
+#ifndef WEBLINKS_H
+#define WEBLINKS_H
+
+#include <QString>
+
+// The maker's web addresses follow the interface language at each call.
+QString siteUrl();
+QString productPageUrl();
+QString supportUrl();
+
+// The compiled help file beside the executable.
+QString helpFilePath();
+
+// The four-part version of the build, e.g. "1.0.0.0"; empty when the build names none.
+QString productVersion();
+
+#endif

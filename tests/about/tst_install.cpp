@@ -1,0 +1,140 @@
+#include <algorithm>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+// Installs the build into a fresh prefix, the way a packager would, and checks that the
+// launcher reaches the program folder with everything the program looks for beside itself.
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installedFile_data();
+    void installedFile();
+    void launcherLinksIntoProgramFolder();
+    void librariesResolveBesideProgram_data();
+    void librariesResolveBesideProgram();
+    void desktopEntryAndIcon();
+
+private:
+    QString path(const QString &relative) const { return prefix.filePath(relative); }
+    QTemporaryDir prefix;
+};
+
+void TestInstall::initTestCase()
+{
+    if (!QFile::exists(QStringLiteral(BUILD_DIR "/packaging/cmake_install.cmake")))
+        QSKIP("this build does not include the packaging folder");
+    QVERIFY(prefix.isValid());
+    QProcess cmake;
+    cmake.setProcessChannelMode(QProcess::MergedChannels);
+    cmake.start(QStringLiteral(CMAKE_COMMAND_PATH),
+                {QStringLiteral("--install"),
+                 QStringLiteral(BUILD_DIR),
+                 QStringLiteral("--prefix"),
+                 prefix.path()});
+    QVERIFY(cmake.waitForFinished(120000));
+    QVERIFY2(cmake.exitStatus() == QProcess::NormalExit && cmake.exitCode() == 0,
+             cmake.readAll().constData());
+}
+
+void TestInstall::installedFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("executable");
+
+    QTest::newRow("program") << "lib/vardel/vardel" << true;
+    QTest::newRow("encoder") << "lib/vardel/ffmpeg" << true;
+    QTest::newRow("player") << "lib/vardel/libsonvix.so" << false;
+    QTest::newRow("device") << "lib/vardel/libhandvia.so" << false;
+    QTest::newRow("help") << "lib/vardel/help.chm" << false;
+    QTest::newRow("desktop-entry") << "share/applications/vardel.desktop" << false;
+    QTest::newRow("icon") << "share/icons/hicolor/256x256/apps/vardel.png" << false;
+}
+
+void TestInstall::installedFile()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, executable);
+
+    const QFileInfo info(path(file));
+    QVERIFY2(info.isFile(), qPrintable(info.filePath()));
+    QVERIFY(info.size() > 0);
+    if (executable)
+        QVERIFY(info.isExecutable());
+}
+
+void TestInstall::launcherLinksIntoProgramFolder()
+{
+    const QString launcher = path(QStringLiteral("bin/vardel"));
+    QVERIFY(QFileInfo(launcher).isSymLink());
+    char target[4096] = {};
+    QVERIFY(::readlink(QFile::encodeName(launcher).constData(), target, sizeof target - 1) > 0);
+    // Relative, so the tree may be moved or staged with DESTDIR.
+    QCOMPARE(QString::fromLocal8Bit(target), QStringLiteral("../lib/vardel/vardel"));
+
+    const QFileInfo program(QFileInfo(launcher).canonicalFilePath());
+    QCOMPARE(program.filePath(),
+             QFileInfo(path(QStringLiteral("lib/vardel/vardel"))).canonicalFilePath());
+    QVERIFY(program.isExecutable());
+    for (const char *beside : {"ffmpeg", "libsonvix.so", "libhandvia.so", "help.chm"})
+        QVERIFY2(QFile::exists(program.dir().filePath(QString::fromLatin1(beside))), beside);
+
+    QFile help(program.dir().filePath(QStringLiteral("help.chm")));
+    QVERIFY(help.open(QIODevice::ReadOnly));
+    QCOMPARE(help.read(4), QByteArray("ITSF"));
+}
+
+void TestInstall::librariesResolveBesideProgram_data()
+{
+    QTest::addColumn<QString>("library");
+    QTest::newRow("player") << "libsonvix.so";
+    QTest::newRow("device") << "libhandvia.so";
+}
+
+// Started through the launcher, the loader must pick the copies in the program folder.
+// The launcher itself is executed in trace mode: ldd would take $ORIGIN from the link's folder.
+void TestInstall::librariesResolveBesideProgram()
+{
+    QFETCH(QString, library);
+
+    QProcess ldd;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LD_TRACE_LOADED_OBJECTS"), QStringLiteral("1"));
+    ldd.setProcessEnvironment(env);
+    ldd.start(path(QStringLiteral("bin/vardel")), {});
+    QVERIFY(ldd.waitForFinished(60000));
+    const QString expected = library + QStringLiteral(" => ")
+            + QFileInfo(path(QStringLiteral("lib/vardel"))).canonicalFilePath() + QLatin1Char('/')
+            + library;
+    const QString output = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+    QVERIFY2(output.contains(expected), qPrintable(output));
+}
+
+void TestInstall::desktopEntryAndIcon()
+{
+    QFile entry(path(QStringLiteral("share/applications/vardel.desktop")));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QList<QByteArray> lines = entry.readAll().split('\n');
+    for (const char *line :
+         {"Exec=vardel", "Icon=vardel", "Categories=AudioVideo;Audio;", "Type=Application"})
+        QVERIFY2(lines.contains(QByteArray(line)), line);
+    QVERIFY(std::none_of(lines.begin(), lines.end(), [](const QByteArray &line) {
+        return line.startsWith("MimeType");
+    }));
+
+    QImageReader icon(path(QStringLiteral("share/icons/hicolor/256x256/apps/vardel.png")));
+    QCOMPARE(icon.format(), QByteArray("png"));
+    QCOMPARE(icon.size(), QSize(256, 256));
+}
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
