@@ -222,9 +222,3 @@ void MainDialog::changeEvent(QEvent *event)
     onVolumeSliderMoved(ui->sliderVolume->position());
     setWindowTitle(QStringLiteral("Marvolen Vardel"));
 }
-
-void MainDialog::onBtnHelp() { }
-
-void MainDialog::onBtnHome() { }
-
-void MainDialog::onBtnAbout() { }
