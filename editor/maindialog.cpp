@@ -208,6 +208,7 @@ void MainDialog::paintEvent(QPaintEvent *)
 
 void MainDialog::changeEvent(QEvent *event)
 {
+    QDialog::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
     writeSetting(QStringLiteral("UiLanguage"), QxLanguage::instance()->currentLanguage());
