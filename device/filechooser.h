@@ -1,6 +1,8 @@
 #ifndef FILECHOOSER_H
 #define FILECHOOSER_H
 
+#include "app/dialogfilter.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,9 +28,5 @@ struct CFileChooser
     static CFileChooser &instance();
     static CFileChooser standard();
 };
-
-// Qt's dialogs split the patterns of a filter on spaces: ';' between patterns inside the
-// parentheses becomes a space, the visible name stays.
-QString dialogFilter(const QString &filter);
 
 #endif

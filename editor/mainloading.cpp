@@ -3,6 +3,7 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "app/dialogfilter.h"
 #include "app/settings.h"
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
@@ -24,22 +25,6 @@ namespace {
 QTime timeFromMs(qint64 ms)
 {
     return QTime(0, 0).addMSecs(int(ms));
-}
-
-// Qt's dialogs on this platform split patterns on spaces, not on semicolons.
-QString dialogFilter(QString filter)
-{
-    static const QRegularExpression patterns(QStringLiteral("\\(([^)]*)\\)"));
-    QRegularExpressionMatchIterator it = patterns.globalMatch(filter);
-    QString result;
-    int last = 0;
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        result += filter.mid(last, match.capturedStart(1) - last);
-        result += match.captured(1).replace(QLatin1Char(';'), QLatin1Char(' '));
-        last = match.capturedEnd(1);
-    }
-    return result + filter.mid(last);
 }
 
 } // namespace
