@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>الموقع: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>الدعم: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel من إنتاج &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>الإصدار: </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>الاستماع إلى المقطع</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>استعراض...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>&#x2003;ملف الإدخال:</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;إدارة&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;مساعدة&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;الموقع&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;حول&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>جاهز.</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>تصدير إلى iPhone</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>تصدير إلى iTunes</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>الصوت: 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>البداية:</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>النهاية:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>المدة:</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>مجلد الإخراج:</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>اسم النغمة:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>&#x2003;تدرّج:</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>إ&amp;دارة...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>ال&amp;موقع</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>يجب تثبيت iTunes لنقل النغمة إلى iPhone.</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>يرجى توصيل جهاز iPhone بهذا الكمبيوتر.</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>إصدار iTunes قديم جدًا، يلزم الإصدار 7.3 على الأقل.</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>تعذّر تشغيل برنامج الترميز.</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>فشل التحويل.</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>تعذّرت إعادة تسمية النغمة؛ وبقيت كما كتبها برنامج الترميز.</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>تم التحويل بنجاح.</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>فشل النقل.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>تم النقل بنجاح.</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>تعذّرت تهيئة الاتصال بجهاز iPhone/iTouch!&lt;br&gt;قد يظهر هذا الخطأ إذا حاولت توصيل جهاز لم يسبق توصيله بـ iTunes على هذا الكمبيوتر.&lt;br&gt;يرجى تجربة ما يلي:&lt;br&gt;  * أغلق هذا التطبيق وافصل جهازك عن الكمبيوتر&lt;br&gt;  * شغّل iTunes&lt;br&gt;  * وصّل الجهاز&lt;br&gt;  * بعد ظهوره في iTunes، اخرج من iTunes (لا حاجة إلى مزامنة أو نقل أي شيء)&lt;br&gt;  * أعد تشغيل هذا التطبيق.&lt;br&gt;&lt;br&gt;نعتذر عن هذا الإزعاج، فهو ناتج عن القيود التقنية لشركة Apple...</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>ملف إدخال غير صالح</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>جارٍ تحميل الملف، يرجى الانتظار...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>تم تحميل الملف.</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>تعذّرت قراءة الصوت من هذا الملف.</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>كل الملفات</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>كل التنسيقات المدعومة</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>الفيديو المدعوم</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>الصوت المدعوم</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>اختر مجلدًا لحفظ ملف الإخراج.</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>الصوت: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>صيغ النغمات (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>إدارة</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>إعادة تسمية</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>إدارة النغمات على جهاز iPhone.</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>حفظ على الحاسوب</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>إضافة إلى iPhone</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>استبدال</translation>
+    </message>
+</context>
+</TS>

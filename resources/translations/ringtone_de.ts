@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Website: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel wird von &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt; entwickelt.</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version: </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ausschnitt anhören</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>Eingabedatei:</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Verwalten&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Hilfe&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Website&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Info&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Bereit.</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>Auf das iPhone exportieren</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>Nach iTunes exportieren</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>Lautstärke: 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Anfang:</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>Ende:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>Name des Klingeltons:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fade-in:</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>&amp;Verwalten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>&amp;Website</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>Installieren Sie iTunes, um den Klingelton auf das iPhone zu übertragen.</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>Bitte verbinden Sie Ihr iPhone mit diesem Computer.</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>iTunes-Version zu alt, mindestens 7.3 wird benötigt.</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>Der Encoder konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>Konvertierung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>Der Klingelton konnte nicht umbenannt werden; er bleibt so, wie der Encoder ihn geschrieben hat.</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>Konvertierung erfolgreich.</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>Übertragung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>Übertragung erfolgreich.</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>Die Verbindung zu Ihrem iPhone/iTouch konnte nicht hergestellt werden!&lt;br&gt;Dieser Fehler kann auftreten, wenn Sie ein Gerät anschließen, das an diesem Computer noch nie mit iTunes verbunden war.&lt;br&gt;Bitte gehen Sie so vor:&lt;br&gt;  * Beenden Sie dieses Programm und trennen Sie Ihr Gerät vom Computer&lt;br&gt;  * Starten Sie iTunes&lt;br&gt;  * Schließen Sie das Gerät an&lt;br&gt;  * Sobald es in iTunes erscheint, beenden Sie iTunes (Synchronisieren oder Übertragen ist nicht nötig)&lt;br&gt;  * Starten Sie dieses Programm neu.&lt;br&gt;&lt;br&gt;Bitte entschuldigen Sie die Unannehmlichkeiten; sie gehen auf technische Beschränkungen von Apple zurück...</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>Ungültige Eingabedatei</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>Datei wird geladen, bitte warten...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>Datei geladen.</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>Der Ton dieser Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>Alle unterstützten Formate</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>Unterstützte Videos</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>Unterstützte Audiodateien</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>Wählen Sie einen Ordner für die Ausgabedatei.</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>Lautstärke: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>Klingeltonformate (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>Verwalten</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>Klingeltöne auf Ihrem iPhone verwalten.</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>Auf PC sichern</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>Aufs iPhone</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Sitio web: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Soporte: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel es un producto de &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versión: </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Escuchar fragmento</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Gestionar&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Ayuda&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Sitio web&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Acerca de&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Listo.</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>Exportar al iPhone</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>Exportar a iTunes</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>Volumen: 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>Fin:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>Carpeta de salida:</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>Nombre del tono:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fundido:</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>&amp;Gestionar...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>&amp;Sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>Instale iTunes para transferir el tono al iPhone.</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>Conecte su iPhone a este ordenador.</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>La versión de iTunes es demasiado antigua; se necesita la 7.3 o posterior.</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>No se pudo iniciar el codificador.</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>Error en la conversión.</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>No se pudo cambiar el nombre del tono; se conserva tal como lo escribió el codificador.</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>Conversión completada.</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>Error en la transferencia.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>Transferencia completada.</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>¡No se pudo iniciar la conexión con su iPhone/iTouch!&lt;br&gt;Este error puede aparecer si intenta conectar un dispositivo que nunca se ha conectado a iTunes en este ordenador.&lt;br&gt;Pruebe lo siguiente:&lt;br&gt;  * cierre esta aplicación y desconecte el dispositivo del ordenador&lt;br&gt;  * inicie iTunes&lt;br&gt;  * conecte el dispositivo&lt;br&gt;  * cuando aparezca en iTunes, salga de iTunes (no hace falta sincronizar ni transferir nada)&lt;br&gt;  * vuelva a iniciar esta aplicación.&lt;br&gt;&lt;br&gt;Disculpe las molestias; se deben a las restricciones técnicas de Apple...</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>Archivo de entrada no válido</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>Cargando el archivo, espere...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>Archivo cargado.</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>No se pudo leer el audio de este archivo.</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>Todos los formatos compatibles</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>Vídeo compatible</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>Audio compatible</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>Seleccione una carpeta para guardar el archivo de salida.</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>Volumen: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>Formatos de tono (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>Gestionar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>Gestione los tonos de su iPhone.</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>Guardar en PC</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>Añadir al iPhone</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Site web : &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Assistance : &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel est conçu par &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version : </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Écouter l&apos;extrait</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Gérer&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Aide&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Site web&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;À propos&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Prêt.</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>Exporter vers l&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>Exporter vers iTunes</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>Volume : 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Début :</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>Fin :</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>Dossier de sortie :</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>Nom de la sonnerie :</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fondu :</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>&amp;Gérer...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>Site &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>Installez iTunes pour transférer la sonnerie vers l&apos;iPhone.</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>Veuillez connecter votre iPhone à cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>Version d&apos;iTunes trop ancienne : la version 7.3 au moins est requise.</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>Impossible de démarrer l&apos;encodeur.</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>Échec de la conversion.</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>Impossible de renommer la sonnerie ; elle a été gardée telle que l&apos;encodeur l&apos;a écrite.</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>Conversion réussie.</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>Échec du transfert.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>Transfert réussi.</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>Impossible d&apos;initialiser la connexion avec votre iPhone/iTouch !&lt;br&gt;Cette erreur peut survenir si vous branchez un appareil qui n&apos;a jamais été connecté à iTunes sur cet ordinateur.&lt;br&gt;Veuillez procéder comme suit :&lt;br&gt;  * fermez cette application et débranchez votre appareil de l&apos;ordinateur&lt;br&gt;  * lancez iTunes&lt;br&gt;  * branchez l&apos;appareil&lt;br&gt;  * quand il apparaît dans iTunes, quittez iTunes (inutile de synchroniser ou de transférer quoi que ce soit)&lt;br&gt;  * relancez cette application.&lt;br&gt;&lt;br&gt;Désolé pour ce désagrément, il est dû aux restrictions techniques d&apos;Apple...</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>Fichier d&apos;entrée non valide</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>Chargement du fichier, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>Fichier chargé.</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>Impossible de lire l&apos;audio de ce fichier.</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>Tous les formats pris en charge</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>Vidéos prises en charge</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>Audio pris en charge</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>Choisissez le dossier où enregistrer le fichier de sortie.</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>Volume : %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>Formats de sonnerie (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>Gérer</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>Gérez les sonneries de votre iPhone.</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>Copier sur PC</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>Vers l&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+</context>
+</TS>

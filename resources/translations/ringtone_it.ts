@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Sito web: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Assistenza: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel è realizzato da &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versione: </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ascolta estratto</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Gestisci&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Guida&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Sito web&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Info&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Pronto.</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>Esporta su iPhone</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>Esporta in iTunes</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>Volume: 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Inizio:</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>Fine:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durata:</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>Cartella di output:</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>Nome suoneria:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fade-in:</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>&amp;Gestisci...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>G&amp;uida</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>Sito &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>Installa iTunes per trasferire la suoneria sull&apos;iPhone.</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>Collega l&apos;iPhone a questo computer.</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>Versione di iTunes troppo vecchia: è necessaria almeno la 7.3.</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>Impossibile avviare l&apos;encoder.</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>Conversione non riuscita.</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>Impossibile rinominare la suoneria; è stata lasciata come l&apos;ha scritta l&apos;encoder.</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>Conversione riuscita.</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>Trasferimento non riuscito.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>Trasferimento riuscito.</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>Impossibile inizializzare la connessione con l&apos;iPhone/iTouch!&lt;br&gt;Questo errore può verificarsi se si collega un dispositivo che non è mai stato collegato a iTunes su questo computer.&lt;br&gt;Procedere come segue:&lt;br&gt;  * chiudere questa applicazione e scollegare il dispositivo dal computer&lt;br&gt;  * avviare iTunes&lt;br&gt;  * collegare il dispositivo&lt;br&gt;  * quando compare in iTunes, uscire da iTunes (non serve sincronizzare né trasferire nulla)&lt;br&gt;  * riavviare questa applicazione.&lt;br&gt;&lt;br&gt;Ci scusiamo per l&apos;inconveniente, dovuto alle restrizioni tecniche di Apple...</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>File di input non valido</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>Caricamento del file, attendere...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>File caricato.</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>Impossibile leggere l&apos;audio di questo file.</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>Tutti i formati supportati</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>Video supportati</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>Audio supportati</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>Seleziona una cartella in cui salvare il file di output.</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>Volume: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>Formati suoneria (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>Gestisci</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>Gestisci le suonerie del tuo iPhone.</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>Salva su PC</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>Invia a iPhone</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>ホームページ: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>サポート: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel は &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt; が開発しています。</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>バージョン: </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>クリップを試聴</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>入力ファイル:</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;管理&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;ヘルプ&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;ホーム&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;情報&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>準備完了。</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>iPhone に書き出す</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>iTunes に書き出す</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>音量: 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>開始:</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>終了:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>長さ:</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>出力フォルダー:</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>着信音の名前:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>フェード:</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>管理(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>ホームページ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>バージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>着信音を iPhone に転送するには iTunes をインストールしてください。</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>iPhone をこのコンピューターに接続してください。</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>iTunes のバージョンが古すぎます。7.3 以降が必要です。</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>エンコーダーを起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>変換に失敗しました。</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>着信音の名前を変更できませんでした。エンコーダーが書き出したまま残しています。</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>変換が完了しました。</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>転送に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>転送が完了しました。</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>iPhone/iTouch との接続を初期化できませんでした！&lt;br&gt;このコンピューターで一度も iTunes に接続したことのないデバイスを接続すると、このエラーが発生することがあります。&lt;br&gt;次の手順をお試しください:&lt;br&gt;  * このアプリケーションを終了し、デバイスをコンピューターから取り外します&lt;br&gt;  * iTunes を起動します&lt;br&gt;  * デバイスを接続します&lt;br&gt;  * デバイスが iTunes に表示されたら、iTunes を終了します (同期や転送は不要です)&lt;br&gt;  * このアプリケーションを再起動します。&lt;br&gt;&lt;br&gt;ご不便をおかけして申し訳ありません。これは Apple の技術的な制限によるものです...</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>無効な入力ファイルです</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>ファイルを読み込んでいます。お待ちください...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>ファイルを読み込みました。</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>このファイルの音声を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>サポートされているすべての形式</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>サポートされているビデオ</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>サポートされているオーディオ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>出力ファイルを保存するフォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>音量: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>着信音の形式 (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>管理</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>iPhone の着信音を管理します。</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>PC に保存</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>iPhone に追加</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+</context>
+</TS>

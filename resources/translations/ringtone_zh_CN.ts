@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>主页: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>技术支持: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel 由 &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt; 开发。</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>版本: </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>试听片段</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>输入文件:</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;管理&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;帮助&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;主页&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;关于&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>就绪。</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>导出到 iPhone</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>导出到 iTunes</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>音量: 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>开始:</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>结束:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>长度:</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>本地输出文件夹:</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>铃声名称:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>淡入:</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>管理(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>主页(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>请安装 iTunes 以便将铃声传输到 iPhone。</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>请将您的 iPhone 连接到这台电脑。</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>iTunes 版本过低，至少需要 7.3。</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>无法启动编码器。</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>转换失败。</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>无法重命名铃声，已保留编码器写出的文件。</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>转换成功。</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>传输失败。</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>传输成功。</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>无法初始化与 iPhone/iTouch 的连接！&lt;br&gt;如果您连接的设备从未在这台电脑上连接过 iTunes，就可能出现此错误。&lt;br&gt;请尝试以下步骤：&lt;br&gt;  * 关闭本程序，并断开设备与电脑的连接&lt;br&gt;  * 启动 iTunes&lt;br&gt;  * 连接设备&lt;br&gt;  * 设备出现在 iTunes 中后，退出 iTunes（无需同步或传输任何内容）&lt;br&gt;  * 重新启动本程序。&lt;br&gt;&lt;br&gt;很抱歉给您带来不便，这是由 Apple 的技术限制造成的……</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>无效的输入文件</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>正在加载文件，请稍候...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>文件已加载。</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>无法读取此文件的音频。</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>所有支持的格式</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>支持的视频</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>支持的音频</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>请选择存放输出文件的文件夹。</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>音量: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>铃声格式 (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>管理</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>名称:</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>管理您 iPhone 上的铃声。</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>保存到电脑</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>添加到 iPhone</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+</context>
+</TS>

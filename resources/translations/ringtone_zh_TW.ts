@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Home Page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>首頁: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Support: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>技術支援: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Vardel is made by &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt;.</source>
+        <translation>Vardel 由 &lt;a href=&quot;%1&quot;&gt;Marvolen&lt;/a&gt; 開發。</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>版本: </translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>試聽片段</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>main</translation>
+    </message>
+    <message>
+        <source>Input File:</source>
+        <translation>輸入檔案:</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;管理&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Help&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/help.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;說明&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;Home&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/home.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;首頁&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;About&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;img src=&apos;:/images/about.png&apos;&gt;&lt;a href=x&gt;&lt;font color=#ffffff&gt;關於&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>就緒。</translation>
+    </message>
+    <message>
+        <source>Export to iPhone</source>
+        <translation>匯出到 iPhone</translation>
+    </message>
+    <message>
+        <source>Export to iTunes</source>
+        <translation>匯出到 iTunes</translation>
+    </message>
+    <message>
+        <source>Volume: 1x</source>
+        <translation>音量: 1x</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>開始:</translation>
+    </message>
+    <message>
+        <source>h:mm:ss.zzz</source>
+        <translation>h:mm:ss.zzz</translation>
+    </message>
+    <message>
+        <source>End Time:</source>
+        <translation>結束:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>長度:</translation>
+    </message>
+    <message>
+        <source>Local Output Folder:</source>
+        <translation>本機輸出資料夾:</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>鈴聲名稱:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>淡入:</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>管理(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;HomePage</source>
+        <translation>首頁(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>關於(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>You should install iTunes to transfer ringtone to iPhone.</source>
+        <translation>請安裝 iTunes 才能將鈴聲傳送到 iPhone。</translation>
+    </message>
+    <message>
+        <source>Please connect your iPhone to this computer.</source>
+        <translation>請將您的 iPhone 連接到這台電腦。</translation>
+    </message>
+    <message>
+        <source>iTunes version too low, at least 7.3 is needed.</source>
+        <translation>iTunes 版本過舊，至少需要 7.3。</translation>
+    </message>
+    <message>
+        <source>The encoder could not be started.</source>
+        <translation>無法啟動編碼器。</translation>
+    </message>
+    <message>
+        <source>Conversion failed.</source>
+        <translation>轉換失敗。</translation>
+    </message>
+    <message>
+        <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
+        <translation>無法重新命名鈴聲，已保留編碼器寫出的檔案。</translation>
+    </message>
+    <message>
+        <source>Conversion succeed.</source>
+        <translation>轉換成功。</translation>
+    </message>
+    <message>
+        <source>Transfer failed.</source>
+        <translation>傳送失敗。</translation>
+    </message>
+    <message>
+        <source>Transfer succeed.</source>
+        <translation>傳送成功。</translation>
+    </message>
+    <message>
+        <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
+        <translation>無法初始化與 iPhone/iTouch 的連線！&lt;br&gt;如果您連接的裝置從未在這台電腦上連接過 iTunes，就可能發生此錯誤。&lt;br&gt;請嘗試下列步驟：&lt;br&gt;  * 關閉本程式，並中斷裝置與電腦的連接&lt;br&gt;  * 啟動 iTunes&lt;br&gt;  * 連接裝置&lt;br&gt;  * 裝置出現在 iTunes 中後，結束 iTunes（不需要同步或傳送任何內容）&lt;br&gt;  * 重新啟動本程式。&lt;br&gt;&lt;br&gt;很抱歉造成您的不便，這是 Apple 的技術限制所致……</translation>
+    </message>
+    <message>
+        <source>Invalid input file</source>
+        <translation>無效的輸入檔案</translation>
+    </message>
+    <message>
+        <source>File is loading, please wait...</source>
+        <translation>正在載入檔案，請稍候...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>檔案已載入。</translation>
+    </message>
+    <message>
+        <source>Could not read the audio of this file.</source>
+        <translation>無法讀取此檔案的音訊。</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有檔案</translation>
+    </message>
+    <message>
+        <source>All Supported Formats</source>
+        <translation>所有支援的格式</translation>
+    </message>
+    <message>
+        <source>Supported Video</source>
+        <translation>支援的視訊</translation>
+    </message>
+    <message>
+        <source>Supported Audio</source>
+        <translation>支援的音訊</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Select a folder to store output file.</source>
+        <translation>請選擇存放輸出檔案的資料夾。</translation>
+    </message>
+    <message>
+        <source>Volume: %1x</source>
+        <translation>音量: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>ManageDialog</name>
+    <message>
+        <source>Ringtone Formats(*.m4a;*.m4r)</source>
+        <translation>鈴聲格式 (*.m4a;*.m4r)</translation>
+    </message>
+</context>
+<context>
+    <name>QxLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+</context>
+<context>
+    <name>manageDlg</name>
+    <message>
+        <source>Manage</source>
+        <translation>管理</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>名稱:</translation>
+    </message>
+    <message>
+        <source>Manage ringtones on your iPhone.</source>
+        <translation>管理您 iPhone 上的鈴聲。</translation>
+    </message>
+    <message>
+        <source>Save To PC</source>
+        <translation>儲存到電腦</translation>
+    </message>
+    <message>
+        <source>Add To iPhone</source>
+        <translation>加入 iPhone</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>取代</translation>
+    </message>
+</context>
+</TS>
