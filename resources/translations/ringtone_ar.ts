@@ -124,15 +124,15 @@
     </message>
     <message>
         <source>&amp;Manage...</source>
-        <translation>إ&amp;دارة...</translation>
+        <translation>&amp;إدارة...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>&amp;مساعدة</translation>
     </message>
     <message>
         <source>&amp;HomePage</source>
-        <translation>ال&amp;موقع</translation>
+        <translation>&amp;الموقع</translation>
     </message>
     <message>
         <source>&amp;About</source>
