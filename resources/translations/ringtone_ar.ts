@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Version: </source>
-        <translation>الإصدار: </translation>
+        <translation>‫الإصدار: ‬</translation>
     </message>
 </context>
 <context>
@@ -28,31 +28,31 @@
     </message>
     <message>
         <source>Menu</source>
-        <translation>القائمة</translation>
+        <translation>‫القائمة‬</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation>تصغير</translation>
+        <translation>‫تصغير‬</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>إغلاق</translation>
+        <translation>‫إغلاق‬</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation>تشغيل</translation>
+        <translation>‫تشغيل‬</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation>إيقاف مؤقت</translation>
+        <translation>‫إيقاف مؤقت‬</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation>الاستماع إلى المقطع</translation>
+        <translation>‫الاستماع إلى المقطع‬</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>استعراض...</translation>
+        <translation>‫استعراض...‬</translation>
     </message>
     <message>
         <source>main</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Input File:</source>
-        <translation>&#x2003;ملف الإدخال:</translation>
+        <translation>‫&#x2003;ملف الإدخال:‬</translation>
     </message>
     <message>
         <source>&lt;img src=&quot;:/images/tool.png&quot; /&gt;&lt;a href=&quot;x&quot;&gt;&lt;font color=#ffffff&gt;Manage&lt;/font&gt;&lt;/a&gt;</source>
@@ -80,23 +80,23 @@
     </message>
     <message>
         <source>Ready.</source>
-        <translation>جاهز.</translation>
+        <translation>‫جاهز.‬</translation>
     </message>
     <message>
         <source>Export to iPhone</source>
-        <translation>تصدير إلى iPhone</translation>
+        <translation>‫تصدير إلى iPhone‬</translation>
     </message>
     <message>
         <source>Export to iTunes</source>
-        <translation>تصدير إلى iTunes</translation>
+        <translation>‫تصدير إلى iTunes‬</translation>
     </message>
     <message>
         <source>Volume: 1x</source>
-        <translation>الصوت: 1x</translation>
+        <translation>‫الصوت: 1x‬</translation>
     </message>
     <message>
         <source>Start Time:</source>
-        <translation>البداية:</translation>
+        <translation>‫البداية:‬</translation>
     </message>
     <message>
         <source>h:mm:ss.zzz</source>
@@ -104,79 +104,79 @@
     </message>
     <message>
         <source>End Time:</source>
-        <translation>النهاية:</translation>
+        <translation>‫النهاية:‬</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation>المدة:</translation>
+        <translation>‫المدة:‬</translation>
     </message>
     <message>
         <source>Local Output Folder:</source>
-        <translation>مجلد الإخراج:</translation>
+        <translation>‫مجلد الإخراج:‬</translation>
     </message>
     <message>
         <source>Output Name:</source>
-        <translation>اسم النغمة:</translation>
+        <translation>‫اسم النغمة:‬</translation>
     </message>
     <message>
         <source>Fade in:</source>
-        <translation>&#x2003;تدرّج:</translation>
+        <translation>‫&#x2003;تدرّج:‬</translation>
     </message>
     <message>
         <source>&amp;Manage...</source>
-        <translation>&amp;إدارة...</translation>
+        <translation>‫&amp;إدارة...‬</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;مساعدة</translation>
+        <translation>‫&amp;مساعدة‬</translation>
     </message>
     <message>
         <source>&amp;HomePage</source>
-        <translation>&amp;الموقع</translation>
+        <translation>‫&amp;الموقع‬</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;حول</translation>
+        <translation>‫&amp;حول‬</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation>اللغة</translation>
+        <translation>‫اللغة‬</translation>
     </message>
     <message>
         <source>You should install iTunes to transfer ringtone to iPhone.</source>
-        <translation>يجب تثبيت iTunes لنقل النغمة إلى iPhone.</translation>
+        <translation>‫يجب تثبيت iTunes لنقل النغمة إلى iPhone.‬</translation>
     </message>
     <message>
         <source>Please connect your iPhone to this computer.</source>
-        <translation>يرجى توصيل جهاز iPhone بهذا الكمبيوتر.</translation>
+        <translation>‫يرجى توصيل جهاز iPhone بهذا الكمبيوتر.‬</translation>
     </message>
     <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
-        <translation>إصدار iTunes قديم جدًا، يلزم الإصدار 7.3 على الأقل.</translation>
+        <translation>‫إصدار iTunes قديم جدًا، يلزم الإصدار 7.3 على الأقل.‬</translation>
     </message>
     <message>
         <source>The encoder could not be started.</source>
-        <translation>تعذّر تشغيل برنامج الترميز.</translation>
+        <translation>‫تعذّر تشغيل برنامج الترميز.‬</translation>
     </message>
     <message>
         <source>Conversion failed.</source>
-        <translation>فشل التحويل.</translation>
+        <translation>‫فشل التحويل.‬</translation>
     </message>
     <message>
         <source>The ringtone could not be renamed; it was kept as the encoder wrote it.</source>
-        <translation>تعذّرت إعادة تسمية النغمة؛ وبقيت كما كتبها برنامج الترميز.</translation>
+        <translation>‫تعذّرت إعادة تسمية النغمة؛ وبقيت كما كتبها برنامج الترميز.‬</translation>
     </message>
     <message>
         <source>Conversion succeed.</source>
-        <translation>تم التحويل بنجاح.</translation>
+        <translation>‫تم التحويل بنجاح.‬</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
-        <translation>فشل النقل.</translation>
+        <translation>‫فشل النقل.‬</translation>
     </message>
     <message>
         <source>Transfer succeed.</source>
-        <translation>تم النقل بنجاح.</translation>
+        <translation>‫تم النقل بنجاح.‬</translation>
     </message>
     <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
@@ -184,43 +184,43 @@
     </message>
     <message>
         <source>Invalid input file</source>
-        <translation>ملف إدخال غير صالح</translation>
+        <translation>‫ملف إدخال غير صالح‬</translation>
     </message>
     <message>
         <source>File is loading, please wait...</source>
-        <translation>جارٍ تحميل الملف، يرجى الانتظار...</translation>
+        <translation>‫جارٍ تحميل الملف، يرجى الانتظار...‬</translation>
     </message>
     <message>
         <source>File loaded.</source>
-        <translation>تم تحميل الملف.</translation>
+        <translation>‫تم تحميل الملف.‬</translation>
     </message>
     <message>
         <source>Could not read the audio of this file.</source>
-        <translation>تعذّرت قراءة الصوت من هذا الملف.</translation>
+        <translation>‫تعذّرت قراءة الصوت من هذا الملف.‬</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation>كل الملفات</translation>
+        <translation>‫كل الملفات‬</translation>
     </message>
     <message>
         <source>All Supported Formats</source>
-        <translation>كل التنسيقات المدعومة</translation>
+        <translation>‫كل التنسيقات المدعومة‬</translation>
     </message>
     <message>
         <source>Supported Video</source>
-        <translation>الفيديو المدعوم</translation>
+        <translation>‫الفيديو المدعوم‬</translation>
     </message>
     <message>
         <source>Supported Audio</source>
-        <translation>الصوت المدعوم</translation>
+        <translation>‫الصوت المدعوم‬</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation>فتح</translation>
+        <translation>‫فتح‬</translation>
     </message>
     <message>
         <source>Select a folder to store output file.</source>
-        <translation>اختر مجلدًا لحفظ ملف الإخراج.</translation>
+        <translation>‫اختر مجلدًا لحفظ ملف الإخراج.‬</translation>
     </message>
     <message>
         <source>Volume: %1x</source>
@@ -238,42 +238,42 @@
     <name>QxLanguage</name>
     <message>
         <source>Language</source>
-        <translation>اللغة</translation>
+        <translation>‫اللغة‬</translation>
     </message>
 </context>
 <context>
     <name>manageDlg</name>
     <message>
         <source>Manage</source>
-        <translation>إدارة</translation>
+        <translation>‫إدارة‬</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation>إعادة تسمية</translation>
+        <translation>‫إعادة تسمية‬</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation>حذف</translation>
+        <translation>‫حذف‬</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation>الاسم:</translation>
+        <translation>‫الاسم:‬</translation>
     </message>
     <message>
         <source>Manage ringtones on your iPhone.</source>
-        <translation>إدارة النغمات على جهاز iPhone.</translation>
+        <translation>‫إدارة النغمات على جهاز iPhone.‬</translation>
     </message>
     <message>
         <source>Save To PC</source>
-        <translation>حفظ على الحاسوب</translation>
+        <translation>‫نسخ للحاسوب‬</translation>
     </message>
     <message>
         <source>Add To iPhone</source>
-        <translation>إضافة إلى iPhone</translation>
+        <translation>‫نسخ لـ iPhone‬</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation>استبدال</translation>
+        <translation>‫استبدال‬</translation>
     </message>
 </context>
 </TS>

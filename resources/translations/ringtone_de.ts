@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Save To PC</source>
-        <translation>Auf PC sichern</translation>
+        <translation>Auf den PC</translation>
     </message>
     <message>
         <source>Add To iPhone</source>

@@ -265,11 +265,11 @@
     </message>
     <message>
         <source>Save To PC</source>
-        <translation>Guardar en PC</translation>
+        <translation>Copiar al PC</translation>
     </message>
     <message>
         <source>Add To iPhone</source>
-        <translation>Añadir al iPhone</translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Replace</source>

@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Save To PC</source>
-        <translation>Copier sur PC</translation>
+        <translation>Vers le PC</translation>
     </message>
     <message>
         <source>Add To iPhone</source>

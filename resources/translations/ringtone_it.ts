@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Add To iPhone</source>
-        <translation>Invia a iPhone</translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Replace</source>

@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Add To iPhone</source>
-        <translation>iPhone に追加</translation>
+        <translation>iPhoneに追加</translation>
     </message>
     <message>
         <source>Replace</source>

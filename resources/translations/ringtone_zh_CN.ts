@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Add To iPhone</source>
-        <translation>添加到 iPhone</translation>
+        <translation>导入 iPhone</translation>
     </message>
     <message>
         <source>Replace</source>
