@@ -1,6 +1,8 @@
+#include "app/aboutdialog.h"
 #include "app/qxlanguage.h"
 #include "app/settings.h"
 #include "app/translator.h"
+#include "device/managedialog.h"
 #include "editor/maindialog.h"
 #include "fakes.h"
 
@@ -32,6 +34,7 @@ private:
     QMenu *languageMenu() const;
     QAction *toolAction(const QString &text) const;
     void deliverLanguageChange();
+    void checkDialogs(bool isEnglish) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     QTranslator translator;
@@ -92,6 +95,21 @@ void TestLanguageSwitch::deliverLanguageChange()
     for (int pass = 0; pass < 20 && languageChanges == before; ++pass)
         QCoreApplication::processEvents();
     QVERIFY(languageChanges > before);
+}
+
+// The manager and the about box are built when they open, in the language current then.
+void TestLanguageSwitch::checkDialogs(bool isEnglish) const
+{
+    ManageDialog manager(window.get());
+    QCOMPARE(manager.labelTitle->text() == QLatin1String("Manage ringtones on your iPhone."),
+             isEnglish);
+    QCOMPARE(manager.btnRename->text() == QLatin1String("Rename"), isEnglish);
+
+    AboutDialog about(window.get());
+    bool englishHomePage = false;
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        englishHomePage = englishHomePage || label->text().startsWith(QLatin1String("Home Page: "));
+    QCOMPARE(englishHomePage, isEnglish);
 }
 
 QString TestLanguageSwitch::text(const char *name) const
@@ -161,6 +179,7 @@ void TestLanguageSwitch::switchLanguage()
         names << action->text();
     QCOMPARE(names, nativeNames);
     QCOMPARE(window->windowTitle(), QStringLiteral("Marvolen Vardel"));
+    checkDialogs(isEnglish);
     QCOMPARE(readSetting(QStringLiteral("UiLanguage"), QString()), locale);
     // The style sheet picks the window's labels by this property, in every language.
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("labelStart"))->property("st"),

@@ -107,6 +107,14 @@ const QRegularExpression filePattern(QStringLiteral("\\*\\.[\\w*]+"));
 // An ampersand before a visible character marks a menu accelerator.
 const QRegularExpression mnemonic(QStringLiteral("&[^&\\s]"));
 
+// Text that code joins to a translation keeps its separating space, whatever bidi marks
+// surround it.
+bool endsWithSpace(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("[\\x{200e}\\x{200f}\\x{202a}-\\x{202e}]")));
+    return text.endsWith(QLatin1Char(' '));
+}
+
 QString describe(const Message &m)
 {
     return QStringLiteral("[%1] \"%2\"").arg(m.context, m.source.left(60));
@@ -164,6 +172,8 @@ void TestTranslations::markupSurvives()
         QVERIFY2(tokens(m.translation, tag) == tokens(m.source, tag), what.constData());
         QVERIFY2(tokens(m.translation, filePattern) == tokens(m.source, filePattern),
                  what.constData());
+        if (endsWithSpace(m.source))
+            QVERIFY2(endsWithSpace(m.translation), what.constData());
         if (m.source.contains(mnemonic))
             QVERIFY2(m.translation.count(mnemonic) == 1, what.constData());
     }
