@@ -50,6 +50,8 @@ int Player::init()
     std::lock_guard<std::mutex> api(apiMutex);
     if (ready)
         return 0;
+    // The host program owns SIGINT and SIGTERM; SDL would otherwise swallow them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
         return NoDevice;
     if (openDevice() < 0) {

@@ -55,10 +55,6 @@
         <translation>‫استعراض...‬</translation>
     </message>
     <message>
-        <source>main</source>
-        <translation>main</translation>
-    </message>
-    <message>
         <source>Input File:</source>
         <translation>‫&#x2003;ملف الإدخال:‬</translation>
     </message>

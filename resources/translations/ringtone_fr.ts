@@ -55,10 +55,6 @@
         <translation>Parcourir...</translation>
     </message>
     <message>
-        <source>main</source>
-        <translation>main</translation>
-    </message>
-    <message>
         <source>Input File:</source>
         <translation>Fichier :</translation>
     </message>

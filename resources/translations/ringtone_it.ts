@@ -55,10 +55,6 @@
         <translation>Sfoglia...</translation>
     </message>
     <message>
-        <source>main</source>
-        <translation>main</translation>
-    </message>
-    <message>
         <source>Input File:</source>
         <translation>File:</translation>
     </message>

@@ -55,10 +55,6 @@
         <translation>参照...</translation>
     </message>
     <message>
-        <source>main</source>
-        <translation>main</translation>
-    </message>
-    <message>
         <source>Input File:</source>
         <translation>入力ファイル:</translation>
     </message>

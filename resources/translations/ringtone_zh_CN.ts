@@ -55,10 +55,6 @@
         <translation>浏览...</translation>
     </message>
     <message>
-        <source>main</source>
-        <translation>main</translation>
-    </message>
-    <message>
         <source>Input File:</source>
         <translation>输入文件:</translation>
     </message>

@@ -55,10 +55,6 @@
         <translation>瀏覽...</translation>
     </message>
     <message>
-        <source>main</source>
-        <translation>main</translation>
-    </message>
-    <message>
         <source>Input File:</source>
         <translation>輸入檔案:</translation>
     </message>
