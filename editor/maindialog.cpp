@@ -61,12 +61,11 @@ MainDialog::MainDialog(QWidget *parent)
     ui->editStartTime->setMaximumTime(QTime(0, 0));
     ui->editEndTime->setMaximumTime(QTime(0, 0));
     ui->labelLengthValue->setText(QStringLiteral("00:00:00.000"));
-    for (QWidget *widget : {static_cast<QWidget *>(ui->btnPlay),
-                            static_cast<QWidget *>(ui->btnPause),
-                            static_cast<QWidget *>(ui->btnPlayClip),
-                            static_cast<QWidget *>(ui->btnGenerate),
-                            static_cast<QWidget *>(ui->checkExport)})
-        widget->setEnabled(false);
+    ui->btnPlay->setEnabled(false);
+    ui->btnPause->setEnabled(false);
+    ui->btnPlayClip->setEnabled(false);
+    ui->btnGenerate->setEnabled(false);
+    ui->checkExport->setEnabled(false);
     ui->sliderBar->setRange(0.0, 1000.0);
     ui->sliderBar->setEnabled(false);
 

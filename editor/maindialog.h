@@ -68,9 +68,10 @@ private:
     void connectWidgets();
     void detectITunes();
     void showClipLength();
+    void showLength(double begin, double end);
     void advancePlayHead();
     void startJob(int jobType);
-    bool endJob();
+    void endJob();
     void showWaveform(const QString &wavPath);
     void exportRingtone(const QString &encoded);
     QString finalRingtonePath(const QString &encoded) const;

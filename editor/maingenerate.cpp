@@ -73,13 +73,13 @@ void MainDialog::onBtnGenerate()
 
 void MainDialog::onAVConverterFinished()
 {
-    const bool started = endJob();
+    endJob();
     const QString output = converter.output();
     if (converter.jobType() == 0) {
         showWaveform(output);
         return;
     }
-    if (!started) {
+    if (!converter.started()) {
         setStatus(QT_TR_NOOP("The encoder could not be started."));
         return;
     }

@@ -87,8 +87,8 @@ void MainDialog::startJob(int jobType)
     converter.start(jobType);
 }
 
-// Shared end of both job kinds; false when the encoder could not even be started.
-bool MainDialog::endJob()
+// Shared end of both job kinds.
+void MainDialog::endJob()
 {
     ui->btnGenerate->setEnabled(true);
     ui->progressBar->setValue(100);
@@ -96,7 +96,6 @@ bool MainDialog::endJob()
     ui->sliderBar->show();
     killTimer(jobTimerId);
     jobTimerId = 0;
-    return converter.started();
 }
 
 void MainDialog::showWaveform(const QString &wavPath)
@@ -124,6 +123,11 @@ void MainDialog::showClipLength()
     double begin = 0.0;
     double end = 0.0;
     ui->sliderBar->getClip(begin, end);
+    showLength(begin, end);
+}
+
+void MainDialog::showLength(double begin, double end)
+{
     ui->labelLengthValue->setText(
             timeFromMs(qint64((end - begin) * 1000)).toString(QStringLiteral("hh:mm:ss.zzz")));
 }
@@ -133,8 +137,7 @@ void MainDialog::onClipChanged(double begin, double end)
     syncingTimes = true;
     ui->editStartTime->setTime(timeFromMs(qint64(begin * 1000)));
     ui->editEndTime->setTime(timeFromMs(qint64(end * 1000)));
-    ui->labelLengthValue->setText(
-            timeFromMs(qint64((end - begin) * 1000)).toString(QStringLiteral("hh:mm:ss.zzz")));
+    showLength(begin, end);
     syncingTimes = false;
 }
 
