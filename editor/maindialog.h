@@ -71,6 +71,8 @@ private:
     void showLength(double begin, double end);
     void advancePlayHead();
     void startJob(int jobType);
+    void startDecode();
+    void finishRingtone(const QString &output);
     void endJob();
     void showWaveform(const QString &wavPath);
     void exportRingtone(const QString &encoded);
@@ -90,6 +92,7 @@ private:
     int playTimerId = 0;
     int jobTimerId = 0;
     bool syncingTimes = false;
+    bool decodePending = false;
     CAVConverter converter;
     HandviaApi *deviceApi = nullptr;
     double discAngle = 0.0;

@@ -75,10 +75,20 @@ void MainDialog::onAVConverterFinished()
 {
     endJob();
     const QString output = converter.output();
-    if (converter.jobType() == 0) {
+    if (converter.jobType() != 0)
+        finishRingtone(output);
+    else if (decodePending)
+        QFile::remove(output); // the picture of a file that is no longer loaded
+    else
         showWaveform(output);
-        return;
+    if (decodePending) {
+        decodePending = false;
+        startDecode();
     }
+}
+
+void MainDialog::finishRingtone(const QString &output)
+{
     if (!converter.started()) {
         setStatus(QT_TR_NOOP("The encoder could not be started."));
         return;

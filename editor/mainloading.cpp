@@ -70,6 +70,15 @@ void MainDialog::loadFile(const QString &path)
     update();
     sonvix_open(nativePath.constData(), 0, 0);
 
+    // One encoder runs at a time: a running job ends first and is reported as what it is.
+    if (converter.isRunning())
+        decodePending = true;
+    else
+        startDecode();
+}
+
+void MainDialog::startDecode()
+{
     converter.reset();
     converter.setInput(ui->editInputFile->text());
     CFilePath wav(ui->editInputFile->text());

@@ -26,6 +26,7 @@ public:
     bool succeeded() const { return m_succeeded; }
     // False when the encoder program of the last job could not be started at all.
     bool started() const { return m_started; }
+    bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
 
     void addStart(double seconds);
     void addLength(double seconds);

@@ -24,6 +24,7 @@ private slots:
     void failedEncodingIsReported();
     void missingOutputLevelsAreCreated();
     void failedRenameKeepsEncoderOutput();
+    void loadingDuringGenerationWaitsForIt();
 
 private:
     void loadInput(const QString &name, double seconds);
@@ -227,6 +228,20 @@ void TestGenerate::failedRenameKeepsEncoderOutput()
                      "The ringtone could not be renamed; it was kept as the encoder wrote it."));
     QCOMPARE(QDir(outputFolder).entryList(QDir::Files), QStringList {"Long.m4a"});
     QVERIFY(fakes::deviceCalls().isEmpty());
+}
+
+// The ringtone being made is finished and named; the new file is decoded after it.
+void TestGenerate::loadingDuringGenerationWaitsForIt()
+{
+    loadInput(QStringLiteral("First.wav"), 20.0);
+    const QString next = f.makeTone(QStringLiteral("Next.wav"), 4.0);
+    f.child<QPushButton>("btnGenerate")->click();
+    f.window->loadFile(next);
+    QCOMPARE(f.status(), QStringLiteral("File is loading, please wait..."));
+    QTRY_COMPARE_WITH_TIMEOUT(f.status(), QStringLiteral("File loaded."), 60000);
+    QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
+    QCOMPARE(QDir(outputFolder).entryList(QDir::Files), QStringList {"Next.m4r"});
+    QCOMPARE(f.clip(), qMakePair(0.0, 4.0));
 }
 
 QTEST_MAIN(TestGenerate)
