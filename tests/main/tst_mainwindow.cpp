@@ -23,6 +23,7 @@ private slots:
     void secondLoadOfSameFile();
     void waveformAppearsAfterDecode();
     void unreadableAudioIsNotLoaded();
+    void secondFileDuringDecodeWins();
     void dropLoadsFirstLocalFile();
     void dragOfPlainTextIsRefused();
     void sliderWritesTimes();
@@ -216,6 +217,22 @@ void TestMainWindow::unreadableAudioIsNotLoaded()
     QCOMPARE(f.status(), QStringLiteral("Could not read the audio of this file."));
     QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
     QVERIFY(f.child<QPushButton>("btnPlay")->isEnabled());
+}
+
+// The running decode ends first, its picture is thrown away, and the newer file is decoded.
+void TestMainWindow::secondFileDuringDecodeWins()
+{
+    const QString first = f.makeTone(QStringLiteral("superseded.mp3"), 60.0);
+    const QString second = f.makeTone(QStringLiteral("newer.wav"), 4.0);
+    f.open();
+    f.window->loadFile(first);
+    f.window->loadFile(second);
+    QTRY_COMPARE_WITH_TIMEOUT(f.status(), QStringLiteral("File loaded."), 30000);
+    QCOMPARE(f.child<QLineEdit>("editInputFile")->text(), QDir::toNativeSeparators(second));
+    QCOMPARE(f.clip(), qMakePair(0.0, 4.0));
+    QVERIFY(f.slider()->isVisible());
+    QVERIFY(!QFile::exists(QDir::temp().filePath(QStringLiteral("superseded.wav"))));
+    QVERIFY(!QFile::exists(QDir::temp().filePath(QStringLiteral("newer.wav"))));
 }
 
 // Drops arrive as the platform sends them: an accepted enter, then the drop.
