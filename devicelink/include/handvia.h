@@ -18,30 +18,30 @@ typedef void (*handvia_unused)(void);
 /* Member i is entry i of the table; the program never calls the unused ones. */
 typedef struct HandviaApi
 {
-    unsigned (*query_itunes)(char *path, int size);                                      /* 0 */
-    int (*set_event_callback)(handvia_event_callback cb);                               /* 1 */
-    int (*commit)(int device);                                                          /* 2 */
-    handvia_unused unused3;                                                             /* 3 */
-    handvia_unused unused4;                                                             /* 4 */
-    handvia_unused unused5;                                                             /* 5 */
-    handvia_unused unused6;                                                             /* 6 */
-    handvia_unused unused7;                                                             /* 7 */
+    unsigned (*query_itunes)(char *path, int size); /* 0 */
+    int (*set_event_callback)(handvia_event_callback cb); /* 1 */
+    int (*commit)(int device); /* 2 */
+    handvia_unused unused3; /* 3 */
+    handvia_unused unused4; /* 4 */
+    handvia_unused unused5; /* 5 */
+    handvia_unused unused6; /* 6 */
+    handvia_unused unused7; /* 7 */
     int (*copy_from_phone)(int device, const char *phone_path, const char *local_path); /* 8 */
     int (*replace_on_phone)(int device, const char *phone_path, const char *local_path); /* 9 */
-    handvia_unused unused10;                                                            /* 10 */
-    handvia_unused unused11;                                                            /* 11 */
-    handvia_unused unused12;                                                            /* 12 */
-    handvia_unused unused13;                                                            /* 13 */
-    int (*add_ringtone)(int device, const char *local_path, int length_ms);             /* 14 */
-    handvia_unused unused15;                                                            /* 15 */
+    handvia_unused unused10; /* 10 */
+    handvia_unused unused11; /* 11 */
+    handvia_unused unused12; /* 12 */
+    handvia_unused unused13; /* 13 */
+    int (*add_ringtone)(int device, const char *local_path, int length_ms); /* 14 */
+    handvia_unused unused15; /* 15 */
     int (*get_ringtone)(int device,
                         int index,
                         char *title,
                         int title_size,
                         char *file_name,
-                        int file_name_size);  /* 16 */
-    int (*remove_ringtone)(int device, int index);                       /* 17 */
-    int (*rename_ringtone)(int device, int index, const char *title);    /* 18 */
+                        int file_name_size); /* 16 */
+    int (*remove_ringtone)(int device, int index); /* 17 */
+    int (*rename_ringtone)(int device, int index, const char *title); /* 18 */
 } HandviaApi;
 
 #if defined(__GNUC__)

@@ -19,7 +19,7 @@ int sonvix_stop(void);
 int sonvix_seek(double seconds);
 double sonvix_get_position(void);
 int sonvix_set_volume(double factor); /* 1.0 unchanged */
-int sonvix_fadein(double seconds);    /* applies to the next start or resume */
+int sonvix_fadein(double seconds); /* applies to the next start or resume */
 
 #ifdef __cplusplus
 }
