@@ -68,11 +68,10 @@ void ManageDialog::updateButtons()
         editName->setText(QString());
         currentName.clear();
     }
-    for (QWidget *widget : {static_cast<QWidget *>(btnRemove),
-                            static_cast<QWidget *>(btnReplace),
-                            static_cast<QWidget *>(btnIPhoneToPc),
-                            static_cast<QWidget *>(editName)})
-        widget->setEnabled(any);
+    btnRemove->setEnabled(any);
+    btnReplace->setEnabled(any);
+    btnIPhoneToPc->setEnabled(any);
+    editName->setEnabled(any);
 }
 
 void ManageDialog::onPhoneConnect(bool bConnect)
