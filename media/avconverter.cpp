@@ -7,10 +7,18 @@
 
 namespace {
 
-// Shortest form with at most 6 significant digits, C locale: 12.5, 83.1235, 0.333333.
+// Up to 6 decimals without trailing zeros, C locale: 12.5, 0.333333, 1234.567. A clip placed
+// to the millisecond reaches the encoder as placed, however long the file.
 QString secondsText(double seconds)
 {
-    return QStringLiteral("%1").arg(seconds, 0, 'g', -1);
+    QString text = QString::number(seconds, 'f', 6);
+    if (!text.contains(QLatin1Char('.')))
+        return text;
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
 int readCount = 0;

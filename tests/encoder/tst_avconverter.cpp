@@ -97,34 +97,26 @@ void TestAVConverter::argumentLists_data()
     const QStringList tail = {"-vn", "-ab", "192K", "-ac", "2", "-ar", "44100", out};
     QTest::newRow("decode, path with a space is one argument")
             << none << none << -1 << -1 << (QStringList {"-y", "-i", in} + tail);
+    // The generation line with its four option values as the encoder receives them.
+    const auto generate = [&](const char *ss, const char *t, const char *vol, const char *fade) {
+        return QStringList {"-ss", ss, "-t", t, "-y", "-i", in, "-vol", vol, "-fadein", fade}
+        + tail;
+    };
     QTest::newRow("generate 12.5 to 40 s, unchanged volume, fade-in 3")
-            << 12.5 << 27.5 << 256 << 3
-            << (QStringList {
-                        "-ss", "12.5", "-t", "27.5", "-y", "-i", in, "-vol", "256", "-fadein", "3"}
-                + tail);
+            << 12.5 << 27.5 << 256 << 3 << generate("12.5", "27.5", "256", "3");
     QTest::newRow("clip at 0 lasting a third of a second")
-            << 0.0 << 1.0 / 3 << 0 << 0
-            << (QStringList {
-                        "-ss", "0", "-t", "0.333333", "-y", "-i", in, "-vol", "0", "-fadein", "0"}
-                + tail);
-    QTest::newRow("six significant digits, no trailing zeros")
-            << 83.123456 << 12345.678 << 1259 << 10
-            << (QStringList {"-ss",
-                             "83.1235",
-                             "-t",
-                             "12345.7",
-                             "-y",
-                             "-i",
-                             in,
-                             "-vol",
-                             "1259",
-                             "-fadein",
-                             "10"}
-                + tail);
-    QTest::newRow("whole seconds")
-            << 20.0 << 5.0 << 130 << 1
-            << (QStringList {"-ss", "20", "-t", "5", "-y", "-i", in, "-vol", "130", "-fadein", "1"}
-                + tail);
+            << 0.0 << 1.0 / 3 << 0 << 0 << generate("0", "0.333333", "0", "0");
+    QTest::newRow("six decimals at most, no trailing zeros")
+            << 83.1234567 << 12345.678 << 1259 << 10
+            << generate("83.123457", "12345.678", "1259", "10");
+    QTest::newRow("milliseconds of a long file are kept")
+            << 1234.567 << 0.05 << 256 << 0 << generate("1234.567", "0.05", "256", "0");
+    QTest::newRow("a length left over from subtraction reads as placed")
+            << 3600.001 << 3612.346 - 3600.001 << 256 << 0
+            << generate("3600.001", "12.345", "256", "0");
+    QTest::newRow("negative zero is plain zero")
+            << -0.0 << 10.0 << 256 << 0 << generate("0", "10", "256", "0");
+    QTest::newRow("whole seconds") << 20.0 << 5.0 << 130 << 1 << generate("20", "5", "130", "1");
 }
 
 void TestAVConverter::argumentLists()
