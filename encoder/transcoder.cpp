@@ -41,7 +41,7 @@ class Pipeline
 public:
     Pipeline(const Options &options, Sink &sink)
         : m_sink(sink)
-        , m_shaper(options.volume, std::llround(options.fadeIn * options.sampleRate))
+        , m_shaper(options.volume, shaping::FadeIn(options.fadeIn, options.sampleRate))
         , m_limit(options.length < 0 ? std::numeric_limits<int64_t>::max()
                                      : std::llround(options.length * options.sampleRate))
         , m_progress(options.sampleRate)

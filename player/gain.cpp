@@ -19,8 +19,8 @@ void applyGain(int16_t *samples, int frames, int channels, double volume, FadeIn
 {
     for (int i = 0; i < frames; ++i) {
         double gain = volume;
-        if (fade.doneFrames < fade.lengthFrames)
-            gain *= double(fade.doneFrames++) / fade.lengthFrames;
+        if (!fade.ramp.doneAt(fade.doneFrames))
+            gain *= fade.ramp.levelAt(fade.doneFrames++);
         if (gain == 1.0)
             continue;
         for (int c = 0; c < channels; ++c)

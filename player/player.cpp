@@ -237,7 +237,7 @@ void Player::startRunning()
     state = 1;
     segmentStart = heardFloor = nextFrame;
     handedAt = Clock::now();
-    fade = FadeIn {fadePending * rate, 0};
+    fade = FadeIn {shaping::FadeIn(fadePending, rate), 0};
     fadePending = 0;
     report(1);
 }
