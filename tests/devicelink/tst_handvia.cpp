@@ -1,117 +1,14 @@
 // The device library through its C table, against temporary folders standing for the phone.
-#include "handvia.h"
+#include "handviatable.h"
 #include "phonefolder.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
-#include <mutex>
 #include <plist/plist.h>
 
 namespace {
-
-struct Listed
-{
-    QString title;
-    QString file;
-    bool operator==(const Listed &o) const { return title == o.title && file == o.file; }
-};
-
-QVector<Listed> listAll(HandviaApi *api)
-{
-    QVector<Listed> tones;
-    char title[256];
-    char file[256];
-    while (api->get_ringtone(0, tones.size(), title, sizeof title, file, sizeof file) >= 0)
-        tones.append({QString::fromUtf8(title), QString::fromUtf8(file)});
-    return tones;
-}
-
-QStringList titlesOf(const QVector<Listed> &tones)
-{
-    QStringList titles;
-    for (const Listed &tone : tones)
-        titles << tone.title;
-    return titles;
-}
-
-QByteArray entryXml(const QByteArray &file, const QByteArray &body)
-{
-    return "<key>" + file + "</key><dict>" + body + "</dict>";
-}
-
-QByteArray toneXml(const QByteArray &file, const QByteArray &title, const QByteArray &guid)
-{
-    return entryXml(file,
-                    "<key>Name</key><string>" + title + "</string><key>GUID</key><string>" + guid
-                            + "</string><key>Total Time</key><integer>1000</integer>");
-}
-
-QByteArray databaseXml(const QByteArray &ringtones)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
-           "<key>Ringtones</key><dict>"
-            + ringtones + "</dict></dict></plist>\n";
-}
-
-// The database as the phone would read it, for checks the table cannot show.
-class PlistFile
-{
-public:
-    explicit PlistFile(const QByteArray &bytes)
-    {
-        plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &m_root);
-    }
-    ~PlistFile() { plist_free(m_root); }
-    PlistFile(const PlistFile &) = delete;
-    PlistFile &operator=(const PlistFile &) = delete;
-
-    plist_t entry(const QString &file) const
-    {
-        plist_t tones = m_root ? plist_dict_get_item(m_root, "Ringtones") : nullptr;
-        return tones ? plist_dict_get_item(tones, file.toUtf8().constData()) : nullptr;
-    }
-    static QString string(plist_t entry, const char *key)
-    {
-        plist_t node = entry ? plist_dict_get_item(entry, key) : nullptr;
-        const char *text = node ? plist_get_string_ptr(node, nullptr) : nullptr;
-        return text ? QString::fromUtf8(text) : QString();
-    }
-    static uint64_t number(plist_t entry, const char *key)
-    {
-        uint64_t value = 0;
-        plist_t node = entry ? plist_dict_get_item(entry, key) : nullptr;
-        if (node && plist_get_node_type(node) == PLIST_UINT)
-            plist_get_uint_val(node, &value);
-        return value;
-    }
-
-private:
-    plist_t m_root = nullptr;
-};
-
-std::mutex eventsMutex;
-QStringList events;
-
-int recordEvent(int kind, const char *text)
-{
-    std::lock_guard<std::mutex> lock(eventsMutex);
-    events << QString::number(kind) + QLatin1Char(':') + QString::fromUtf8(text);
-    return 0;
-}
-
-QStringList recordedEvents()
-{
-    std::lock_guard<std::mutex> lock(eventsMutex);
-    return events;
-}
-
-void clearEvents()
-{
-    std::lock_guard<std::mutex> lock(eventsMutex);
-    events.clear();
-}
 
 const QByteArray threeTones = databaseXml(toneXml("AAAA.m4r", "One", "0000000000000001")
                                           + toneXml("BBBB.m4r", "Two", "0000000000000002")
