@@ -44,6 +44,7 @@ CWaveReader::~CWaveReader() = default;
 void CWaveReader::read(QIODevice *device)
 {
     peaks.reset();
+    waveSummary.reset();
     waveImage = QImage();
     if (width <= 0 || height <= 0) {
         report(QStringLiteral("Wrong image size!"));
@@ -56,7 +57,11 @@ void CWaveReader::read(QIODevice *device)
     if (readHeader(stream) && findData(stream, dataSize) && checkData(dataSize))
         readData(stream, dataSize);
     device->close();
+    if (waveSummary)
+        waveSummary->finish();
     render();
+    if (waveImage.isNull())
+        waveSummary.reset();
 }
 
 bool CWaveReader::readHeader(QDataStream &stream)
@@ -172,14 +177,30 @@ void CWaveReader::readData(QDataStream &stream, quint32 dataSize)
 // words, so both are drawn by their container; nothing wider gets past checkData.
 void CWaveReader::accumulate(const char *data, quint32 bytes)
 {
-    if (!peaks)
+    if (!peaks) {
         peaks = std::make_unique<CWavePeaks>(width, uint32SampleCount, uint16Channels);
-    if (uint16BitsPerSample > 8 && uint16BitsPerSample <= 16)
+        if (summarize)
+            waveSummary = std::make_shared<CWaveSummary>(
+                    uint32SampleRate, uint16Channels, uint16BitsPerSample, valuesInFile());
+    }
+    if (uint16BitsPerSample > 8 && uint16BitsPerSample <= 16) {
         peaks->addSigned16(data, bytes);
-    else if (uint16BitsPerSample > 0 && uint16BitsPerSample <= 8)
+        if (waveSummary)
+            waveSummary->addSigned16(data, bytes);
+    } else if (uint16BitsPerSample > 0 && uint16BitsPerSample <= 8) {
         peaks->addUnsigned8(data, bytes);
-    else
+        if (waveSummary)
+            waveSummary->addUnsigned8(data, bytes);
+    } else {
         peaks->skip(bytes / 2);
+    }
+}
+
+// What the data chunk can really hold: a declared size beyond the file's end reserves nothing.
+quint32 CWaveReader::valuesInFile() const
+{
+    const quint32 bytesPerValue = uint16BitsPerSample > 8 ? 2 : 1;
+    return qMin(uint32SampleCount, uint32FileSize / bytesPerValue);
 }
 
 void CWaveReader::render()
@@ -198,4 +219,12 @@ QImage CreateWaveImage(QIODevice *file, int width, int height)
     CWaveReader reader(width, height);
     reader.read(file);
     return reader.image();
+}
+
+WaveOverview ReadWaveOverview(QIODevice *file, int width, int height)
+{
+    CWaveReader reader(width, height);
+    reader.keepSummary();
+    reader.read(file);
+    return {reader.image(), reader.summary()};
 }

@@ -2,6 +2,7 @@
 #define WAVEREADER_H
 
 #include "media/wavepeaks.h"
+#include "media/wavesummary.h"
 
 #include <QImage>
 
@@ -19,6 +20,11 @@ public:
     ~CWaveReader();
     CWaveReader(const CWaveReader &) = delete;
     CWaveReader &operator=(const CWaveReader &) = delete;
+
+    // Also keep a summary of the whole file while reading; off by default, as it costs memory
+    // that grows with the file's length.
+    void keepSummary() { summarize = true; }
+    std::shared_ptr<const CWaveSummary> summary() const { return waveSummary; }
 
     // Opens the unopened device read-only, takes in its samples and renders the image.
     void read(QIODevice *device);
@@ -41,6 +47,7 @@ private:
     bool readFormat(QDataStream &stream, quint32 chunkSize);
     bool checkData(quint32 dataSize);
     void readData(QDataStream &stream, quint32 dataSize);
+    quint32 valuesInFile() const;
 
     int width;
     int height;
@@ -54,9 +61,21 @@ private:
     quint16 uint16BitsPerSample = 0;
     quint16 uint16BlockAlign = 0;
     std::unique_ptr<CWavePeaks> peaks;
+    bool summarize = false;
+    std::shared_ptr<CWaveSummary> waveSummary;
 };
 
 // The waveform of a WAV file at width x height, or a null image when it cannot be taken in.
 QImage CreateWaveImage(QIODevice *file, int width, int height);
+
+struct WaveOverview
+{
+    QImage image;
+    std::shared_ptr<const CWaveSummary> summary;
+};
+
+// The picture CreateWaveImage draws, and a summary that draws any other stretch of the file;
+// both null when the file cannot be taken in.
+WaveOverview ReadWaveOverview(QIODevice *file, int width, int height);
 
 #endif

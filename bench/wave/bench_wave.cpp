@@ -2,8 +2,11 @@
 // sequential read of the same file, and measures how much the peak memory grows during the call.
 // Prints figures only; the goal is at most 1.5 times the plain read and a growth that does not
 // depend on the file's length.
+// Then reads the same file keeping its summary, and draws zoomed views from the summary alone:
+// goals under 5 ms a view and a summary of at most 1/128 of the WAV's size.
 
 #include "media/wavereader.h"
+#include "media/wavesummary.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -144,6 +147,70 @@ double best(const std::vector<double> &values)
     return *std::min_element(values.begin(), values.end());
 }
 
+// The best of `repeats` reads that keep the summary; the summary of the last one.
+std::shared_ptr<const CWaveSummary> readSummary(const QString &path, int repeats, double &bestMs)
+{
+    std::vector<double> runs;
+    std::shared_ptr<const CWaveSummary> summary;
+    for (int r = 0; r < repeats; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        QFile file(path);
+        summary = ReadWaveOverview(&file, 530, 50).summary;
+        runs.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    bestMs = best(runs);
+    return summary;
+}
+
+// Views from one second to ten minutes long at spread-out places, as zooming and scrolling
+// ask for them; the first few warm the caches and are not counted.
+std::vector<double> viewTimes(const CWaveSummary &summary)
+{
+    const double length = summary.duration();
+    const double spans[] = {1.0, 3.0, 10.0, 60.0, 600.0};
+    std::vector<double> perView;
+    for (int i = 0; i < 220; ++i) {
+        const double span = std::min(spans[i % 5], length);
+        const double from = std::fmod(i * 97.31, length - span);
+        QElapsedTimer timer;
+        timer.start();
+        const QImage image = paintWaveView(summary, from, from + span, 530, 50);
+        if (i >= 20)
+            perView.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (image.isNull())
+            std::printf("  (no view drawn)\n");
+    }
+    std::sort(perView.begin(), perView.end());
+    return perView;
+}
+
+void benchViews(const QString &path, int minutes, int repeats, double plainMs)
+{
+    double readMs = 0;
+    const std::shared_ptr<const CWaveSummary> summary = readSummary(path, repeats, readMs);
+    if (!summary) {
+        std::printf("  (no summary made)\n");
+        return;
+    }
+    const std::vector<double> perView = viewTimes(*summary);
+    double sum = 0;
+    for (double ms : perView)
+        sum += ms;
+    const double fileBytes = double(QFile(path).size());
+    std::printf("%2d min: read keeping the summary %.1f ms (ratio %.2f to the plain read); "
+                "zoomed view from the summary %.2f ms mean, %.2f ms median, %.2f ms 95th "
+                "percentile (goal < 5); summary %zu bytes = 1/%.0f of the WAV (goal <= 1/128)\n",
+                minutes,
+                readMs,
+                readMs / plainMs,
+                sum / double(perView.size()),
+                perView[perView.size() / 2],
+                perView[perView.size() * 95 / 100],
+                summary->memoryBytes(),
+                fileBytes / double(summary->memoryBytes()));
+}
+
 void bench(const QString &folder, int minutes, int repeats)
 {
     const QString path = folder + QStringLiteral("/song%1.wav").arg(minutes);
@@ -176,6 +243,7 @@ void bench(const QString &folder, int minutes, int repeats)
                 plainMs / mb,
                 waveMs / plainMs,
                 growth);
+    benchViews(path, minutes, repeats, plainMs);
     QFile::remove(path);
 }
 
