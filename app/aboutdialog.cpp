@@ -1,9 +1,9 @@
 #include "aboutdialog.h"
 
+#include "app/desktopopener.h"
 #include "app/weblinks.h"
 
 #include <QBitmap>
-#include <QDesktopServices>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -50,7 +50,7 @@ AboutDialog::AboutDialog(QWidget *parent)
 
     connect(homeLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
     connect(supportLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
-    noticeLabel->setOpenExternalLinks(true);
+    connect(noticeLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
     versionLabel->setAlignment(Qt::AlignRight);
 }
 
@@ -65,7 +65,7 @@ QLabel *AboutDialog::addLabel(const QRect &geometry, const QString &text)
 
 void AboutDialog::openUrl(const QString &url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    DesktopOpener::instance()->open(QUrl(url));
 }
 
 void AboutDialog::mousePressEvent(QMouseEvent *event)

@@ -26,6 +26,11 @@ QString helpFilePath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm");
 }
 
+QString helpIndexPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/help/index.html");
+}
+
 QString productVersion()
 {
 #ifdef VARDEL_VERSION

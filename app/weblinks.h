@@ -10,6 +10,8 @@ QString supportUrl();
 
 // The compiled help file beside the executable.
 QString helpFilePath();
+// The same help as HTML pages in help/ beside the executable; opened in a browser.
+QString helpIndexPath();
 
 // The four-part version of the build, e.g. "1.0.0.0"; empty when the build names none.
 QString productVersion();

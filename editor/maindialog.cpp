@@ -1,6 +1,7 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "app/desktopopener.h"
 #include "app/qxlanguage.h"
 #include "app/settings.h"
 
@@ -57,6 +58,7 @@ MainDialog::MainDialog(QWidget *parent)
     ui->sliderBar->hide();
     ui->progressBar->hide();
     connectWidgets();
+    setUpKeyboard();
 
     ui->editStartTime->setMaximumTime(QTime(0, 0));
     ui->editEndTime->setMaximumTime(QTime(0, 0));
@@ -135,6 +137,7 @@ void MainDialog::connectWidgets()
     connect(this, &MainDialog::onPlayStateChanged2, this, &MainDialog::onPlayStateChanged);
     connect(this, &MainDialog::onIPhoneChanged2, this, &MainDialog::onIPhoneChanged);
     connect(&converter, &CAVConverter::finished, this, &MainDialog::onAVConverterFinished);
+    connect(DesktopOpener::instance(), &DesktopOpener::failed, this, &MainDialog::onOpenFailed);
 }
 
 void MainDialog::setStatus(const char *text)

@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QUrl;
 struct HandviaApi;
 
 namespace Ui {
@@ -52,6 +53,7 @@ private slots:
     void onBtnHelp();
     void onBtnHome();
     void onBtnAbout();
+    void onOpenFailed(const QUrl &url);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -59,12 +61,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenu();
+    void setUpKeyboard();
     void connectWidgets();
     void detectITunes();
     void showClipLength();

@@ -58,6 +58,7 @@ void TestInstall::installedFile_data()
     QTest::newRow("player") << "lib/vardel/libsonvix.so" << false;
     QTest::newRow("device") << "lib/vardel/libhandvia.so" << false;
     QTest::newRow("help") << "lib/vardel/help.chm" << false;
+    QTest::newRow("help-pages") << "lib/vardel/help/index.html" << false;
     QTest::newRow("desktop-entry") << "share/applications/vardel.desktop" << false;
     QTest::newRow("icon") << "share/icons/hicolor/256x256/apps/vardel.png" << false;
 }
