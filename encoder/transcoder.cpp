@@ -48,6 +48,7 @@ public:
     { }
 
     bool full() const { return m_written >= m_limit; }
+    bool nothingWritten() const { return m_written == 0 && m_limit > 0; }
 
     void put(const float *const *planes, int count)
     {
@@ -102,6 +103,9 @@ void run(const Options &options, AudioInput &input, Pipeline &pipeline)
             break;
         pipeline.put(converter.planes(), count);
     }
+    // Undecodable audio, or a clip where the input has none, makes no file at all.
+    if (pipeline.nothingWritten())
+        throw Failure("no audio could be decoded from input '" + options.input + "'");
     pipeline.finish();
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
@@ -79,6 +80,26 @@ double rms(const QVector<qint16> &samples, qsizetype from, qsizetype count)
 QStringList listing(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Zeroes the payload of every top-level media data box: the container still tells its
+// duration, but no frame decodes.
+bool zeroMediaData(const QString &from, const QString &to)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = in.readAll();
+    for (qsizetype at = 0; at + 8 <= bytes.size();) {
+        const quint32 size = qFromBigEndian<quint32>(bytes.constData() + at);
+        if (size < 8)
+            return false;
+        if (bytes.mid(at + 4, 4) == "mdat")
+            std::fill(bytes.begin() + at + 8, bytes.begin() + std::min(at + size, bytes.size()), 0);
+        at += size;
+    }
+    QFile out(to);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -176,6 +197,21 @@ void TestEncoder::initTestCase()
                        "-c:v",
                        "mpeg4",
                        path("noaudio.mkv")}));
+    QVERIFY(Pcm::make({"-f",
+                       "lavfi",
+                       "-i",
+                       "testsrc=d=6:s=160x120:r=10",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "sine=d=2",
+                       "-c:v",
+                       "mpeg4",
+                       "-c:a",
+                       "aac",
+                       path("shortaudio.mkv")}));
+    QVERIFY(Pcm::make({"-f", "lavfi", "-i", "sine=d=5", "-c:a", "aac", path("aac.m4a")}));
+    QVERIFY(zeroMediaData(path("aac.m4a"), path("zeroed.m4a")));
     QFile garbage(path("garbage.mp3"));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray(4096, 'x'));
@@ -425,6 +461,17 @@ void TestEncoder::failures_data()
             << QStringList {"-y", "-i", "%in/sine.wav", "%out/x.mp3"} << 2;
     QTest::newRow("no output") << QStringList {"-y", "-i", "%in/sine.wav"} << 2;
     QTest::newRow("no input") << QStringList {"-y", "%out/x.wav"} << 2;
+    QTest::newRow("audio that decodes to nothing")
+            << (QStringList {"-y", "-i", "%in/zeroed.m4a"} + tail + QStringList {"%out/x.wav"})
+            << 1;
+    QTest::newRow("ringtone of audio that decodes to nothing")
+            << (QStringList {"-ss", "1", "-t", "2", "-y", "-i", "%in/zeroed.m4a"} + tail
+                + QStringList {"%out/x.m4a"})
+            << 1;
+    QTest::newRow("clip where the video has no audio")
+            << (QStringList {"-ss", "4", "-t", "1", "-y", "-i", "%in/shortaudio.mkv"} + tail
+                + QStringList {"%out/x.m4a"})
+            << 1;
 }
 
 void TestEncoder::failures()
