@@ -102,9 +102,13 @@ bool AudioInput::receive()
 bool AudioInput::feed()
 {
     for (;;) {
-        // Read errors past the header end the stream like its end does: keep what was decoded.
-        if (av_read_frame(m_format, m_packet) < 0)
-            return false;
+        const int read = av_read_frame(m_format, m_packet);
+        if (read == AVERROR(EAGAIN))
+            continue;
+        if (read == AVERROR_EOF)
+            return endOfFile();
+        if (read < 0)
+            throw Failure("cannot read input '" + m_path + "': " + avErrorText(read));
         if (m_packet->stream_index != m_stream) {
             av_packet_unref(m_packet);
             continue;
@@ -117,6 +121,15 @@ bool AudioInput::feed()
             throw Failure("cannot decode input '" + m_path + "': " + avErrorText(result));
         return true;
     }
+}
+
+// Some demuxers report a failed read as the end of the file; the byte reader still knows.
+bool AudioInput::endOfFile() const
+{
+    const int error = m_format->pb ? m_format->pb->error : 0;
+    if (error < 0 && error != AVERROR_EOF)
+        throw Failure("cannot read input '" + m_path + "': " + avErrorText(error));
+    return false;
 }
 
 int64_t AudioInput::samplePosition(const AVFrame *frame, int64_t fallback) const

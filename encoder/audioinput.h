@@ -30,6 +30,7 @@ public:
 private:
     bool receive();
     bool feed();
+    bool endOfFile() const;
 
     std::string m_path;
     AVFormatContext *m_format = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sys/resource.h>
 
 namespace {
 
@@ -102,6 +104,35 @@ bool zeroMediaData(const QString &from, const QString &to)
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
 }
 
+// Runs the encoder with extra environment and a limit on the size of the files it writes.
+Pcm::Run runEncoder(const QStringList &arguments,
+                    const QStringList &environment,
+                    rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &entry : environment)
+        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+    process.setChildProcessModifier([fileSizeLimit] {
+        const rlimit limit {fileSizeLimit, fileSizeLimit};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(encoder(), arguments);
+    Pcm::Run result;
+    if (!process.waitForFinished(120000))
+        return result;
+    result.errorOutput = process.readAllStandardError();
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    return result;
+}
+
+QString ioFault()
+{
+    return QStringLiteral("LD_PRELOAD=") + qEnvironmentVariable("VARDEL_IOFAULT");
+}
+
 } // namespace
 
 class TestEncoder : public QObject
@@ -125,6 +156,8 @@ private slots:
     void failures_data();
     void failures();
     void overwritesOnlyWithY();
+    void outputFailsCleanly_data();
+    void outputFailsCleanly();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -508,6 +541,38 @@ void TestEncoder::overwritesOnlyWithY()
     QCOMPARE(Pcm::run(encoder(), generateLine(path("sine.wav"), 0, 1, 256, 0, output)).exitCode, 0);
     QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("1.000000"));
     QCOMPARE(listing(folder), QStringList {"tone.m4a"});
+}
+
+// Read errors and a file-size limit end the run as failures, never as a shorter file.
+void TestEncoder::outputFailsCleanly_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<int>("fileSizeLimit");
+
+    const QStringList none;
+    QTest::newRow("read error in a WAV")
+            << decodeLine(path("noise.wav"), "x.wav")
+            << QStringList {ioFault(), "VARDEL_FAIL_READ_AFTER=1000000"} << 0;
+    QTest::newRow("read error in an MP3")
+            << generateLine(path("song.mp3"), 0, 30, 256, 0, "x.m4a")
+            << QStringList {ioFault(), "VARDEL_FAIL_READ_AFTER=300000"} << 0;
+}
+
+void TestEncoder::outputFailsCleanly()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
+    QFETCH(int, fileSizeLimit);
+
+    const QString folder = freshFolder();
+    arguments.last() = folder + QLatin1Char('/') + arguments.last();
+    const Pcm::Run run = runEncoder(
+            arguments, environment, fileSizeLimit > 0 ? rlim_t(fileSizeLimit) : RLIM_INFINITY);
+    QCOMPARE(run.exitCode, 1);
+    const QByteArray lastLine = run.errorOutput.trimmed().split('\n').last().split('\r').last();
+    QVERIFY2(lastLine.startsWith("Error: "), run.errorOutput.constData());
+    QCOMPARE(listing(folder), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestEncoder)
