@@ -24,6 +24,8 @@ int main(int argc, char **argv)
 {
     // A reader that goes away must not kill the run before it cleans up.
     std::signal(SIGPIPE, SIG_IGN);
+    // Over a file-size limit the write fails instead, and the run ends on its error path.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The libraries' own warnings would break the one-line error and progress contract.
     av_log_set_level(AV_LOG_QUIET);
     try {

@@ -557,6 +557,10 @@ void TestEncoder::outputFailsCleanly_data()
     QTest::newRow("read error in an MP3")
             << generateLine(path("song.mp3"), 0, 30, 256, 0, "x.m4a")
             << QStringList {ioFault(), "VARDEL_FAIL_READ_AFTER=300000"} << 0;
+    QTest::newRow("file-size limit, WAV")
+            << decodeLine(path("noise.wav"), "x.wav") << none << 100000;
+    QTest::newRow("file-size limit, ringtone")
+            << generateLine(path("song.mp3"), 0, 30, 256, 0, "x.m4a") << none << 100000;
 }
 
 void TestEncoder::outputFailsCleanly()
