@@ -32,15 +32,21 @@ void watchSignals()
         sigaction(signal, &action, nullptr);
 }
 
+// Callers block the signals around it.
+void copyPending(const std::string &path)
+{
+    if (path.size() < sizeof g_pendingPath)
+        std::memcpy(g_pendingPath, path.c_str(), path.size() + 1);
+    else
+        g_pendingPath[0] = '\0';
+}
+
 void setPending(const std::string &path)
 {
     sigset_t all, previous;
     sigfillset(&all);
     sigprocmask(SIG_BLOCK, &all, &previous);
-    if (path.size() < sizeof g_pendingPath)
-        std::memcpy(g_pendingPath, path.c_str(), path.size() + 1);
-    else
-        g_pendingPath[0] = '\0';
+    copyPending(path);
     sigprocmask(SIG_SETMASK, &previous, nullptr);
 }
 
@@ -50,12 +56,6 @@ std::string folderOf(const std::string &path)
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string nameOf(const std::string &path)
-{
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 Failure writeFailure(const std::string &path, int error)
@@ -94,14 +94,22 @@ void OutputFile::create()
     if (stat(m_path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         throw Failure("output '" + m_path + "' is a folder");
     watchSignals();
-    std::string pattern = folderOf(m_path) + "/." + nameOf(m_path) + ".XXXXXX";
+    // A name of fixed length, so that any name the folder accepts can be written.
+    const std::string pattern = folderOf(m_path) + "/.encoding-XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
+    // No signal may come between the file's creation and its record for the handler.
+    sigset_t all, previous;
+    sigfillset(&all);
+    sigprocmask(SIG_BLOCK, &all, &previous);
     m_fd = mkostemp(buffer.data(), O_CLOEXEC);
+    const int error = errno;
+    if (m_fd >= 0)
+        copyPending(buffer.data());
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
     if (m_fd < 0)
-        throw writeFailure(m_path, errno);
+        throw writeFailure(m_path, error);
     m_temporary = buffer.data();
-    setPending(m_temporary);
     // mkstemp makes the file private; the result should get the usual permissions.
     const mode_t mask = umask(0);
     umask(mask);

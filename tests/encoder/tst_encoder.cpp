@@ -158,6 +158,8 @@ private slots:
     void overwritesOnlyWithY();
     void outputFailsCleanly_data();
     void outputFailsCleanly();
+    void longestNamesWork_data();
+    void longestNamesWork();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -577,6 +579,25 @@ void TestEncoder::outputFailsCleanly()
     const QByteArray lastLine = run.errorOutput.trimmed().split('\n').last().split('\r').last();
     QVERIFY2(lastLine.startsWith("Error: "), run.errorOutput.constData());
     QCOMPARE(listing(folder), QStringList());
+}
+
+void TestEncoder::longestNamesWork_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("255 bytes, WAV") << QString(251, QLatin1Char('w')) + QStringLiteral(".wav");
+    QTest::newRow("248 bytes, ringtone") << QString(244, QLatin1Char('r')) + QStringLiteral(".m4a");
+    QTest::newRow("255 bytes of two-byte letters")
+            << QString(125, QChar(0xe9)) + QStringLiteral("x.m4a");
+}
+
+void TestEncoder::longestNamesWork()
+{
+    QFETCH(QString, name);
+    const QString folder = freshFolder();
+    const QString output = folder + QLatin1Char('/') + name;
+    QCOMPARE(Pcm::run(encoder(), generateLine(path("sine.wav"), 1, 2, 256, 0, output)).exitCode, 0);
+    QCOMPARE(listing(folder), QStringList {name});
+    QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("2.000000"));
 }
 
 QTEST_GUILESS_MAIN(TestEncoder)
