@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 extern "C" {
 #include <libavutil/error.h>
 #include <libavutil/log.h>
@@ -20,8 +24,18 @@ std::string avErrorText(int error)
     return text;
 }
 
+// The encoder never outlives the program that started it: the parent's death sends SIGTERM,
+// on which the unfinished output is removed.
+void endWithParent()
+{
+#ifdef __linux__
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+#endif
+}
+
 int main(int argc, char **argv)
 {
+    endWithParent();
     // A reader that goes away must not kill the run before it cleans up.
     std::signal(SIGPIPE, SIG_IGN);
     // Over a file-size limit the write fails instead, and the run ends on its error path.

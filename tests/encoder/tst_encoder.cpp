@@ -4,13 +4,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,6 +138,17 @@ QString ioFault()
     return QStringLiteral("LD_PRELOAD=") + qEnvironmentVariable("VARDEL_IOFAULT");
 }
 
+// A process that is gone or a zombie waiting for a parent that may never reap it.
+bool isRunning(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close > 0 && text.mid(close + 2, 1) != "Z";
+}
+
 } // namespace
 
 class TestEncoder : public QObject
@@ -160,6 +176,8 @@ private slots:
     void outputFailsCleanly();
     void longestNamesWork_data();
     void longestNamesWork();
+    void stopsWhenItsParentDies_data();
+    void stopsWhenItsParentDies();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -598,6 +616,55 @@ void TestEncoder::longestNamesWork()
     QCOMPARE(Pcm::run(encoder(), generateLine(path("sine.wav"), 1, 2, 256, 0, output)).exitCode, 0);
     QCOMPARE(listing(folder), QStringList {name});
     QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("2.000000"));
+}
+
+void TestEncoder::stopsWhenItsParentDies_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("decode to WAV") << "sine.wav"
+                                   << "decoded.wav";
+    QTest::newRow("ringtone") << "song.mp3"
+                              << "tone.m4a";
+}
+
+// The input is a pipe that the test feeds and then holds open, so the encoder waits for more
+// with its unfinished output on disk when the shell that started it is killed.
+void TestEncoder::stopsWhenItsParentDies()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    std::signal(SIGPIPE, SIG_IGN);
+    const QString pipe = freshFolder() + QStringLiteral("/input");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = freshFolder();
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                QStringList {"-c", "\"$0\" \"$@\" & echo $!; wait", encoder()}
+                        + generateLine(pipe, 0, 30, 256, 0, folder + QLatin1Char('/') + output));
+    const pid_t shellPid = pid_t(shell.processId());
+    QVERIFY(shellPid > 1);
+    QVERIFY(shell.waitForReadyRead(10000));
+    const qint64 pid = shell.readAllStandardOutput().trimmed().toLongLong();
+    QVERIFY(pid > 1);
+    int fd = -1;
+    const auto cleanUp = qScopeGuard([&] {
+        ::kill(pid_t(pid), SIGKILL);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    QTRY_VERIFY((fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK)) >= 0);
+    fcntl(fd, F_SETFL, 0);
+    QFile source(path(input));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray half = source.readAll().first(source.size() / 2);
+    QCOMPARE(::write(fd, half.constData(), size_t(half.size())), ssize_t(half.size()));
+    QTRY_COMPARE_WITH_TIMEOUT(listing(folder).size(), 1, 10000);
+
+    ::kill(shellPid, SIGKILL);
+    shell.waitForFinished();
+    QTRY_VERIFY_WITH_TIMEOUT(!isRunning(pid), 5000);
+    QCOMPARE(listing(folder), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestEncoder)
