@@ -4,6 +4,7 @@
 #include "sink.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ private:
     void writeHeader(uint32_t dataBytes);
     [[noreturn]] void fail();
 
+    // Declared before the file, so it outlives it.
+    std::unique_ptr<char[]> m_storage;
     std::FILE *m_file;
     std::string m_path;
     int m_channels;

@@ -174,6 +174,7 @@ private slots:
     void overwritesOnlyWithY();
     void outputFailsCleanly_data();
     void outputFailsCleanly();
+    void writesInLargeBlocks();
     void longestNamesWork_data();
     void longestNamesWork();
     void stopsWhenItsParentDies_data();
@@ -597,6 +598,24 @@ void TestEncoder::outputFailsCleanly()
     const QByteArray lastLine = run.errorOutput.trimmed().split('\n').last().split('\r').last();
     QVERIFY2(lastLine.startsWith("Error: "), run.errorOutput.constData());
     QCOMPARE(listing(folder), QStringList());
+}
+
+// The decoded WAV goes out in large blocks: small ones cost the load most of its time in
+// the kernel.
+void TestEncoder::writesInLargeBlocks()
+{
+    const QString output = freshFolder() + QStringLiteral("/decoded.wav");
+    const QString count = path(QStringLiteral("writes.txt"));
+    const Pcm::Run run = runEncoder(decodeLine(path("noise.wav"), output),
+                                    {ioFault(), QStringLiteral("VARDEL_COUNT_WRITES=") + count});
+    QCOMPARE(run.exitCode, 0);
+    QFile counted(count);
+    QVERIFY(counted.open(QIODevice::ReadOnly));
+    const qint64 writes = counted.readAll().trimmed().toLongLong();
+    const qint64 bytes = QFileInfo(output).size();
+    QVERIFY(writes > 0);
+    QVERIFY2(bytes / writes >= 64 * 1024,
+             qPrintable(QStringLiteral("%1 writes for %2 bytes").arg(writes).arg(bytes)));
 }
 
 void TestEncoder::longestNamesWork_data()
