@@ -22,6 +22,7 @@ private slots:
     void phoneEvents_data();
     void phoneEvents();
     void failedEncodingIsReported();
+    void clipWithoutAudioIsNoRingtone();
     void missingOutputLevelsAreCreated();
     void failedRenameKeepsEncoderOutput();
     void loadingDuringGenerationWaitsForIt();
@@ -202,6 +203,42 @@ void TestGenerate::failedEncodingIsReported()
     QCOMPARE(f.status(), QStringLiteral("Conversion failed."));
     QVERIFY(fakes::deviceCalls().isEmpty());
     QVERIFY(QDir(outputFolder).entryList(QDir::Files).isEmpty());
+}
+
+// A video whose sound ends before the clip begins: no empty ringtone is made or sent.
+void TestGenerate::clipWithoutAudioIsNoRingtone()
+{
+    const QString video = f.dir.filePath(QStringLiteral("Silent end.mkv"));
+    QProcess tool;
+    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+               {"-v",
+                "error",
+                "-y",
+                "-f",
+                "lavfi",
+                "-i",
+                "testsrc=d=8:s=160x120:r=10",
+                "-f",
+                "lavfi",
+                "-i",
+                "sine=d=2",
+                "-c:v",
+                "mpeg4",
+                "-c:a",
+                "aac",
+                video});
+    QVERIFY(tool.waitForFinished(60000));
+    f.open();
+    f.loadAndWait(video);
+    f.child<QLineEdit>("editOutputFolder")->setText(outputFolder);
+    f.child<QTimeEdit>("editStartTime")->setTime(QTime(0, 0, 5));
+    QCOMPARE(f.clip(), qMakePair(5.0, 8.0));
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    generateAndWait();
+    QCOMPARE(f.status(), QStringLiteral("Conversion failed."));
+    QVERIFY(fakes::deviceCalls().isEmpty());
+    QVERIFY(QDir(outputFolder).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 void TestGenerate::missingOutputLevelsAreCreated()
