@@ -14,27 +14,28 @@
 #include <QMessageBox>
 #include <QProcess>
 
+#ifdef Q_OS_WIN
 namespace {
 
 const unsigned oldestITunes = 0x07040000;
 
 } // namespace
+#endif
 
 void MainDialog::detectITunes()
 {
     char path[HANDVIA_ITUNES_PATH_SIZE] = {};
     const unsigned version = deviceApi->query_itunes(path, HANDVIA_ITUNES_PATH_SIZE);
+#ifdef Q_OS_WIN
     if (version == 0) {
         setStatus(QT_TR_NOOP("You should install iTunes to transfer ringtone to iPhone."));
         ui->checkExportITunes->setEnabled(false);
-#ifdef Q_OS_WIN
         const QString fixedPath = QStringLiteral("C:\\Program Files\\iTunes\\iTunes.exe");
         if (QFile::exists(fixedPath)) {
             iTunesPath = fixedPath;
             setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
             ui->checkExportITunes->setChecked(true);
         }
-#endif
     } else if (version < oldestITunes) {
         setStatus(QT_TR_NOOP("iTunes version too low, at least 7.3 is needed."));
         ui->checkExportITunes->setEnabled(false);
@@ -43,6 +44,14 @@ void MainDialog::detectITunes()
         ui->checkExportITunes->setChecked(true);
         iTunesPath = QString::fromUtf8(path);
     }
+#else
+    // No iTunes exists here, and the phone link needs none: whatever the library answers,
+    // the export to it is neither offered nor done.
+    Q_UNUSED(version);
+    ui->checkExportITunes->setChecked(false);
+    ui->checkExportITunes->hide();
+    setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
+#endif
 }
 
 void MainDialog::onBtnGenerate()

@@ -180,21 +180,11 @@ void MainDialog::onBtnBrowseIn()
     QString start = ui->editInputFile->text();
     if (start.isEmpty())
         start = readSetting(QStringLiteral("InputDir"), documentsFolder());
-    const QString filter
-            = QStringLiteral(
-                      "%2(*.avi;*.asf;*.wmv;*.mp4;*.m4v;*.mov;*.mpg;*.mts;*.m2ts;*.dat;*.3gp;*.3g2;"
-                      "*.mkv;*.rm;*.rmvb;*.flv;*.vob;*.mod;*.tod;*.ogm;*.webm;*.mp3;*.wav;*.wma "
-                      "*.m4a;*.ra;*.ape;*.aud;*.aiff);;%3(*.avi;*.asf;*.wmv;*.mp4;*.m4v;*.mov;*."
-                      "mpg;"
-                      "*.mts;*.m2ts;*.dat;*.3gp;*.3g2;*.mkv;*.rm;*.rmvb;*.flv;*.vob;*.mod;*.tod;*."
-                      "ogm;"
-                      "*.webm);;%4(*.mp3;*.wav;*.wma *.m4a;*.ra;*.ape;*.aud;*.aiff);;%1(*.*)")
-                      .arg(tr("All files"),
-                           tr("All Supported Formats"),
-                           tr("Supported Video"),
-                           tr("Supported Audio"));
-    const QString path
-            = QFileDialog::getOpenFileName(this, tr("Open"), start, dialogFilter(filter));
+    const QString filter = openFileFilter(tr("All files"),
+                                          tr("All Supported Formats"),
+                                          tr("Supported Video"),
+                                          tr("Supported Audio"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), start, filter);
     if (path.isEmpty())
         return;
     writeSetting(QStringLiteral("InputDir"), CFilePath(path).dir());
