@@ -1,15 +1,19 @@
+#include "app/desktopentry.h"
 #include "app/translator.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QTimer>
 #include <QTranslator>
 
-// Arguments go to the toolkit only; the program itself takes none.
+// Arguments go to the toolkit first; a file left over is loaded as if it had been dropped.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(vardelIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("vardel"));
     // The skin's fields are sized for a compact sans serif of Arial's metrics.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QTranslator translator;
@@ -23,5 +27,8 @@ int main(int argc, char *argv[])
     // Destroyed in reverse order: window, style file, translator, application.
     MainDialog window;
     window.show();
+    const QString file = commandLineFile(QCoreApplication::arguments());
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { window.loadFile(file); });
     return app.exec();
 }

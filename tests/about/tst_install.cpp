@@ -122,21 +122,40 @@ void TestInstall::librariesResolveBesideProgram()
     QVERIFY2(output.contains(expected), qPrintable(output));
 }
 
+// A file manager offers the program for these types and hands it the file (%f).
 void TestInstall::desktopEntryAndIcon()
 {
     QFile entry(path(QStringLiteral("share/applications/vardel.desktop")));
     QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
     const QList<QByteArray> lines = entry.readAll().split('\n');
     for (const char *line :
-         {"Exec=vardel", "Icon=vardel", "Categories=AudioVideo;Audio;", "Type=Application"})
+         {"Exec=vardel %f", "Icon=vardel", "Categories=AudioVideo;Audio;", "Type=Application"})
         QVERIFY2(lines.contains(QByteArray(line)), line);
-    QVERIFY(std::none_of(lines.begin(), lines.end(), [](const QByteArray &line) {
-        return line.startsWith("MimeType");
-    }));
+    const auto mime = std::find_if(lines.begin(), lines.end(), [](const QByteArray &line) {
+        return line.startsWith("MimeType=");
+    });
+    QVERIFY(mime != lines.end());
+    const QList<QByteArray> types = mime->mid(9).split(';');
+    for (const char *type : {"audio/mpeg",
+                             "audio/mp4",
+                             "audio/x-m4a",
+                             "audio/flac",
+                             "audio/ogg",
+                             "audio/x-wav",
+                             "audio/x-ms-wma",
+                             "video/mp4",
+                             "video/x-matroska",
+                             "video/webm",
+                             "video/quicktime",
+                             "video/x-msvideo"})
+        QVERIFY2(types.contains(QByteArray(type)), type);
 
-    QImageReader icon(path(QStringLiteral("share/icons/hicolor/256x256/apps/vardel.png")));
-    QCOMPARE(icon.format(), QByteArray("png"));
-    QCOMPARE(icon.size(), QSize(256, 256));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImageReader icon(
+                path(QStringLiteral("share/icons/hicolor/%1x%1/apps/vardel.png").arg(size)));
+        QCOMPARE(icon.format(), QByteArray("png"));
+        QCOMPARE(icon.size(), QSize(size, size));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

@@ -1,14 +1,18 @@
+#include "app/desktopentry.h"
 #include "editor/maindialog.h"
 #include "fakes.h"
 #include "keysender.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -22,6 +26,9 @@ private slots:
     void initTestCase();
     void escapeKeepsTheWindow();
     void enterInNameFieldOpensNoMenu();
+    void commandLineFile_data();
+    void commandLineFile();
+    void programTakesFileAndShowsIcon();
 
 private:
     template<typename T>
@@ -85,6 +92,88 @@ void TestDesktop::enterInNameFieldOpensNoMenu()
         QVERIFY2(popup.isEmpty(), name);
         QVERIFY(window->isVisible());
     }
+}
+
+void TestDesktop::commandLineFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file");
+
+    const QString here = QDir::currentPath();
+    QTest::newRow("none") << QStringList {"vardel"} << "";
+    QTest::newRow("absolute") << QStringList {"vardel", "/music/a b.mp3"} << "/music/a b.mp3";
+    QTest::newRow("relative") << QStringList {"vardel", "song.ogg"} << here + "/song.ogg";
+    QTest::newRow("options skipped")
+            << QStringList {"vardel", "-x", "--verbose", "/m/x.flac"} << "/m/x.flac";
+    QTest::newRow("dash file after --")
+            << QStringList {"vardel", "--", "-odd.wav"} << here + "/-odd.wav";
+    QTest::newRow("first file wins") << QStringList {"vardel", "/a.mp3", "/b.mp3"} << "/a.mp3";
+    QTest::newRow("file url") << QStringList {"vardel", "file:///m/a%20b.mp3"} << "/m/a b.mp3";
+}
+
+void TestDesktop::commandLineFile()
+{
+    QFETCH(QStringList, arguments);
+    QTEST(::commandLineFile(arguments), "file");
+}
+
+static QString xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(20000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+// The real program, started as the desktop entry starts it: the file reaches the loading
+// path (a file that is not media is refused with the program's message box), and the window
+// carries the program's icon for the taskbar and the switcher.
+void TestDesktop::programTakesFileAndShowsIcon()
+{
+    QTemporaryDir home;
+    const QString missing = home.filePath(QStringLiteral("not media.mp3"));
+    QFile file(missing);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("no sound here");
+    file.close();
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HANDVIA_ROOT"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    program.setProcessEnvironment(env);
+    program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"), {missing});
+    QVERIFY(program.waitForStarted());
+    const QString pid = QString::number(program.processId());
+
+    // The window is titled with the full name once its language is in; the refusal's
+    // message box carries the same title.
+    QStringList windows;
+    const bool both = QTest::qWaitFor(
+            [&] {
+                windows = xdotool({"search",
+                                   "--onlyvisible",
+                                   "--pid",
+                                   pid,
+                                   "--name",
+                                   "^Marvolen Vardel$"})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                return windows.size() >= 2;
+            },
+            20000);
+    QString icon;
+    if (!windows.isEmpty()) {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"), {"-id", windows.constFirst(), "_NET_WM_ICON"});
+        xprop.waitForFinished();
+        icon = QString::fromUtf8(xprop.readAllStandardOutput());
+    }
+    program.kill();
+    program.waitForFinished();
+    QVERIFY2(both && windows.size() == 2, "no message box for the refused file");
+    QVERIFY2(icon.contains(QLatin1String("Icon (16 x 16)"))
+                     && icon.contains(QLatin1String("Icon (48 x 48)")),
+             qPrintable(icon.left(200)));
 }
 
 QTEST_MAIN(TestDesktop)
