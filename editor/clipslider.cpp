@@ -7,14 +7,16 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
+#include <QToolTip>
 
 using namespace clipslider;
+using clipview::Edge;
+using clipview::Span;
 
 namespace {
 
-const QColor backgroundColor(142, 83, 145);
-constexpr QRgb bandFrameColor = 0xFF8D2252;
-constexpr QRgb bandInsideColor = 0xC0CD3B8C;
+// While a drag is held beyond either end of a zoomed strip, the view scrolls on every tick.
+constexpr int scrollTickMs = 30;
 
 Qt::CursorShape cursorFor(Zone zone)
 {
@@ -38,6 +40,7 @@ CClipSlider::CClipSlider(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     computePixels();
 }
 
@@ -53,6 +56,7 @@ void CClipSlider::setCornerCut(int size)
     const int w = width();
     const int h = height();
     const int c = qMin(size, qMin(h / 2, w / 2));
+    m_cornerCut = c;
     QPixmap shape(w, h);
     shape.fill(Qt::white);
     QPainter painter(&shape);
@@ -70,11 +74,35 @@ void CClipSlider::setCornerCut(int size)
     setMask(QBitmap::fromPixmap(shape));
 }
 
+// A new range is shown whole.
 void CClipSlider::setRange(double dMin, double dMax)
 {
     m_rangeMin = dMin;
     m_rangeMax = dMax;
+    m_view = range();
     computePixels();
+}
+
+void CClipSlider::setView(double from, double to)
+{
+    const Span whole = range();
+    if (!(whole.from < whole.to))
+        return;
+    const double length
+            = qBound(qMin(clipview::shortestView, whole.length()), to - from, whole.length());
+    m_view = clipview::keptInside({from, from + length}, whole);
+    computePixels();
+    update();
+}
+
+bool CClipSlider::isZoomed() const
+{
+    return !clipview::isWhole(m_view, range());
+}
+
+void CClipSlider::setPlayPositionSource(std::function<double()> source)
+{
+    m_playPositionSource = std::move(source);
 }
 
 void CClipSlider::setPos(double dPos)
@@ -113,26 +141,53 @@ void CClipSlider::getClip(double &dMin, double &dMax)
 void CClipSlider::computePixels()
 {
     const int w = rect().width();
-    m_beginPixel = pixelOf(m_clipBegin, m_rangeMin, m_rangeMax, w);
-    m_endPixel = pixelOf(m_clipEnd, m_rangeMin, m_rangeMax, w);
-    m_positionPixel = pixelOf(m_position, m_rangeMin, m_rangeMax, w);
+    m_beginPixel = pixelOf(m_clipBegin, m_view.from, m_view.to, w);
+    m_endPixel = pixelOf(m_clipEnd, m_view.from, m_view.to, w);
+    m_positionPixel = pixelOf(m_position, m_view.from, m_view.to, w);
 }
 
 // Both ends are taken back from their pixels, so after a drag both sit on whole pixels.
 void CClipSlider::clipFromPixels()
 {
-    if (!(m_rangeMin < m_rangeMax))
+    if (!(m_view.from < m_view.to))
         return;
     const int w = rect().width();
-    m_clipBegin = clipSeconds(m_beginPixel, m_rangeMin, m_rangeMax, w);
-    m_clipEnd = clipSeconds(m_endPixel, m_rangeMin, m_rangeMax, w);
+    m_clipBegin = clipSeconds(m_beginPixel, m_view.from, m_view.to, w);
+    m_clipEnd = clipSeconds(m_endPixel, m_view.from, m_view.to, w);
     emit clipChanged(m_clipBegin, m_clipEnd);
 }
 
 void CClipSlider::positionFromPixel()
 {
-    m_position = positionSeconds(m_positionPixel, m_rangeMin, m_rangeMax, rect().width());
+    m_position = positionSeconds(m_positionPixel, m_view.from, m_view.to, rect().width());
     emit posChanged(m_position);
+}
+
+double CClipSlider::pixelSeconds() const
+{
+    return m_view.length() / qMax(1, rect().width());
+}
+
+// Key and zoomed-drag edits: the clip as given, to the millisecond, never snapped to pixels.
+void CClipSlider::applyClip(Span clip)
+{
+    if (clip.from == m_clipBegin && clip.to == m_clipEnd)
+        return;
+    m_clipBegin = clip.from;
+    m_clipEnd = clip.to;
+    computePixels();
+    update();
+    emit clipChanged(m_clipBegin, m_clipEnd);
+}
+
+void CClipSlider::applyView(Span view)
+{
+    if (view.from == m_view.from && view.to == m_view.to)
+        return;
+    m_view = view;
+    computePixels();
+    update();
+    emit viewChanged(m_view.from, m_view.to);
 }
 
 void CClipSlider::mousePressEvent(QMouseEvent *event)
@@ -149,6 +204,7 @@ void CClipSlider::mousePressEvent(QMouseEvent *event)
         break;
     case Zone::BeginEdge:
         m_dragMode = DragBegin;
+        m_activeEdge = Edge::Begin;
         break;
     case Zone::Band:
         setCursor(Qt::ClosedHandCursor);
@@ -156,6 +212,7 @@ void CClipSlider::mousePressEvent(QMouseEvent *event)
         break;
     case Zone::EndEdge:
         m_dragMode = DragEnd;
+        m_activeEdge = Edge::End;
         break;
     case Zone::AfterBand:
         m_positionPixel = x;
@@ -164,6 +221,10 @@ void CClipSlider::mousePressEvent(QMouseEvent *event)
         break;
     }
     m_lastX = x;
+    m_pressX = x;
+    m_pressClip = clip();
+    m_pressView = m_view;
+    update();
 }
 
 void CClipSlider::mouseReleaseEvent(QMouseEvent *)
@@ -171,11 +232,23 @@ void CClipSlider::mouseReleaseEvent(QMouseEvent *)
     if (m_dragMode == DragBand)
         setCursor(Qt::OpenHandCursor);
     m_dragMode = DragNone;
+    m_scrollTimer.stop();
 }
 
 void CClipSlider::mouseMoveEvent(QMouseEvent *event)
 {
-    const int x = qBound(0, event->position().toPoint().x(), rect().width() - 1);
+    m_pointerX = event->position().toPoint().x();
+    const int w = rect().width();
+    const int x = qBound(0, m_pointerX, w - 1);
+    if (QToolTip::isVisible())
+        QToolTip::showText(event->globalPosition().toPoint(), toolTipAt(x), this);
+    const bool beyond = m_pointerX != x && isZoomed();
+    if (beyond && (m_dragMode == DragBegin || m_dragMode == DragEnd || m_dragMode == DragBand)) {
+        if (!m_scrollTimer.isActive())
+            m_scrollTimer.start(scrollTickMs, this);
+    } else {
+        m_scrollTimer.stop();
+    }
     if (x == m_lastX)
         return;
     if (m_dragMode == DragNone)
@@ -187,6 +260,10 @@ void CClipSlider::mouseMoveEvent(QMouseEvent *event)
 // The play line keeps the press column as its last x, so a step back onto it is skipped.
 void CClipSlider::dragTo(int x)
 {
+    if (isZoomed() && m_dragMode != DragPosition) {
+        dragInSeconds(x);
+        return;
+    }
     const int w = rect().width();
     const Band band {m_beginPixel, m_endPixel};
     Band moved = band;
@@ -217,34 +294,41 @@ void CClipSlider::dragTo(int x)
     update();
 }
 
-// Opaque frame 2 pixels wide around a three-quarters opaque inside, at least 2 pixels wide.
-QImage CClipSlider::bandImage() const
+// While zoomed, a drag works in seconds from where it started: the edge or band follows the
+// pointer to the millisecond, and the edge that does not move stays where it is.
+void CClipSlider::dragInSeconds(int x)
 {
-    const int bw = qMax(m_endPixel - m_beginPixel, 2);
-    const int h = height();
-    QImage band(bw, h, QImage::Format_ARGB32);
-    if (band.isNull())
-        return band;
-    band.fill(bandFrameColor);
-    for (int y = 2; y < h - 2; ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(band.scanLine(y));
-        for (int x = 2; x < bw - 2; ++x)
-            line[x] = bandInsideColor;
-    }
-    return band;
+    const double pressed = clipview::secondsAt(m_pressView, rect().width(), m_pressX);
+    const double delta = clipview::secondsAt(m_view, rect().width(), x) - pressed;
+    if (m_dragMode == DragBegin)
+        applyClip(clipview::movedEdge(m_pressClip, Edge::Begin, delta, range()));
+    else if (m_dragMode == DragEnd)
+        applyClip(clipview::movedEdge(m_pressClip, Edge::End, delta, range()));
+    else if (m_dragMode == DragBand)
+        applyClip(clipview::movedClip(m_pressClip, delta, range()));
+    m_lastX = x;
 }
 
-void CClipSlider::paintEvent(QPaintEvent *)
+// The view follows a drag held beyond either end, faster the farther the pointer is out.
+void CClipSlider::scrollWhileDragging()
 {
-    QPainter painter(this);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(backgroundColor);
-    painter.drawRect(rect());
-    painter.drawImage(rect(), m_waveImage);
-    const QImage band = bandImage();
-    painter.drawImage(QRect(m_beginPixel, 0, band.width(), height()), band);
-    painter.setPen(QPen(Qt::red, 0));
-    painter.drawLine(m_positionPixel, 0, m_positionPixel, height());
+    const int w = rect().width();
+    const int x = qBound(0, m_pointerX, w - 1);
+    const int beyond = qBound(-w / 2, m_pointerX - x, w / 2);
+    if (beyond == 0 || m_dragMode == DragNone || m_dragMode == DragPosition) {
+        m_scrollTimer.stop();
+        return;
+    }
+    applyView(clipview::scrolled(m_view, range(), beyond * pixelSeconds()));
+    dragInSeconds(x);
+}
+
+void CClipSlider::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_scrollTimer.timerId())
+        scrollWhileDragging();
+    else
+        QWidget::timerEvent(event);
 }
 
 void CClipSlider::resizeEvent(QResizeEvent *)

@@ -130,6 +130,8 @@ void MainDialog::connectWidgets()
     connect(ui->btnGenerate, &QPushButton::clicked, this, &MainDialog::onBtnGenerate);
     connect(ui->sliderBar, &CClipSlider::posChanged, this, &MainDialog::onSliderMoved);
     connect(ui->sliderBar, &CClipSlider::clipChanged, this, &MainDialog::onClipChanged);
+    connect(ui->sliderBar, &CClipSlider::viewChanged, this, &MainDialog::showWaveView);
+    ui->sliderBar->setPlayPositionSource([this] { return markPosition(); });
     connect(ui->editStartTime, &QTimeEdit::timeChanged, this, &MainDialog::onStartTimeChanged);
     connect(ui->editEndTime, &QTimeEdit::timeChanged, this, &MainDialog::onEndTimeChanged);
     connect(ui->sliderVolume, &CVolumeSlider::sliderMoved, this, &MainDialog::onVolumeSliderMoved);

@@ -4,9 +4,13 @@
 #include "media/avconverter.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QPoint>
 #include <QTime>
 
+#include <memory>
+
+class CWaveSummary;
 class QAction;
 class QMenu;
 class QUrl;
@@ -79,6 +83,8 @@ private:
     void finishRingtone(const QString &output);
     void endJob();
     void showWaveform(const QString &wavPath);
+    void showWaveView(double from, double to);
+    double markPosition() const;
     void exportRingtone(const QString &encoded);
     QString finalRingtonePath(const QString &encoded) const;
 
@@ -102,6 +108,9 @@ private:
     double discAngle = 0.0;
     const char *statusSource = nullptr;
     QString iTunesPath;
+    // The whole file's picture as first drawn, and the summary that draws zoomed views.
+    QImage wholeWaveImage;
+    std::shared_ptr<const CWaveSummary> waveSummary;
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
 #include "media/wavereader.h"
+#include "media/wavesummary.h"
 
 #include <sonvix.h>
 
@@ -25,6 +26,13 @@ namespace {
 QTime timeFromMs(qint64 ms)
 {
     return QTime(0, 0).addMSecs(int(ms));
+}
+
+// Whole milliseconds, truncated; a time placed to the millisecond and stored in binary as a hair
+// below it (1.005 as 1.00499999...) still reads as placed.
+qint64 msOf(double seconds)
+{
+    return qint64(seconds * 1000.0 + 1e-6);
 }
 
 } // namespace
@@ -55,6 +63,8 @@ void MainDialog::loadFile(const QString &path)
     ui->btnPlayClip->setEnabled(true);
 
     const double e = d < 10.0 ? d : 10.0;
+    waveSummary.reset();
+    wholeWaveImage = QImage();
     ui->sliderBar->setRange(0.0, d);
     ui->sliderBar->setPos(0.0);
     ui->sliderBar->setClip(0.0, e);
@@ -63,6 +73,7 @@ void MainDialog::loadFile(const QString &path)
     ui->editEndTime->setTime(QTime(0, 0).addSecs(int(e)));
     ui->editStartTime->setCurrentSection(QDateTimeEdit::SecondSection);
     ui->editEndTime->setCurrentSection(QDateTimeEdit::SecondSection);
+    ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
 
     ui->progressBar->setValue(0);
     ui->sliderBar->hide();
@@ -121,10 +132,23 @@ void MainDialog::showWaveform(const QString &wavPath)
     QElapsedTimer timer;
     timer.start();
     QFile wav(wavPath);
-    ui->sliderBar->setWaveImage(
-            CreateWaveImage(&wav, ui->sliderBar->width(), ui->sliderBar->height()));
+    const WaveOverview overview
+            = ReadWaveOverview(&wav, ui->sliderBar->width(), ui->sliderBar->height());
+    wholeWaveImage = overview.image;
+    waveSummary = overview.summary;
+    showWaveView(ui->sliderBar->viewStart(), ui->sliderBar->viewEnd());
     qDebug() << "CreateWaveImage " << timer.elapsed() << " ms\r\n";
     QFile::remove(wavPath);
+}
+
+// The whole file shows the picture drawn while reading; any other view comes from the summary.
+void MainDialog::showWaveView(double from, double to)
+{
+    CClipSlider *strip = ui->sliderBar;
+    if (!strip->isZoomed() || !waveSummary)
+        strip->setWaveImage(wholeWaveImage);
+    else
+        strip->setWaveImage(paintWaveView(*waveSummary, from, to, strip->width(), strip->height()));
 }
 
 void MainDialog::showClipLength()
@@ -138,14 +162,14 @@ void MainDialog::showClipLength()
 void MainDialog::showLength(double begin, double end)
 {
     ui->labelLengthValue->setText(
-            timeFromMs(qint64((end - begin) * 1000)).toString(QStringLiteral("hh:mm:ss.zzz")));
+            timeFromMs(msOf(end - begin)).toString(QStringLiteral("hh:mm:ss.zzz")));
 }
 
 void MainDialog::onClipChanged(double begin, double end)
 {
     syncingTimes = true;
-    ui->editStartTime->setTime(timeFromMs(qint64(begin * 1000)));
-    ui->editEndTime->setTime(timeFromMs(qint64(end * 1000)));
+    ui->editStartTime->setTime(timeFromMs(msOf(begin)));
+    ui->editEndTime->setTime(timeFromMs(msOf(end)));
     showLength(begin, end);
     syncingTimes = false;
 }
@@ -155,6 +179,7 @@ void MainDialog::onStartTimeChanged(QTime time)
     ui->editEndTime->setMinimumTime(time);
     if (syncingTimes)
         return;
+    ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
     ui->sliderBar->setClip(QTime(0, 0).msecsTo(time) * 0.001, -1.0);
     showClipLength();
 }
@@ -164,6 +189,7 @@ void MainDialog::onEndTimeChanged(QTime time)
     ui->editStartTime->setMaximumTime(time);
     if (syncingTimes)
         return;
+    ui->sliderBar->setActiveEdge(clipview::Edge::End);
     ui->sliderBar->setClip(-1.0, QTime(0, 0).msecsTo(time) * 0.001);
     showClipLength();
 }

@@ -83,3 +83,14 @@ void MainDialog::onPlayStateChanged(int state)
         playTimerId = startTimer(500);
     }
 }
+
+// Where [ and ] put an edge: the player's own position while a preview runs or is paused, which
+// is ahead of the play line's last tick; the play line otherwise.
+double MainDialog::markPosition() const
+{
+    if (playState == 1 || playState == 2)
+        return sonvix_get_position();
+    double position = 0.0;
+    ui->sliderBar->getPos(position);
+    return position;
+}

@@ -6,6 +6,7 @@
 #include <QListView>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QWheelEvent>
 
 class TestMainWindow : public QObject
 {
@@ -33,6 +34,8 @@ private slots:
     void sliderWritesTimes();
     void timesMoveSlider();
     void bandDragClampsStartField();
+    void stripKeysReachTheFieldsToTheMillisecond();
+    void zoomingOutRestoresTheWholePicture();
     void barsFollowProgress();
 
 private:
@@ -383,6 +386,61 @@ void TestMainWindow::bandDragClampsStartField()
     QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 10));
     QCOMPARE(f.child<QTimeEdit>("editEndTime")->time(), QTime(0, 0, 30));
     QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:10.000"));
+}
+
+// 1.005 s is stored in binary a hair below 1005 ms; the fields still read what was placed.
+void TestMainWindow::stripKeysReachTheFieldsToTheMillisecond()
+{
+    f.open();
+    f.loadAndWait(f.makeTone(QStringLiteral("keys.wav"), 65.25));
+    CClipSlider *strip = f.slider();
+    QCOMPARE(strip->activeEdge(), clipview::Edge::Begin);
+    strip->setPos(1.005);
+    QTest::keyClick(strip, Qt::Key_BracketLeft);
+    QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 1, 5));
+    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:08.995"));
+    strip->setActiveEdge(clipview::Edge::End);
+    QTest::keyClick(strip, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(strip, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(strip, Qt::Key_Left);
+    QCOMPARE(f.clip(), qMakePair(1.005, 11.09));
+    QCOMPARE(f.child<QTimeEdit>("editEndTime")->time(), QTime(0, 0, 11, 90));
+    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:10.085"));
+    // A typed time makes its edge the one the keys move.
+    f.child<QTimeEdit>("editStartTime")->setTime(QTime(0, 0, 2));
+    QCOMPARE(strip->activeEdge(), clipview::Edge::Begin);
+}
+
+void TestMainWindow::zoomingOutRestoresTheWholePicture()
+{
+    f.open();
+    f.loadAndWait(f.makeTone(QStringLiteral("zoom.wav"), 30.0));
+    CClipSlider *strip = f.slider();
+    strip->setClip(20, 25);
+    const QImage whole = strip->grab().toImage();
+    // Eight notches at 2.83 s: a view 0.8^8 of the file long, clear of the band.
+    QWheelEvent wheel(QPointF(50, 25),
+                      strip->mapToGlobal(QPointF(50, 25)),
+                      QPoint(),
+                      QPoint(0, 8 * 120),
+                      Qt::NoButton,
+                      Qt::NoModifier,
+                      Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(strip, &wheel);
+    QVERIFY(strip->isZoomed());
+    QVERIFY(strip->viewEnd() < 20);
+    const QImage zoomed = strip->grab().toImage();
+    QVERIFY(zoomed != whole);
+    // The waveform of the view is drawn across the strip, not the whole file's squeezed.
+    int yellow = 0;
+    for (int x = 0; x < zoomed.width(); ++x) {
+        const QColor c = zoomed.pixelColor(x, 24);
+        yellow += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+    }
+    QVERIFY2(yellow > zoomed.width() / 2, qPrintable(QString::number(yellow)));
+    QTest::keyClick(strip, Qt::Key_0);
+    QCOMPARE(strip->grab().toImage(), whole);
 }
 
 void TestMainWindow::barsFollowProgress()

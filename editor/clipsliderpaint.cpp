@@ -1,0 +1,93 @@
+// Painting of the clip strip: background, waveform, band, play line, and while it applies the
+// edge that has the keys and the mark of a zoomed view.
+#include "clipslider.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor backgroundColor(142, 83, 145);
+constexpr QRgb bandFrameColor = 0xFF8D2252;
+constexpr QRgb bandInsideColor = 0xC0CD3B8C;
+const QColor activeEdgeColor(255, 255, 255, 230);
+const QColor zoomTrackColor(0, 0, 0, 160);
+const QColor zoomViewColor(255, 255, 255, 220);
+const QColor zoomClipColor(205, 59, 140);
+constexpr int zoomMarkHeight = 4;
+
+// Columns left .. right - 1 of a band that starts at `begin` and is `width` pixels wide:
+// an opaque frame 2 pixels wide around a three-quarters opaque inside.
+QImage bandColumns(int begin, int width, int left, int right, int height)
+{
+    QImage band(right - left, height, QImage::Format_ARGB32);
+    if (band.isNull())
+        return band;
+    for (int y = 0; y < height; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(band.scanLine(y));
+        const bool rowInside = y >= 2 && y < height - 2;
+        for (int x = left; x < right; ++x) {
+            const int at = x - begin;
+            const bool inside = rowInside && at >= 2 && at < width - 2;
+            line[x - left] = inside ? bandInsideColor : bandFrameColor;
+        }
+    }
+    return band;
+}
+
+} // namespace
+
+// The band is at least 2 pixels wide; only what lies on the strip is built, so a long clip on
+// a zoomed strip costs no more than a short one.
+void CClipSlider::paintBand(QPainter &painter) const
+{
+    const int width = qMax(m_endPixel - m_beginPixel, 2);
+    const int left = qMax(m_beginPixel, 0);
+    const int right = qMin(m_beginPixel + width, qMax(rect().width(), left));
+    if (right <= left)
+        return;
+    const QImage band = bandColumns(m_beginPixel, width, left, right, height());
+    painter.drawImage(QRect(left, 0, band.width(), height()), band);
+}
+
+// Over the frame of the edge that the arrow keys move, while the strip has the focus.
+void CClipSlider::paintActiveEdge(QPainter &painter) const
+{
+    const int width = qMax(m_endPixel - m_beginPixel, 2);
+    const int x = m_activeEdge == clipview::Edge::Begin ? m_beginPixel : m_beginPixel + width - 2;
+    painter.fillRect(QRect(x, 0, 2, height()), activeEdgeColor);
+}
+
+// An overview of the whole file along the bottom, inside the cut corners: the view in white,
+// the clip in the band's colour.
+void CClipSlider::paintZoomMark(QPainter &painter) const
+{
+    const int left = m_cornerCut;
+    const int right = rect().width() - m_cornerCut;
+    const int top = height() - zoomMarkHeight - 1;
+    const clipview::Span whole = range();
+    const auto at = [&](double seconds) {
+        return left + int((seconds - whole.from) / whole.length() * (right - left));
+    };
+    painter.fillRect(QRect(left, top, right - left, zoomMarkHeight), zoomTrackColor);
+    const int viewLeft = at(m_view.from);
+    painter.fillRect(QRect(viewLeft, top, qMax(at(m_view.to) - viewLeft, 3), zoomMarkHeight),
+                     zoomViewColor);
+    const int clipLeft = at(m_clipBegin);
+    painter.fillRect(QRect(clipLeft, top + 1, qMax(at(m_clipEnd) - clipLeft, 1), 2), zoomClipColor);
+}
+
+void CClipSlider::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(backgroundColor);
+    painter.drawRect(rect());
+    painter.drawImage(rect(), m_waveImage);
+    paintBand(painter);
+    if (hasFocus())
+        paintActiveEdge(painter);
+    painter.setPen(QPen(Qt::red, 0));
+    painter.drawLine(m_positionPixel, 0, m_positionPixel, height());
+    if (isZoomed())
+        paintZoomMark(painter);
+}
