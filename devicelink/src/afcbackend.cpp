@@ -2,10 +2,12 @@
 #include "backend.h"
 #include "events.h"
 
+#include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
-#include <libimobiledevice/lockdown.h>
 #include <mutex>
+#include <set>
 #include <thread>
 
 namespace handvia {
@@ -14,14 +16,52 @@ namespace {
 
 const char clientLabel[] = "handvia";
 
+// How often a phone that is attached but not usable (locked, not trusted, connection lost)
+// is tried again.
+const auto retryInterval = std::chrono::seconds(3);
+
 struct DeviceChange
 {
     bool added;
     std::string udid;
 };
 
-// One worker thread owns the connection: it opens AFC when a phone arrives and drops it when
-// the phone goes, so the program's calls never wait for a handshake.
+// The refusals that the user can mend on the phone: unlock it or answer the trust dialog.
+bool needsUser(lockdownd_error_t error)
+{
+    return error == LOCKDOWN_E_PASSWORD_PROTECTED || error == LOCKDOWN_E_USER_DENIED_PAIRING
+            || error == LOCKDOWN_E_PAIRING_DIALOG_RESPONSE_PENDING
+            || error == LOCKDOWN_E_INVALID_HOST_ID;
+}
+
+// A locked, untrusted or never paired phone fails the lockdown handshake here.
+std::shared_ptr<AfcStorage> openPhone(const std::string &udid, lockdownd_error_t &error)
+{
+    error = LOCKDOWN_E_MUX_ERROR;
+    idevice_t device = nullptr;
+    if (idevice_new_with_options(&device, udid.c_str(), IDEVICE_LOOKUP_USBMUX) != IDEVICE_E_SUCCESS)
+        return nullptr;
+    lockdownd_client_t lockdown = nullptr;
+    lockdownd_service_descriptor_t service = nullptr;
+    afc_client_t afc = nullptr;
+    error = lockdownd_client_new_with_handshake(device, &lockdown, clientLabel);
+    if (error == LOCKDOWN_E_SUCCESS)
+        error = lockdownd_start_service(lockdown, "com.apple.afc", &service);
+    if (error == LOCKDOWN_E_SUCCESS && afc_client_new(device, service, &afc) != AFC_E_SUCCESS)
+        error = LOCKDOWN_E_MUX_ERROR;
+    if (service)
+        lockdownd_service_descriptor_free(service);
+    if (lockdown)
+        lockdownd_client_free(lockdown);
+    if (!afc) {
+        idevice_free(device);
+        return nullptr;
+    }
+    return std::make_shared<AfcStorage>(device, afc);
+}
+
+// A worker thread owns the connection: it opens AFC when a phone arrives and drops it when the
+// phone goes, so neither the program's calls nor the event thread wait for a handshake.
 class AfcBackend : public Backend
 {
 public:
@@ -45,10 +85,21 @@ public:
         m_worker.join();
     }
 
+    // A connection that died without a detach is replaced here, keeping the epoch: the phone
+    // never went away, so staged changes stay valid.
     std::shared_ptr<Storage> storage() override
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_storage;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (!m_storage || !m_storage->broken())
+            return m_storage;
+        const std::string udid = m_udid;
+        lock.unlock();
+        lockdownd_error_t error;
+        std::shared_ptr<AfcStorage> fresh = openPhone(udid, error);
+        lock.lock();
+        if (m_storage && m_storage->broken() && m_udid == udid && fresh)
+            m_storage = fresh;
+        return m_storage && !m_storage->broken() ? m_storage : nullptr;
     }
 
     uint64_t epoch() override
@@ -78,84 +129,95 @@ private:
         backend->m_wake.notify_all();
     }
 
+    // Retries while a phone is attached but not served, or its connection died.
+    bool needsRetry() const { return m_storage ? m_storage->broken() : !m_attached.empty(); }
+
     void run()
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        for (;;) {
-            m_wake.wait(lock, [this] { return m_stopping || !m_changes.empty(); });
+        while (!m_stopping) {
+            if (m_changes.empty())
+                m_wake.wait_for(lock, retryInterval);
             if (m_stopping)
                 break;
-            const DeviceChange change = m_changes.front();
-            m_changes.pop_front();
-            lock.unlock();
-            if (change.added)
-                attach(change.udid);
-            else
-                detach(change.udid);
-            lock.lock();
+            while (!m_changes.empty()) {
+                const DeviceChange change = m_changes.front();
+                m_changes.pop_front();
+                if (change.added)
+                    arrived(change.udid);
+                else
+                    left(change.udid);
+            }
+            if (needsRetry()) {
+                lock.unlock();
+                connectAny();
+                lock.lock();
+            }
         }
         m_storage.reset();
     }
 
-    void attach(const std::string &udid)
+    void arrived(const std::string &udid)
     {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_storage)
-                return; // the first phone stays the one we serve
-        }
-        std::shared_ptr<Storage> storage = open(udid);
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (!storage) {
-            m_events.post(HANDVIA_CONNECT_FAILED);
-            return;
-        }
-        m_storage = std::move(storage);
-        m_udid = udid;
-        ++m_epoch;
-        m_events.post(connectEvent);
+        if (std::find(m_attached.begin(), m_attached.end(), udid) == m_attached.end())
+            m_attached.push_back(udid);
+        m_reported.erase(udid); // a new arrival may report its refusal again
     }
 
-    void detach(const std::string &udid)
+    void left(const std::string &udid)
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        m_attached.erase(std::remove(m_attached.begin(), m_attached.end(), udid), m_attached.end());
+        m_reported.erase(udid);
         if (!m_storage || udid != m_udid)
             return;
         m_storage.reset();
+        m_udid.clear();
         ++m_epoch;
         m_events.post(disconnectEvent);
     }
 
-    // A locked, untrusted or never paired phone fails the lockdown handshake here.
-    static std::shared_ptr<Storage> open(const std::string &udid)
+    // Serves the first attached phone that opens; runs without the lock held.
+    void connectAny()
     {
-        idevice_t device = nullptr;
-        if (idevice_new_with_options(&device, udid.c_str(), IDEVICE_LOOKUP_USBMUX)
-            != IDEVICE_E_SUCCESS)
-            return nullptr;
-        lockdownd_client_t lockdown = nullptr;
-        lockdownd_service_descriptor_t service = nullptr;
-        afc_client_t afc = nullptr;
-        if (lockdownd_client_new_with_handshake(device, &lockdown, clientLabel)
-                    == LOCKDOWN_E_SUCCESS
-            && lockdownd_start_service(lockdown, "com.apple.afc", &service) == LOCKDOWN_E_SUCCESS)
-            afc_client_new(device, service, &afc);
-        if (service)
-            lockdownd_service_descriptor_free(service);
-        if (lockdown)
-            lockdownd_client_free(lockdown);
-        if (!afc) {
-            idevice_free(device);
-            return nullptr;
+        std::vector<std::string> candidates;
+        std::string current;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            current = m_storage ? m_udid : std::string();
+            candidates = current.empty() ? m_attached : std::vector<std::string> {current};
         }
-        return std::make_shared<AfcStorage>(device, afc);
+        for (const std::string &udid : candidates) {
+            lockdownd_error_t error;
+            std::shared_ptr<AfcStorage> storage = openPhone(udid, error);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (std::find(m_attached.begin(), m_attached.end(), udid) == m_attached.end())
+                continue; // went away meanwhile
+            if (storage && !current.empty()) {
+                if (m_storage && m_udid == current)
+                    m_storage = storage; // a dead connection, replaced
+                return;
+            }
+            if (storage) {
+                m_storage = storage;
+                m_udid = udid;
+                ++m_epoch;
+                m_reported.erase(udid);
+                m_events.post(connectEvent);
+                return;
+            }
+            // Reported once per arrival; the retries stay quiet until the phone is usable.
+            if (needsUser(error) && m_reported.insert(udid).second)
+                m_events.post(HANDVIA_CONNECT_FAILED);
+        }
     }
 
     EventThread &m_events;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<DeviceChange> m_changes;
-    std::shared_ptr<Storage> m_storage;
+    std::vector<std::string> m_attached; // in order of arrival
+    std::set<std::string> m_reported;
+    std::shared_ptr<AfcStorage> m_storage;
     std::string m_udid;
     uint64_t m_epoch = 0;
     bool m_stopping = false;

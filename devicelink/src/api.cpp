@@ -28,6 +28,7 @@ public:
     {
         m_events.stop();
         std::lock_guard<std::mutex> lock(m_mutex);
+        setPolled(nullptr);
         m_backend.reset();
     }
 
@@ -46,7 +47,8 @@ public:
             m_backend->announce();
     }
 
-    // Runs op(store, storage) on the synced store; -1 when no phone is usable or device is not 0.
+    // Runs op(store, storage); -1 when no phone is usable or device is not 0. An operation that
+    // found the connection dead runs once more on a new one.
     template<typename Op>
     int withStore(int device, Op op)
     {
@@ -54,13 +56,19 @@ public:
             return -1;
         std::lock_guard<std::mutex> lock(m_mutex);
         ensureBackend();
-        const std::shared_ptr<Storage> storage = m_backend->storage();
-        if (!storage) {
-            m_store.drop();
-            return -1;
+        int result = -1;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const std::shared_ptr<Storage> storage = m_backend->storage();
+            if (!storage) {
+                m_store.drop();
+                return -1;
+            }
+            m_store.attach(*storage, m_backend->epoch());
+            result = op(m_store, *storage);
+            if (result >= 0 || !storage->broken())
+                break;
         }
-        m_store.sync(*storage, m_backend->epoch());
-        return op(m_store, *storage);
+        return result;
     }
 
 private:
@@ -69,11 +77,16 @@ private:
         m_events.start([this] { poll(); });
     }
 
+    // Runs on the event thread, so it never waits for a table call busy with the phone.
     void poll()
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_backend)
-            m_backend->poll();
+        std::shared_ptr<Backend> backend;
+        {
+            std::lock_guard<std::mutex> lock(m_pollMutex);
+            backend = m_polled;
+        }
+        if (backend)
+            backend->poll();
     }
 
     // Follows HANDVIA_ROOT, so a folder named after start-up is served from then on.
@@ -84,14 +97,24 @@ private:
         if (m_backend && root == m_root)
             return;
         m_store.drop();
+        setPolled(nullptr);
         m_backend.reset();
         m_root = root;
         m_backend = root.empty() ? makeAfcBackend(m_events) : makeFolderBackend(root, m_events);
+        setPolled(m_backend);
+    }
+
+    void setPolled(const std::shared_ptr<Backend> &backend)
+    {
+        std::lock_guard<std::mutex> lock(m_pollMutex);
+        m_polled = backend;
     }
 
     std::mutex m_mutex;
     std::string m_root;
-    std::unique_ptr<Backend> m_backend;
+    std::shared_ptr<Backend> m_backend;
+    std::mutex m_pollMutex;
+    std::shared_ptr<Backend> m_polled; // the backend that the event thread polls
     RingtoneStore m_store;
     EventThread m_events;
 };
@@ -144,11 +167,11 @@ int getRingtone(int device, int index, char *title, int titleSize, char *fileNam
 {
     copyToBuffer({}, title, titleSize);
     copyToBuffer({}, fileName, nameSize);
-    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &) {
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
         Ringtone tone;
-        if (!store.get(index, tone))
+        if (store.get(storage, index, tone) < 0)
             return -1;
-        copyToBuffer(tone.title, title, titleSize);
+        copyToBuffer(escapeTitle(tone.title), title, titleSize);
         copyToBuffer(tone.fileName, fileName, nameSize);
         return 0;
     });
@@ -156,14 +179,15 @@ int getRingtone(int device, int index, char *title, int titleSize, char *fileNam
 
 int removeRingtone(int device, int index)
 {
-    return Library::instance().withStore(
-            device, [&](RingtoneStore &store, Storage &) { return store.remove(index); });
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
+        return store.remove(storage, index);
+    });
 }
 
 int renameRingtone(int device, int index, const char *title)
 {
-    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &) {
-        return title ? store.rename(index, title) : -1;
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
+        return title ? store.rename(storage, index, title) : -1;
     });
 }
 

@@ -267,6 +267,32 @@ void Database::append(const std::string &fileName,
     plist_dict_set_item(ringtones(), fileName.c_str(), entry);
 }
 
+bool Database::renameFile(const std::string &fileName, const std::string &title)
+{
+    plist_t entry = plist_dict_get_item(ringtones(), fileName.c_str());
+    if (!entry || plist_get_node_type(entry) != PLIST_DICT)
+        return false;
+    plist_dict_set_item(entry, "Name", plist_new_string(title.c_str()));
+    return true;
+}
+
+bool Database::removeFile(const std::string &fileName)
+{
+    if (!plist_dict_get_item(ringtones(), fileName.c_str()))
+        return false;
+    plist_dict_remove_item(ringtones(), fileName.c_str());
+    return true;
+}
+
+Database Database::copy() const
+{
+    Database db;
+    plist_free(db.m_root);
+    db.m_root = plist_copy(m_root);
+    db.m_origin = m_origin;
+    return db;
+}
+
 std::string Database::toBinary() const
 {
     char *data = nullptr;

@@ -12,7 +12,7 @@ namespace handvia {
 struct Ringtone
 {
     std::string fileName;
-    std::string title; // valid UTF-8, as stored (escaped)
+    std::string title; // valid UTF-8, as stored (as the phone shows it)
     uint64_t totalTimeMs = 0;
 };
 
@@ -46,6 +46,11 @@ public:
                 uint64_t pid,
                 uint64_t totalTimeMs);
 
+    // By file name, for changes applied to a database read again.
+    bool renameFile(const std::string &fileName, const std::string &title);
+    bool removeFile(const std::string &fileName);
+
+    Database copy() const;
     std::string toBinary() const;
 
 private:

@@ -2,6 +2,7 @@
 #include "events.h"
 #include "folderstorage.h"
 
+#include <mutex>
 #include <sys/stat.h>
 
 namespace handvia {
@@ -25,19 +26,28 @@ public:
     std::shared_ptr<Storage> storage() override
     {
         poll();
+        std::lock_guard<std::mutex> lock(m_mutex);
         return m_connected ? m_storage : nullptr;
     }
-    uint64_t epoch() override { return m_epoch; }
+
+    uint64_t epoch() override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_epoch;
+    }
 
     void announce() override
     {
+        std::lock_guard<std::mutex> lock(m_mutex);
         update();
         if (m_connected)
             m_events.post(connectEvent);
     }
 
+    // Called from the event thread as well as from table calls.
     void poll() override
     {
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (update())
             m_events.post(m_connected ? connectEvent : disconnectEvent);
     }
@@ -63,6 +73,7 @@ private:
     std::string m_root;
     std::shared_ptr<Storage> m_storage;
     EventThread &m_events;
+    std::mutex m_mutex;
     bool m_connected = false;
     uint64_t m_epoch = 0;
 };

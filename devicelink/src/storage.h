@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace handvia {
 
@@ -14,13 +15,15 @@ namespace handvia {
 struct Stamp
 {
     bool exists = false;
+    // The file could not be looked at (busy, I/O, permission): not the same as missing.
+    bool failed = false;
     uint64_t size = 0;
     uint64_t modified = 0;
     uint64_t identity = 0;
 
     bool operator==(const Stamp &o) const
     {
-        return exists == o.exists && size == o.size && modified == o.modified
+        return exists == o.exists && failed == o.failed && size == o.size && modified == o.modified
                 && identity == o.identity;
     }
     bool operator!=(const Stamp &o) const { return !(*this == o); }
@@ -48,9 +51,19 @@ public:
     virtual bool remove(const std::string &path) = 0;
     virtual bool makeDir(const std::string &path) = 0;
     virtual Stamp stamp(const std::string &path) = 0;
-    // Held around a commit so that no other sync tool writes at the same time.
-    virtual bool beginSync() { return true; }
-    virtual void endSync() { }
+    // The names in a folder, without "." and "..".
+    virtual bool list(const std::string &path, std::vector<std::string> &names) = 0;
+
+    // The writers' lock around a commit, with whatever the phone needs to hear about it; false
+    // when it could not be had in about 10 s.
+    virtual bool beginSync() = 0;
+    virtual void endSync() = 0;
+    // The same lock taken at once or not at all, for quick housekeeping.
+    virtual bool tryLockWriters() = 0;
+    virtual void unlockWriters() = 0;
+
+    // The connection behind this storage died; a new one must be opened.
+    virtual bool broken() const { return false; }
 };
 
 // Local files, for the copies to and from the computer.

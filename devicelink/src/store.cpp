@@ -2,8 +2,12 @@
 
 #include "text.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <unistd.h>
 
 namespace handvia {
 
@@ -12,14 +16,53 @@ namespace {
 const char ringtoneDir[] = "iTunes_Control/Ringtones";
 const char databaseDir[] = "iTunes_Control/iTunes";
 const char databasePath[] = "iTunes_Control/iTunes/Ringtones.plist";
-const char databaseTemp[] = "iTunes_Control/iTunes/Ringtones.plist.tmp";
-const char databaseBackup[] = "iTunes_Control/iTunes/Ringtones.plist.bak";
+const char writerMark[] = ".handvia-";
 
-const size_t maxDatabaseRead = 16 * 1024 * 1024 + 1;
+// The reader refuses larger databases, so none is ever written.
+const size_t maxDatabaseSize = 16 * 1024 * 1024;
 
 std::string ringtonePath(const std::string &fileName)
 {
     return std::string(ringtoneDir) + '/' + fileName;
+}
+
+// Unfinished files carry the writer's process id, so leftovers of a writer that is gone can be
+// told from the files of one that is still at work.
+std::string writerTag(const char *suffix)
+{
+    return writerMark + std::to_string(getpid()) + suffix;
+}
+
+std::string tempDatabasePath()
+{
+    return databasePath + writerTag(".tmp");
+}
+
+std::string partPath(const std::string &fileName)
+{
+    return std::string(ringtoneDir) + "/." + fileName + writerTag(".part");
+}
+
+// The writer of one of our unfinished files, or 0 for any other name.
+long writerOf(const std::string &name, const std::string &prefix, const std::string &suffix)
+{
+    const size_t mark = name.rfind(writerMark);
+    if (name.compare(0, prefix.size(), prefix) != 0 || mark == std::string::npos
+        || name.size() < suffix.size()
+        || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    const std::string digits
+            = name.substr(mark + sizeof writerMark - 1,
+                          name.size() - suffix.size() - mark - (sizeof writerMark - 1));
+    char *end = nullptr;
+    const long pid = std::strtol(digits.c_str(), &end, 10);
+    return !digits.empty() && *end == '\0' && pid > 0 ? pid : 0;
+}
+
+// At a new connection nothing of this process is under way any more.
+bool writerGone(long pid)
+{
+    return pid == getpid() || (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
 }
 
 bool readAll(Storage &storage, const std::string &path, std::string &bytes)
@@ -29,7 +72,7 @@ bool readAll(Storage &storage, const std::string &path, std::string &bytes)
     if (!stream)
         return false;
     char buffer[64 * 1024];
-    while (bytes.size() < maxDatabaseRead) {
+    while (bytes.size() <= maxDatabaseSize) {
         const long count = stream->read(buffer, sizeof buffer);
         if (count < 0)
             return false;
@@ -37,6 +80,16 @@ bool readAll(Storage &storage, const std::string &path, std::string &bytes)
             break;
         bytes.append(buffer, static_cast<size_t>(count));
     }
+    return true;
+}
+
+// False when the database could not be looked at; only a missing one reads as empty.
+bool readDatabase(Storage &storage, const Stamp &stamp, Database &db)
+{
+    std::string bytes;
+    if (stamp.failed || (stamp.exists && !readAll(storage, databasePath, bytes)))
+        return false;
+    db = Database::fromBytes(bytes);
     return true;
 }
 
@@ -59,6 +112,21 @@ bool copyOver(Stream &from, const std::function<std::unique_ptr<Stream>()> &open
     return to->close() && copied;
 }
 
+// Every unreadable database is kept: the first free of .bak, .bak1, .bak2, ...
+std::string freeBackupPath(Storage &storage)
+{
+    for (int n = 0; n < 1000; ++n) {
+        const std::string path
+                = std::string(databasePath) + ".bak" + (n ? std::to_string(n) : std::string());
+        const Stamp stamp = storage.stamp(path);
+        if (stamp.failed)
+            return {};
+        if (!stamp.exists)
+            return path;
+    }
+    return {};
+}
+
 } // namespace
 
 std::string ringtoneFileOf(const std::string &phonePath)
@@ -79,63 +147,121 @@ RingtoneStore::RingtoneStore()
 
 void RingtoneStore::drop()
 {
-    m_db = Database();
-    m_listed.clear();
-    m_loaded = false;
-    m_dirty = false;
+    m_base = Database();
+    m_view = Database();
     m_stamp = Stamp();
-    m_added.clear();
-    m_removed.clear();
+    m_loaded = false;
+    m_listed.clear();
+    m_staged.clear();
 }
 
-void RingtoneStore::sync(Storage &storage, uint64_t epoch)
+void RingtoneStore::attach(Storage &storage, uint64_t epoch)
 {
-    if (epoch != m_epoch) {
-        drop();
-        m_epoch = epoch;
-    }
-    if (m_loaded && (m_dirty || storage.stamp(databasePath) == m_stamp))
+    if (epoch == m_epoch)
         return;
-    load(storage);
-}
-
-void RingtoneStore::load(Storage &storage)
-{
     drop();
-    m_stamp = storage.stamp(databasePath);
-    std::string bytes;
-    if (m_stamp.exists && !readAll(storage, databasePath, bytes))
-        bytes.assign(1, '\0'); // present but unreadable: never mistaken for an empty database
-    m_db = Database::fromBytes(bytes);
-    m_listed = m_db.list();
-    m_loaded = true;
+    m_epoch = epoch;
+    cleanLeftovers(storage);
 }
 
-bool RingtoneStore::get(int index, Ringtone &tone) const
+void RingtoneStore::cleanLeftovers(Storage &storage)
 {
-    if (!m_loaded || index < 0 || static_cast<size_t>(index) >= m_listed.size())
+    // Under the writers' lock, so a commit under way elsewhere keeps its files.
+    if (!storage.tryLockWriters())
+        return;
+    const struct
+    {
+        const char *dir;
+        std::string prefix;
+        const char *suffix;
+    } places[] = {{databaseDir, "Ringtones.plist", ".tmp"}, {ringtoneDir, ".", ".part"}};
+    std::vector<std::string> names;
+    for (const auto &place : places) {
+        if (!storage.list(place.dir, names))
+            continue;
+        for (const std::string &name : names) {
+            const long pid = writerOf(name, place.prefix, place.suffix);
+            if (pid > 0 && writerGone(pid))
+                storage.remove(std::string(place.dir) + '/' + name);
+        }
+    }
+    storage.unlockWriters();
+}
+
+bool RingtoneStore::refresh(Storage &storage)
+{
+    const Stamp stamp = storage.stamp(databasePath);
+    if (m_loaded && !stamp.failed && stamp == m_stamp)
+        return true;
+    Database db;
+    if (!readDatabase(storage, stamp, db)) {
+        m_loaded = false;
         return false;
-    tone = m_listed[static_cast<size_t>(index)];
+    }
+    m_base = std::move(db);
+    m_stamp = stamp;
+    m_loaded = true;
+    stage(Staged());
     return true;
 }
 
-int RingtoneStore::rename(int index, const std::string &title)
+void RingtoneStore::stage(Staged change)
 {
-    if (!m_loaded || !m_db.rename(index, repairUtf8(title)))
+    if (!change.fileName.empty())
+        m_staged.push_back(std::move(change));
+    m_view = m_base.copy();
+    applyStaged(m_view, nullptr);
+    m_listed = m_view.list();
+}
+
+void RingtoneStore::applyStaged(Database &db, std::vector<std::string> *removedFiles)
+{
+    for (const Staged &change : m_staged) {
+        switch (change.kind) {
+        case Staged::Kind::Add:
+            if (!db.hasFile(change.fileName))
+                db.append(change.fileName,
+                          change.title,
+                          db.hasGuid(change.guid) ? newGuid(db) : change.guid,
+                          change.pid,
+                          change.lengthMs);
+            break;
+        case Staged::Kind::Rename:
+            db.renameFile(change.fileName, change.title);
+            break;
+        case Staged::Kind::Remove:
+            if (db.removeFile(change.fileName) && removedFiles)
+                removedFiles->push_back(change.fileName);
+            break;
+        }
+    }
+}
+
+int RingtoneStore::get(Storage &storage, int index, Ringtone &tone)
+{
+    if (index == 0 && !refresh(storage))
         return -1;
-    m_listed = m_db.list();
-    m_dirty = true;
+    if (!m_loaded || index < 0 || static_cast<size_t>(index) >= m_listed.size())
+        return -1;
+    tone = m_listed[static_cast<size_t>(index)];
     return 0;
 }
 
-int RingtoneStore::remove(int index)
+int RingtoneStore::rename(Storage &storage, int index, const std::string &title)
 {
-    const std::string fileName = m_loaded ? m_db.remove(index) : std::string();
-    if (fileName.empty())
+    if (!ensureLoaded(storage) || index < 0 || static_cast<size_t>(index) >= m_listed.size())
         return -1;
-    m_removed.push_back(fileName);
-    m_listed = m_db.list();
-    m_dirty = true;
+    Staged change(Staged::Kind::Rename, m_listed[static_cast<size_t>(index)].fileName);
+    change.title = unescapeTitle(repairUtf8(title));
+    stage(std::move(change));
+    return 0;
+}
+
+int RingtoneStore::remove(Storage &storage, int index)
+{
+    if (!ensureLoaded(storage) || index < 0 || static_cast<size_t>(index) >= m_listed.size())
+        return -1;
+    stage(Staged(Staged::Kind::Remove, m_listed[static_cast<size_t>(index)].fileName));
     return 0;
 }
 
@@ -147,92 +273,92 @@ std::string RingtoneStore::newFileName(Storage &storage)
         for (int i = 0; i < 4; ++i)
             name += static_cast<char>(letter(m_random));
         name += ".m4r";
-        if (!m_db.hasFile(name) && !storage.stamp(ringtonePath(name)).exists)
+        const Stamp stamp = storage.stamp(ringtonePath(name));
+        if (stamp.failed)
+            return {};
+        if (!m_view.hasFile(name) && !stamp.exists)
             return name;
     }
     return {};
 }
 
-std::string RingtoneStore::newGuid()
+std::string RingtoneStore::newGuid(const Database &db)
 {
     for (;;) {
         char text[17];
         std::snprintf(text, sizeof text, "%016llX", static_cast<unsigned long long>(m_random()));
-        if (!m_db.hasGuid(text))
+        if (!db.hasGuid(text) && !m_view.hasGuid(text))
             return text;
     }
 }
 
 int RingtoneStore::add(Storage &storage, const std::string &localPath, int lengthMs)
 {
-    if (!m_loaded)
+    if (!ensureLoaded(storage))
         return -1;
     auto source = openLocalRead(localPath);
     if (!source || !storage.makeDir(ringtoneDir))
         return -1;
-    const std::string fileName = newFileName(storage);
-    if (fileName.empty())
+    Staged change(Staged::Kind::Add, newFileName(storage));
+    if (change.fileName.empty())
         return -1;
-    const std::string target = ringtonePath(fileName);
+    const std::string target = ringtonePath(change.fileName);
     if (!copyOver(*source, [&] { return storage.openWrite(target); })) {
         storage.remove(target);
         return -1;
     }
-    m_added.push_back(fileName);
-    uint64_t pid = 0;
-    while (pid == 0)
-        pid = m_random() >> 1; // positive and below 2^63
-    const uint64_t length = lengthMs > 0 ? static_cast<uint64_t>(lengthMs) : 0;
-    m_db.append(fileName, escapeTitle(repairUtf8(baseTitle(localPath))), newGuid(), pid, length);
-    m_listed = m_db.list();
-    m_dirty = true;
+    change.title = repairUtf8(baseTitle(localPath));
+    change.guid = newGuid(m_view);
+    while (change.pid == 0)
+        change.pid = m_random() >> 1; // positive and below 2^63
+    change.lengthMs = lengthMs > 0 ? static_cast<uint64_t>(lengthMs) : 0;
+    stage(std::move(change));
     return 0;
 }
 
-bool RingtoneStore::writeDatabase(Storage &storage)
+bool RingtoneStore::writeStaged(Storage &storage)
 {
-    if (!storage.makeDir(databaseDir) || !writeAll(storage, databaseTemp, m_db.toBinary()))
+    const Stamp stamp = storage.stamp(databasePath);
+    Database fresh;
+    if (!readDatabase(storage, stamp, fresh))
         return false;
-    // Content that could not be kept as it was is never destroyed: the old file moves aside
-    // before being replaced.
-    const Database::Origin origin = m_db.origin();
-    if ((origin == Database::Origin::Unreadable || origin == Database::Origin::Repaired)
-        && m_stamp.exists && !storage.rename(databasePath, databaseBackup))
+    // Content that could not be kept as it was is never destroyed: it moves aside first.
+    const bool keepAside = stamp.exists
+            && (fresh.origin() == Database::Origin::Unreadable
+                || fresh.origin() == Database::Origin::Repaired);
+    std::vector<std::string> removed;
+    applyStaged(fresh, &removed);
+    const std::string bytes = fresh.toBinary();
+    const std::string temp = tempDatabasePath();
+    if (bytes.empty() || bytes.size() > maxDatabaseSize || !storage.makeDir(databaseDir))
         return false;
-    return storage.rename(databaseTemp, databasePath);
-}
-
-void RingtoneStore::discardAdded(Storage &storage)
-{
-    for (const std::string &fileName : m_added)
+    const std::string backup = keepAside ? freeBackupPath(storage) : std::string();
+    if (!writeAll(storage, temp, bytes) || (keepAside && backup.empty())
+        || (keepAside && !storage.rename(databasePath, backup))
+        || !storage.rename(temp, databasePath)) {
+        storage.remove(temp);
+        return false;
+    }
+    // Only now that no entry names them.
+    for (const std::string &fileName : removed)
         storage.remove(ringtonePath(fileName));
+    m_staged.clear();
+    m_base = std::move(fresh);
+    m_stamp = storage.stamp(databasePath);
+    stage(Staged());
+    return true;
 }
 
 int RingtoneStore::commit(Storage &storage)
 {
-    if (!m_loaded)
-        return -1;
-    if (!m_dirty)
+    if (m_staged.empty())
         return 0;
-    bool written = false;
-    if (storage.beginSync()) {
-        written = writeDatabase(storage);
-        storage.endSync();
-    }
-    if (!written) {
-        // Files copied for entries that never reached the database would be orphans.
-        discardAdded(storage);
-        storage.remove(databaseTemp);
-        drop();
+    if (!storage.beginSync())
         return -1;
-    }
-    for (const std::string &fileName : m_removed)
-        storage.remove(ringtonePath(fileName));
-    m_added.clear();
-    m_removed.clear();
-    m_dirty = false;
-    load(storage);
-    return 0;
+    const bool written = writeStaged(storage);
+    storage.endSync();
+    // A failed commit keeps everything staged, copied files included, for a later one.
+    return written ? 0 : -1;
 }
 
 int RingtoneStore::copyFromPhone(Storage &storage,
@@ -263,7 +389,7 @@ int RingtoneStore::replaceOnPhone(Storage &storage,
     if (!source)
         return -1;
     const std::string target = ringtonePath(fileName);
-    const std::string temp = std::string(ringtoneDir) + "/." + fileName + ".part";
+    const std::string temp = partPath(fileName);
     if (!copyOver(*source, [&] { return storage.openWrite(temp); })
         || !storage.rename(temp, target)) {
         storage.remove(temp);

@@ -116,6 +116,23 @@ std::string escapeTitle(const std::string &title)
     return out;
 }
 
+std::string unescapeTitle(const std::string &title)
+{
+    std::string out;
+    for (size_t i = 0; i < title.size();) {
+        if (title.compare(i, 4, "&lt;") == 0) {
+            out += '<';
+            i += 4;
+        } else if (title.compare(i, 4, "&gt;") == 0) {
+            out += '>';
+            i += 4;
+        } else {
+            out += title[i++];
+        }
+    }
+    return out;
+}
+
 std::string baseTitle(const std::string &path)
 {
     const size_t slash = path.find_last_of('/');

@@ -18,8 +18,10 @@ void copyToBuffer(const std::string &text, char *buffer, int size);
 // A ringtone file name: one path component, valid UTF-8, no control characters.
 bool isSafeFileName(const std::string &name);
 
-// Titles are stored with "<" and ">" escaped, the way the program writes them.
+// The program's side of the table carries "<" and ">" as "&lt;" and "&gt;"; the phone shows
+// a title exactly as stored, so titles are stored plain and escaped only at the table.
 std::string escapeTitle(const std::string &title);
+std::string unescapeTitle(const std::string &title);
 
 // "dir/Song.m4a" -> "Song"; a name without extension stays whole.
 std::string baseTitle(const std::string &path);

@@ -2,6 +2,7 @@
 #include "handviatable.h"
 #include "phonefolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
@@ -34,7 +35,7 @@ private slots:
     void survivesHostileDatabases();
     void titlesCutBetweenCharacters_data();
     void titlesCutBetweenCharacters();
-    void interruptedCommitKeepsOldDatabase();
+    void failedCommitKeepsStagedChanges();
     void unplugBeforeCommitLosesOnlyThatChange();
     void eventsFollowTheRoot();
 
@@ -72,6 +73,9 @@ void TestHandvia::addThreeThenCommitOnce()
 
     const QVector<Listed> tones = listAll(api);
     QCOMPARE(titlesOf(tones), QStringList({"First", "Second tone", "a&lt;b&gt;"}));
+    QCOMPARE(PlistFile::string(PlistFile(phone.read(phone.databasePath())).entry(tones[2].file),
+                               "Name"),
+             QStringLiteral("a<b>"));
     const QByteArray bytes = phone.read(phone.databasePath());
     QVERIFY(bytes.startsWith("bplist00"));
     const PlistFile db(bytes);
@@ -330,26 +334,29 @@ void TestHandvia::titlesCutBetweenCharacters()
     QCOMPARE(QByteArray(fileBuffer.constData()), QByteArray("BBBB.m4r").left(size - 1));
 }
 
-void TestHandvia::interruptedCommitKeepsOldDatabase()
+void TestHandvia::failedCommitKeepsStagedChanges()
 {
     PhoneFolder phone;
     phone.write(phone.databasePath(), threeTones);
     const QByteArray before = phone.read(phone.databasePath());
-    // A folder where the temporary file should go makes the write fail before the rename.
-    phone.write(phone.databasePath() + ".tmp/blocker", "x");
+    // A folder where this writer's temporary file should go makes the write fail.
+    const QString temp = phone.databasePath() + ".handvia-"
+            + QString::number(QCoreApplication::applicationPid()) + ".tmp";
+    phone.write(temp + "/blocker", "x");
     const QString source = phone.writeLocal("New.m4r", "new");
 
     QCOMPARE(api->rename_ringtone(0, 0, "Changed"), 0);
     QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 10), 0);
     QVERIFY(api->commit(0) < 0);
     QCOMPARE(phone.read(phone.databasePath()), before);
-    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
-    QCOMPARE(QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files), QStringList());
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Changed", "Two", "Three", "New"}));
+    QCOMPARE(QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files).size(), 1);
 
-    QDir(phone.path(phone.databasePath() + ".tmp")).removeRecursively();
-    QCOMPARE(api->rename_ringtone(0, 0, "Changed"), 0);
+    QVERIFY(QDir(phone.path(temp)).removeRecursively());
     QCOMPARE(api->commit(0), 0);
-    QCOMPARE(titlesOf(listAll(api)), QStringList({"Changed", "Two", "Three"}));
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"Changed", "Two", "Three", "New"}));
+    QCOMPARE(phone.read("iTunes_Control/Ringtones/" + tones[3].file), QByteArray("new"));
 }
 
 void TestHandvia::unplugBeforeCommitLosesOnlyThatChange()
