@@ -35,6 +35,7 @@ private slots:
     void initTestCase();
     void browseLoadsAndShowsWaveform();
     void typedClipBecomesRingtoneOnPhone();
+    void hourLongFileClipPlacedWithKeys();
 
 private:
     template<typename T>
@@ -198,6 +199,70 @@ void TestRealWindow::typedClipBecomesRingtoneOnPhone()
                           + QString::fromUtf8(file)));
     QVERIFY(QFile::exists(phoneRoot + QStringLiteral("/iTunes_Control/iTunes/Ringtones.plist")));
     QVERIFY(api->get_ringtone(0, 1, title, 256, file, 256) < 0);
+}
+
+// An hour of silence with a 1 kHz tone from 3587.700 to 3588.200 s; the clip placed with the
+// strip's keys starts 45 ms before it, to the millisecond, and lasts 12.345 s.
+void TestRealWindow::hourLongFileClipPlacedWithKeys()
+{
+    const QString hour = dir.filePath(QStringLiteral("Hour.wav"));
+    QProcess tool;
+    tool.start(
+            QStringLiteral("/usr/bin/ffmpeg"),
+            {"-v",
+             "error",
+             "-y",
+             "-f",
+             "lavfi",
+             "-i",
+             "aevalsrc=exprs='if(between(t,3587.7,3588.2),0.8*sin(2*PI*1000*t),0)':s=8000:d=3600",
+             "-ac",
+             "1",
+             hour});
+    QVERIFY(tool.waitForFinished(120000));
+    window->loadFile(hour);
+    QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("File loaded."), 120000);
+
+    auto *strip = child<CClipSlider>("sliderBar");
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(528, 25));
+    QTRY_VERIFY(strip->hasFocus());
+    QCOMPARE(strip->activeEdge(), clipview::Edge::Begin);
+    QTest::keyClick(strip, Qt::Key_BracketLeft);
+    QTest::keyClick(strip, Qt::Key_BracketRight);
+    QTest::keyClick(strip, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(strip, Qt::Key_BracketLeft);
+    QCOMPARE(child<QTimeEdit>("editStartTime")->time(), QTime(0, 59, 46, 415));
+    QCOMPARE(child<QTimeEdit>("editEndTime")->time(), QTime(1, 0));
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(strip, Qt::Key_Plus);
+    QVERIFY(strip->isZoomed());
+    QCOMPARE(strip->viewEnd() - strip->viewStart(), 1.0);
+    QTest::keyClick(strip, Qt::Key_Right, Qt::ControlModifier);
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(strip, Qt::Key_Right, Qt::ShiftModifier);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(strip, Qt::Key_Right);
+    QCOMPARE(child<QTimeEdit>("editStartTime")->time(), QTime(0, 59, 47, 655));
+    QCOMPARE(child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:12.345"));
+
+    child<QSpinBox>("spinFadein")->setValue(0);
+    QTest::mouseClick(child<QPushButton>("btnGenerate"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+    const QString ringtone = QDir(outputFolder).filePath(QStringLiteral("Hour.m4r"));
+    QProcess probe;
+    probe.start(QStringLiteral("/usr/bin/ffprobe"),
+                {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", ringtone});
+    QVERIFY(probe.waitForFinished(30000));
+    // -t 12.345: round(12.345 * 44100) samples.
+    QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("12.345011"));
+    // -ss 3587.655: the tone begins 45 ms in (1984.5 samples); 3587.66 would put it at 40 ms.
+    const QVector<qint16> samples = decode(ringtone);
+    int onset = 0;
+    while (onset < samples.size() && std::abs(int(samples[onset])) < 8000)
+        ++onset;
+    QVERIFY2(std::abs(onset - 1984) < 60, qPrintable(QString::number(onset)));
 }
 
 QTEST_MAIN(TestRealWindow)
