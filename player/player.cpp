@@ -103,11 +103,15 @@ int Player::open(const char *path)
 {
     if (!ready)
         return NoDevice;
-    if (!path)
+    if (!path) {
+        unload();
         return BadArgument;
+    }
     std::unique_ptr<Source> source = Source::open(path, rate, channels);
-    if (!source)
+    if (!source) {
+        unload();
         return CannotOpen;
+    }
     std::lock_guard<std::mutex> api(apiMutex);
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -122,6 +126,22 @@ int Player::open(const char *path)
     }
     syncDevice();
     return 0;
+}
+
+// A refused file still replaces the last one: the caller has moved on from it, and a later
+// play must not bring it back.
+void Player::unload()
+{
+    std::lock_guard<std::mutex> api(apiMutex);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        restartAt(0);
+        loaded = false;
+        if (state != 0)
+            report(0);
+        state = 0;
+    }
+    syncDevice();
 }
 
 int Player::play()

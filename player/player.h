@@ -47,6 +47,7 @@ private:
 
     Player() = default;
     int openDevice();
+    void unload();
     static void audioCallback(void *self, Uint8 *stream, int length);
     void fill(int16_t *out, int frames);
     void decodeLoop();

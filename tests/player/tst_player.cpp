@@ -72,8 +72,8 @@ private slots:
     void fadeInRamps();
     void playsAnyMedia_data();
     void playsAnyMedia();
-    void refusedFileChangesNothing_data();
-    void refusedFileChangesNothing();
+    void refusedFileUnloadsTheLast_data();
+    void refusedFileUnloadsTheLast();
 
 private:
     void checkCallsFailWithoutDevice();
@@ -424,7 +424,7 @@ void TestPlayer::playsAnyMedia()
     QVERIFY2(heard > Rate * 0.45 && heard < Rate * 0.6, qPrintable(QString::number(heard)));
 }
 
-void TestPlayer::refusedFileChangesNothing_data()
+void TestPlayer::refusedFileUnloadsTheLast_data()
 {
     QTest::addColumn<QString>("path");
 
@@ -438,23 +438,26 @@ void TestPlayer::refusedFileChangesNothing_data()
     QTest::newRow("empty name") << QString();
 }
 
-// The file already playing goes on, with no report, as if the call had not been made.
-void TestPlayer::refusedFileChangesNothing()
+// The file that was playing stops and is no longer loaded: Play must not bring back a file
+// the caller has moved away from.
+void TestPlayer::refusedFileUnloadsTheLast()
 {
     QFETCH(QString, path);
 
     QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
     QCOMPARE(sonvix_play(), 0);
     QVERIFY(log.waitFor({1}));
+    sleepMs(200);
     QVERIFY(sonvix_open(native(path).constData(), 0, 0) < 0);
-    sleepMs(150);
-    QCOMPARE(log.states(), std::vector<int> {1});
-    QCOMPARE(sonvix_stop(), 0);
     QVERIFY(log.waitFor({1, 0}));
+    QVERIFY(sonvix_play() < 0);
+    QVERIFY(sonvix_pause() < 0);
     sleepMs(150);
+    QCOMPARE(log.states(), (std::vector<int> {1, 0}));
     const auto heard = runs(indices(capture->soundSinceMark()));
     QCOMPARE(heard.size(), size_t(1));
     QCOMPARE(heard.front().first, int64_t(0));
+    QVERIFY(heard.front().second < CounterFrames - 1);
 }
 
 QTEST_APPLESS_MAIN(TestPlayer)
