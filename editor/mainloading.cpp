@@ -55,6 +55,8 @@ void MainDialog::loadFile(const QString &path)
     durationText = QTime(0, 0).addSecs(int(d)).toString(QStringLiteral("hh:mm:ss"));
     ui->labelPlayTime->setText(QStringLiteral("00:00:00 / %1").arg(durationText));
     ui->editInputFile->setText(QDir::toNativeSeparators(path));
+    // The last file's picture must not stand for this one if no new picture comes.
+    ui->sliderBar->setWaveImage(QImage());
     const QTime end = timeFromMs(qint64(d * 1000));
     ui->editStartTime->setMaximumTime(end);
     ui->editEndTime->setMaximumTime(end);

@@ -27,6 +27,7 @@ private slots:
     void secondLoadOfSameFile();
     void waveformAppearsAfterDecode();
     void unreadableAudioIsNotLoaded();
+    void failedDecodeLeavesNoOldWaveform();
     void secondFileDuringDecodeWins();
     void dropLoadsFirstLocalFile();
     void dragOfPlainTextIsRefused();
@@ -238,6 +239,42 @@ void TestMainWindow::unreadableAudioIsNotLoaded()
     QCOMPARE(f.status(), QStringLiteral("Could not read the audio of this file."));
     QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
     QVERIFY(f.child<QPushButton>("btnPlay")->isEnabled());
+}
+
+// The waveform is drawn in yellow; the slider's own pictures hold none of it.
+static int waveformPixels(QWidget *slider)
+{
+    const QImage image = slider->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+        }
+    }
+    return count;
+}
+
+// A file whose decode gives no picture shows none, not the previous file's stretched over it.
+void TestMainWindow::failedDecodeLeavesNoOldWaveform()
+{
+    const QString video = f.dir.filePath(QStringLiteral("mute.mkv"));
+    QProcess tool;
+    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+               {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=d=30:s=64x48:r=5", video});
+    QVERIFY(tool.waitForFinished(60000));
+    const QString loud = f.dir.filePath(QStringLiteral("loud.wav"));
+    tool.start(
+            QStringLiteral("/usr/bin/ffmpeg"),
+            {"-v", "error", "-y", "-f", "lavfi", "-i", "aevalsrc=0.9*sin(2*PI*440*t):d=30", loud});
+    QVERIFY(tool.waitForFinished(60000));
+    f.open();
+    const int empty = waveformPixels(f.slider());
+    f.loadAndWait(loud);
+    QVERIFY(waveformPixels(f.slider()) > empty + 100);
+    f.loadAndWait(video);
+    QCOMPARE(f.status(), QStringLiteral("Could not read the audio of this file."));
+    QCOMPARE(waveformPixels(f.slider()), empty);
 }
 
 // The running decode ends first, its picture is thrown away, and the newer file is decoded.
