@@ -79,6 +79,7 @@ private:
     void showLength(double begin, double end);
     void advancePlayHead();
     void startJob(int jobType);
+    void showLoading();
     void startDecode();
     void finishRingtone(const QString &output);
     void endJob();
@@ -103,6 +104,14 @@ private:
     int jobTimerId = 0;
     bool syncingTimes = false;
     bool decodePending = false;
+    // What the ringtone job takes from the moment Generate was pressed: another file may be
+    // loaded while it runs.
+    struct RingtoneJob
+    {
+        QString name; // as typed
+        QString inputName; // base name of the input
+        double length = 0.0; // seconds
+    } ringtoneJob;
     CAVConverter converter;
     HandviaApi *deviceApi = nullptr;
     double discAngle = 0.0;

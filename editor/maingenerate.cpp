@@ -65,6 +65,8 @@ void MainDialog::onBtnGenerate()
     ui->sliderBar->getClip(begin, end);
     converter.addStart(begin);
     converter.addLength(end - begin);
+    ringtoneJob = {
+            ui->editOutputName->text(), CFilePath(ui->editInputFile->text()).name(), end - begin};
 
     converter.addVolume(encoderVolume(ui->sliderVolume->position()));
     converter.addFadeIn(ui->spinFadein->value());
@@ -90,8 +92,10 @@ void MainDialog::onAVConverterFinished()
         QFile::remove(output); // the picture of a file that is no longer loaded
     else
         showWaveform(output);
+    // A decode that waited for this job looks like any other load while it runs.
     if (decodePending) {
         decodePending = false;
+        showLoading();
         startDecode();
     }
 }
@@ -113,9 +117,9 @@ void MainDialog::finishRingtone(const QString &output)
 
 QString MainDialog::finalRingtonePath(const QString &encoded) const
 {
-    QString name = validFileName(ui->editOutputName->text());
+    QString name = validFileName(ringtoneJob.name);
     if (name.isEmpty())
-        name = CFilePath(ui->editInputFile->text()).name();
+        name = ringtoneJob.inputName;
     CFilePath ringtone(encoded);
     ringtone.setName(name);
     ringtone.setExt(QStringLiteral("m4r"));
@@ -135,11 +139,8 @@ void MainDialog::exportRingtone(const QString &encoded)
 
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked()) {
-        double begin = 0.0;
-        double end = 0.0;
-        ui->sliderBar->getClip(begin, end);
         const int added = deviceApi->add_ringtone(
-                0, ringtone.toUtf8().constData(), int((end - begin) * 1000));
+                0, ringtone.toUtf8().constData(), int(ringtoneJob.length * 1000));
         deviceApi->commit(0);
         setStatus(added < 0 ? QT_TR_NOOP("Transfer failed.") : QT_TR_NOOP("Transfer succeed."));
     }

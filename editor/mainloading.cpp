@@ -77,10 +77,7 @@ void MainDialog::loadFile(const QString &path)
     ui->editEndTime->setCurrentSection(QDateTimeEdit::SecondSection);
     ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
 
-    ui->progressBar->setValue(0);
-    ui->sliderBar->hide();
-    setStatus(QT_TR_NOOP("File is loading, please wait..."));
-    update();
+    showLoading();
     sonvix_open(nativePath.constData(), 0, 0);
 
     // One encoder runs at a time: a running job ends first and is reported as what it is.
@@ -88,6 +85,14 @@ void MainDialog::loadFile(const QString &path)
         decodePending = true;
     else
         startDecode();
+}
+
+void MainDialog::showLoading()
+{
+    ui->progressBar->setValue(0);
+    ui->sliderBar->hide();
+    setStatus(QT_TR_NOOP("File is loading, please wait..."));
+    update();
 }
 
 void MainDialog::startDecode()

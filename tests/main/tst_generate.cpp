@@ -276,17 +276,39 @@ void TestGenerate::failedRenameKeepsEncoderOutput()
     QVERIFY(fakes::deviceCalls().isEmpty());
 }
 
-// The ringtone being made is finished and named; the new file is decoded after it.
+// The ringtone being made ends with what was true when Generate was pressed: its name, its
+// input and its length. The newer file is decoded after it and looks like any other load.
 void TestGenerate::loadingDuringGenerationWaitsForIt()
 {
     loadInput(QStringLiteral("First.wav"), 20.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
     const QString next = f.makeTone(QStringLiteral("Next.wav"), 4.0);
     f.child<QPushButton>("btnGenerate")->click();
     f.window->loadFile(next);
     QCOMPARE(f.status(), QStringLiteral("File is loading, please wait..."));
+
+    QList<QPair<QString, bool>> seen;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        seen.append({f.status(), f.slider()->isVisible()});
+    });
+    sampler.start(0);
     QTRY_COMPARE_WITH_TIMEOUT(f.status(), QStringLiteral("File loaded."), 60000);
+    sampler.stop();
+    for (const auto &[status, sliderShown] : std::as_const(seen)) {
+        if (status == QLatin1String("File loaded."))
+            break;
+        QCOMPARE(status, QStringLiteral("File is loading, please wait..."));
+        QVERIFY(!sliderShown);
+    }
+
     QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
-    QCOMPARE(QDir(outputFolder).entryList(QDir::Files), QStringList {"Next.m4r"});
+    QCOMPARE(QDir(outputFolder).entryList(QDir::Files), QStringList {"First.m4r"});
+    const QString ringtone = QDir::toNativeSeparators(QDir(outputFolder).filePath("First.m4r"));
+    QCOMPARE(fakes::deviceCalls(),
+             QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"}));
+    QCOMPARE(f.child<QLineEdit>("editOutputName")->text(), QStringLiteral("Next"));
     QCOMPARE(f.clip(), qMakePair(0.0, 4.0));
 }
 
