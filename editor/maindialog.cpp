@@ -225,5 +225,6 @@ void MainDialog::changeEvent(QEvent *event)
     if (statusSource)
         ui->labelStatus->setText(tr(statusSource));
     onVolumeSliderMoved(ui->sliderVolume->position());
+    markLength(ui->labelLengthValue->property("tooLong").toBool());
     setWindowTitle(QStringLiteral("Marvolen Vardel"));
 }

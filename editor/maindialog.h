@@ -77,6 +77,7 @@ private:
     void detectITunes();
     void showClipLength();
     void showLength(double begin, double end);
+    void markLength(bool tooLong);
     void advancePlayHead();
     void startJob(int jobType);
     void showLoading();

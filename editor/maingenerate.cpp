@@ -5,6 +5,8 @@
 
 #include "volumelevels.h"
 
+#include "editor/ringtonelength.h"
+
 #include "media/filepath.h"
 
 #include <handvia.h>
@@ -142,7 +144,13 @@ void MainDialog::exportRingtone(const QString &encoded)
         const int added = deviceApi->add_ringtone(
                 0, ringtone.toUtf8().constData(), int(ringtoneJob.length * 1000));
         deviceApi->commit(0);
-        setStatus(added < 0 ? QT_TR_NOOP("Transfer failed.") : QT_TR_NOOP("Transfer succeed."));
+        if (added < 0)
+            setStatus(QT_TR_NOOP("Transfer failed."));
+        else if (tooLongForPhone(end - begin))
+            setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
+                                 "appear on the iPhone."));
+        else
+            setStatus(QT_TR_NOOP("Transfer succeed."));
     }
     if (ui->checkExportITunes->isChecked())
         QProcess::startDetached(iTunesPath, {QStringLiteral("/open"), ringtone});

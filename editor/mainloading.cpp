@@ -5,6 +5,7 @@
 
 #include "app/dialogfilter.h"
 #include "app/settings.h"
+#include "editor/ringtonelength.h"
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
 #include "media/wavereader.h"
@@ -20,19 +21,16 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStyle>
 
 namespace {
+
+const char *const lengthWarning = QT_TRANSLATE_NOOP(
+        "MainDialog", "Ringtones longer than 40 seconds may not appear on the iPhone.");
 
 QTime timeFromMs(qint64 ms)
 {
     return QTime(0, 0).addMSecs(int(ms));
-}
-
-// Whole milliseconds, truncated; a time placed to the millisecond and stored in binary as a hair
-// below it (1.005 as 1.00499999...) still reads as placed.
-qint64 msOf(double seconds)
-{
-    return qint64(seconds * 1000.0 + 1e-6);
 }
 
 } // namespace
@@ -169,14 +167,27 @@ void MainDialog::showClipLength()
 void MainDialog::showLength(double begin, double end)
 {
     ui->labelLengthValue->setText(
-            timeFromMs(msOf(end - begin)).toString(QStringLiteral("hh:mm:ss.zzz")));
+            timeFromMs(wholeMilliseconds(end - begin)).toString(QStringLiteral("hh:mm:ss.zzz")));
+    markLength(tooLongForPhone(end - begin));
+}
+
+// The skin draws the length in a warning colour while the property is set.
+void MainDialog::markLength(bool tooLong)
+{
+    QLabel *label = ui->labelLengthValue;
+    label->setToolTip(tooLong ? tr(lengthWarning) : QString());
+    if (label->property("tooLong").toBool() == tooLong)
+        return;
+    label->setProperty("tooLong", tooLong);
+    label->style()->unpolish(label);
+    label->style()->polish(label);
 }
 
 void MainDialog::onClipChanged(double begin, double end)
 {
     syncingTimes = true;
-    ui->editStartTime->setTime(timeFromMs(msOf(begin)));
-    ui->editEndTime->setTime(timeFromMs(msOf(end)));
+    ui->editStartTime->setTime(timeFromMs(wholeMilliseconds(begin)));
+    ui->editEndTime->setTime(timeFromMs(wholeMilliseconds(end)));
     showLength(begin, end);
     syncingTimes = false;
 }

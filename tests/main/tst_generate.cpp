@@ -19,6 +19,8 @@ private slots:
     void ringtoneIsAacOfClipLength();
     void bothExportsPhoneFirst();
     void disconnectDuringGenerationSendsNothing();
+    void longRingtoneIsSentWithAWarning_data();
+    void longRingtoneIsSentWithAWarning();
     void phoneEvents_data();
     void phoneEvents();
     void failedEncodingIsReported();
@@ -161,6 +163,35 @@ void TestGenerate::bothExportsPhoneFirst()
     QTest::qWait(500);
     QVERIFY(!QFile::exists(started));
 #endif
+}
+
+void TestGenerate::longRingtoneIsSentWithAWarning_data()
+{
+    QTest::addColumn<QTime>("end");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("40 s") << QTime(0, 0, 40) << QStringLiteral("Transfer succeed.");
+    QTest::newRow("40.5 s") << QTime(0, 0, 40, 500)
+                            << QStringLiteral("Transfer succeed, but ringtones longer than 40 "
+                                              "seconds may not appear on the iPhone.");
+}
+
+// Nothing is refused: the long ringtone is made and sent all the same.
+void TestGenerate::longRingtoneIsSentWithAWarning()
+{
+    QFETCH(QTime, end);
+    QFETCH(QString, status);
+    loadInput(QStringLiteral("Forty.wav"), 45.0);
+    f.child<QTimeEdit>("editEndTime")->setTime(end);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    generateAndWait();
+    const QString ringtone = QDir::toNativeSeparators(QDir(outputFolder).filePath("Forty.m4r"));
+    QCOMPARE(fakes::deviceCalls(),
+             QStringList({QStringLiteral("add_ringtone 0 %1 %2")
+                                  .arg(ringtone)
+                                  .arg(QTime(0, 0).msecsTo(end)),
+                          "commit 0"}));
+    QCOMPARE(f.status(), status);
 }
 
 void TestGenerate::disconnectDuringGenerationSendsNothing()

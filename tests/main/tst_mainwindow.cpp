@@ -37,6 +37,8 @@ private slots:
     void bandDragClampsStartField();
     void stripKeysReachTheFieldsToTheMillisecond();
     void zoomingOutRestoresTheWholePicture();
+    void lengthPastFortySecondsWarns_data();
+    void lengthPastFortySecondsWarns();
     void barsFollowProgress();
 
 private:
@@ -478,6 +480,52 @@ void TestMainWindow::zoomingOutRestoresTheWholePicture()
     QVERIFY2(yellow > zoomed.width() / 2, qPrintable(QString::number(yellow)));
     QTest::keyClick(strip, Qt::Key_0);
     QCOMPARE(strip->grab().toImage(), whole);
+}
+
+void TestMainWindow::lengthPastFortySecondsWarns_data()
+{
+    QTest::addColumn<QTime>("end");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("39.999 s") << QTime(0, 0, 39, 999) << false;
+    QTest::newRow("exactly 40 s") << QTime(0, 0, 40) << false;
+    QTest::newRow("40.001 s") << QTime(0, 0, 40, 1) << true;
+    QTest::newRow("a minute") << QTime(0, 1) << true;
+}
+
+void TestMainWindow::lengthPastFortySecondsWarns()
+{
+    QFETCH(QTime, end);
+    QFETCH(bool, warned);
+    QFile skin(QStringLiteral(":/images/skin.css"));
+    QVERIFY(skin.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+    const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    f.open();
+    f.loadAndWait(f.makeTone(QStringLiteral("forty.wav"), 65.25));
+    auto *length = f.child<QLabel>("labelLengthValue");
+    const auto orangePixels = [length] {
+        const QImage image = length->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.red() > 200 && c.green() > 120 && c.green() < 210 && c.blue() < 110;
+            }
+        }
+        return count;
+    };
+    QCOMPARE(orangePixels(), 0);
+    f.child<QTimeEdit>("editEndTime")->setTime(end);
+    QCOMPARE(length->property("tooLong").toBool(), warned);
+    QCOMPARE(length->toolTip(),
+             warned ? QStringLiteral(
+                     "Ringtones longer than 40 seconds may not appear on the iPhone.")
+                    : QString());
+    QCOMPARE(orangePixels() > 0, warned);
+    // Back under the limit, the label is plain again.
+    f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, 12));
+    QVERIFY(length->toolTip().isEmpty());
+    QCOMPARE(orangePixels(), 0);
 }
 
 void TestMainWindow::barsFollowProgress()
