@@ -146,7 +146,7 @@ void MainDialog::exportRingtone(const QString &encoded)
         deviceApi->commit(0);
         if (added < 0)
             setStatus(QT_TR_NOOP("Transfer failed."));
-        else if (tooLongForPhone(end - begin))
+        else if (tooLongForPhone(ringtoneJob.length))
             setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
                                  "appear on the iPhone."));
         else
