@@ -1,7 +1,6 @@
 #include "aacsink.h"
 
 #include "failure.h"
-#include "shaper.h"
 
 #include <algorithm>
 #include <string>
@@ -82,7 +81,7 @@ void AacSink::openMuxer(const std::string &temporaryPath, int sampleRate)
     check(result, "cannot write output");
 }
 
-void AacSink::write(const float *const *planes, int count, int64_t first, const Shaper &shaper)
+void AacSink::write(const float *const *planes, int count)
 {
     const int channels = m_encoder->ch_layout.nb_channels;
     const int frameSize = m_encoder->frame_size;
@@ -92,10 +91,10 @@ void AacSink::write(const float *const *planes, int count, int64_t first, const 
             check(av_frame_make_writable(m_frame), "out of memory");
         const int n = std::min(count - done, frameSize - m_filled);
         for (int c = 0; c < channels; ++c) {
+            const float *in = planes[c] + done;
             float *out = reinterpret_cast<float *>(m_frame->extended_data[c]) + m_filled;
-            shaper.apply(planes[c] + done, out, n, first + done);
             for (int i = 0; i < n; ++i)
-                out[i] = std::clamp(out[i], -1.0f, 1.0f);
+                out[i] = std::clamp(in[i], -1.0f, 1.0f);
         }
         m_filled += n;
         done += n;

@@ -25,7 +25,7 @@ public:
     AacSink(const AacSink &) = delete;
     AacSink &operator=(const AacSink &) = delete;
 
-    void write(const float *const *planes, int count, int64_t first, const Shaper &shaper) override;
+    void write(const float *const *planes, int count) override;
     void finish() override;
     int64_t bytesWritten() const override;
 

@@ -105,9 +105,10 @@ Options parseOptions(const std::vector<std::string> &args)
                 throw usage("exactly one input file is expected");
             options.input = value;
             haveInput = true;
-        } else if (option == "-vol")
+        } else if (option == "-vol") {
             options.volume = int(parseInteger(option, value, 0, 1 << 20));
-        else if (option == "-fadein")
+            options.limit = true;
+        } else if (option == "-fadein")
             options.fadeIn = parseSeconds(option, value);
         else if (option == "-ab")
             options.bitRate = parseBitRate(value);

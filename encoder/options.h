@@ -14,6 +14,7 @@ struct Options
     bool overwrite = false; // -y
     std::string input; // -i
     int volume = 256; // -vol, 256 unchanged
+    bool limit = false; // -vol given: its gain goes through the limiter; a plain decode does not
     double fadeIn = 0.0; // -fadein, seconds
     int bitRate = 192000; // -ab
     int channels = 2; // -ac

@@ -7,13 +7,17 @@
 #include "options.h"
 #include "outputfile.h"
 #include "progress.h"
-#include "shaper.h"
 #include "wavsink.h"
 
+#include "shaping/fadein.h"
+#include "shaping/limiter.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 extern "C" {
 #include <libavutil/frame.h>
@@ -35,44 +39,101 @@ std::unique_ptr<Sink> makeSink(const Options &options, OutputFile &file)
                                      options.bitRate);
 }
 
-// Counts output samples against the wanted length and hands them on, shaped, to the sink.
+// Counts input samples against the wanted length and hands them on, shaped, to the sink.
 class Pipeline
 {
 public:
     Pipeline(const Options &options, Sink &sink)
         : m_sink(sink)
-        , m_shaper(options.volume, shaping::FadeIn(options.fadeIn, options.sampleRate))
+        , m_channels(options.channels)
+        , m_fade(options.fadeIn, options.sampleRate)
         , m_limit(options.length < 0 ? std::numeric_limits<int64_t>::max()
                                      : std::llround(options.length * options.sampleRate))
         , m_progress(options.sampleRate)
-    { }
+        , m_planes(size_t(options.channels))
+        , m_buffers(size_t(options.channels))
+    {
+        if (options.limit) {
+            m_limiter = std::make_unique<shaping::Limiter>(
+                    options.channels, options.sampleRate, options.volume / 256.0);
+        }
+    }
 
-    bool full() const { return m_written >= m_limit; }
-    bool nothingWritten() const { return m_written == 0 && m_limit > 0; }
+    bool full() const { return m_taken >= m_limit; }
+    bool nothingTaken() const { return m_taken == 0 && m_limit > 0; }
 
     void put(const float *const *planes, int count)
     {
-        const int64_t room = m_limit - m_written;
+        const int64_t room = m_limit - m_taken;
         const int n = count < room ? count : int(room);
         if (n <= 0)
             return;
-        m_sink.write(planes, n, m_written, m_shaper);
-        m_written += n;
-        m_progress.update(m_written, m_sink.bytesWritten());
+        m_taken += n;
+        if (!m_limiter && m_fade.doneAt(m_written)) {
+            write(planes, n);
+            return;
+        }
+        reserve(n);
+        if (m_limiter) {
+            shape(m_limiter->process(planes, n, m_planes.data()));
+            return;
+        }
+        for (int c = 0; c < m_channels; ++c)
+            std::copy(planes[c], planes[c] + n, m_planes[size_t(c)]);
+        shape(n);
     }
 
     void finish()
     {
+        constexpr int chunk = 4096;
+        reserve(chunk);
+        while (m_limiter) {
+            const int count = m_limiter->drain(m_planes.data(), chunk);
+            if (count == 0)
+                break;
+            shape(count);
+        }
         m_sink.finish();
         m_progress.finish(m_written, m_sink.bytesWritten());
     }
 
 private:
+    void reserve(int count)
+    {
+        for (int c = 0; c < m_channels; ++c) {
+            std::vector<float> &buffer = m_buffers[size_t(c)];
+            if (buffer.size() < size_t(count))
+                buffer.resize(size_t(count));
+            m_planes[size_t(c)] = buffer.data();
+        }
+    }
+
+    // The fade-in goes on after the limiter, so it never changes what the limiter does.
+    void shape(int count)
+    {
+        m_fade.apply(m_planes.data(), m_channels, count, m_written);
+        write(m_planes.data(), count);
+    }
+
+    void write(const float *const *planes, int count)
+    {
+        if (count <= 0)
+            return;
+        m_sink.write(planes, count);
+        m_written += count;
+        m_progress.update(m_written, m_sink.bytesWritten());
+    }
+
     Sink &m_sink;
-    Shaper m_shaper;
+    int m_channels;
+    shaping::FadeIn m_fade;
+    std::unique_ptr<shaping::Limiter> m_limiter;
     int64_t m_limit;
+    int64_t m_taken = 0;
     int64_t m_written = 0;
     Progress m_progress;
+    std::vector<float *> m_planes;
+    std::vector<std::vector<float>> m_buffers;
 };
 
 void run(const Options &options, AudioInput &input, Pipeline &pipeline)
@@ -104,7 +165,7 @@ void run(const Options &options, AudioInput &input, Pipeline &pipeline)
         pipeline.put(converter.planes(), count);
     }
     // Undecodable audio, or a clip where the input has none, makes no file at all.
-    if (pipeline.nothingWritten())
+    if (pipeline.nothingTaken())
         throw Failure("no audio could be decoded from input '" + options.input + "'");
     pipeline.finish();
 }

@@ -1,8 +1,7 @@
 #include "wavsink.h"
 
 #include "failure.h"
-#include "pcm16.h"
-#include "shaper.h"
+#include "shaping/pcm16.h"
 
 #include <cerrno>
 #include <cstring>
@@ -50,21 +49,10 @@ WavSink::~WavSink()
         std::fclose(m_file);
 }
 
-void WavSink::write(const float *const *planes, int count, int64_t first, const Shaper &shaper)
+void WavSink::write(const float *const *planes, int count)
 {
-    const float *const *source = planes;
-    if (!shaper.isUnitFrom(first)) {
-        m_shaped.resize(size_t(count) * m_channels);
-        m_shapedPlanes.resize(size_t(m_channels));
-        for (int c = 0; c < m_channels; ++c) {
-            float *out = m_shaped.data() + size_t(c) * count;
-            shaper.apply(planes[c], out, count, first);
-            m_shapedPlanes[size_t(c)] = out;
-        }
-        source = m_shapedPlanes.data();
-    }
     m_buffer.resize(size_t(count) * m_channels);
-    toInterleavedPcm16(source, m_channels, count, m_buffer.data());
+    shaping::toInterleavedPcm16(planes, m_channels, count, m_buffer.data());
     const size_t bytes = m_buffer.size() * sizeof(int16_t);
     if (std::fwrite(m_buffer.data(), 1, bytes, m_file) != bytes)
         fail();

@@ -16,7 +16,7 @@ public:
     WavSink(int fd, const std::string &path, int channels, int sampleRate);
     ~WavSink() override;
 
-    void write(const float *const *planes, int count, int64_t first, const Shaper &shaper) override;
+    void write(const float *const *planes, int count) override;
     void finish() override;
     int64_t bytesWritten() const override { return m_bytes; }
 
@@ -32,8 +32,6 @@ private:
     int m_sampleRate;
     int64_t m_bytes = 0;
     std::vector<int16_t> m_buffer;
-    std::vector<float> m_shaped;
-    std::vector<const float *> m_shapedPlanes;
 };
 
 #endif

@@ -11,14 +11,14 @@ void PcmQueue::push(PcmChunk &&chunk)
     chunks.push_back(std::move(chunk));
 }
 
-int PcmQueue::pull(int16_t *out, int frames)
+int PcmQueue::pull(float *out, int frames)
 {
     const size_t wanted = size_t(frames) * channels;
     size_t copied = 0;
     while (copied < wanted && !chunks.empty()) {
-        const std::vector<int16_t> &front = chunks.front().samples;
+        const std::vector<float> &front = chunks.front().samples;
         const size_t count = std::min(wanted - copied, front.size() - readOffset);
-        std::memcpy(out + copied, front.data() + readOffset, count * sizeof(int16_t));
+        std::memcpy(out + copied, front.data() + readOffset, count * sizeof(float));
         copied += count;
         readOffset += count;
         if (readOffset == front.size()) {

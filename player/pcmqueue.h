@@ -14,7 +14,7 @@ public:
     void setChannels(int count) { channels = count; }
     void push(PcmChunk &&chunk);
     // Copies up to `frames` frames out; returns how many it copied.
-    int pull(int16_t *out, int frames);
+    int pull(float *out, int frames);
     void clear();
     int64_t frames() const { return queued; }
 

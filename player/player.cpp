@@ -86,6 +86,7 @@ int Player::openDevice()
     channels = obtained.channels;
     period = obtained.samples;
     queue.setChannels(channels);
+    shaper = std::make_unique<Shaper>(channels, rate);
     return 0;
 }
 
@@ -226,7 +227,7 @@ int Player::setVolume(double factor)
     if (!validSeconds(factor))
         return BadArgument;
     std::lock_guard<std::mutex> lock(mutex);
-    volume = factor;
+    shaper->setVolume(factor);
     return 0;
 }
 
@@ -245,6 +246,7 @@ void Player::restartAt(int64_t frame)
 {
     ++serial;
     queue.clear();
+    shaper->restart();
     ended = false;
     seekFrame = frame;
     nextFrame = segmentStart = heardFloor = frame;
@@ -257,7 +259,7 @@ void Player::startRunning()
     state = 1;
     segmentStart = heardFloor = nextFrame;
     handedAt = Clock::now();
-    fade = FadeIn {shaping::FadeIn(fadePending, rate), 0};
+    shaper->startFade(fadePending);
     fadePending = 0;
     report(1);
 }
@@ -319,10 +321,8 @@ void Player::fill(int16_t *out, int frames)
 {
     std::lock_guard<std::mutex> lock(mutex);
     int handed = 0;
-    if (state == 1) {
-        handed = queue.pull(out, frames);
-        applyGain(out, handed, channels, volume, fade);
-    }
+    if (state == 1)
+        handed = shaper->fill(queue, ended, out, frames);
     std::memset(out + handed * channels, 0, size_t(frames - handed) * channels * sizeof(int16_t));
     if (handed > 0) {
         nextFrame += handed;

@@ -1,9 +1,9 @@
 #ifndef SONVIX_PLAYER_H
 #define SONVIX_PLAYER_H
 
-#include "gain.h"
 #include "notifier.h"
 #include "pcmqueue.h"
+#include "shaper.h"
 #include "source.h"
 
 #include "sonvix.h"
@@ -90,9 +90,8 @@ private:
     int64_t segmentStart = 0;
     int64_t heardFloor = 0;
     Clock::time_point handedAt;
-    double volume = 1.0;
     double fadePending = 0;
-    FadeIn fade;
+    std::unique_ptr<Shaper> shaper; // made once the device's format is known
 };
 
 } // namespace sonvix

@@ -115,7 +115,7 @@ bool Source::configureResampler()
     inChannels = frame->ch_layout.nb_channels;
     const int result = swr_alloc_set_opts2(&swr,
                                            &out,
-                                           AV_SAMPLE_FMT_S16,
+                                           AV_SAMPLE_FMT_FLT,
                                            rate,
                                            &in,
                                            AVSampleFormat(frame->format),
@@ -124,7 +124,15 @@ bool Source::configureResampler()
                                            nullptr);
     av_channel_layout_uninit(&in);
     av_channel_layout_uninit(&out);
-    return result >= 0 && swr_init(swr) >= 0;
+    if (result < 0)
+        return false;
+    // Mono goes to every channel at full level, as the encoder writes it.
+    if (inChannels == 1) {
+        const std::vector<double> matrix(size_t(channels), 1.0);
+        if (swr_set_matrix(swr, matrix.data(), 1) < 0)
+            return false;
+    }
+    return swr_init(swr) >= 0;
 }
 
 // Resamples the decoded frame into the chunk and cuts what lies before a seek target.

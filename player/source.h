@@ -14,16 +14,17 @@ struct SwrContext;
 
 namespace sonvix {
 
-// Interleaved signed 16-bit samples in the device's format; firstFrame is the file position of
-// the first frame, counted in frames of the device's rate.
+// Interleaved float samples at the device's rate and channel count, as the encoder sees them
+// before shaping; firstFrame is the file position of the first frame, counted in frames of the
+// device's rate.
 struct PcmChunk
 {
-    std::vector<int16_t> samples;
+    std::vector<float> samples;
     int64_t firstFrame = 0;
 };
 
-// The best audio stream of one file, decoded and resampled to the device's format. Used by one
-// thread at a time.
+// The best audio stream of one file, decoded and resampled to the device's rate and channels. Used
+// by one thread at a time.
 class Source
 {
 public:

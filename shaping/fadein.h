@@ -24,6 +24,9 @@ public:
         return doneAt(index) ? 1.0 : double(index) / double(m_frames);
     }
 
+    // Scales count planar frames, the first of them frame number `first`, by their levels.
+    void apply(float *const *planes, int channels, int count, int64_t first) const;
+
 private:
     int64_t m_frames = 0;
 };

@@ -1,6 +1,7 @@
 #include "pcm.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace Pcm {
 
@@ -36,6 +37,21 @@ QVector<qint16> decode(const QString &path)
     QVector<qint16> samples(bytes.size() / 2);
     memcpy(samples.data(), bytes.constData(), size_t(samples.size()) * 2);
     return samples;
+}
+
+double truePeak(const QString &path)
+{
+    QProcess process;
+    process.start(
+            QStringLiteral("/usr/bin/ffmpeg"),
+            {"-nostats", "-nostdin", "-i", path, "-af", "ebur128=peak=true", "-f", "null", "-"});
+    process.waitForFinished(120000);
+    const QString text = QString::fromUtf8(process.readAllStandardError());
+    const QRegularExpression peak(QStringLiteral(R"(True peak:\s+Peak:\s+(-?[\d.]+|-inf) dBFS)"));
+    const QRegularExpressionMatch match = peak.match(text);
+    if (!match.hasMatch())
+        return 1000.0;
+    return match.captured(1) == QLatin1String("-inf") ? -1000.0 : match.captured(1).toDouble();
 }
 
 QString probe(const QString &path, const QString &entry)

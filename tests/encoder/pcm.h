@@ -21,6 +21,8 @@ Run run(const QString &program, const QStringList &arguments);
 bool make(const QStringList &arguments);
 // Decoded interleaved 16-bit samples of any media file, at its own rate and channels.
 QVector<qint16> decode(const QString &path);
+// True peak in dBFS, as the reference tool's loudness meter measures it (4x oversampled).
+double truePeak(const QString &path);
 // One ffprobe entry ("format=duration", "stream=codec_name", ...) of the first audio stream.
 QString probe(const QString &path, const QString &entry);
 

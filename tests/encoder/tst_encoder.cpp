@@ -165,6 +165,8 @@ private slots:
     void ringtoneFile();
     void volumeAndFadeIn_data();
     void volumeAndFadeIn();
+    void limiterKeepsUnderTheCeiling_data();
+    void limiterKeepsUnderTheCeiling();
     void monoIsUpmixedAtFullLevel();
     void videoInputGivesItsAudio();
     void unusualPathsWork();
@@ -266,6 +268,33 @@ void TestEncoder::initTestCase()
                        path("shortaudio.mkv")}));
     QVERIFY(Pcm::make({"-f", "lavfi", "-i", "sine=d=5", "-c:a", "aac", path("aac.m4a")}));
     QVERIFY(zeroMediaData(path("aac.m4a"), path("zeroed.m4a")));
+    const QStringList levels[] = {{"loud-tone.wav", "sin(2*PI*997*t)"},
+                                  {"loud-noise.wav", "2*random(%1)-1"},
+                                  {"quiet-tone.wav", "0.1*sin(2*PI*997*t)"},
+                                  {"quiet-noise.wav", "0.2*(2*random(%1)-1)"}};
+    for (const QStringList &level : levels) {
+        const QString expression = QStringLiteral("aevalsrc=exprs=%1|%2:s=44100:d=3")
+                                           .arg(level[1].arg(0), level[1].arg(1));
+        QVERIFY(Pcm::make({"-f", "lavfi", "-i", expression, "-c:a", "pcm_s16le", path(level[0])}));
+    }
+    // Chords and bass under decaying noise bursts, as loud as mastered music.
+    QVERIFY(Pcm::make(
+            {"-f",
+             "lavfi",
+             "-i",
+             "aevalsrc=exprs=0.4*sin(2*PI*110*t)+0.15*sin(2*PI*440*t)+0.12*sin(2*PI*554*t)"
+             "+0.1*sin(2*PI*659*t)|0.4*sin(2*PI*82*t)+0.15*sin(2*PI*660*t)+0.1*sin(2*PI*990*t)"
+             ":s=44100:d=12",
+             "-f",
+             "lavfi",
+             "-i",
+             "anoisesrc=color=pink:amplitude=0.5:d=12:r=44100",
+             "-filter_complex",
+             "[1]volume='0.6*exp(-30*mod(t,0.5))':eval=frame,aformat=channel_layouts=stereo[n];"
+             "[0][n]amix=inputs=2:normalize=0",
+             "-c:a",
+             "pcm_s16le",
+             path("music.wav")}));
     QFile garbage(path("garbage.mp3"));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray(4096, 'x'));
@@ -386,7 +415,7 @@ void TestEncoder::volumeAndFadeIn_data()
     QTest::newRow("half") << 128 << 0 << "out.wav";
     QTest::newRow("silence") << 0 << 0 << "out.wav";
     QTest::newRow("fade-in 2 s") << 256 << 2 << "out.wav";
-    QTest::newRow("louder and clipped, with fade-in") << 1259 << 1 << "out.wav";
+    QTest::newRow("louder, with fade-in") << 400 << 1 << "out.wav";
     QTest::newRow("ringtone, fade-in 2 s") << 256 << 2 << "out.m4a";
     QTest::newRow("ringtone, half") << 128 << 0 << "out.m4a";
 }
@@ -422,6 +451,56 @@ void TestEncoder::volumeAndFadeIn()
         QVERIFY2(std::abs(got - want) <= 0.03 * want + 60,
                  qPrintable(QStringLiteral("at %1: %2 vs %3").arg(from).arg(got).arg(want)));
     }
+}
+
+void TestEncoder::limiterKeepsUnderTheCeiling_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("scale"); // 0: the limiter works; else every sample is input x scale
+
+    QTest::newRow("quiet noise, unchanged: bit-exact")
+            << "quiet-noise.wav" << 256 << "out.wav" << 1.0;
+    QTest::newRow("-20 dBFS tone, -vol 512: exactly twice")
+            << "quiet-tone.wav" << 512 << "out.wav" << 2.0;
+    QTest::newRow("full-scale tone, unchanged") << "loud-tone.wav" << 256 << "out.wav" << 0.0;
+    QTest::newRow("full-scale tone, -vol 1280") << "loud-tone.wav" << 1280 << "out.wav" << 0.0;
+    QTest::newRow("full-scale noise, -vol 1280") << "loud-noise.wav" << 1280 << "out.wav" << 0.0;
+    QTest::newRow("music, -vol 1280") << "music.wav" << 1280 << "out.wav" << 0.0;
+    QTest::newRow("music, -vol 1280, ringtone") << "music.wav" << 1280 << "out.m4a" << 0.0;
+    QTest::newRow("music, -vol 512, ringtone") << "music.wav" << 512 << "out.m4a" << 0.0;
+}
+
+// Where the gained signal stays under -1 dBFS nothing changes; elsewhere the decoded output's
+// true peak stays at or under -1 dBFS, with no clipped sample. AAC adds some overshoot of its
+// own, which the ceiling's headroom takes on music.
+void TestEncoder::limiterKeepsUnderTheCeiling()
+{
+    QFETCH(QString, input);
+    QFETCH(int, volume);
+    QFETCH(QString, name);
+    QFETCH(double, scale);
+
+    const double start = 1.5;
+    const QString output = freshFolder() + QLatin1Char('/') + name;
+    QCOMPARE(Pcm::run(encoder(), generateLine(path(input), start, 10, volume, 0, output)).exitCode,
+             0);
+    const QVector<qint16> out = Pcm::decode(output);
+    if (scale > 0) {
+        const QVector<qint16> source = Pcm::decode(path(input));
+        QCOMPARE(out.size(), source.size() - qsizetype(start * rate) * 2);
+        QVector<qint16> expected(out.size());
+        for (qsizetype i = 0; i < out.size(); ++i)
+            expected[i] = qint16(source[qsizetype(start * rate) * 2 + i] * scale);
+        QVERIFY(maxDifference(out, expected, 0) <= (scale == 1.0 ? 0 : 1));
+        return;
+    }
+    if (name.endsWith(QLatin1String(".wav")))
+        QVERIFY2(Pcm::truePeak(output) <= -1.0, qPrintable(QString::number(Pcm::truePeak(output))));
+    const auto clipped = std::count_if(
+            out.begin(), out.end(), [](qint16 v) { return v == 32767 || v == -32768; });
+    QCOMPARE(clipped, 0);
 }
 
 void TestEncoder::monoIsUpmixedAtFullLevel()

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
 #include <cstdlib>
@@ -13,15 +14,18 @@
 namespace {
 
 constexpr int Rate = 44100;
-constexpr int Level = 30000;
+// Both fixtures stay under the limiter's ceiling, true peaks included, so that at factor 1 every
+// sample is heard as it is.
+constexpr int Level = 24000;
 // Every frame of the counter fixture names its own index, so the capture shows exactly which
 // part of the file was heard, in which order, without gaps or repeats.
+constexpr int CounterBase = 20000;
 constexpr int CounterFrames = 3 * Rate / 2;
 constexpr int LevelFrames = Rate * 6 / 10;
 
 int64_t counterIndex(const Frame &frame)
 {
-    return int64_t(frame.right - 1) * 30000 + (frame.left - 1);
+    return int64_t(frame.right - 1) * CounterBase + (frame.left - 1);
 }
 
 std::vector<int64_t> indices(const std::vector<Frame> &frames)
@@ -65,8 +69,10 @@ private slots:
     void statesAndContinuity();
     void seekLandsOnTheFrame_data();
     void seekLandsOnTheFrame();
-    void volumeScalesAndClips_data();
-    void volumeScalesAndClips();
+    void volumeScalesAndLimits_data();
+    void volumeScalesAndLimits();
+    void soundsAsTheEncoderWrites_data();
+    void soundsAsTheEncoderWrites();
     void volumeChangesWhilePlaying();
     void fadeInRamps_data();
     void fadeInRamps();
@@ -78,6 +84,7 @@ private slots:
 private:
     void checkCallsFailWithoutDevice();
     void makeFixtures();
+    void makeEncodedClips();
     QString makeMedia(const QString &fileName, const QStringList &arguments);
     void playToEnd();
     void checkRamp(const std::vector<Frame> &sound, size_t from, double seconds);
@@ -86,6 +93,7 @@ private:
     QString counterPath;
     QString levelPath;
     QString shortLevelPath;
+    QString songPath;
     Capture *capture = nullptr;
     StateLog log;
 };
@@ -133,8 +141,8 @@ void TestPlayer::makeFixtures()
 {
     std::vector<int16_t> counter;
     for (int n = 0; n < CounterFrames; ++n) {
-        counter.push_back(int16_t(n % 30000 + 1));
-        counter.push_back(int16_t(n / 30000 + 1));
+        counter.push_back(int16_t(n % CounterBase + 1));
+        counter.push_back(int16_t(n / CounterBase + 1));
     }
     counterPath = dir.filePath(QStringLiteral("counter.wav"));
     writeWav(counterPath, Rate, 2, counter);
@@ -158,6 +166,48 @@ void TestPlayer::makeFixtures()
     makeMedia(QStringLiteral("tone.mp3"), tone);
     makeMedia(QString::fromUtf8("Klingelton für dich.wav"),
               tone + QStringList {"-ac", "1", "-ar", "22050"});
+    makeEncodedClips();
+}
+
+constexpr double ClipStart = 0.5;
+const int EncoderVolumes[] = {256, 640, 1280};
+
+QString encodedPath(const QTemporaryDir &dir, int volume)
+{
+    return dir.filePath(QStringLiteral("encoded%1.wav").arg(volume));
+}
+
+// A loud song-like file (chords and bass under noise bursts, peaks at full scale) and what the
+// program's encoder makes of its second half at several volumes.
+void TestPlayer::makeEncodedClips()
+{
+    songPath = makeMedia(
+            QStringLiteral("song.wav"),
+            {"-f",
+             "lavfi",
+             "-i",
+             "aevalsrc=exprs=0.4*sin(2*PI*110*t)+0.2*sin(2*PI*440*t)+0.2*sin(2*PI*554*t)"
+             "+0.35*(2*random(0)-1)*exp(-20*mod(t\\,0.25))|0.4*sin(2*PI*82*t)+0.2*sin(2*PI*659*t)"
+             "+0.35*(2*random(1)-1)*exp(-20*mod(t\\,0.25)):s=44100:d=1.2",
+             "-c:a",
+             "pcm_s16le"});
+    const QString encoder = qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/ffmpeg");
+    for (int volume : EncoderVolumes) {
+        const QStringList arguments {"-ss",
+                                     QString::number(ClipStart),
+                                     "-t",
+                                     "10",
+                                     "-y",
+                                     "-i",
+                                     songPath,
+                                     "-vol",
+                                     QString::number(volume),
+                                     "-fadein",
+                                     "0",
+                                     encodedPath(dir, volume)};
+        if (!runProgram(encoder, arguments))
+            qWarning() << "the encoder could not make" << encodedPath(dir, volume);
+    }
 }
 
 // Fixtures come from the distribution's ffmpeg tool, not from the program's own encoder.
@@ -291,34 +341,86 @@ void TestPlayer::seekLandsOnTheFrame()
     QCOMPARE(heard.size(), size_t(stateAtSeek == 0 ? 1 : 2));
 }
 
-void TestPlayer::volumeScalesAndClips_data()
+void TestPlayer::volumeScalesAndLimits_data()
 {
     QTest::addColumn<double>("factor");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("limited");
 
-    QTest::newRow("unchanged") << 1.0 << Level << -Level;
-    QTest::newRow("half") << 0.5 << 15000 << -15000;
-    QTest::newRow("tiny") << 0.01 << 300 << -300;
-    QTest::newRow("just above 1, clipped") << 1.16 << 32767 << -32768;
-    QTest::newRow("5x, clipped") << 5.0 << 32767 << -32768;
-    QTest::newRow("silence") << 0.0 << 0 << 0;
+    QTest::newRow("unchanged") << 1.0 << Level << false;
+    QTest::newRow("half") << 0.5 << Level / 2 << false;
+    QTest::newRow("tiny") << 0.01 << 240 << false;
+    QTest::newRow("louder, still under the ceiling") << 1.02 << 24480 << false;
+    QTest::newRow("just over the ceiling, limited") << 1.25 << 0 << true;
+    QTest::newRow("5x, limited") << 5.0 << 0 << true;
+    QTest::newRow("silence") << 0.0 << 0 << false;
 }
 
-void TestPlayer::volumeScalesAndClips()
+// The level fixture is +Level left, -Level right. Under the ceiling every frame is exactly
+// scaled; over it the limiter holds both channels alike just under -1 dBFS, never over it.
+void TestPlayer::volumeScalesAndLimits()
 {
     QFETCH(double, factor);
-    QFETCH(int, left);
-    QFETCH(int, right);
+    QFETCH(int, level);
+    QFETCH(bool, limited);
 
     QCOMPARE(sonvix_open(native(shortLevelPath).constData(), 0, 0), 0);
     QCOMPARE(sonvix_set_volume(factor), 0);
     playToEnd();
     const std::vector<Frame> sound = capture->soundSinceMark();
-    QCOMPARE(sound.size(), size_t(left == 0 ? 0 : Rate * 3 / 10));
-    for (const Frame &frame : sound) {
-        QCOMPARE(int(frame.left), left);
-        QCOMPARE(int(frame.right), right);
+    QCOMPARE(sound.size(), size_t(factor == 0 ? 0 : Rate * 3 / 10));
+    const int ceiling = int(32768 * std::pow(10.0, -1.0 / 20));
+    for (size_t i = 0; i < sound.size(); ++i) {
+        QCOMPARE(int(sound[i].right), -int(sound[i].left));
+        if (!limited)
+            QCOMPARE(int(sound[i].left), level);
+        else
+            QVERIFY2(sound[i].left <= ceiling, qPrintable(QString::number(i)));
+    }
+    if (limited) {
+        const int steady = sound[sound.size() / 2].left;
+        QVERIFY2(steady > ceiling * 0.95, qPrintable(QString::number(steady)));
+    }
+}
+
+void TestPlayer::soundsAsTheEncoderWrites_data()
+{
+    QTest::addColumn<int>("volume");
+    for (int volume : EncoderVolumes)
+        QTest::addRow("-vol %d", volume) << volume;
+}
+
+// The preview of a clip at factor N / 256 is, frame for frame, the encoder's output at -vol N.
+void TestPlayer::soundsAsTheEncoderWrites()
+{
+    QFETCH(int, volume);
+
+    QFile encoded(encodedPath(dir, volume));
+    QVERIFY(encoded.open(QIODevice::ReadOnly));
+    const QByteArray bytes = encoded.readAll().mid(44);
+    std::vector<Frame> expected;
+    for (qsizetype i = 0; i + 4 <= bytes.size(); i += 4) {
+        const Frame frame {qFromLittleEndian<int16_t>(bytes.constData() + i),
+                           qFromLittleEndian<int16_t>(bytes.constData() + i + 2)};
+        if (frame.left != 0 || frame.right != 0)
+            expected.push_back(frame);
+    }
+    QVERIFY(expected.size() > size_t(Rate / 2));
+
+    QCOMPARE(sonvix_open(native(songPath).constData(), 0, 0), 0);
+    QCOMPARE(sonvix_set_volume(volume / 256.0), 0);
+    QCOMPARE(sonvix_seek(ClipStart), 0);
+    playToEnd();
+    const std::vector<Frame> sound = capture->soundSinceMark();
+    QCOMPARE(sound.size(), expected.size());
+    for (size_t i = 0; i < sound.size(); ++i) {
+        if (sound[i].left != expected[i].left || sound[i].right != expected[i].right)
+            QFAIL(qPrintable(QStringLiteral("frame %1: %2 %3, the encoder wrote %4 %5")
+                                     .arg(i)
+                                     .arg(sound[i].left)
+                                     .arg(sound[i].right)
+                                     .arg(expected[i].left)
+                                     .arg(expected[i].right)));
     }
 }
 

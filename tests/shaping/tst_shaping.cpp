@@ -1,6 +1,59 @@
 #include "shaping/fadein.h"
+#include "shaping/limiter.h"
 
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int Rate = 44100;
+
+// Stereo test signals: a sine at the given level, or white noise.
+std::vector<std::vector<float>> signal(bool noise, double level, int frames)
+{
+    std::vector<std::vector<float>> planes(2, std::vector<float>(size_t(frames)));
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> uniform(-1.0f, 1.0f);
+    for (int i = 0; i < frames; ++i) {
+        for (int c = 0; c < 2; ++c) {
+            const double value = noise ? uniform(random) : std::sin(2 * M_PI * 997.0 * i / Rate);
+            planes[size_t(c)][size_t(i)] = float(level * value);
+        }
+    }
+    return planes;
+}
+
+// Runs the planes through a limiter in calls of `chunk` frames, then drains it.
+std::vector<std::vector<float>> limited(const std::vector<std::vector<float>> &in,
+                                        double gain,
+                                        int chunk)
+{
+    const int frames = int(in[0].size());
+    shaping::Limiter limiter(2, Rate, gain);
+    std::vector<std::vector<float>> out(2, std::vector<float>(size_t(frames)));
+    int done = 0;
+    for (int at = 0; at < frames; at += chunk) {
+        const float *from[2] = {in[0].data() + at, in[1].data() + at};
+        float *to[2] = {out[0].data() + done, out[1].data() + done};
+        done += limiter.process(from, std::min(chunk, frames - at), to);
+    }
+    for (;;) {
+        float *to[2] = {out[0].data() + done, out[1].data() + done};
+        const int drained = limiter.drain(to, frames - done);
+        if (drained == 0)
+            break;
+        done += drained;
+    }
+    out[0].resize(size_t(done));
+    out[1].resize(size_t(done));
+    return out;
+}
+
+} // namespace
 
 class TestShaping : public QObject
 {
@@ -9,6 +62,9 @@ class TestShaping : public QObject
 private slots:
     void fadeInRamp_data();
     void fadeInRamp();
+    void limiterKeepsOrLimits_data();
+    void limiterKeepsOrLimits();
+    void limiterSettlesWithinItsAttack();
 };
 
 void TestShaping::fadeInRamp_data()
@@ -41,6 +97,76 @@ void TestShaping::fadeInRamp()
     QCOMPARE(fade.frames(), frames);
     QCOMPARE(fade.levelAt(index), level);
     QCOMPARE(fade.doneAt(index), level == 1.0);
+}
+
+void TestShaping::limiterKeepsOrLimits_data()
+{
+    QTest::addColumn<bool>("noise");
+    QTest::addColumn<double>("level");
+    QTest::addColumn<double>("gain");
+    QTest::addColumn<bool>("exact");
+
+    QTest::newRow("quiet tone, unchanged") << false << 0.5 << 1.0 << true;
+    QTest::newRow("quiet tone, 1.7x, still under") << false << 0.5 << 1.7 << true;
+    QTest::newRow("quiet noise, twice") << true << 0.2 << 2.0 << true;
+    QTest::newRow("full-scale tone, unchanged") << false << 1.0 << 1.0 << false;
+    QTest::newRow("full-scale noise, 5x") << true << 1.0 << 5.0 << false;
+    QTest::newRow("silence, 5x") << true << 0.0 << 5.0 << true;
+}
+
+// Every frame comes out, in calls of any size alike; under the ceiling as input x gain, over
+// it never above the ceiling and with both channels scaled alike.
+void TestShaping::limiterKeepsOrLimits()
+{
+    QFETCH(bool, noise);
+    QFETCH(double, level);
+    QFETCH(double, gain);
+    QFETCH(bool, exact);
+
+    const int frames = Rate / 2;
+    const auto in = signal(noise, level, frames);
+    const auto out = limited(in, gain, 4096);
+    QCOMPARE(out[0].size(), size_t(frames));
+    QVERIFY(limited(in, gain, 1) == out);
+    QVERIFY(limited(in, gain, 333) == out);
+    for (int i = 0; i < frames; ++i) {
+        const float wanted[2] = {float(in[0][size_t(i)] * gain), float(in[1][size_t(i)] * gain)};
+        if (exact) {
+            QCOMPARE(out[0][size_t(i)], wanted[0]);
+            QCOMPARE(out[1][size_t(i)], wanted[1]);
+            continue;
+        }
+        QVERIFY(std::abs(out[0][size_t(i)]) <= shaping::Limiter::Ceiling);
+        if (std::abs(wanted[0]) > 0.01f && std::abs(wanted[1]) > 0.01f) {
+            const float left = out[0][size_t(i)] / wanted[0];
+            const float right = out[1][size_t(i)] / wanted[1];
+            QVERIFY2(std::abs(left - right) < 1e-5f, qPrintable(QString::number(i)));
+        }
+    }
+}
+
+// A steady full-scale tone at 5x: from one attack time after its start on, one steady gain
+// holds it just under the ceiling.
+void TestShaping::limiterSettlesWithinItsAttack()
+{
+    const int frames = Rate / 4;
+    const auto in = signal(false, 1.0, frames);
+    const auto out = limited(in, 5.0, 512);
+    const int attack = shaping::Limiter(2, Rate, 5.0).attack();
+    QVERIFY(attack >= Rate / 1000 && attack <= Rate / 100);
+    double steady = 0;
+    float peak = 0;
+    // The tone's abrupt end is a transient of its own, which the look-ahead meets early.
+    for (int i = attack; i < frames - 2 * attack; ++i) {
+        peak = std::max(peak, std::abs(out[0][size_t(i)]));
+        if (std::abs(in[0][size_t(i)]) < 0.1f)
+            continue;
+        const double gain = out[0][size_t(i)] / (5.0 * in[0][size_t(i)]);
+        if (steady == 0)
+            steady = gain;
+        QVERIFY2(std::abs(gain - steady) < 1e-5, qPrintable(QString::number(i)));
+    }
+    QVERIFY(peak <= shaping::Limiter::Ceiling && peak > 0.95 * shaping::Limiter::Ceiling);
 }
 
 QTEST_APPLESS_MAIN(TestShaping)

@@ -60,6 +60,8 @@ int monoBlocks(const float *, int, int16_t *)
 
 } // namespace
 
+namespace shaping {
+
 void toInterleavedPcm16(const float *const *planes, int channels, int count, int16_t *out)
 {
     int done = 0;
@@ -72,3 +74,5 @@ void toInterleavedPcm16(const float *const *planes, int channels, int count, int
             out[i * channels + c] = toPcm16(planes[c][i]);
     }
 }
+
+} // namespace shaping

@@ -1,0 +1,33 @@
+#ifndef SHAPING_TRUEPEAK_H
+#define SHAPING_TRUEPEAK_H
+
+namespace shaping {
+
+// Estimates the peak between two samples by 4x oversampling (windowed-sinc interpolation at a
+// quarter, a half and three quarters of the way), with a parabola through each oversampled
+// maximum and its neighbours for a peak that falls between the oversampled points.
+class TruePeak
+{
+public:
+    // Samples read on either side of an interval: a long filter, because short ones miss the
+    // peaks that content close to the Nyquist frequency makes.
+    static constexpr int Reach = 16;
+    static constexpr int Window = 2 * Reach + 1;
+
+    TruePeak();
+    // Largest magnitude from window[Reach] up to, not including, window[Reach + 1]; reads all of
+    // window[0] .. window[Window - 1].
+    float between(const float *window) const;
+    // No estimate exceeds this many times the largest magnitude among the samples it reads.
+    float bound() const { return m_bound; }
+
+private:
+    // Per sample of the window, its weight in the points at -1/4, 1/4, 1/2 and 3/4 of the
+    // interval; the four sums run side by side.
+    alignas(16) float m_weights[Window][4] = {};
+    float m_bound = 0;
+};
+
+} // namespace shaping
+
+#endif
