@@ -87,6 +87,16 @@ void ManageDialog::onPhoneConnect(bool bConnect)
     updateButtons();
 }
 
+// A failed commit may leave the phone otherwise than the list shows: show what it holds.
+void ManageDialog::relistAfterFailure()
+{
+    const int row = listRingtone->currentRow();
+    refreshList();
+    listRingtone->setCurrentRow(qMin(row, listRingtone->count() - 1));
+    btnRename->setEnabled(false);
+    updateButtons();
+}
+
 void ManageDialog::onListSelectChange(int row)
 {
     const QListWidgetItem *item = row < 0 ? nullptr : listRingtone->item(row);
@@ -108,7 +118,10 @@ void ManageDialog::onBtnRename()
         return;
     const int row = listRingtone->currentRow();
     deviceApi->rename_ringtone(0, row, escapeTitle(text).toUtf8().constData());
-    deviceApi->commit(0);
+    if (deviceApi->commit(0) < 0) {
+        relistAfterFailure();
+        return;
+    }
     if (QListWidgetItem *item = listRingtone->item(row)) {
         item->setText(text);
         currentName = text;
@@ -130,7 +143,10 @@ void ManageDialog::onBtnRemove()
     if (answer != QMessageBox::Yes)
         return;
     deviceApi->remove_ringtone(0, row);
-    deviceApi->commit(0);
+    if (deviceApi->commit(0) < 0) {
+        relistAfterFailure();
+        return;
+    }
     // The rows below move up by one, as the phone's indexes do.
     delete listRingtone->takeItem(row);
     updateButtons();

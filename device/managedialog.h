@@ -28,6 +28,7 @@ public slots:
 
 private:
     void refreshList();
+    void relistAfterFailure();
     void updateButtons();
     QString startFolder() const;
     QString fileFilter() const;

@@ -143,8 +143,9 @@ void MainDialog::exportRingtone(const QString &encoded)
     if (ui->checkExport->isChecked()) {
         const int added = deviceApi->add_ringtone(
                 0, ringtone.toUtf8().constData(), int(ringtoneJob.length * 1000));
-        deviceApi->commit(0);
-        if (added < 0)
+        // The tone is on the phone only once the commit has written it there too.
+        const int committed = deviceApi->commit(0);
+        if (added < 0 || committed < 0)
             setStatus(QT_TR_NOOP("Transfer failed."));
         else if (tooLongForPhone(ringtoneJob.length))
             setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "

@@ -10,6 +10,8 @@ handvia_event_callback eventCallback = nullptr;
 unsigned iTunesVersion = 0;
 QByteArray iTunesPath;
 int addResult = 0;
+int commitResult = 0;
+QList<fakes::Ringtone> phoneBeforeFailure;
 
 void record(const QString &call)
 {
@@ -40,7 +42,10 @@ int setEventCallback(handvia_event_callback cb)
 int commit(int device)
 {
     record(QStringLiteral("commit %1").arg(device));
-    return 0;
+    // A failed commit leaves the phone as it was.
+    if (commitResult < 0)
+        fakes::phoneRingtones() = phoneBeforeFailure;
+    return commitResult;
 }
 
 int copyFromPhone(int device, const char *phonePath, const char *localPath)
@@ -122,6 +127,12 @@ void fakes::setAddResult(int result)
     addResult = result;
 }
 
+void fakes::setCommitResult(int result)
+{
+    commitResult = result;
+    phoneBeforeFailure = phoneRingtones();
+}
+
 void fakes::raiseDeviceEvent(int kind, const char *text)
 {
     if (eventCallback)
@@ -136,6 +147,7 @@ void fakes::reset()
     setPlayerPosition(0.0);
     setITunes(0, QString());
     setAddResult(0);
+    setCommitResult(0);
 }
 
 extern "C" HandviaApi *handvia_get_api(void)

@@ -25,6 +25,8 @@ struct Ringtone
 QStringList &deviceCalls();
 void setITunes(unsigned version, const QString &path);
 void setAddResult(int result);
+// From now on commit returns result; a negative one puts back the ringtones listed now.
+void setCommitResult(int result);
 QList<Ringtone> &phoneRingtones();
 void raiseDeviceEvent(int kind, const char *text);
 

@@ -18,6 +18,8 @@ private slots:
     void naming();
     void ringtoneIsAacOfClipLength();
     void bothExportsPhoneFirst();
+    void transferNeedsAddAndCommit_data();
+    void transferNeedsAddAndCommit();
     void disconnectDuringGenerationSendsNothing();
     void longRingtoneIsSentWithAWarning_data();
     void longRingtoneIsSentWithAWarning();
@@ -192,6 +194,35 @@ void TestGenerate::longRingtoneIsSentWithAWarning()
                                   .arg(QTime(0, 0).msecsTo(end)),
                           "commit 0"}));
     QCOMPARE(f.status(), status);
+}
+
+void TestGenerate::transferNeedsAddAndCommit_data()
+{
+    QTest::addColumn<int>("added");
+    QTest::addColumn<int>("committed");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("both succeed") << 0 << 0 << QStringLiteral("Transfer succeed.");
+    QTest::newRow("add fails") << -1 << 0 << QStringLiteral("Transfer failed.");
+    QTest::newRow("commit fails") << 0 << -1 << QStringLiteral("Transfer failed.");
+}
+
+void TestGenerate::transferNeedsAddAndCommit()
+{
+    QFETCH(int, added);
+    QFETCH(int, committed);
+    QFETCH(QString, status);
+    fakes::setAddResult(added);
+    fakes::setCommitResult(committed);
+    loadInput(QStringLiteral("Sent.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    generateAndWait();
+
+    const QString ringtone = QDir::toNativeSeparators(QDir(outputFolder).filePath("Sent.m4r"));
+    QCOMPARE(fakes::deviceCalls(),
+             QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"}));
+    QCOMPARE(f.status(), status);
+    QVERIFY2(QFile::exists(ringtone), "the ringtone stays in the output folder");
 }
 
 void TestGenerate::disconnectDuringGenerationSendsNothing()

@@ -53,6 +53,39 @@ private slots:
 
     void cleanup() { f.window.reset(); }
 
+    // The list shows what the phone holds after a change that did not reach it.
+    void failedCommitListsThePhoneAgain_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("rename") << QStringLiteral("btnRename");
+        QTest::newRow("remove") << QStringLiteral("btnRemove");
+    }
+
+    void failedCommitListsThePhoneAgain()
+    {
+        QFETCH(QString, action);
+        fakes::phoneRingtones() = {{"One", "AAAA.m4r"}, {"Two", "BBBB.m4r"}, {"Three", "CCCC.m4r"}};
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        withManager([&](ManageDialog *dialog) {
+            child<QListWidget>(dialog, "listRingtone")->setCurrentRow(1);
+            auto *edit = child<QLineEdit>(dialog, "editName");
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("Renamed"));
+            fakes::setCommitResult(-1);
+            QuestionAnswer question;
+            question.answerNext(QMessageBox::Yes);
+            QTest::mouseClick(child<QPushButton>(dialog, action.toLatin1().constData()),
+                              Qt::LeftButton);
+
+            QVERIFY(fakes::deviceCalls().contains(QStringLiteral("commit 0")));
+            QCOMPARE(listed(dialog), QStringList({"One", "Two", "Three"}));
+            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 1);
+            QCOMPARE(edit->text(), QStringLiteral("Two"));
+            QVERIFY(!child<QPushButton>(dialog, "btnRename")->isEnabled());
+        });
+    }
+
     void openedWithoutPhoneCannotAdd()
     {
         fakes::phoneRingtones() = {{"Bell", "AAAA.m4r"}};
