@@ -13,7 +13,8 @@ const QColor activeEdgeColor(255, 255, 255, 230);
 const QColor zoomTrackColor(0, 0, 0, 160);
 const QColor zoomViewColor(255, 255, 255, 220);
 const QColor zoomClipColor(205, 59, 140);
-constexpr int zoomMarkHeight = 4;
+constexpr int zoomMarkHeight = 5;
+constexpr int zoomViewMinWidth = 8;
 
 // Columns left .. right - 1 of a band that starts at `begin` and is `width` pixels wide:
 // an opaque frame 2 pixels wide around a three-quarters opaque inside.
@@ -57,23 +58,38 @@ void CClipSlider::paintActiveEdge(QPainter &painter) const
     painter.fillRect(QRect(x, 0, 2, height()), activeEdgeColor);
 }
 
-// An overview of the whole file along the bottom, inside the cut corners: the view in white,
-// the clip in the band's colour.
+// A magnifier at the top right, and an overview of the whole file along the bottom, inside
+// the cut corners: the view in white, the clip in the band's colour.
 void CClipSlider::paintZoomMark(QPainter &painter) const
 {
     const int left = m_cornerCut;
     const int right = rect().width() - m_cornerCut;
-    const int top = height() - zoomMarkHeight - 1;
+    const int top = height() - zoomMarkHeight - 2;
     const clipview::Span whole = range();
     const auto at = [&](double seconds) {
         return left + int((seconds - whole.from) / whole.length() * (right - left));
     };
     painter.fillRect(QRect(left, top, right - left, zoomMarkHeight), zoomTrackColor);
-    const int viewLeft = at(m_view.from);
-    painter.fillRect(QRect(viewLeft, top, qMax(at(m_view.to) - viewLeft, 3), zoomMarkHeight),
-                     zoomViewColor);
     const int clipLeft = at(m_clipBegin);
-    painter.fillRect(QRect(clipLeft, top + 1, qMax(at(m_clipEnd) - clipLeft, 1), 2), zoomClipColor);
+    painter.fillRect(
+            QRect(clipLeft, top + 1, qMax(at(m_clipEnd) - clipLeft, 1), zoomMarkHeight - 2),
+            zoomClipColor);
+    const int viewWidth = qMax(at(m_view.to) - at(m_view.from), zoomViewMinWidth);
+    const int viewLeft = qBound(left, at(m_view.from), right - viewWidth);
+    painter.setPen(QPen(zoomTrackColor, 1));
+    painter.setBrush(zoomViewColor);
+    painter.drawRect(QRect(viewLeft, top - 1, viewWidth, zoomMarkHeight + 1));
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF lens(right - 8.5, 8.5);
+    painter.setBrush(Qt::NoBrush);
+    for (const auto &[color, width] :
+         {std::pair(zoomTrackColor, 3.5), std::pair(zoomViewColor, 1.5)}) {
+        painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawEllipse(lens, 4.5, 4.5);
+        painter.drawLine(lens + QPointF(3.4, 3.4), lens + QPointF(7.0, 7.0));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void CClipSlider::paintEvent(QPaintEvent *)

@@ -21,6 +21,15 @@
     </message>
 </context>
 <context>
+    <name>CClipSlider</name>
+    <message>
+        <source>Showing %1 to %2
+Pointer at %3</source>
+        <translation>‫العرض من %1 إلى %2‬
+‫المؤشر عند %3‬</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Vardel</source>
@@ -221,6 +230,14 @@
     <message>
         <source>Volume: %1x</source>
         <translation>الصوت: %1x</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>‫تم النقل بنجاح. قد لا تظهر على iPhone النغمات التي تزيد مدتها عن 40 ثانية.‬</translation>
+    </message>
+    <message>
+        <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>‫قد لا تظهر على iPhone النغمات التي تزيد مدتها عن 40 ثانية.‬</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,15 @@
     </message>
 </context>
 <context>
+    <name>CClipSlider</name>
+    <message>
+        <source>Showing %1 to %2
+Pointer at %3</source>
+        <translation>Ansicht %1 bis %2
+Zeiger bei %3</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Vardel</source>
@@ -221,6 +230,14 @@
     <message>
         <source>Volume: %1x</source>
         <translation>Lautstärke: %1x</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>Übertragung erfolgreich. Klingeltöne, die länger als 40 Sekunden sind, werden auf dem iPhone möglicherweise nicht angezeigt.</translation>
+    </message>
+    <message>
+        <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>Klingeltöne, die länger als 40 Sekunden sind, werden auf dem iPhone möglicherweise nicht angezeigt.</translation>
     </message>
 </context>
 <context>

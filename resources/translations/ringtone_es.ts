@@ -21,6 +21,15 @@
     </message>
 </context>
 <context>
+    <name>CClipSlider</name>
+    <message>
+        <source>Showing %1 to %2
+Pointer at %3</source>
+        <translation>Mostrando de %1 a %2
+Puntero en %3</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Vardel</source>
@@ -221,6 +230,14 @@
     <message>
         <source>Volume: %1x</source>
         <translation>Volumen: %1x</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>Transferencia completada. Es posible que los tonos de más de 40 segundos no aparezcan en el iPhone.</translation>
+    </message>
+    <message>
+        <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>Es posible que los tonos de más de 40 segundos no aparezcan en el iPhone.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,15 @@
     </message>
 </context>
 <context>
+    <name>CClipSlider</name>
+    <message>
+        <source>Showing %1 to %2
+Pointer at %3</source>
+        <translation>Affichage de %1 à %2
+Pointeur à %3</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Vardel</source>
@@ -221,6 +230,14 @@
     <message>
         <source>Volume: %1x</source>
         <translation>Volume : %1x</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>Transfert réussi. Les sonneries de plus de 40 secondes peuvent ne pas apparaître sur l&apos;iPhone.</translation>
+    </message>
+    <message>
+        <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>Les sonneries de plus de 40 secondes peuvent ne pas apparaître sur l&apos;iPhone.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,15 @@
     </message>
 </context>
 <context>
+    <name>CClipSlider</name>
+    <message>
+        <source>Showing %1 to %2
+Pointer at %3</source>
+        <translation>表示範囲 %1 ～ %2
+ポインター位置 %3</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Vardel</source>
@@ -221,6 +230,14 @@
     <message>
         <source>Volume: %1x</source>
         <translation>音量: %1x</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>転送が完了しました。40 秒を超える着信音は iPhone に表示されない場合があります。</translation>
+    </message>
+    <message>
+        <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
+        <translation>40 秒を超える着信音は iPhone に表示されない場合があります。</translation>
     </message>
 </context>
 <context>
