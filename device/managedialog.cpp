@@ -185,6 +185,8 @@ void ManageDialog::onBtnPcToIPhone()
     if (chosen.isEmpty())
         return;
     for (const QString &file : chosen) {
+        if (!isRegularFile(file))
+            continue;
         const QByteArray native = QDir::toNativeSeparators(file).toUtf8();
         CMediaProbe probe;
         probe.probe(native.constData());

@@ -40,7 +40,8 @@ void MainDialog::loadFile(const QString &path)
     ui->editOutputName->setText(CFilePath(path).name());
     const QByteArray nativePath = QDir::toNativeSeparators(path).toUtf8();
     CMediaProbe probe;
-    probe.probe(nativePath.constData());
+    if (isRegularFile(path))
+        probe.probe(nativePath.constData());
     const double d = probe.duration();
     if (d <= 0.5) {
         QMessageBox::information(

@@ -1,6 +1,7 @@
 #include "filepath.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 CFilePath::CFilePath(const QString &path)
@@ -48,4 +49,9 @@ QString validFileName(const QString &text)
     static const QRegularExpression forbidden(QStringLiteral("[/*?:<>|\"\\\\]"));
     QString result = text;
     return result.remove(forbidden).trimmed();
+}
+
+bool isRegularFile(const QString &path)
+{
+    return QFileInfo(path).isFile();
 }

@@ -31,4 +31,8 @@ private:
 
 QString validFileName(const QString &text);
 
+// Only regular files are loaded or sent to the phone: opening a pipe or a device may wait
+// forever, and a folder is no media.
+bool isRegularFile(const QString &path);
+
 #endif

@@ -3,10 +3,14 @@
 
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileSystemWatcher>
 #include <QListView>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QWheelEvent>
+
+#include <sys/stat.h>
 
 class TestMainWindow : public QObject
 {
@@ -22,8 +26,8 @@ private slots:
     void iTunesDetection();
     void loading_data();
     void loading();
-    void tooShortIsRefused_data();
-    void tooShortIsRefused();
+    void unusableInputIsRefused_data();
+    void unusableInputIsRefused();
     void secondLoadOfSameFile();
     void waveformAppearsAfterDecode();
     void unreadableAudioIsNotLoaded();
@@ -165,16 +169,22 @@ void TestMainWindow::loading()
     QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
 }
 
-void TestMainWindow::tooShortIsRefused_data()
+void TestMainWindow::unusableInputIsRefused_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<double>("seconds");
+    QTest::addColumn<double>("seconds"); // a tone's length, or what else to make
+    const double text = 0.0;
+    const double pipe = -1.0;
+    const double folder = -2.0;
 
     QTest::newRow("exactly 0.5 s") << "half.wav" << 0.5;
-    QTest::newRow("not media") << "notes.txt" << 0.0;
+    QTest::newRow("not media") << "notes.txt" << text;
+    // Probing a pipe would wait for a writer forever.
+    QTest::newRow("a pipe") << "pipe.wav" << pipe;
+    QTest::newRow("a folder") << "folder.wav" << folder;
 }
 
-void TestMainWindow::tooShortIsRefused()
+void TestMainWindow::unusableInputIsRefused()
 {
     QFETCH(QString, fileName);
     QFETCH(double, seconds);
@@ -182,6 +192,10 @@ void TestMainWindow::tooShortIsRefused()
     QString refused = f.dir.filePath(fileName);
     if (seconds > 0) {
         refused = f.makeTone(fileName, seconds);
+    } else if (seconds == -1.0) {
+        QCOMPARE(mkfifo(QFile::encodeName(refused).constData(), 0600), 0);
+    } else if (seconds == -2.0) {
+        QVERIFY(QDir().mkpath(refused));
     } else {
         QFile text(refused);
         QVERIFY(text.open(QIODevice::WriteOnly));

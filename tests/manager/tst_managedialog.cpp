@@ -14,6 +14,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray toneBytes(int n)
@@ -401,6 +403,23 @@ private slots:
         chooser.answers.clear();
         QTest::mouseClick(child<QPushButton>(&dialog, "btnPcToIPhone"), Qt::LeftButton);
         QCOMPARE(phoneTones().size(), 3);
+    }
+
+    // Only regular files are sent: probing or copying a pipe would wait for a writer forever.
+    void addSkipsWhatIsNotAFile()
+    {
+        attach();
+        ManageDialog dialog;
+        dialog.onPhoneConnect(true);
+        const QString pipe = tmp->filePath(QStringLiteral("Pipe.m4r"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString folder = tmp->filePath(QStringLiteral("Folder.m4a"));
+        QVERIFY(QDir().mkpath(folder));
+        ChooserStub chooser;
+        chooser.answers = {pipe, folder, writeLocal(QStringLiteral("Real.m4a"), "real")};
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnPcToIPhone"), Qt::LeftButton);
+        QCOMPARE(listed(&dialog), QStringList({"Real"}));
+        QCOMPARE(phoneFile(0), QByteArray("real"));
     }
 
     void dialogFilterSeparatesPatternsWithSpaces_data()
