@@ -1,3 +1,4 @@
+#include "app/decodefolder.h"
 #include "app/desktopentry.h"
 #include "app/translator.h"
 #include "editor/maindialog.h"
@@ -12,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    removeOrphanDecodeFolders();
     QApplication::setWindowIcon(vardelIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("vardel"));
     // The skin's fields are sized for a compact sans serif of Arial's metrics.
@@ -25,10 +27,16 @@ int main(int argc, char *argv[])
     app.setStyleSheet(QString::fromUtf8(styleFile.readAll()));
 
     // Destroyed in reverse order: window, style file, translator, application.
-    MainDialog window;
-    window.show();
-    const QString file = commandLineFile(QCoreApplication::arguments());
-    if (!file.isEmpty())
-        QTimer::singleShot(0, &window, [&window, file] { window.loadFile(file); });
-    return app.exec();
+    int result = 0;
+    {
+        MainDialog window;
+        window.show();
+        const QString file = commandLineFile(QCoreApplication::arguments());
+        if (!file.isEmpty())
+            QTimer::singleShot(0, &window, [&window, file] { window.loadFile(file); });
+        result = app.exec();
+    }
+    // The window has stopped its encoder by now.
+    removeDecodeFolder();
+    return result;
 }

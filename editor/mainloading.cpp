@@ -3,6 +3,7 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "app/decodefolder.h"
 #include "app/dialogfilter.h"
 #include "app/settings.h"
 #include "editor/ringtonelength.h"
@@ -99,7 +100,7 @@ void MainDialog::startDecode()
     converter.reset();
     converter.setInput(ui->editInputFile->text());
     CFilePath wav(ui->editInputFile->text());
-    wav.setDir(QDir::tempPath());
+    wav.setDir(decodeFolder());
     wav.setExt(QStringLiteral("wav"));
     wav.makeUnique();
     converter.setOutput(wav.fullPath());

@@ -1,10 +1,14 @@
 #include "editor/maindialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The frame as the entry function builds it: the style sheet applied before the first
@@ -20,6 +24,7 @@ private slots:
     void windowIsShapedAndFixed();
     void mainLabelsAreWhite();
     void dragMovesOnlyFromBackground();
+    void leftoversOfGoneProcessesAreRemoved();
 };
 
 void TestStartup::initTestCase()
@@ -144,6 +149,71 @@ void TestStartup::dragMovesOnlyFromBackground()
     QTest::mouseMove(&window, QPoint(560, 480));
     QCOMPARE(window.pos(), start);
     QTest::mouseRelease(generate, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+// The pid of a process that has ended.
+static qint64 goneProcess()
+{
+    QProcess process;
+    process.start(QStringLiteral("/bin/true"));
+    process.waitForStarted();
+    const qint64 pid = process.processId();
+    process.waitForFinished();
+    return pid;
+}
+
+static void touch(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("x");
+}
+
+// A decode folder whose process is gone is removed when the program starts; the folders of
+// running processes and everything else in the temporary folder stay.
+void TestStartup::leftoversOfGoneProcessesAreRemoved()
+{
+    QTemporaryDir temp;
+    QDir dir(temp.path());
+    const QString gone = QStringLiteral("vardel-%1").arg(goneProcess());
+    const QString running = QStringLiteral("vardel-%1").arg(QCoreApplication::applicationPid());
+    const QString link = QStringLiteral("vardel-%1").arg(goneProcess());
+    const QString plainFile = QStringLiteral("vardel-%1").arg(goneProcess());
+    const QStringList kept = {running, "vardel-x1", "other", "target", link, plainFile};
+    for (const QString &folder : {gone,
+                                  running,
+                                  QStringLiteral("vardel-x1"),
+                                  QStringLiteral("other"),
+                                  QStringLiteral("target")}) {
+        QVERIFY(dir.mkpath(folder));
+        touch(dir.filePath(folder + QStringLiteral("/song.wav")));
+    }
+    touch(dir.filePath(gone + QStringLiteral("/.encoding-AbC123")));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("target")), dir.filePath(link)));
+    touch(dir.filePath(plainFile));
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TMPDIR"), temp.path());
+    QTemporaryDir runtime;
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.insert(QStringLiteral("HANDVIA_ROOT"), temp.filePath(QStringLiteral("no phone")));
+    program.setProcessEnvironment(env);
+    program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"));
+    QVERIFY(program.waitForStarted());
+    const auto stop = qScopeGuard([&program] {
+        program.kill();
+        program.waitForFinished();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!dir.exists(gone), 20000);
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+
+    const QStringList left
+            = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QCOMPARE(QSet<QString>(left.begin(), left.end()), QSet<QString>(kept.begin(), kept.end()));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("target/song.wav"))));
+    QVERIFY(QFile::exists(dir.filePath(running + QStringLiteral("/song.wav"))));
 }
 
 QTEST_MAIN(TestStartup)

@@ -32,6 +32,7 @@ private slots:
     void waveformAppearsAfterDecode();
     void unreadableAudioIsNotLoaded();
     void failedDecodeLeavesNoOldWaveform();
+    void decodeWritesIntoAFolderOfItsOwn();
     void secondFileDuringDecodeWins();
     void dropLoadsFirstLocalFile();
     void dragOfPlainTextIsRefused();
@@ -291,6 +292,23 @@ void TestMainWindow::failedDecodeLeavesNoOldWaveform()
     f.loadAndWait(video);
     QCOMPARE(f.status(), QStringLiteral("Could not read the audio of this file."));
     QCOMPARE(waveformPixels(f.slider()), empty);
+}
+
+// The decode's WAV goes to a folder of this process, where a crash's leftovers can be told
+// from a running program's; nothing stays there once the picture is made.
+void TestMainWindow::decodeWritesIntoAFolderOfItsOwn()
+{
+    const QString own = QDir::temp().filePath(
+            QStringLiteral("vardel-%1").arg(QCoreApplication::applicationPid()));
+    QVERIFY(QDir().mkpath(own));
+    QFileSystemWatcher watcher({own});
+    QSignalSpy changes(&watcher, &QFileSystemWatcher::directoryChanged);
+    f.open();
+    f.loadAndWait(f.makeTone(QStringLiteral("own folder.wav"), 4.0));
+    QCOMPARE(f.status(), QStringLiteral("File loaded."));
+    QTRY_VERIFY(!changes.isEmpty());
+    QCOMPARE(QDir(own).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 // The running decode ends first, its picture is thrown away, and the newer file is decoded.
