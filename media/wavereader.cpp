@@ -53,7 +53,7 @@ void CWaveReader::read(QIODevice *device)
     device->open(QIODevice::ReadOnly);
     QDataStream stream(device);
     stream.setByteOrder(QDataStream::LittleEndian);
-    quint32 dataSize = 0;
+    qint64 dataSize = 0;
     if (readHeader(stream) && findData(stream, dataSize) && checkData(dataSize))
         readData(stream, dataSize);
     device->close();
@@ -75,8 +75,10 @@ bool CWaveReader::readHeader(QDataStream &stream)
     quint32 riffSize = 0;
     stream >> riffSize;
     const qint64 fileSize = stream.device()->size();
-    uint32FileSize = quint32(fileSize);
-    if (qint64(riffSize) + 8 != fileSize) {
+    uint32FileSize = quint32(qMin(fileSize, qint64(0xffffffff)));
+    fileBytes = fileSize;
+    sizesCapped = fileSize - 8 > qint64(0xffffffff);
+    if (qint64(riffSize) + 8 != fileSize && !sizesCapped) {
         report(QStringLiteral("Error: uint32FileSize = %1").arg(fileSize));
         return false;
     }
@@ -91,7 +93,7 @@ bool CWaveReader::readHeader(QDataStream &stream)
 
 // Every chunk but the data chunk is left by its declared size, padded to an even count, so a
 // format chunk with unusual extra bytes cannot throw the walk off the chunk boundaries.
-bool CWaveReader::findData(QDataStream &stream, quint32 &dataSize)
+bool CWaveReader::findData(QDataStream &stream, qint64 &dataSize)
 {
     bool formatSeen = false;
     for (;;) {
@@ -105,7 +107,7 @@ bool CWaveReader::findData(QDataStream &stream, quint32 &dataSize)
                 report(QStringLiteral("No format chunk before data chunk!"));
                 return false;
             }
-            dataSize = size;
+            dataSize = sizesCapped ? fileBytes - stream.device()->pos() : qint64(size);
             return true;
         }
         qint64 skip = qint64(size) + (size & 1);
@@ -136,7 +138,7 @@ bool CWaveReader::readFormat(QDataStream &stream, quint32 chunkSize)
     return stream.status() == QDataStream::Ok;
 }
 
-bool CWaveReader::checkData(quint32 dataSize)
+bool CWaveReader::checkData(qint64 dataSize)
 {
     if (uint16BitsPerSample == 0) {
         report(QStringLiteral("Wrong bits per sample!"));
@@ -147,7 +149,8 @@ bool CWaveReader::checkData(quint32 dataSize)
         report(QStringLiteral("uint16BytesPerSample = %1").arg(uint16BytesPerSample));
         return false;
     }
-    uint32SampleCount = dataSize / uint16BytesPerSample;
+    // The count is 32 bits wide: a longer file is drawn up to 8 GiB of data.
+    uint32SampleCount = quint32(qMin(dataSize / uint16BytesPerSample, qint64(0xffffffff)));
     if (uint32SampleCount == 0) {
         report(QStringLiteral("uint32SampleCount = 0"));
         return false;
@@ -157,19 +160,20 @@ bool CWaveReader::checkData(quint32 dataSize)
 
 // One reused buffer, so memory does not grow with the file; a chunk that claims more bytes
 // than the file holds is taken in as far as the file goes.
-void CWaveReader::readData(QDataStream &stream, quint32 dataSize)
+void CWaveReader::readData(QDataStream &stream, qint64 dataSize)
 {
     const std::unique_ptr<char[]> buffer(new char[portionSize]);
-    quint32 remaining = dataSize;
+    const qint64 bytesPerValue = uint16BitsPerSample > 8 ? 2 : 1;
+    qint64 remaining = qMin(dataSize, qint64(uint32SampleCount) * bytesPerValue);
     while (remaining > 0) {
-        const int wanted = int(qMin(remaining, portionSize));
+        const int wanted = int(qMin(remaining, qint64(portionSize)));
         const int got = stream.readRawData(buffer.get(), wanted);
         if (got <= 0)
             break;
         accumulate(buffer.get(), quint32(got));
         if (got < wanted)
             break;
-        remaining -= quint32(got);
+        remaining -= got;
     }
 }
 
@@ -199,8 +203,8 @@ void CWaveReader::accumulate(const char *data, quint32 bytes)
 // What the data chunk can really hold: a declared size beyond the file's end reserves nothing.
 quint32 CWaveReader::valuesInFile() const
 {
-    const quint32 bytesPerValue = uint16BitsPerSample > 8 ? 2 : 1;
-    return qMin(uint32SampleCount, uint32FileSize / bytesPerValue);
+    const qint64 bytesPerValue = uint16BitsPerSample > 8 ? 2 : 1;
+    return quint32(qMin(qint64(uint32SampleCount), fileBytes / bytesPerValue));
 }
 
 void CWaveReader::render()

@@ -43,10 +43,10 @@ public:
 
 private:
     bool readHeader(QDataStream &stream);
-    bool findData(QDataStream &stream, quint32 &dataSize);
+    bool findData(QDataStream &stream, qint64 &dataSize);
     bool readFormat(QDataStream &stream, quint32 chunkSize);
-    bool checkData(quint32 dataSize);
-    void readData(QDataStream &stream, quint32 dataSize);
+    bool checkData(qint64 dataSize);
+    void readData(QDataStream &stream, qint64 dataSize);
     quint32 valuesInFile() const;
 
     int width;
@@ -55,6 +55,9 @@ private:
     quint16 uint16Channels = 0;
     quint32 uint32SampleCount = 0;
     quint32 uint32FileSize = 0;
+    // Past 4 GiB the RIFF sizes cannot be told: the data then runs to the end of the file.
+    bool sizesCapped = false;
+    qint64 fileBytes = 0;
     quint32 uint32SampleRate = 0;
     quint32 uint32ByteRate = 0;
     quint16 uint16FormatTag = 0;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QtTest>
 
+#include <cstring>
 #include <random>
 
 using namespace wavebuilder;
@@ -59,6 +60,45 @@ int paintedPixels(const QImage &image, int top, int bottom)
     return count;
 }
 
+// A WAV larger than a RIFF size can describe, made on the fly: mono 16-bit silence with a loud
+// last mebibyte. Its sizes are capped as the encoder writes them.
+class HugeWave : public QIODevice
+{
+public:
+    static constexpr qint64 dataBytes = (qint64(1) << 32) + (1 << 20);
+    static constexpr qint64 loudFrom = dataBytes - (1 << 20);
+
+    HugeWave()
+    {
+        const quint32 capped = 0xffffffffU - 44;
+        header = QByteArray("RIFF") + le32(capped + 36) + QByteArray("WAVE") + fmtChunk(Format())
+                + QByteArray("data") + le32(capped);
+    }
+    qint64 size() const override { return header.size() + dataBytes; }
+
+protected:
+    qint64 readData(char *data, qint64 length) override
+    {
+        const qint64 from = pos();
+        length = qMin(length, size() - from);
+        std::memset(data, 0, size_t(length));
+        const qint64 loudAt = header.size() + loudFrom;
+        for (qint64 at = from; at < from + length; ++at) {
+            if (at < header.size())
+                data[at - from] = header[at];
+            else if (at >= loudAt)
+                data[at - from] = (at - header.size()) % 2 ? 0x4e : 0x20;
+            else
+                at = qMin(loudAt, from + length) - 1;
+        }
+        return length;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray header;
+};
+
 QByteArray withFormat(Format f, const QByteArray &data)
 {
     return riff(fmtChunk(f) + chunk("data", data));
@@ -85,6 +125,7 @@ private slots:
     void otherChannelCountsTakeNothing();
     void eightBitIsCentredOn128();
     void shortDataChunkStillDraws();
+    void cappedSizesRunToTheEnd();
     void rowOfValue_data();
     void rowOfValue();
     void barsSpanPeakRows_data();
@@ -329,6 +370,19 @@ void TestWaveReader::shortDataChunkStillDraws()
     QVERIFY(!result.image.isNull());
     QCOMPARE(result.peaks[4].max, qint16(1000));
     QCOMPARE(result.peaks[5].max, qint16(0));
+}
+
+// Past 4 GiB (about 6 h 45 min of the decode's stereo) the sizes cannot be told; the data then
+// runs to the end of the file.
+void TestWaveReader::cappedSizesRunToTheEnd()
+{
+    HugeWave file;
+    CWaveReader reader(64, 50);
+    reader.read(&file);
+    QVERIFY(!reader.image().isNull());
+    const std::vector<WavePeak> peaks = reader.peakPairs();
+    QCOMPARE(peaks.front().max, qint16(0));
+    QCOMPARE(peaks.back().max, qint16(0x4e20));
 }
 
 void TestWaveReader::rowOfValue_data()
