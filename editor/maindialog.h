@@ -78,6 +78,7 @@ private:
     void showClipLength();
     void showLength(double begin, double end);
     void markLength(bool tooLong);
+    void markLoudness();
     void advancePlayHead();
     void startJob(int jobType);
     void showLoading();

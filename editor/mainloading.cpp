@@ -67,6 +67,7 @@ void MainDialog::loadFile(const QString &path)
     const double e = d < 10.0 ? d : 10.0;
     waveSummary.reset();
     wholeWaveImage = QImage();
+    markLoudness();
     ui->sliderBar->setRange(0.0, d);
     ui->sliderBar->setPos(0.0);
     ui->sliderBar->setClip(0.0, e);
@@ -143,6 +144,7 @@ void MainDialog::showWaveform(const QString &wavPath)
             = ReadWaveOverview(&wav, ui->sliderBar->width(), ui->sliderBar->height());
     wholeWaveImage = overview.image;
     waveSummary = overview.summary;
+    markLoudness();
     showWaveView(ui->sliderBar->viewStart(), ui->sliderBar->viewEnd());
     qDebug() << "CreateWaveImage " << timer.elapsed() << " ms\r\n";
     QFile::remove(wavPath);
@@ -171,6 +173,7 @@ void MainDialog::showLength(double begin, double end)
     ui->labelLengthValue->setText(
             timeFromMs(wholeMilliseconds(end - begin)).toString(QStringLiteral("hh:mm:ss.zzz")));
     markLength(tooLongForPhone(end - begin));
+    markLoudness();
 }
 
 // The skin draws the length in a warning colour while the property is set.

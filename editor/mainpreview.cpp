@@ -4,7 +4,18 @@
 
 #include "volumelevels.h"
 
+#include "media/wavesummary.h"
+
 #include <sonvix.h>
+
+#include <QStyle>
+
+namespace {
+
+const char *const loudWarning
+        = QT_TRANSLATE_NOOP("MainDialog", "Loud: peaks are limited to avoid distortion.");
+
+} // namespace
 
 void MainDialog::onBtnPlay()
 {
@@ -59,6 +70,27 @@ void MainDialog::onVolumeSliderMoved(int position)
 {
     sonvix_set_volume(previewHundredths(position) * 0.01);
     ui->labelVolume->setText(tr("Volume: %1x").arg(previewFactorText(position)));
+    markLoudness();
+}
+
+// The skin draws the volume in a warning colour while the ringtone's limiter will bring the
+// clip's peaks down; the clip's loudest sample comes from the waveform's summary.
+void MainDialog::markLoudness()
+{
+    bool loud = false;
+    if (waveSummary) {
+        double begin = 0.0;
+        double end = 0.0;
+        ui->sliderBar->getClip(begin, end);
+        loud = limiterWorks(waveSummary->peak(begin, end), ui->sliderVolume->position());
+    }
+    QLabel *label = ui->labelVolume;
+    label->setToolTip(loud ? tr(loudWarning) : QString());
+    if (label->property("loud").toBool() == loud)
+        return;
+    label->setProperty("loud", loud);
+    label->style()->unpolish(label);
+    label->style()->polish(label);
 }
 
 void MainDialog::onPlayStateChanged(int state)

@@ -1,5 +1,7 @@
 #include "volumelevels.h"
 
+#include "shaping/limiter.h"
+
 int encoderVolume(int position)
 {
     const int s = position > 100 ? 4 * position - 300 : position;
@@ -16,4 +18,9 @@ QString previewFactorText(int position)
 {
     const int v = previewHundredths(position);
     return v >= 100 ? QString::asprintf("%d", v / 100) : QString::asprintf("%.1f", (v / 10) * 0.1);
+}
+
+bool limiterWorks(int peak, int position)
+{
+    return peak / 32768.0 * encoderVolume(position) / 256.0 > shaping::Limiter::Ceiling;
 }

@@ -10,5 +10,8 @@
 int encoderVolume(int position);
 int previewHundredths(int position);
 QString previewFactorText(int position);
+// True when a clip whose loudest sample has magnitude `peak` (of 32768) passes the limiter's
+// ceiling at the encoder's level for this position, so that the limiter will bring it down.
+bool limiterWorks(int peak, int position);
 
 #endif

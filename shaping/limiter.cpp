@@ -32,8 +32,6 @@ int64_t powerOfTwoAbove(int64_t value)
 
 } // namespace
 
-const double Limiter::Ceiling = std::pow(10.0, -1.0 / 20.0);
-
 Limiter::Limiter(int channels, int sampleRate, double gain)
     : m_channels(channels)
     , m_gain(gain)

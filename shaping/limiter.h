@@ -18,8 +18,8 @@ namespace shaping {
 class Limiter
 {
 public:
-    // The ceiling as a level of full scale (-1 dBFS).
-    static const double Ceiling;
+    // The ceiling as a level of full scale: -1 dBFS, 10^(-1/20).
+    static constexpr double Ceiling = 0.89125093813374556;
 
     Limiter(int channels, int sampleRate, double gain);
 

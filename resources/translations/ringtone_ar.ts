@@ -239,6 +239,10 @@ Pointer at %3</source>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
         <translation>‫قد لا تظهر على iPhone النغمات التي تزيد مدتها عن 40 ثانية.‬</translation>
     </message>
+    <message>
+        <source>Loud: peaks are limited to avoid distortion.</source>
+        <translation>‫صوت مرتفع: تُخفَّض القمم لتجنب التشويه.‬</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

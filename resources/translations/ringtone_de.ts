@@ -239,6 +239,10 @@ Zeiger bei %3</translation>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
         <translation>Klingeltöne, die länger als 40 Sekunden sind, werden auf dem iPhone möglicherweise nicht angezeigt.</translation>
     </message>
+    <message>
+        <source>Loud: peaks are limited to avoid distortion.</source>
+        <translation>Laut: Spitzen werden begrenzt, um Verzerrungen zu vermeiden.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -239,6 +239,10 @@ Puntero en %3</translation>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
         <translation>Es posible que los tonos de más de 40 segundos no aparezcan en el iPhone.</translation>
     </message>
+    <message>
+        <source>Loud: peaks are limited to avoid distortion.</source>
+        <translation>Alto: los picos se limitan para evitar la distorsión.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

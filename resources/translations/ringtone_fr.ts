@@ -239,6 +239,10 @@ Pointeur à %3</translation>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
         <translation>Les sonneries de plus de 40 secondes peuvent ne pas apparaître sur l&apos;iPhone.</translation>
     </message>
+    <message>
+        <source>Loud: peaks are limited to avoid distortion.</source>
+        <translation>Fort : les crêtes sont limitées pour éviter la distorsion.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -239,6 +239,10 @@ Puntatore a %3</translation>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
         <translation>Le suonerie più lunghe di 40 secondi potrebbero non comparire sull&apos;iPhone.</translation>
     </message>
+    <message>
+        <source>Loud: peaks are limited to avoid distortion.</source>
+        <translation>Forte: i picchi vengono limitati per evitare la distorsione.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

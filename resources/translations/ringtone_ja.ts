@@ -239,6 +239,10 @@ Pointer at %3</source>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
         <translation>40 秒を超える着信音は iPhone に表示されない場合があります。</translation>
     </message>
+    <message>
+        <source>Loud: peaks are limited to avoid distortion.</source>
+        <translation>音量大: 歪みを防ぐためピークを制限します。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

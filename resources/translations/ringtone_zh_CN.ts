@@ -239,6 +239,10 @@ Pointer at %3</source>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
         <translation>超过 40 秒的铃声可能不会出现在 iPhone 上。</translation>
     </message>
+    <message>
+        <source>Loud: peaks are limited to avoid distortion.</source>
+        <translation>音量过大：将限制峰值以避免失真。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

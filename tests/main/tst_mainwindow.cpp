@@ -44,6 +44,8 @@ private slots:
     void zoomingOutRestoresTheWholePicture();
     void lengthPastFortySecondsWarns_data();
     void lengthPastFortySecondsWarns();
+    void loudVolumeWarns_data();
+    void loudVolumeWarns();
     void barsFollowProgress();
 
 private:
@@ -558,6 +560,67 @@ void TestMainWindow::lengthPastFortySecondsWarns()
     f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, 12));
     QVERIFY(length->toolTip().isEmpty());
     QCOMPARE(orangePixels(), 0);
+}
+
+void TestMainWindow::loudVolumeWarns_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("warned");
+
+    QTest::newRow("quiet half, highest volume") << 1 << 4 << 198 << false;
+    QTest::newRow("loud half, unchanged") << 6 << 9 << 100 << false;
+    QTest::newRow("loud half, 2x") << 6 << 9 << 124 << true;
+    QTest::newRow("clip reaching into the loud half, 2x") << 3 << 7 << 124 << true;
+}
+
+// The file is quiet (peaks at 0.05) for 5 s, then loud (0.5): the volume label warns when the
+// clip's loudest sample at the ringtone's level passes the limiter's ceiling.
+void TestMainWindow::loudVolumeWarns()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(int, position);
+    QFETCH(bool, warned);
+    QFile skin(QStringLiteral(":/images/skin.css"));
+    QVERIFY(skin.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+    const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    f.open();
+    const QString path = f.dir.filePath(QStringLiteral("halves.wav"));
+    QProcess tool;
+    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
+               {"-v",
+                "error",
+                "-y",
+                "-f",
+                "lavfi",
+                "-i",
+                "aevalsrc=exprs=if(lt(t\\,5)\\,0.05\\,0.5)*sin(2*PI*440*t)|"
+                "if(lt(t\\,5)\\,0.05\\,0.5)*sin(2*PI*440*t):s=44100:d=10",
+                path});
+    QVERIFY(tool.waitForFinished(60000));
+    f.loadAndWait(path);
+    auto *volume = f.child<QLabel>("labelVolume");
+    QVERIFY(volume->toolTip().isEmpty());
+    f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, end));
+    f.child<QTimeEdit>("editStartTime")->setTime(QTime(0, 0, start));
+    auto *slider = f.child<CVolumeSlider>("sliderVolume");
+    slider->setPos(position);
+    emit slider->sliderMoved(position);
+    QCOMPARE(volume->property("loud").toBool(), warned);
+    QCOMPARE(volume->toolTip(),
+             warned ? QStringLiteral("Loud: peaks are limited to avoid distortion.") : QString());
+    const QImage image = volume->grab().toImage();
+    int orange = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            orange += c.red() > 200 && c.green() > 120 && c.green() < 210 && c.blue() < 110;
+        }
+    }
+    QCOMPARE(orange > 0, warned);
 }
 
 void TestMainWindow::barsFollowProgress()

@@ -9,6 +9,8 @@ class TestVolumeLevels : public QObject
 private slots:
     void levels_data();
     void levels();
+    void limiterWorks_data();
+    void limiterWorks();
 };
 
 void TestVolumeLevels::levels_data()
@@ -35,6 +37,30 @@ void TestVolumeLevels::levels()
     QTEST(encoderVolume(position), "encoder");
     QTEST(previewHundredths(position), "preview");
     QTEST(previewFactorText(position), "label");
+}
+
+// The ceiling is -1 dBFS, a magnitude of 29204.8 of 32768; the encoder's level is N / 256.
+void TestVolumeLevels::limiterWorks_data()
+{
+    QTest::addColumn<int>("peak");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("works");
+
+    QTest::newRow("full scale, unchanged") << 32768 << 100 << true;
+    QTest::newRow("just under the ceiling, unchanged") << 29204 << 100 << false;
+    QTest::newRow("just over the ceiling, unchanged") << 29205 << 100 << true;
+    QTest::newRow("half scale, 2x by the label, 1.96x written") << 16384 << 124 << true;
+    QTest::newRow("a third of full scale, 2x by the label") << 10923 << 124 << false;
+    QTest::newRow("quiet clip, highest position") << 5900 << 198 << false;
+    QTest::newRow("silence, highest position") << 0 << 198 << false;
+    QTest::newRow("full scale, silenced") << 32768 << 0 << false;
+}
+
+void TestVolumeLevels::limiterWorks()
+{
+    QFETCH(int, peak);
+    QFETCH(int, position);
+    QTEST(::limiterWorks(peak, position), "works");
 }
 
 QTEST_APPLESS_MAIN(TestVolumeLevels)
