@@ -71,6 +71,8 @@ private slots:
     void editKeys_data();
     void editKeys();
     void otherKeysPassOn();
+    void pressesSetTheActiveEdge_data();
+    void pressesSetTheActiveEdge();
     void clipOutsideTheViewIsStillTheClip();
     void zoomedDragWorksInSeconds();
     void dragBeyondTheEndScrolls();
@@ -258,6 +260,30 @@ void TestClipZoom::otherKeysPassOn()
             QEvent::ShortcutOverride, Qt::Key_BracketLeft, Qt::NoModifier, QStringLiteral("["));
     QApplication::sendEvent(&strip.slider, &override);
     QVERIFY(override.isAccepted());
+}
+
+void TestClipZoom::pressesSetTheActiveEdge_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<Edge>("before");
+    QTest::addColumn<Edge>("after");
+    // Band at pixels 30 .. 60, play line at 100.
+    QTest::newRow("begin edge") << 30 << Edge::End << Edge::Begin;
+    QTest::newRow("end edge") << 61 << Edge::Begin << Edge::End;
+    QTest::newRow("beside the band: play line moves, edge kept") << 200 << Edge::End << Edge::End;
+    QTest::newRow("inside the band: edge kept") << 45 << Edge::End << Edge::End;
+    QTest::newRow("on the play line: edge kept") << 100 << Edge::Begin << Edge::Begin;
+}
+
+void TestClipZoom::pressesSetTheActiveEdge()
+{
+    QFETCH(int, x);
+    QFETCH(Edge, before);
+    QFETCH(Edge, after);
+    Strip strip;
+    strip.slider.setActiveEdge(before);
+    QTest::mouseClick(&strip.slider, Qt::LeftButton, {}, at(x));
+    QCOMPARE(strip.slider.activeEdge(), after);
 }
 
 void TestClipZoom::clipOutsideTheViewIsStillTheClip()

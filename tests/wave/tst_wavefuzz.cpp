@@ -20,6 +20,7 @@ private slots:
 
 private:
     QByteArray mutate(QByteArray bytes);
+    void useSummary(const CWaveSummary &summary, int width);
     std::vector<QByteArray> m_seeds;
     std::mt19937 m_random;
 };
@@ -112,6 +113,18 @@ QByteArray TestWaveFuzz::mutate(QByteArray bytes)
     return bytes;
 }
 
+void TestWaveFuzz::useSummary(const CWaveSummary &summary, int width)
+{
+    const double length = summary.duration();
+    for (int view = 0; view < 3; ++view) {
+        const double from = (double(m_random() % 1200) / 1000.0 - 0.1) * length;
+        const double to = from + double(1 + m_random() % 1000) / 1000.0 * (length + 1.0);
+        QCOMPARE(summary.viewPeaks(from, to, width).size(), size_t(width));
+        const int peak = summary.peak(from, to);
+        QVERIFY(peak >= 0 && peak <= 32768);
+    }
+}
+
 void TestWaveFuzz::mutatedFilesNeverBreakTheReader()
 {
     const int runs = envInt("VARDEL_FUZZ_RUNS", 10000);
@@ -121,12 +134,21 @@ void TestWaveFuzz::mutatedFilesNeverBreakTheReader()
         const int width = 1 + int(m_random() % 600);
         const int height = 1 + int(m_random() % 80);
         QBuffer buffer(&bytes);
-        const QImage image = CreateWaveImage(&buffer, width, height);
+        // Every other file also keeps its summary, which then draws and measures a few views,
+        // some of them beyond the file's ends.
+        const bool summarize = run % 2 == 1;
+        const WaveOverview overview = summarize
+                ? ReadWaveOverview(&buffer, width, height)
+                : WaveOverview {CreateWaveImage(&buffer, width, height), {}};
+        const QImage &image = overview.image;
         if (image.isNull())
             continue;
         ++pictures;
         QVERIFY2(image.size() == QSize(width, height), qPrintable(QString::number(run)));
         QVERIFY(!buffer.isOpen());
+        QCOMPARE(bool(overview.summary), summarize);
+        if (summarize)
+            useSummary(*overview.summary, width);
     }
     // The mutations must leave enough files readable to exercise the sample path.
     QVERIFY(pictures > runs / 10);
