@@ -4,8 +4,6 @@
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
 
-#include <handvia.h>
-
 #include <QDir>
 #include <QMessageBox>
 #include <QSettings>
@@ -13,7 +11,6 @@
 namespace {
 
 const int phonePathRole = Qt::UserRole + 1;
-const int bufferSize = 256;
 
 QString phonePath(const QString &fileName)
 {
@@ -37,8 +34,6 @@ ManageDialog::ManageDialog(QWidget *parent)
     // Only the user's typing reaches the slot; text set by the dialog does not.
     connect(editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
 
-    deviceApi = handvia_get_api();
-
     refreshList();
     btnRename->setEnabled(false);
     btnPcToIPhone->setEnabled(false);
@@ -50,14 +45,11 @@ ManageDialog::ManageDialog(QWidget *parent)
 void ManageDialog::refreshList()
 {
     listRingtone->clear();
-    char title[bufferSize];
-    char fileName[bufferSize];
-    for (int i = 0; deviceApi->get_ringtone(0, i, title, bufferSize, fileName, bufferSize) >= 0;
-         ++i) {
-        title[bufferSize - 1] = '\0';
-        fileName[bufferSize - 1] = '\0';
-        auto *item = new QListWidgetItem(unescapeTitle(QString::fromUtf8(title)), listRingtone);
-        item->setData(phonePathRole, phonePath(QString::fromUtf8(fileName)));
+    QString title;
+    QString fileName;
+    for (int i = 0; device.ringtone(i, title, fileName); ++i) {
+        auto *item = new QListWidgetItem(unescapeTitle(title), listRingtone);
+        item->setData(phonePathRole, phonePath(fileName));
     }
 }
 
@@ -117,8 +109,8 @@ void ManageDialog::onBtnRename()
     if (text == currentName)
         return;
     const int row = listRingtone->currentRow();
-    deviceApi->rename_ringtone(0, row, escapeTitle(text).toUtf8().constData());
-    if (deviceApi->commit(0) < 0) {
+    device.renameRingtone(row, escapeTitle(text));
+    if (device.commit() < 0) {
         relistAfterFailure();
         return;
     }
@@ -142,8 +134,8 @@ void ManageDialog::onBtnRemove()
                                     QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    deviceApi->remove_ringtone(0, row);
-    if (deviceApi->commit(0) < 0) {
+    device.removeRingtone(row);
+    if (device.commit() < 0) {
         relistAfterFailure();
         return;
     }
@@ -160,9 +152,7 @@ void ManageDialog::onBtnReplace()
     const QString chosen = CFileChooser::instance().openFile(this, startFolder(), fileFilter());
     if (chosen.isEmpty())
         return;
-    deviceApi->replace_on_phone(0,
-                                item->data(phonePathRole).toString().toUtf8().constData(),
-                                chosen.toUtf8().constData());
+    device.replaceOnPhone(item->data(phonePathRole).toString(), chosen);
 }
 
 void ManageDialog::onBtnIPhoneToPc()
@@ -175,7 +165,7 @@ void ManageDialog::onBtnIPhoneToPc()
             this, proposedSavePath(item->text(), path), fileFilter());
     if (chosen.isEmpty())
         return;
-    deviceApi->copy_from_phone(0, path.toUtf8().constData(), chosen.toUtf8().constData());
+    device.copyFromPhone(path, chosen);
 }
 
 void ManageDialog::onBtnPcToIPhone()
@@ -187,12 +177,12 @@ void ManageDialog::onBtnPcToIPhone()
     for (const QString &file : chosen) {
         if (!isRegularFile(file))
             continue;
-        const QByteArray native = QDir::toNativeSeparators(file).toUtf8();
+        const QString native = QDir::toNativeSeparators(file);
         CMediaProbe probe;
-        probe.probe(native.constData());
-        deviceApi->add_ringtone(0, native.constData(), int(probe.duration() * 1000.0));
+        probe.probe(native.toUtf8().constData());
+        device.addRingtone(native, int(probe.duration() * 1000.0));
     }
-    deviceApi->commit(0);
+    device.commit();
     refreshList();
     btnRename->setEnabled(false);
     listRingtone->setCurrentRow(0);

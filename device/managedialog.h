@@ -2,12 +2,11 @@
 #define MANAGEDIALOG_H
 
 #include "app/qxdialog.h"
+#include "devicelink.h"
 #include "ui_managedlg.h"
 
-struct HandviaApi;
-
 // Lists the ringtones on the attached phone and renames, removes, replaces, saves and adds
-// them through the device library's table.
+// them through the device library.
 class ManageDialog : public QxDialog, public Ui::manageDlg
 {
     Q_OBJECT
@@ -36,7 +35,7 @@ private:
     static QString escapeTitle(QString title);
     static QString unescapeTitle(QString title);
 
-    HandviaApi *deviceApi = nullptr;
+    DeviceLink device;
     QString currentName;
 };
 

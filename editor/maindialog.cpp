@@ -5,39 +5,15 @@
 #include "app/qxlanguage.h"
 #include "app/settings.h"
 
-#include <handvia.h>
-#include <sonvix.h>
-
 #include <QBitmap>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
-#include <atomic>
-
 namespace {
 
 const char *const backgroundImage = ":/images/main_bg.png";
-
-// The one main window, for the device callback, which carries no user pointer.
-std::atomic<MainDialog *> mainWindow {nullptr};
-
-// The player calls back on a thread of its own; the signal carries the state over.
-int playStateCallback(int state, void *user)
-{
-    emit static_cast<MainDialog *>(user)->onPlayStateChanged2(state);
-    return 0;
-}
-
-// The device library calls back on a thread of its own; only kind 0 is an event.
-int deviceEventCallback(int kind, const char *text)
-{
-    MainDialog *window = mainWindow;
-    if (kind == 0 && window)
-        emit window->onIPhoneChanged2(QString::fromLatin1(text));
-    return kind;
-}
 
 } // namespace
 
@@ -71,21 +47,15 @@ MainDialog::MainDialog(QWidget *parent)
     ui->sliderBar->setRange(0.0, 1000.0);
     ui->sliderBar->setEnabled(false);
 
-    sonvix_init();
-    sonvix_set_callback(playStateCallback, this);
-    mainWindow = this;
-    deviceApi = handvia_get_api();
-    deviceApi->set_event_callback(deviceEventCallback);
+    device.listen();
 
     QxLanguage::instance()->loadLanguage(readSetting(QStringLiteral("UiLanguage"), QString()));
     ui->editOutputFolder->setText(readSetting(QStringLiteral("OutputFolder"), documentsFolder()));
     detectITunes();
 }
 
-// The player keeps playing and the device library stays loaded until the process ends.
 MainDialog::~MainDialog()
 {
-    mainWindow = nullptr;
     delete ui;
 }
 
@@ -136,8 +106,8 @@ void MainDialog::connectWidgets()
     connect(ui->editEndTime, &QTimeEdit::timeChanged, this, &MainDialog::onEndTimeChanged);
     connect(ui->sliderVolume, &CVolumeSlider::sliderMoved, this, &MainDialog::onVolumeSliderMoved);
     // Default connections: reports raised on a library thread are queued to this one.
-    connect(this, &MainDialog::onPlayStateChanged2, this, &MainDialog::onPlayStateChanged);
-    connect(this, &MainDialog::onIPhoneChanged2, this, &MainDialog::onIPhoneChanged);
+    connect(&player, &PreviewPlayer::stateChanged, this, &MainDialog::onPlayStateChanged);
+    connect(&device, &DeviceLink::eventRaised, this, &MainDialog::onDeviceEvent);
     connect(&converter, &CAVConverter::finished, this, &MainDialog::onAVConverterFinished);
     connect(DesktopOpener::instance(), &DesktopOpener::failed, this, &MainDialog::onOpenFailed);
 }

@@ -1,7 +1,9 @@
 #ifndef MAINDIALOG_H
 #define MAINDIALOG_H
 
+#include "device/devicelink.h"
 #include "media/avconverter.h"
+#include "previewplayer.h"
 
 #include <QDialog>
 #include <QImage>
@@ -14,7 +16,6 @@ class CWaveSummary;
 class QAction;
 class QMenu;
 class QUrl;
-struct HandviaApi;
 
 namespace Ui {
 class MainDialog;
@@ -34,8 +35,6 @@ public:
     void loadFile(const QString &path);
 
 signals:
-    void onPlayStateChanged2(int state);
-    void onIPhoneChanged2(QString connect);
     void phoneChanged(bool bConnect);
 
 private slots:
@@ -50,8 +49,8 @@ private slots:
     void onStartTimeChanged(QTime time);
     void onEndTimeChanged(QTime time);
     void onVolumeSliderMoved(int position);
-    void onPlayStateChanged(int state);
-    void onIPhoneChanged(QString connect);
+    void onPlayStateChanged(PreviewPlayer::State state);
+    void onDeviceEvent(DeviceLink::Event event);
     void onAVConverterFinished();
     void onBtnManage();
     void onBtnHelp();
@@ -80,7 +79,7 @@ private:
     void markLength(bool tooLong);
     void markLoudness();
     void advancePlayHead();
-    void startJob(int jobType);
+    void startJob(CAVConverter::JobType jobType);
     void showLoading();
     void startDecode();
     void finishRingtone(const QString &output);
@@ -100,7 +99,7 @@ private:
     QMenu *languageMenu = nullptr;
     double fileDuration = 0.0;
     QString durationText;
-    int playState = 0;
+    PreviewPlayer::State playState = PreviewPlayer::Stopped;
     bool playingClip = false;
     int playTimerId = 0;
     int jobTimerId = 0;
@@ -115,7 +114,8 @@ private:
         double length = 0.0; // seconds
     } ringtoneJob;
     CAVConverter converter;
-    HandviaApi *deviceApi = nullptr;
+    PreviewPlayer player;
+    DeviceLink device;
     double discAngle = 0.0;
     const char *statusSource = nullptr;
     QString iTunesPath;

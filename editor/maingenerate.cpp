@@ -9,8 +9,6 @@
 
 #include "media/filepath.h"
 
-#include <handvia.h>
-
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -26,10 +24,9 @@ const unsigned oldestITunes = 0x07040000;
 
 void MainDialog::detectITunes()
 {
-    char path[HANDVIA_ITUNES_PATH_SIZE] = {};
-    const unsigned version = deviceApi->query_itunes(path, HANDVIA_ITUNES_PATH_SIZE);
+    const DeviceLink::ITunes found = device.queryITunes();
 #ifdef Q_OS_WIN
-    if (version == 0) {
+    if (found.version == 0) {
         setStatus(QT_TR_NOOP("You should install iTunes to transfer ringtone to iPhone."));
         ui->checkExportITunes->setEnabled(false);
         const QString fixedPath = QStringLiteral("C:\\Program Files\\iTunes\\iTunes.exe");
@@ -38,18 +35,18 @@ void MainDialog::detectITunes()
             setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
             ui->checkExportITunes->setChecked(true);
         }
-    } else if (version < oldestITunes) {
+    } else if (found.version < oldestITunes) {
         setStatus(QT_TR_NOOP("iTunes version too low, at least 7.3 is needed."));
         ui->checkExportITunes->setEnabled(false);
     } else {
         setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
         ui->checkExportITunes->setChecked(true);
-        iTunesPath = QString::fromUtf8(path);
+        iTunesPath = found.path;
     }
 #else
     // No iTunes exists here, and the phone link needs none: whatever the library answers,
     // the export to it is neither offered nor done.
-    Q_UNUSED(version);
+    Q_UNUSED(found);
     ui->checkExportITunes->setChecked(false);
     ui->checkExportITunes->hide();
     setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
@@ -81,14 +78,14 @@ void MainDialog::onBtnGenerate()
     output.setExt(QStringLiteral("m4a"));
     output.makeUnique();
     converter.setOutput(output.fullPath());
-    startJob(1);
+    startJob(CAVConverter::Ringtone);
 }
 
 void MainDialog::onAVConverterFinished()
 {
     endJob();
     const QString output = converter.output();
-    if (converter.jobType() != 0)
+    if (converter.jobType() != CAVConverter::Decode)
         finishRingtone(output);
     else if (decodePending)
         QFile::remove(output); // the picture of a file that is no longer loaded
@@ -141,10 +138,9 @@ void MainDialog::exportRingtone(const QString &encoded)
 
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked()) {
-        const int added = deviceApi->add_ringtone(
-                0, ringtone.toUtf8().constData(), int(ringtoneJob.length * 1000));
+        const int added = device.addRingtone(ringtone, int(ringtoneJob.length * 1000));
         // The tone is on the phone only once the commit has written it there too.
-        const int committed = deviceApi->commit(0);
+        const int committed = device.commit();
         if (added < 0 || committed < 0)
             setStatus(QT_TR_NOOP("Transfer failed."));
         else if (tooLongForPhone(ringtoneJob.length))
@@ -157,16 +153,16 @@ void MainDialog::exportRingtone(const QString &encoded)
         QProcess::startDetached(iTunesPath, {QStringLiteral("/open"), ringtone});
 }
 
-void MainDialog::onIPhoneChanged(QString connect)
+void MainDialog::onDeviceEvent(DeviceLink::Event event)
 {
-    if (connect == QLatin1String("connect") || connect == QLatin1String("disconnect")) {
-        const bool on = connect == QLatin1String("connect");
+    if (event == DeviceLink::Connected || event == DeviceLink::Disconnected) {
+        const bool on = event == DeviceLink::Connected;
         ui->checkExport->setEnabled(on);
         ui->checkExport->setChecked(on);
         emit phoneChanged(on);
         setStatus(on ? QT_TR_NOOP("Ready.")
                      : QT_TR_NOOP("Please connect your iPhone to this computer."));
-    } else if (connect == QLatin1String(HANDVIA_CONNECT_FAILED)) {
+    } else {
         QMessageBox::information(
                 this,
                 QStringLiteral("Marvolen Vardel"),

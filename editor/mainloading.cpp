@@ -12,8 +12,6 @@
 #include "media/wavereader.h"
 #include "media/wavesummary.h"
 
-#include <sonvix.h>
-
 #include <QDebug>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -50,7 +48,7 @@ void MainDialog::loadFile(const QString &path)
         return;
     }
 
-    sonvix_stop();
+    player.stop();
     fileDuration = d;
     durationText = QTime(0, 0).addSecs(int(d)).toString(QStringLiteral("hh:mm:ss"));
     ui->labelPlayTime->setText(QStringLiteral("00:00:00 / %1").arg(durationText));
@@ -79,7 +77,7 @@ void MainDialog::loadFile(const QString &path)
     ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
 
     showLoading();
-    sonvix_open(nativePath.constData(), 0, 0);
+    player.open(QDir::toNativeSeparators(path));
 
     // One encoder runs at a time: a running job ends first and is reported as what it is.
     if (converter.isRunning())
@@ -105,10 +103,10 @@ void MainDialog::startDecode()
     wav.setExt(QStringLiteral("wav"));
     wav.makeUnique();
     converter.setOutput(wav.fullPath());
-    startJob(0);
+    startJob(CAVConverter::Decode);
 }
 
-void MainDialog::startJob(int jobType)
+void MainDialog::startJob(CAVConverter::JobType jobType)
 {
     jobTimerId = startTimer(500);
     ui->btnGenerate->setEnabled(false);
@@ -219,7 +217,7 @@ void MainDialog::onEndTimeChanged(QTime time)
 
 void MainDialog::onSliderMoved(double value)
 {
-    sonvix_seek(value);
+    player.seek(value);
     ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(
             QTime(0, 0).addSecs(int(value)).toString(QStringLiteral("hh:mm:ss")), durationText));
 }

@@ -1,12 +1,10 @@
-// Listening before generating: the whole file or the clip, through the player library.
+// Listening before generating: the whole file or the clip, through the preview player.
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
 #include "volumelevels.h"
 
 #include "media/wavesummary.h"
-
-#include <sonvix.h>
 
 #include <QStyle>
 
@@ -19,42 +17,42 @@ const char *const loudWarning
 
 void MainDialog::onBtnPlay()
 {
-    if (playState == 2) {
-        sonvix_pause();
-    } else if (playState == 0) {
+    if (playState == PreviewPlayer::Paused) {
+        player.pause();
+    } else if (playState == PreviewPlayer::Stopped) {
         ui->btnPlay->setEnabled(false);
-        sonvix_play();
+        player.play();
     }
     playingClip = false;
 }
 
 void MainDialog::onBtnPause()
 {
-    sonvix_pause();
+    player.pause();
 }
 
 // The fade-in is set before every clip preview, so it sounds as the ringtone will.
 void MainDialog::onBtnPlayClip()
 {
-    if (playState == 0 || playState == 2) {
-        if (playState == 0)
+    if (playState == PreviewPlayer::Stopped || playState == PreviewPlayer::Paused) {
+        if (playState == PreviewPlayer::Stopped)
             ui->btnPlayClip->setEnabled(false);
         double begin = 0.0;
         double end = 0.0;
         ui->sliderBar->getClip(begin, end);
-        sonvix_fadein(double(ui->spinFadein->value()));
-        sonvix_seek(begin);
-        if (playState == 2)
-            sonvix_pause();
+        player.setFadeIn(double(ui->spinFadein->value()));
+        player.seek(begin);
+        if (playState == PreviewPlayer::Paused)
+            player.pause();
         else
-            sonvix_play();
+            player.play();
     }
     playingClip = true;
 }
 
 void MainDialog::advancePlayHead()
 {
-    const double p = sonvix_get_position();
+    const double p = player.position();
     ui->sliderBar->setPos(p);
     ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(
             QTime(0, 0).addSecs(int(p)).toString(QStringLiteral("hh:mm:ss")), durationText));
@@ -62,13 +60,13 @@ void MainDialog::advancePlayHead()
     double end = 0.0;
     ui->sliderBar->getClip(begin, end);
     if (playingClip && p > end)
-        sonvix_stop();
+        player.stop();
     discAngle += 10.0;
 }
 
 void MainDialog::onVolumeSliderMoved(int position)
 {
-    sonvix_set_volume(previewHundredths(position) * 0.01);
+    player.setVolume(previewHundredths(position) * 0.01);
     ui->labelVolume->setText(tr("Volume: %1x").arg(previewFactorText(position)));
     markLoudness();
 }
@@ -93,21 +91,21 @@ void MainDialog::markLoudness()
     label->style()->polish(label);
 }
 
-void MainDialog::onPlayStateChanged(int state)
+void MainDialog::onPlayStateChanged(PreviewPlayer::State state)
 {
     playState = state;
-    if (state == 0 || state == 2) {
+    if (state == PreviewPlayer::Stopped || state == PreviewPlayer::Paused) {
         ui->btnPlay->setEnabled(true);
         ui->btnPause->setEnabled(false);
         ui->btnPlayClip->setEnabled(true);
         killTimer(playTimerId);
         playTimerId = 0;
     }
-    if (state == 0) {
+    if (state == PreviewPlayer::Stopped) {
         playingClip = false;
         ui->sliderBar->setPos(0.0);
         ui->labelPlayTime->setText(QStringLiteral("00:00:00 / %1").arg(durationText));
-    } else if (state == 1) {
+    } else if (state == PreviewPlayer::Playing) {
         ui->btnPlay->setEnabled(false);
         ui->btnPause->setEnabled(true);
         ui->btnPlayClip->setEnabled(false);
@@ -120,8 +118,8 @@ void MainDialog::onPlayStateChanged(int state)
 // is ahead of the play line's last tick; the play line otherwise.
 double MainDialog::markPosition() const
 {
-    if (playState == 1 || playState == 2)
-        return sonvix_get_position();
+    if (playState == PreviewPlayer::Playing || playState == PreviewPlayer::Paused)
+        return player.position();
     double position = 0.0;
     ui->sliderBar->getPos(position);
     return position;

@@ -5,14 +5,17 @@
 #include <QProcess>
 #include <QStringList>
 
-// Runs the external encoder for one decode (job type 0) or one ringtone (job type 1) at a
-// time and follows its progress from the "time=" figures it prints.
+// Runs the external encoder for one decode or one ringtone at a time and follows its progress
+// from the "time=" figures it prints.
 class CAVConverter : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CAVConverter)
 
 public:
+    // The job types by name; start() and jobType() also take and give them as plain ints.
+    enum JobType { Decode = 0, Ringtone = 1 };
+
     CAVConverter();
     ~CAVConverter() override;
 

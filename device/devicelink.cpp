@@ -1,0 +1,109 @@
+#include "devicelink.h"
+
+#include <handvia.h>
+
+#include <atomic>
+
+namespace {
+
+const int device = 0;
+const int textSize = 256;
+
+HandviaApi *table()
+{
+    static HandviaApi *const api = handvia_get_api();
+    return api;
+}
+
+// The library's callback carries no user pointer, so its receiver is kept here.
+std::atomic<DeviceLink *> receiver {nullptr};
+
+// Called on a library thread; only kind 0 is an event, and only three texts name one.
+int reportEvent(int kind, const char *text)
+{
+    DeviceLink *link = receiver;
+    if (kind != 0 || !link)
+        return kind;
+    const QString name = QString::fromLatin1(text);
+    if (name == QLatin1String("connect"))
+        emit link->eventRaised(DeviceLink::Connected);
+    else if (name == QLatin1String("disconnect"))
+        emit link->eventRaised(DeviceLink::Disconnected);
+    else if (name == QLatin1String(HANDVIA_CONNECT_FAILED))
+        emit link->eventRaised(DeviceLink::ConnectFailed);
+    return kind;
+}
+
+} // namespace
+
+DeviceLink::DeviceLink(QObject *parent)
+    : QObject(parent)
+{
+    table();
+}
+
+DeviceLink::~DeviceLink()
+{
+    DeviceLink *self = this;
+    receiver.compare_exchange_strong(self, nullptr);
+}
+
+void DeviceLink::listen()
+{
+    receiver = this;
+    table()->set_event_callback(reportEvent);
+}
+
+DeviceLink::ITunes DeviceLink::queryITunes() const
+{
+    char path[HANDVIA_ITUNES_PATH_SIZE] = {};
+    ITunes found;
+    found.version = table()->query_itunes(path, HANDVIA_ITUNES_PATH_SIZE);
+    found.path = QString::fromUtf8(path);
+    return found;
+}
+
+int DeviceLink::addRingtone(const QString &localPath, int lengthMs)
+{
+    return table()->add_ringtone(device, localPath.toUtf8().constData(), lengthMs);
+}
+
+int DeviceLink::commit()
+{
+    return table()->commit(device);
+}
+
+bool DeviceLink::ringtone(int index, QString &title, QString &fileName) const
+{
+    char titleText[textSize];
+    char fileText[textSize];
+    if (table()->get_ringtone(device, index, titleText, textSize, fileText, textSize) < 0)
+        return false;
+    titleText[textSize - 1] = '\0';
+    fileText[textSize - 1] = '\0';
+    title = QString::fromUtf8(titleText);
+    fileName = QString::fromUtf8(fileText);
+    return true;
+}
+
+int DeviceLink::removeRingtone(int index)
+{
+    return table()->remove_ringtone(device, index);
+}
+
+int DeviceLink::renameRingtone(int index, const QString &title)
+{
+    return table()->rename_ringtone(device, index, title.toUtf8().constData());
+}
+
+int DeviceLink::copyFromPhone(const QString &phonePath, const QString &localPath)
+{
+    return table()->copy_from_phone(
+            device, phonePath.toUtf8().constData(), localPath.toUtf8().constData());
+}
+
+int DeviceLink::replaceOnPhone(const QString &phonePath, const QString &localPath)
+{
+    return table()->replace_on_phone(
+            device, phonePath.toUtf8().constData(), localPath.toUtf8().constData());
+}

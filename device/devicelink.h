@@ -1,0 +1,45 @@
+#ifndef DEVICELINK_H
+#define DEVICELINK_H
+
+#include <QObject>
+#include <QString>
+
+// The Qt side of the device library: its table, fetched once, behind thin calls on device 0,
+// and its connection events from the library's thread as a signal that Qt queues to the
+// receiver's thread.
+class DeviceLink : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DeviceLink)
+
+public:
+    enum Event { Connected, Disconnected, ConnectFailed };
+    Q_ENUM(Event)
+
+    struct ITunes
+    {
+        unsigned version = 0; // 0 when not installed
+        QString path;
+    };
+
+    explicit DeviceLink(QObject *parent = nullptr);
+    ~DeviceLink() override;
+
+    // Makes this the one receiver of the library's events until it is destroyed.
+    void listen();
+
+    ITunes queryITunes() const;
+    int addRingtone(const QString &localPath, int lengthMs);
+    int commit();
+    // False past the last ringtone.
+    bool ringtone(int index, QString &title, QString &fileName) const;
+    int removeRingtone(int index);
+    int renameRingtone(int index, const QString &title);
+    int copyFromPhone(const QString &phonePath, const QString &localPath);
+    int replaceOnPhone(const QString &phonePath, const QString &localPath);
+
+signals:
+    void eventRaised(DeviceLink::Event event);
+};
+
+#endif

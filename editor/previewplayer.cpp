@@ -1,0 +1,67 @@
+#include "previewplayer.h"
+
+#include <sonvix.h>
+
+namespace {
+
+// Called on the library's thread; the signal carries the state over.
+int reportState(int state, void *user)
+{
+    emit static_cast<PreviewPlayer *>(user)->stateChanged(PreviewPlayer::State(state));
+    return 0;
+}
+
+} // namespace
+
+PreviewPlayer::PreviewPlayer(QObject *parent)
+    : QObject(parent)
+{
+    sonvix_init();
+    sonvix_set_callback(reportState, this);
+}
+
+// The player keeps playing until the process ends, but reports to nobody once this is gone.
+PreviewPlayer::~PreviewPlayer()
+{
+    sonvix_set_callback(nullptr, nullptr);
+}
+
+void PreviewPlayer::open(const QString &nativePath)
+{
+    sonvix_open(nativePath.toUtf8().constData(), 0, 0);
+}
+
+void PreviewPlayer::play()
+{
+    sonvix_play();
+}
+
+void PreviewPlayer::pause()
+{
+    sonvix_pause();
+}
+
+void PreviewPlayer::stop()
+{
+    sonvix_stop();
+}
+
+void PreviewPlayer::seek(double seconds)
+{
+    sonvix_seek(seconds);
+}
+
+double PreviewPlayer::position() const
+{
+    return sonvix_get_position();
+}
+
+void PreviewPlayer::setVolume(double factor)
+{
+    sonvix_set_volume(factor);
+}
+
+void PreviewPlayer::setFadeIn(double seconds)
+{
+    sonvix_fadein(seconds);
+}

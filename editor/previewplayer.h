@@ -1,0 +1,35 @@
+#ifndef PREVIEWPLAYER_H
+#define PREVIEWPLAYER_H
+
+#include <QObject>
+
+// The Qt side of the preview player library: its states by name, its reports from the
+// library's thread as a signal that Qt queues to the receiver's thread, and thin calls.
+class PreviewPlayer : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PreviewPlayer)
+
+public:
+    enum State { Stopped = 0, Playing = 1, Paused = 2 };
+    Q_ENUM(State)
+
+    // Starts the library and becomes the one receiver of its reports.
+    explicit PreviewPlayer(QObject *parent = nullptr);
+    ~PreviewPlayer() override;
+
+    void open(const QString &nativePath);
+    void play();
+    void pause();
+    void stop();
+    void seek(double seconds);
+    double position() const;
+    void setVolume(double factor);
+    // Applies to the next start or resume.
+    void setFadeIn(double seconds);
+
+signals:
+    void stateChanged(PreviewPlayer::State state);
+};
+
+#endif
