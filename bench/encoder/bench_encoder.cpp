@@ -72,10 +72,36 @@ void report(const char *what, double ours, double theirs, double goal)
 std::vector<std::string> ringtone(const std::string &program,
                                   const std::string &start,
                                   const std::string &input,
-                                  const std::string &output)
+                                  const std::string &output,
+                                  const std::string &volume = "300")
 {
-    return {program,   "-ss", start, "-t",  "30",   "-y",  "-i", input, "-vol",  "300",
+    return {program,   "-ss", start, "-t",  "30",   "-y",  "-i", input, "-vol",  volume,
             "-fadein", "3",   "-vn", "-ab", "192K", "-ac", "2",  "-ar", "44100", output};
+}
+
+// Two minutes of chords and bass under pink noise bursts, limited to full scale as mastered
+// music is: at -vol 1280 the limiter works on almost every sample.
+bool makeLoudSong(const std::string &path)
+{
+    return timed({reference,
+                  "-y",
+                  "-f",
+                  "lavfi",
+                  "-i",
+                  "aevalsrc=exprs=0.4*sin(2*PI*110*t)+0.15*sin(2*PI*440*t)+0.12*sin(2*PI*554*t)"
+                  "|0.4*sin(2*PI*82*t)+0.15*sin(2*PI*660*t)+0.1*sin(2*PI*990*t):s=44100:d=120",
+                  "-f",
+                  "lavfi",
+                  "-i",
+                  "anoisesrc=color=pink:amplitude=0.5:d=120:r=44100:seed=1",
+                  "-filter_complex",
+                  "[1]volume='0.6*exp(-30*mod(t,0.5))':eval=frame,aformat=channel_layouts=stereo[n]"
+                  ";"
+                  "[0][n]amix=inputs=2:normalize=0,alimiter=limit=1:level=false",
+                  "-b:a",
+                  "192k",
+                  path})
+            >= 0;
 }
 
 } // namespace
@@ -141,6 +167,25 @@ int main()
                  "-vn",     "-c:a", "aac", "-b:a",  "192k",
                  "-ac",     "2",    "-ar", "44100", dir + "/theirs.m4a"}),
            1.0);
+    // The same cut five times louder: our limiter against the tool's.
+    const std::string loud = dir + "/loud.mp3";
+    if (!makeLoudSong(loud)) {
+        std::printf("could not make the loud test file with %s\n", reference.c_str());
+    } else {
+        report("30 s ringtone, -vol 1280, loud (ours / ref.)",
+               best(ringtone(ours, "60", loud, dir + "/ours-loud.m4a", "1280")),
+               best({reference, "-ss",
+                     "60",      "-t",
+                     "30",      "-y",
+                     "-i",      loud,
+                     "-af",     "volume=1280/256,alimiter=limit=0.891:level=false,afade=t=in:d=3",
+                     "-vn",     "-c:a",
+                     "aac",     "-b:a",
+                     "192k",    "-ac",
+                     "2",       "-ar",
+                     "44100",   dir + "/theirs-loud.m4a"}),
+               1.0);
+    }
 
     std::system(("rm -rf '" + dir + "'").c_str());
     return 0;
