@@ -3,6 +3,7 @@
 #include "filechooser.h"
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
+#include "media/ringtonepaths.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -162,7 +163,7 @@ void ManageDialog::onBtnIPhoneToPc()
         return;
     const QString path = item->data(phonePathRole).toString();
     const QString chosen = CFileChooser::instance().saveFile(
-            this, proposedSavePath(item->text(), path), fileFilter());
+            this, proposedSavePath(item->text(), path, startFolder()), fileFilter());
     if (chosen.isEmpty())
         return;
     device.copyFromPhone(path, chosen);
@@ -199,24 +200,6 @@ QString ManageDialog::startFolder() const
 QString ManageDialog::fileFilter() const
 {
     return tr("Ringtone Formats(*.m4a;*.m4r)");
-}
-
-// A title may hold separators or dots that would lead out of the folder; it is cleaned
-// like a typed name, and the phone's own file name stands in when nothing is left.
-QString ManageDialog::proposedSavePath(const QString &title, const QString &phonePath) const
-{
-    QString name = validFileName(title);
-    if (name.count(QLatin1Char('.')) == name.size())
-        name = CFilePath(phonePath).name();
-    CFilePath path;
-    path.setDir(startFolder());
-    path.setName(name);
-    path.setExt(QStringLiteral("m4r"));
-    // Without an output folder the bare name lets the dialog choose where to start.
-    if (path.dir().isEmpty())
-        return path.fileName();
-    path.makeUnique();
-    return path.fullPath();
 }
 
 QString ManageDialog::escapeTitle(QString title)

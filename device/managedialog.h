@@ -31,7 +31,6 @@ private:
     void updateButtons();
     QString startFolder() const;
     QString fileFilter() const;
-    QString proposedSavePath(const QString &title, const QString &phonePath) const;
     static QString escapeTitle(QString title);
     static QString unescapeTitle(QString title);
 

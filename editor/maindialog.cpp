@@ -4,6 +4,7 @@
 #include "app/desktopopener.h"
 #include "app/qxlanguage.h"
 #include "app/settings.h"
+#include "progressbars.h"
 
 #include <QBitmap>
 #include <QMenu>
@@ -123,9 +124,8 @@ void MainDialog::timerEvent(QTimerEvent *event)
     if (event->timerId() == playTimerId) {
         advancePlayHead();
     } else if (event->timerId() == jobTimerId) {
-        const int progress = int(converter.encodedTime() / fileDuration * 100);
-        if (progress >= ui->progressBar->minimum() && progress <= ui->progressBar->maximum())
-            ui->progressBar->setValue(progress);
+        if (const auto percent = jobPercent(converter.encodedTime(), fileDuration))
+            ui->progressBar->setValue(*percent);
     } else {
         QDialog::timerEvent(event);
     }
@@ -162,15 +162,12 @@ void MainDialog::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, QPixmap(QString::fromLatin1(backgroundImage)));
 
     painter.drawPixmap(0, 82, QPixmap(QStringLiteral(":/images/left_back.png")));
-    painter.drawPixmap(QPoint(0, 490 - 4 * v),
-                       QPixmap(QStringLiteral(":/images/left_fore.png")),
-                       QRect(0, 4 * (102 - v), 26, 425));
+    const BarPiece left = leftBarPiece(v);
+    painter.drawPixmap(left.at, QPixmap(QStringLiteral(":/images/left_fore.png")), left.source);
 
-    const int r = 287 * v / 100;
     painter.drawPixmap(644, 208, QPixmap(QStringLiteral(":/images/right_back.png")));
-    painter.drawPixmap(QPoint(644, 495 - r),
-                       QPixmap(QStringLiteral(":/images/right_fore.png")),
-                       QRect(0, 287 - r, 27, 299));
+    const BarPiece right = rightBarPiece(v);
+    painter.drawPixmap(right.at, QPixmap(QStringLiteral(":/images/right_fore.png")), right.source);
 
     painter.save();
     painter.translate(666, 82);

@@ -88,7 +88,6 @@ private:
     void showWaveView(double from, double to);
     double markPosition() const;
     void exportRingtone(const QString &encoded);
-    QString finalRingtonePath(const QString &encoded) const;
 
     QPoint dragOffset {-1, -1};
     Ui::MainDialog *ui;

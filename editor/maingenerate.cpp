@@ -8,6 +8,7 @@
 #include "editor/ringtonelength.h"
 
 #include "media/filepath.h"
+#include "media/ringtonepaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,11 +74,7 @@ void MainDialog::onBtnGenerate()
     const QString folder = ui->editOutputFolder->text();
     if (!QDir(folder).exists())
         QDir().mkpath(folder);
-    CFilePath output(ui->editInputFile->text());
-    output.setDir(folder);
-    output.setExt(QStringLiteral("m4a"));
-    output.makeUnique();
-    converter.setOutput(output.fullPath());
+    converter.setOutput(encoderOutputPath(ui->editInputFile->text(), folder));
     startJob(CAVConverter::Ringtone);
 }
 
@@ -114,21 +111,9 @@ void MainDialog::finishRingtone(const QString &output)
     exportRingtone(output);
 }
 
-QString MainDialog::finalRingtonePath(const QString &encoded) const
-{
-    QString name = validFileName(ringtoneJob.name);
-    if (name.isEmpty())
-        name = ringtoneJob.inputName;
-    CFilePath ringtone(encoded);
-    ringtone.setName(name);
-    ringtone.setExt(QStringLiteral("m4r"));
-    ringtone.makeUnique();
-    return ringtone.fullPath();
-}
-
 void MainDialog::exportRingtone(const QString &encoded)
 {
-    const QString renamed = finalRingtonePath(encoded);
+    const QString renamed = finalRingtonePath(encoded, ringtoneJob.name, ringtoneJob.inputName);
     if (!QDir().rename(encoded, renamed)) {
         setStatus(QT_TR_NOOP(
                 "The ringtone could not be renamed; it was kept as the encoder wrote it."));

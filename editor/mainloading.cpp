@@ -6,9 +6,11 @@
 #include "app/decodefolder.h"
 #include "app/dialogfilter.h"
 #include "app/settings.h"
+#include "cliptimes.h"
 #include "editor/ringtonelength.h"
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
+#include "media/ringtonepaths.h"
 #include "media/wavereader.h"
 #include "media/wavesummary.h"
 
@@ -50,8 +52,8 @@ void MainDialog::loadFile(const QString &path)
 
     player.stop();
     fileDuration = d;
-    durationText = QTime(0, 0).addSecs(int(d)).toString(QStringLiteral("hh:mm:ss"));
-    ui->labelPlayTime->setText(QStringLiteral("00:00:00 / %1").arg(durationText));
+    durationText = clockText(d);
+    ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(0.0), durationText));
     ui->editInputFile->setText(QDir::toNativeSeparators(path));
     // The last file's picture must not stand for this one if no new picture comes.
     ui->sliderBar->setWaveImage(QImage());
@@ -62,7 +64,7 @@ void MainDialog::loadFile(const QString &path)
     ui->btnPlay->setEnabled(true);
     ui->btnPlayClip->setEnabled(true);
 
-    const double e = d < 10.0 ? d : 10.0;
+    const double e = defaultClipEnd(d);
     waveSummary.reset();
     wholeWaveImage = QImage();
     markLoudness();
@@ -98,11 +100,7 @@ void MainDialog::startDecode()
 {
     converter.reset();
     converter.setInput(ui->editInputFile->text());
-    CFilePath wav(ui->editInputFile->text());
-    wav.setDir(decodeFolder());
-    wav.setExt(QStringLiteral("wav"));
-    wav.makeUnique();
-    converter.setOutput(wav.fullPath());
+    converter.setOutput(decodeWavPath(ui->editInputFile->text(), decodeFolder()));
     startJob(CAVConverter::Decode);
 }
 
@@ -218,8 +216,7 @@ void MainDialog::onEndTimeChanged(QTime time)
 void MainDialog::onSliderMoved(double value)
 {
     player.seek(value);
-    ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(
-            QTime(0, 0).addSecs(int(value)).toString(QStringLiteral("hh:mm:ss")), durationText));
+    ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(value), durationText));
 }
 
 void MainDialog::onBtnBrowseIn()

@@ -2,6 +2,7 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "cliptimes.h"
 #include "volumelevels.h"
 
 #include "media/wavesummary.h"
@@ -54,8 +55,7 @@ void MainDialog::advancePlayHead()
 {
     const double p = player.position();
     ui->sliderBar->setPos(p);
-    ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(
-            QTime(0, 0).addSecs(int(p)).toString(QStringLiteral("hh:mm:ss")), durationText));
+    ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(p), durationText));
     double begin = 0.0;
     double end = 0.0;
     ui->sliderBar->getClip(begin, end);
@@ -104,7 +104,7 @@ void MainDialog::onPlayStateChanged(PreviewPlayer::State state)
     if (state == PreviewPlayer::Stopped) {
         playingClip = false;
         ui->sliderBar->setPos(0.0);
-        ui->labelPlayTime->setText(QStringLiteral("00:00:00 / %1").arg(durationText));
+        ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(0.0), durationText));
     } else if (state == PreviewPlayer::Playing) {
         ui->btnPlay->setEnabled(false);
         ui->btnPause->setEnabled(true);
