@@ -147,6 +147,7 @@ RingtoneStore::RingtoneStore()
 
 void RingtoneStore::drop()
 {
+    m_epoch = ~uint64_t(0);
     m_base = Database();
     m_view = Database();
     m_stamp = Stamp();

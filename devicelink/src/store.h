@@ -40,7 +40,7 @@ public:
     // A new epoch is a new connection: staged changes are forgotten and the unfinished files
     // of writers that are gone are removed.
     void attach(Storage &storage, uint64_t epoch);
-    // Forgets everything, e.g. when the phone goes away.
+    // Forgets everything, e.g. when the phone goes away; the next attach is a new connection.
     void drop();
 
     int commit(Storage &storage);

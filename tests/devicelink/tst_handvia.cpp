@@ -4,10 +4,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <atomic>
+#include <fcntl.h>
 #include <plist/plist.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +44,12 @@ private slots:
     void failedCommitKeepsStagedChanges();
     void unplugBeforeCommitLosesOnlyThatChange();
     void eventsFollowTheRoot();
+    void eventsDoNotWaitForACommit();
+    void twoProcessesCommitAtOnce();
+    void unreadableDatabasesAreNumberedBackups();
+    void errorIsNotAnEmptyPhone();
+    void oversizedDatabaseIsNeverWritten();
+    void leftoversOfGoneWritersAreRemoved();
 
 private:
     HandviaApi *api = nullptr;
@@ -396,6 +408,158 @@ void TestHandvia::eventsFollowTheRoot()
     QCOMPARE(api->set_event_callback(recordEvent), 0);
     QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:connect"}), 10000);
     QCOMPARE(api->set_event_callback(nullptr), 0);
+}
+
+void TestHandvia::eventsDoNotWaitForACommit()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    clearEvents();
+    QCOMPARE(api->set_event_callback(recordEvent), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(recordedEvents().contains("0:connect"), 10000);
+    clearEvents();
+    // Another writer holds the lock, so the commit waits for it.
+    const QByteArray lockPath
+            = QFile::encodeName(phone.path("iTunes_Control/iTunes/.handvia.lock"));
+    const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
+    QVERIFY(fd >= 0 && flock(fd, LOCK_EX) == 0);
+    QCOMPARE(api->rename_ringtone(0, 0, "Waiting"), 0);
+    std::atomic<int> result {1};
+    std::thread committer([&] { result = api->commit(0); });
+    QTest::qWait(500); // the commit is waiting for the lock now
+
+    QVERIFY(QDir(phone.path("iTunes_Control")).removeRecursively());
+    QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:disconnect"}), 4000);
+    QCOMPARE(result.load(), 1);
+    committer.join();
+    ::close(fd);
+    QVERIFY(result < 0);
+    QCOMPARE(api->set_event_callback(nullptr), 0);
+}
+
+void TestHandvia::twoProcessesCommitAtOnce()
+{
+    PhoneFolder phone;
+    QProcess writers[2];
+    for (int i = 0; i < 2; ++i)
+        writers[i].start(QStringLiteral(HANDVIA_WRITER),
+                         {phone.root(),
+                          phone.localPath(QString()),
+                          QStringLiteral("w%1").arg(i),
+                          QStringLiteral("12")});
+    QStringList acknowledged;
+    for (QProcess &writer : writers) {
+        QVERIFY(writer.waitForFinished(120000));
+        QCOMPARE(writer.exitCode(), 0);
+        acknowledged += QString::fromUtf8(writer.readAllStandardOutput())
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QCOMPARE(acknowledged.size(), 24);
+
+    const QVector<Listed> tones = listAll(api);
+    QSet<QString> listed;
+    for (const Listed &tone : tones) {
+        listed << tone.title;
+        QCOMPARE(phone.read("iTunes_Control/Ringtones/" + tone.file), tone.title.toUtf8());
+    }
+    for (const QString &title : acknowledged)
+        QVERIFY2(listed.contains(title), qPrintable(title));
+    const PlistFile db(phone.read(phone.databasePath()));
+    for (const QString &file : db.files())
+        QVERIFY2(phone.exists("iTunes_Control/Ringtones/" + file), qPrintable(file));
+}
+
+void TestHandvia::unreadableDatabasesAreNumberedBackups()
+{
+    PhoneFolder phone;
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    const QByteArray garbage[] = {"first garbage", "second garbage"};
+    for (const QByteArray &bytes : garbage) {
+        phone.write(phone.databasePath(), bytes);
+        QCOMPARE(listAll(api).size(), 0);
+        QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+        QCOMPARE(api->commit(0), 0);
+    }
+    QCOMPARE(phone.read(phone.databasePath() + ".bak"), garbage[0]);
+    QCOMPARE(phone.read(phone.databasePath() + ".bak1"), garbage[1]);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Added"}));
+}
+
+void TestHandvia::errorIsNotAnEmptyPhone()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    QCOMPARE(listAll(api).size(), 3);
+    // Present but unreadable: never taken for a phone without ringtones.
+    QVERIFY(QFile::rename(phone.path(phone.databasePath()), phone.path("saved.plist")));
+    QVERIFY(QDir().mkpath(phone.path(phone.databasePath())));
+    const QString source = phone.writeLocal("New.m4r", "new");
+
+    QVERIFY(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0) < 0);
+    QVERIFY(api->add_ringtone(0, QFile::encodeName(source).constData(), 5) < 0);
+    QCOMPARE(api->commit(0), 0);
+    QVERIFY(QDir(phone.path(phone.databasePath())).removeRecursively());
+    QVERIFY(QFile::rename(phone.path("saved.plist"), phone.path(phone.databasePath())));
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
+}
+
+void TestHandvia::oversizedDatabaseIsNeverWritten()
+{
+    PhoneFolder phone;
+    plist_t root = nullptr;
+    const QByteArray xml = threeTones;
+    plist_from_memory(xml.constData(), uint32_t(xml.size()), &root);
+    plist_t tones = plist_dict_get_item(root, "Ringtones");
+    const QByteArray blob(16 * 1024 * 1024 - 2048, 'b');
+    plist_dict_set_item(plist_dict_get_item(tones, "AAAA.m4r"),
+                        "Artwork",
+                        plist_new_data(blob.constData(), uint64_t(blob.size())));
+    char *binary = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &binary, &length);
+    phone.write(phone.databasePath(), QByteArray(binary, int(length)));
+    plist_to_bin_free(binary);
+    plist_free(root);
+    const QByteArray before = phone.read(phone.databasePath());
+    QCOMPARE(listAll(api).size(), 3);
+
+    QCOMPARE(api->rename_ringtone(0, 1, QByteArray(4096, 't').constData()), 0);
+    QVERIFY(api->commit(0) < 0);
+    QVERIFY(phone.read(phone.databasePath()) == before);
+    QCOMPARE(api->rename_ringtone(0, 1, "Short"), 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Short", "Three"}));
+}
+
+void TestHandvia::leftoversOfGoneWritersAreRemoved()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    QVERIFY(gone.waitForFinished());
+    const QString dead = QString::number(gone.processId() ? gone.processId() : 999999);
+    QProcess running;
+    running.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    QVERIFY(running.waitForStarted());
+    const QString alive = QString::number(running.processId());
+
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    const QStringList deadFiles = {"iTunes_Control/iTunes/Ringtones.plist.handvia-" + dead + ".tmp",
+                                   "iTunes_Control/Ringtones/.AAAA.m4r.handvia-" + dead + ".part"};
+    const QStringList kept = {"iTunes_Control/iTunes/Ringtones.plist.handvia-" + alive + ".tmp",
+                              "iTunes_Control/Ringtones/.BBBB.m4r.handvia-" + alive + ".part",
+                              "iTunes_Control/Ringtones/.CCCC.m4r.other-" + dead + ".part",
+                              "iTunes_Control/iTunes/Ringtones.plist.bak"};
+    for (const QString &file : deadFiles + kept)
+        phone.write(file, "x");
+
+    QCOMPARE(listAll(api).size(), 3);
+    for (const QString &file : deadFiles)
+        QVERIFY2(!phone.exists(file), qPrintable(file));
+    for (const QString &file : kept)
+        QVERIFY2(phone.exists(file), qPrintable(file));
+    running.kill();
+    running.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestHandvia)
