@@ -112,10 +112,23 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_storage)
-            m_events.post(connectEvent);
+            post(connectEvent);
+    }
+
+    void retire() override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_retired = true;
     }
 
 private:
+    // Called with m_mutex held.
+    void post(const char *event)
+    {
+        if (!m_retired)
+            m_events.post(event);
+    }
+
     static void onDeviceEvent(const idevice_event_t *event, void *self)
     {
         if (!event || !event->udid || event->conn_type != CONNECTION_USBMUXD)
@@ -173,7 +186,7 @@ private:
         m_storage.reset();
         m_udid.clear();
         ++m_epoch;
-        m_events.post(disconnectEvent);
+        post(disconnectEvent);
     }
 
     // Serves the first attached phone that opens; runs without the lock held.
@@ -202,12 +215,12 @@ private:
                 m_udid = udid;
                 ++m_epoch;
                 m_reported.erase(udid);
-                m_events.post(connectEvent);
+                post(connectEvent);
                 return;
             }
             // Reported once per arrival; the retries stay quiet until the phone is usable.
             if (needsUser(error) && m_reported.insert(udid).second)
-                m_events.post(HANDVIA_CONNECT_FAILED);
+                post(HANDVIA_CONNECT_FAILED);
         }
     }
 
@@ -221,6 +234,7 @@ private:
     std::string m_udid;
     uint64_t m_epoch = 0;
     bool m_stopping = false;
+    bool m_retired = false;
     bool m_subscribed = false;
     std::thread m_worker;
 };

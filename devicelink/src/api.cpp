@@ -98,6 +98,10 @@ private:
             return;
         m_store.drop();
         setPolled(nullptr);
+        // What the old backend still had to say is about a phone no longer served.
+        if (m_backend)
+            m_backend->retire();
+        m_events.discardPending();
         m_backend.reset();
         m_root = root;
         m_backend = root.empty() ? makeAfcBackend(m_events) : makeFolderBackend(root, m_events);

@@ -26,6 +26,8 @@ public:
     // Posts "connect" again for a callback registered after the phone arrived.
     virtual void announce() = 0;
     virtual void poll() { }
+    // Replaced by another backend: reports nothing from now on.
+    virtual void retire() = 0;
 };
 
 std::unique_ptr<Backend> makeFolderBackend(const std::string &root, EventThread &events);

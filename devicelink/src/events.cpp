@@ -38,6 +38,12 @@ void EventThread::post(const std::string &text)
     m_wake.notify_all();
 }
 
+void EventThread::discardPending()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_queue.clear();
+}
+
 void EventThread::setCallback(handvia_event_callback callback)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

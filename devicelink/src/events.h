@@ -26,6 +26,7 @@ public:
     // Joins the thread; events posted later are dropped.
     void stop();
     void post(const std::string &text);
+    void discardPending();
     void setCallback(handvia_event_callback callback);
 
 private:

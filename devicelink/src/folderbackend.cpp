@@ -40,7 +40,7 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         update();
-        if (m_connected)
+        if (m_connected && !m_retired)
             m_events.post(connectEvent);
     }
 
@@ -48,8 +48,14 @@ public:
     void poll() override
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (update())
+        if (update() && !m_retired)
             m_events.post(m_connected ? connectEvent : disconnectEvent);
+    }
+
+    void retire() override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_retired = true;
     }
 
 private:
@@ -75,6 +81,7 @@ private:
     EventThread &m_events;
     std::mutex m_mutex;
     bool m_connected = false;
+    bool m_retired = false;
     uint64_t m_epoch = 0;
 };
 

@@ -83,8 +83,8 @@ bool FolderStorage::makeDir(const std::string &path)
         if (stat(full.c_str(), &info) == 0) {
             if (!S_ISDIR(info.st_mode))
                 return false;
-        } else if (mkdir(full.c_str(), 0755) != 0) {
-            return false;
+        } else if (mkdir(full.c_str(), 0755) != 0 && errno != EEXIST) {
+            return false; // another writer may have made it just now
         }
     }
     return true;
