@@ -1,6 +1,8 @@
 // Our encoder against the Debian ffmpeg tool on the conversion job's real workloads.
-// Each figure is the best of several runs in processor time (user plus system), which other
-// work on a shared machine disturbs less than wall time; a ratio below 1 means ours is faster.
+// The two sides run alternately, round by round, so that other work on a shared machine
+// falls on both alike; each prints the median processor time (user plus system) with its
+// minimum and maximum, and the median system time. A ratio below 1 means ours is faster.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -16,10 +18,17 @@ extern char **environ;
 namespace {
 
 const std::string reference = "/usr/bin/ffmpeg";
-constexpr int rounds = 5;
 
-// Runs a program quietly; returns its processor seconds, or a negative value when it failed.
-double timed(const std::vector<std::string> &command)
+using Command = std::vector<std::string>;
+
+struct Times
+{
+    double total = -1.0; // user plus system, seconds; negative when the run failed
+    double system = 0.0;
+};
+
+// Runs a program quietly and returns its processor times.
+Times timed(const Command &command)
 {
     std::vector<char *> argv;
     for (const std::string &part : command)
@@ -37,46 +46,123 @@ double timed(const std::vector<std::string> &command)
     struct rusage usage = {};
     if (!spawned || wait4(pid, &status, 0, &usage) < 0 || !WIFEXITED(status)
         || WEXITSTATUS(status) != 0)
-        return -1.0;
+        return {};
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return {seconds(usage.ru_utime) + seconds(usage.ru_stime), seconds(usage.ru_stime)};
 }
 
-double best(const std::vector<std::string> &command)
+struct Summary
 {
-    double fastest = -1.0;
-    for (int i = 0; i < rounds; ++i) {
-        const double seconds = timed(command);
-        if (seconds < 0)
-            return seconds;
-        if (fastest < 0 || seconds < fastest)
-            fastest = seconds;
+    double median = -1.0;
+    double low = 0.0;
+    double high = 0.0;
+    double system = 0.0; // median
+};
+
+double medianOf(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+Summary summarize(const std::vector<Times> &runs)
+{
+    std::vector<double> totals;
+    std::vector<double> systems;
+    for (const Times &t : runs) {
+        if (t.total < 0)
+            return {};
+        totals.push_back(t.total);
+        systems.push_back(t.system);
     }
-    return fastest;
+    return {medianOf(totals),
+            *std::min_element(totals.begin(), totals.end()),
+            *std::max_element(totals.begin(), totals.end()),
+            medianOf(systems)};
 }
 
-void report(const char *what, double ours, double theirs, double goal)
+// Runs both sides `rounds` times, alternating which goes first; outputs are removed after
+// each run so that the disk never holds more than one.
+void compare(const char *what, const Command &ours, const Command &theirs, int rounds, double goal)
 {
-    if (ours < 0 || theirs < 0) {
-        std::printf("%-44s failed to run\n", what);
+    std::vector<Times> oursRuns;
+    std::vector<Times> theirRuns;
+    for (int round = 0; round < rounds; ++round) {
+        for (int side = 0; side < 2; ++side) {
+            const bool oursNow = (round + side) % 2 == 0;
+            const Command &command = oursNow ? ours : theirs;
+            (oursNow ? oursRuns : theirRuns).push_back(timed(command));
+            std::remove(command.back().c_str());
+        }
+    }
+    const Summary a = summarize(oursRuns);
+    const Summary b = summarize(theirRuns);
+    if (a.median < 0 || b.median < 0) {
+        std::printf("%s: failed to run\n", what);
         return;
     }
-    std::printf("%-44s %8.3f s vs %8.3f s  ratio %.2f (goal <= %.1f)\n",
+    std::printf("%s (%d rounds)\n"
+                "    ours     %8.3f s  [%8.3f .. %8.3f]  system %7.3f s\n"
+                "    other    %8.3f s  [%8.3f .. %8.3f]  system %7.3f s\n"
+                "    ratio    %8.2f (goal <= %.1f), system %.2f\n",
                 what,
-                ours,
-                theirs,
-                ours / theirs,
-                goal);
+                rounds,
+                a.median,
+                a.low,
+                a.high,
+                a.system,
+                b.median,
+                b.low,
+                b.high,
+                b.system,
+                a.median / b.median,
+                goal,
+                b.system > 0 ? a.system / b.system : 0.0);
 }
 
-std::vector<std::string> ringtone(const std::string &program,
-                                  const std::string &start,
-                                  const std::string &input,
-                                  const std::string &output,
-                                  const std::string &volume = "300")
+Command decode(const std::string &program, const std::string &input, const std::string &output)
 {
+    if (program == reference)
+        return {program, "-y", "-i", input, "-vn", "-ac", "2", "-ar", "44100", output};
+    return {program, "-y", "-i", input, "-vn", "-ab", "192K", "-ac", "2", "-ar", "44100", output};
+}
+
+Command ringtone(const std::string &program,
+                 const std::string &start,
+                 const std::string &input,
+                 const std::string &output,
+                 const std::string &volume = "300")
+{
+    if (program == reference)
+        return {reference, "-ss",  start, "-t",    "30",
+                "-y",      "-i",   input, "-af",   "volume=300/256,afade=t=in:d=3",
+                "-vn",     "-c:a", "aac", "-b:a",  "192k",
+                "-ac",     "2",    "-ar", "44100", output};
     return {program,   "-ss", start, "-t",  "30",   "-y",  "-i", input, "-vol",  volume,
             "-fadein", "3",   "-vn", "-ab", "192K", "-ac", "2",  "-ar", "44100", output};
+}
+
+// Notes that change two or three times a second with a decaying attack, over a held tone and a
+// little noise: closer to music than steady tones, so the MP3 and AAC encoders have real work.
+// Commas inside the expressions are escaped for the filter graph.
+bool makeSong(const std::string &path, int seconds)
+{
+    const std::string left = "0.3*sin(2*PI*(220+55*mod(floor(t*2)\\,5))*t)*(1-0.7*mod(t*2\\,1))"
+                             "+0.1*sin(2*PI*330*t)+0.05*(2*random(0)-1)";
+    const std::string right = "0.3*sin(2*PI*(330+66*mod(floor(t*3)\\,4))*t)*(1-0.7*mod(t*3\\,1))"
+                              "+0.1*sin(2*PI*165*t)+0.05*(2*random(1)-1)";
+    return timed({reference,
+                  "-y",
+                  "-f",
+                  "lavfi",
+                  "-i",
+                  "aevalsrc=exprs=" + left + "|" + right + ":s=44100:d=" + std::to_string(seconds),
+                  "-b:a",
+                  "192k",
+                  path})
+                   .total
+            >= 0;
 }
 
 // Two minutes of chords and bass under pink noise bursts, limited to full scale as mastered
@@ -101,6 +187,7 @@ bool makeLoudSong(const std::string &path)
                   "-b:a",
                   "192k",
                   path})
+                   .total
             >= 0;
 }
 
@@ -115,77 +202,57 @@ int main()
     }
     const std::string dir = pattern;
     const std::string song = dir + "/song.mp3";
+    const std::string hour = dir + "/hour.mp3";
     const std::string ours = VARDEL_ENCODER;
-    // Four minutes of two tones over noise, so the MP3 and AAC encoders have real work.
-    if (timed({reference,
-               "-y",
-               "-f",
-               "lavfi",
-               "-i",
-               "aevalsrc=exprs=0.3*sin(2*PI*440*t)+0.1*(2*random(0)-1)|"
-               "0.3*sin(2*PI*550*t)+0.1*(2*random(1)-1):s=44100:d=240",
-               "-b:a",
-               "192k",
-               song})
-        < 0) {
-        std::printf("could not make the test file with %s\n", reference.c_str());
+    if (!makeSong(song, 240) || !makeSong(hour, 3600)) {
+        std::printf("could not make the test files with %s\n", reference.c_str());
+        std::system(("rm -rf '" + dir + "'").c_str());
         return 1;
     }
 
-    report("4-minute MP3 to WAV (ours / reference)",
-           best({ours,
-                 "-y",
-                 "-i",
-                 song,
-                 "-vn",
-                 "-ab",
-                 "192K",
-                 "-ac",
-                 "2",
-                 "-ar",
-                 "44100",
-                 dir + "/ours.wav"}),
-           best({reference,
-                 "-y",
-                 "-i",
-                 song,
-                 "-vn",
-                 "-ac",
-                 "2",
-                 "-ar",
-                 "44100",
-                 dir + "/theirs.wav"}),
-           1.0);
-    report("30 s clip at 200 s / same clip at 0 s",
-           best(ringtone(ours, "200", song, dir + "/late.m4a")),
-           best(ringtone(ours, "0", song, dir + "/early.m4a")),
-           1.2);
-    report("30 s ringtone, AAC (ours / reference)",
-           best(ringtone(ours, "100", song, dir + "/ours.m4a")),
-           best({reference, "-ss",  "100", "-t",    "30",
-                 "-y",      "-i",   song,  "-af",   "volume=300/256,afade=t=in:d=3",
-                 "-vn",     "-c:a", "aac", "-b:a",  "192k",
-                 "-ac",     "2",    "-ar", "44100", dir + "/theirs.m4a"}),
-           1.0);
+    compare("4-minute MP3 to WAV (ours / the tool)",
+            decode(ours, song, dir + "/ours.wav"),
+            decode(reference, song, dir + "/theirs.wav"),
+            7,
+            1.0);
+    compare("60-minute MP3 to WAV (ours / the tool)",
+            decode(ours, hour, dir + "/ours.wav"),
+            decode(reference, hour, dir + "/theirs.wav"),
+            3,
+            1.0);
+    for (const char *start : {"0", "60", "140", "205"}) {
+        const std::string what = std::string("30 s ringtone at ") + start + " s (ours / the tool)";
+        compare(what.c_str(),
+                ringtone(ours, start, song, dir + "/ours.m4a"),
+                ringtone(reference, start, song, dir + "/theirs.m4a"),
+                5,
+                1.0);
+    }
     // The same cut five times louder: our limiter against the tool's.
     const std::string loud = dir + "/loud.mp3";
     if (!makeLoudSong(loud)) {
         std::printf("could not make the loud test file with %s\n", reference.c_str());
     } else {
-        report("30 s ringtone, -vol 1280, loud (ours / ref.)",
-               best(ringtone(ours, "60", loud, dir + "/ours-loud.m4a", "1280")),
-               best({reference, "-ss",
-                     "60",      "-t",
-                     "30",      "-y",
-                     "-i",      loud,
-                     "-af",     "volume=1280/256,alimiter=limit=0.891:level=false,afade=t=in:d=3",
-                     "-vn",     "-c:a",
-                     "aac",     "-b:a",
-                     "192k",    "-ac",
-                     "2",       "-ar",
-                     "44100",   dir + "/theirs-loud.m4a"}),
-               1.0);
+        compare("30 s ringtone, -vol 1280, loud (ours / the tool)",
+                ringtone(ours, "60", loud, dir + "/ours-loud.m4a", "1280"),
+                {reference, "-ss",
+                 "60",      "-t",
+                 "30",      "-y",
+                 "-i",      loud,
+                 "-af",     "volume=1280/256,alimiter=limit=0.891:level=false,afade=t=in:d=3",
+                 "-vn",     "-c:a",
+                 "aac",     "-b:a",
+                 "192k",    "-ac",
+                 "2",       "-ar",
+                 "44100",   dir + "/theirs-loud.m4a"},
+                5,
+                1.0);
     }
+    compare("30 s ringtone at 205 s / at 0 s (ours)",
+            ringtone(ours, "205", song, dir + "/late.m4a"),
+            ringtone(ours, "0", song, dir + "/early.m4a"),
+            5,
+            1.2);
 
     std::system(("rm -rf '" + dir + "'").c_str());
     return 0;
