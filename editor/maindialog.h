@@ -79,6 +79,7 @@ private:
     void markLength(bool tooLong);
     void markLoudness();
     void advancePlayHead();
+    void tellMissingOutput(PreviewPlayer::Result result);
     void startJob(CAVConverter::JobType jobType);
     void showLoading();
     void startDecode();

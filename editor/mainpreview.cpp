@@ -19,10 +19,10 @@ const char *const loudWarning
 void MainDialog::onBtnPlay()
 {
     if (playState == PreviewPlayer::Paused) {
-        player.pause();
+        tellMissingOutput(player.pause());
     } else if (playState == PreviewPlayer::Stopped) {
         ui->btnPlay->setEnabled(false);
-        player.play();
+        tellMissingOutput(player.play());
     }
     playingClip = false;
 }
@@ -43,12 +43,22 @@ void MainDialog::onBtnPlayClip()
         ui->sliderBar->getClip(begin, end);
         player.setFadeIn(double(ui->spinFadein->value()));
         player.seek(begin);
-        if (playState == PreviewPlayer::Paused)
-            player.pause();
-        else
-            player.play();
+        tellMissingOutput(playState == PreviewPlayer::Paused ? player.pause() : player.play());
     }
     playingClip = true;
+}
+
+// Without an audio output the player starts nothing and reports no state. The buttons stay
+// usable and the status line says why nothing plays; a file the player cannot play is
+// another result and leaves the buttons waiting for a state, as usual.
+void MainDialog::tellMissingOutput(PreviewPlayer::Result result)
+{
+    if (result != PreviewPlayer::NoOutput)
+        return;
+    ui->btnPlay->setEnabled(true);
+    ui->btnPlayClip->setEnabled(true);
+    setStatus(
+            QT_TR_NOOP("No audio output is available for the preview. Check the sound settings."));
 }
 
 void MainDialog::advancePlayHead()

@@ -11,6 +11,13 @@ int reportState(int state, void *user)
     return 0;
 }
 
+PreviewPlayer::Result result(int code)
+{
+    if (code == SONVIX_E_NO_DEVICE)
+        return PreviewPlayer::NoOutput;
+    return code < 0 ? PreviewPlayer::Failed : PreviewPlayer::Done;
+}
+
 } // namespace
 
 PreviewPlayer::PreviewPlayer(QObject *parent)
@@ -31,14 +38,14 @@ void PreviewPlayer::open(const QString &nativePath)
     sonvix_open(nativePath.toUtf8().constData(), 0, 0);
 }
 
-void PreviewPlayer::play()
+PreviewPlayer::Result PreviewPlayer::play()
 {
-    sonvix_play();
+    return result(sonvix_play());
 }
 
-void PreviewPlayer::pause()
+PreviewPlayer::Result PreviewPlayer::pause()
 {
-    sonvix_pause();
+    return result(sonvix_pause());
 }
 
 void PreviewPlayer::stop()

@@ -19,8 +19,11 @@ public:
     ~PreviewPlayer() override;
 
     void open(const QString &nativePath);
-    void play();
-    void pause();
+    // A start or resume that cannot reach any audio output says so, apart from every other
+    // failure (a file the player cannot play reports no state, as before).
+    enum Result { Done, NoOutput, Failed };
+    Result play();
+    Result pause();
     void stop();
     void seek(double seconds);
     double position() const;

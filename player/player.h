@@ -19,7 +19,12 @@
 
 namespace sonvix {
 
-enum Error { NoDevice = -1, BadArgument = -2, CannotOpen = -3, NoFile = -4 };
+enum Error {
+    NoDevice = SONVIX_E_NO_DEVICE,
+    BadArgument = SONVIX_E_BAD_ARGUMENT,
+    CannotOpen = SONVIX_E_CANNOT_OPEN,
+    NoFile = SONVIX_E_NO_FILE
+};
 
 // The one player of the process. Calls arrive on any thread; decoding runs on `decoder`, output
 // on SDL's audio thread, reports on the notifier's thread.

@@ -7,6 +7,13 @@
 extern "C" {
 #endif
 
+/* Results of the calls below. No audio device has a code of its own, so that a program can
+ * say so instead of treating it as a file it cannot play. */
+#define SONVIX_E_NO_DEVICE (-1) /* no audio output device could be opened */
+#define SONVIX_E_BAD_ARGUMENT (-2) /* a null path, or a time or factor out of range */
+#define SONVIX_E_CANNOT_OPEN (-3) /* the file cannot be decoded */
+#define SONVIX_E_NO_FILE (-4) /* nothing is open to play */
+
 /* state: 0 stopped, 1 playing, 2 paused. Called on a library thread. */
 typedef int (*sonvix_callback)(int state, void *user);
 

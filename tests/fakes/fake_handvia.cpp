@@ -145,6 +145,7 @@ void fakes::reset()
     deviceCalls().clear();
     phoneRingtones().clear();
     setPlayerPosition(0.0);
+    setPlayResult(0);
     setITunes(0, QString());
     setAddResult(0);
     setCommitResult(0);

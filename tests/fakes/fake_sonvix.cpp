@@ -7,6 +7,7 @@ namespace {
 sonvix_callback callback = nullptr;
 void *callbackUser = nullptr;
 double position = 0.0;
+int playResult = 0;
 
 int record(const QString &call)
 {
@@ -25,6 +26,11 @@ QStringList &fakes::playerCalls()
 void fakes::setPlayerPosition(double seconds)
 {
     position = seconds;
+}
+
+void fakes::setPlayResult(int result)
+{
+    playResult = result;
 }
 
 void fakes::raisePlayState(int state)
@@ -57,12 +63,14 @@ int sonvix_open(const char *utf8_path, int reserved1, int reserved2)
 
 int sonvix_play(void)
 {
-    return record(QStringLiteral("play"));
+    record(QStringLiteral("play"));
+    return playResult;
 }
 
 int sonvix_pause(void)
 {
-    return record(QStringLiteral("pause"));
+    record(QStringLiteral("pause"));
+    return playResult;
 }
 
 int sonvix_stop(void)

@@ -15,6 +15,8 @@ void reset();
 QStringList &playerCalls();
 void setPlayerPosition(double seconds);
 void raisePlayState(int state);
+// What play and pause return from now on (0 unless set; reset() clears it).
+void setPlayResult(int result);
 
 // Device library.
 struct Ringtone

@@ -1,5 +1,7 @@
 #include "mainfixture.h"
 
+#include <sonvix.h>
+
 class TestPreview : public QObject
 {
     Q_OBJECT
@@ -13,6 +15,8 @@ private slots:
     void resumeAfterPause_data();
     void resumeAfterPause();
     void statesDriveButtons();
+    void missingOutputIsTold_data();
+    void missingOutputIsTold();
     void volumeReachesPlayerAndLabel_data();
     void volumeReachesPlayerAndLabel();
 
@@ -130,6 +134,41 @@ void TestPreview::statesDriveButtons()
     fakes::playerCalls().clear();
     QMetaObject::invokeMethod(f.window.get(), "onBtnPlay");
     QVERIFY(fakes::playerCalls().isEmpty());
+}
+
+void TestPreview::missingOutputIsTold_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("usable");
+    QTest::addColumn<QString>("status");
+
+    const QString missing = QStringLiteral(
+            "No audio output is available for the preview. Check the sound settings.");
+    const QString loaded = QStringLiteral("File loaded.");
+    QTest::newRow("play, no device") << "btnPlay" << SONVIX_E_NO_DEVICE << true << missing;
+    QTest::newRow("clip, no device") << "btnPlayClip" << SONVIX_E_NO_DEVICE << true << missing;
+    // A file the player cannot play waits for a state, as before.
+    QTest::newRow("play, no file") << "btnPlay" << SONVIX_E_NO_FILE << false << loaded;
+    QTest::newRow("clip, cannot open") << "btnPlayClip" << SONVIX_E_CANNOT_OPEN << false << loaded;
+}
+
+void TestPreview::missingOutputIsTold()
+{
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    QFETCH(bool, usable);
+    loadClip(0.0, 10.0);
+    fakes::setPlayResult(result);
+    auto *pressed = f.window->findChild<QPushButton *>(button);
+    pressed->click();
+    QCOMPARE(pressed->isEnabled(), usable);
+    QCOMPARE(f.child<QPushButton>("btnPause")->isEnabled(), false);
+    QTEST(f.status(), "status");
+    if (usable) {
+        pressed->click();
+        QCOMPARE(fakes::playerCalls().count(QStringLiteral("play")), 2);
+    }
 }
 
 void TestPreview::volumeReachesPlayerAndLabel_data()
