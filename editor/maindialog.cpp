@@ -36,6 +36,7 @@ MainDialog::MainDialog(QWidget *parent)
     ui->progressBar->hide();
     connectWidgets();
     setUpKeyboard();
+    showKeysInToolTips();
 
     ui->editStartTime->setMaximumTime(QTime(0, 0));
     ui->editEndTime->setMaximumTime(QTime(0, 0));
@@ -184,6 +185,7 @@ void MainDialog::changeEvent(QEvent *event)
         return;
     writeSetting(QStringLiteral("UiLanguage"), QxLanguage::instance()->currentLanguage());
     ui->retranslateUi(this);
+    showKeysInToolTips();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

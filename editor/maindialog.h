@@ -72,6 +72,7 @@ protected:
 private:
     void buildMenu();
     void setUpKeyboard();
+    void showKeysInToolTips();
     void connectWidgets();
     void detectITunes();
     void showClipLength();

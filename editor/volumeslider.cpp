@@ -2,6 +2,7 @@
 
 #include "editor/volumeslidermath.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,6 +20,7 @@ CVolumeSlider::CVolumeSlider(QWidget *parent)
     , m_minusImage(QStringLiteral(":/images/volume_sub.png"))
 {
     m_thumbX = volumeslider::thumbX(m_position, width());
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 CVolumeSlider::~CVolumeSlider() = default;
@@ -75,6 +77,43 @@ void CVolumeSlider::mouseMoveEvent(QMouseEvent *event)
     m_lastX = x;
 }
 
+// The arrow keys move the thumb one pixel, as the finest drag does; Page keys ten.
+void CVolumeSlider::keyPressEvent(QKeyEvent *event)
+{
+    int x = m_thumbX;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        x -= 1;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        x += 1;
+        break;
+    case Qt::Key_PageDown:
+        x -= 10;
+        break;
+    case Qt::Key_PageUp:
+        x += 10;
+        break;
+    case Qt::Key_Home:
+        x = 0;
+        break;
+    case Qt::Key_End:
+        x = width();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    x = clampToTrack(x, width());
+    if (x != m_thumbX) {
+        m_thumbX = x;
+        update();
+        positionFromThumb();
+    }
+}
+
 void CVolumeSlider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -88,6 +127,10 @@ void CVolumeSlider::paintEvent(QPaintEvent *)
     painter.drawPixmap(left - 9, 5, m_minusImage);
     painter.drawPixmap(right + 4, 5, showsStrongPlus(m_position) ? m_strongPlusImage : m_plusImage);
     painter.drawPixmap(m_thumbX - 2, 0, m_thumbImage);
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(255, 200, 60), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void CVolumeSlider::resizeEvent(QResizeEvent *)

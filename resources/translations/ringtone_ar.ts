@@ -243,6 +243,34 @@ Pointer at %3</source>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>‫صوت مرتفع: تُخفَّض القمم لتجنب التشويه.‬</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>‫صفحات التعليمات مفقودة بجانب البرنامج.‬</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>‫تعذّر فتح التعليمات: لم يُعثر على متصفح ويب.‬</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>‫تعذّر فتح صفحة الويب: لم يُعثر على متصفح ويب.‬</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>‫لا يتوفر مخرج صوت للمعاينة. تحقّق من إعدادات الصوت.‬</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>‫فتح ملف‬</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>‫إنشاء نغمة الرنين‬</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>‫التعليمات‬</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -243,6 +243,34 @@ Zeiger bei %3</translation>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>Laut: Spitzen werden begrenzt, um Verzerrungen zu vermeiden.</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>Die Hilfeseiten fehlen neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>Die Hilfe konnte nicht geöffnet werden: Es wurde kein Webbrowser gefunden.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>Die Webseite konnte nicht geöffnet werden: Es wurde kein Webbrowser gefunden.</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>Für die Vorschau ist keine Audioausgabe verfügbar. Prüfen Sie die Toneinstellungen.</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>Klingelton erzeugen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -243,6 +243,34 @@ Puntero en %3</translation>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>Alto: los picos se limitan para evitar la distorsión.</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>Faltan las páginas de ayuda junto al programa.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>No se pudo abrir la ayuda: no se encontró ningún navegador web.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>No se pudo abrir la página web: no se encontró ningún navegador web.</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>No hay ninguna salida de audio disponible para la escucha previa. Revise la configuración de sonido.</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Abrir un archivo</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>Generar el tono</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -243,6 +243,34 @@ Pointeur à %3</translation>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>Fort : les crêtes sont limitées pour éviter la distorsion.</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>Les pages d’aide manquent à côté du programme.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>Impossible d’ouvrir l’aide : aucun navigateur web n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>Impossible d’ouvrir la page web : aucun navigateur web n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>Aucune sortie audio n’est disponible pour l’écoute. Vérifiez les réglages du son.</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>Créer la sonnerie</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -243,6 +243,34 @@ Puntatore a %3</translation>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>Forte: i picchi vengono limitati per evitare la distorsione.</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>Le pagine della guida mancano accanto al programma.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>Impossibile aprire la guida: nessun browser web trovato.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>Impossibile aprire la pagina web: nessun browser web trovato.</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>Nessuna uscita audio disponibile per l’anteprima. Controllare le impostazioni audio.</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Apri un file</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>Genera la suoneria</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

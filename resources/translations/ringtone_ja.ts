@@ -243,6 +243,34 @@ Pointer at %3</source>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>音量大: 歪みを防ぐためピークを制限します。</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>プログラムの横にヘルプページがありません。</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>ヘルプを開けませんでした: Web ブラウザーが見つかりません。</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>Web ページを開けませんでした: Web ブラウザーが見つかりません。</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>プレビュー用のオーディオ出力がありません。サウンド設定を確認してください。</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>着信音を作成</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

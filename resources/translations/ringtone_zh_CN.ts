@@ -243,6 +243,34 @@ Pointer at %3</source>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>音量过大：将限制峰值以避免失真。</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>程序旁边缺少帮助页面。</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>无法打开帮助：未找到网页浏览器。</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>无法打开网页：未找到网页浏览器。</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>没有可用于试听的音频输出。请检查声音设置。</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>生成铃声</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -243,6 +243,34 @@ Pointer at %3</source>
         <source>Loud: peaks are limited to avoid distortion.</source>
         <translation>音量過大：將限制峰值以避免失真。</translation>
     </message>
+    <message>
+        <source>The help pages are missing beside the program.</source>
+        <translation>程式旁邊缺少說明頁面。</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: no web browser was found.</source>
+        <translation>無法開啟說明：找不到網頁瀏覽器。</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser was found.</source>
+        <translation>無法開啟網頁：找不到網頁瀏覽器。</translation>
+    </message>
+    <message>
+        <source>No audio output is available for the preview. Check the sound settings.</source>
+        <translation>沒有可用於試聽的音訊輸出。請檢查音效設定。</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Generate the ringtone</source>
+        <translation>產生鈴聲</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -26,6 +26,10 @@ private slots:
     void initTestCase();
     void escapeKeepsTheWindow();
     void enterInNameFieldOpensNoMenu();
+    void tabGoesDownTheWindow();
+    void everyButtonShowsFocus_data();
+    void everyButtonShowsFocus();
+    void spaceIsLeftToFocusedWidgets();
     void commandLineFile_data();
     void commandLineFile();
     void programTakesFileAndShowsIcon();
@@ -92,6 +96,118 @@ void TestDesktop::enterInNameFieldOpensNoMenu()
         QVERIFY2(popup.isEmpty(), name);
         QVERIFY(window->isVisible());
     }
+}
+
+// Everything enabled and shown, as with a file loaded and a phone attached.
+static void enableAll(QWidget *window)
+{
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        widget->setEnabled(true);
+        if (widget->objectName() == QLatin1String("sliderBar"))
+            widget->show();
+    }
+}
+
+void TestDesktop::tabGoesDownTheWindow()
+{
+    enableAll(window.get());
+    focus(child<QWidget>("btnMenu"));
+    const QStringList expected = {
+            "btnMinimize",   "btnClose",     "editInputFile",  "btnBrowseIn",      "sliderBar",
+            "editStartTime", "editEndTime",  "spinFadein",     "btnPlay",          "btnPause",
+            "btnPlayClip",   "sliderVolume", "editOutputName", "editOutputFolder", "btnBrowseOut",
+            "checkExport",   "btnGenerate",  "labelManage",    "labelHelp",        "labelHome",
+            "labelAbout",    "btnMenu"};
+    // The time fields and the spin box hand focus to their inner text field, and Tab steps
+    // through a time field's sections before it leaves.
+    const auto focusedName = [] {
+        QWidget *focused = QApplication::focusWidget();
+        while (focused && focused->objectName().isEmpty())
+            focused = focused->parentWidget();
+        return focused ? focused->objectName() : QStringLiteral("(none)");
+    };
+    QStringList steps;
+    for (int i = 0; i < expected.size(); ++i) {
+        const QString before = focusedName();
+        for (int press = 0; press < 6 && focusedName() == before; ++press)
+            QVERIFY(keys.send(QStringLiteral("Tab"), Qt::Key_Tab));
+        steps << focusedName();
+    }
+    // The strip takes focus only where it accepts keys of its own.
+    if (child<QWidget>("sliderBar")->focusPolicy() == Qt::NoFocus) {
+        QStringList without = expected;
+        without.removeAll(QStringLiteral("sliderBar"));
+        QCOMPARE(steps.mid(0, without.size()), without);
+    } else {
+        QCOMPARE(steps, expected);
+    }
+}
+
+void TestDesktop::everyButtonShowsFocus_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"btnMenu",
+                             "btnMinimize",
+                             "btnClose",
+                             "btnBrowseIn",
+                             "btnPlay",
+                             "btnPause",
+                             "btnPlayClip",
+                             "btnBrowseOut",
+                             "btnGenerate",
+                             "checkExport",
+                             "sliderVolume"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// Drawn by the skin: the focused picture differs clearly from the plain one.
+void TestDesktop::everyButtonShowsFocus()
+{
+    QFETCH(QString, name);
+    enableAll(window.get());
+    QWidget *widget = child<QWidget>(name.toLatin1().constData());
+    focus(child<QWidget>("editOutputName"));
+    QTest::qWait(50);
+    const QImage plain = widget->grab().toImage();
+    focus(widget);
+    QTest::qWait(50);
+    const QImage focused = widget->grab().toImage();
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            const QColor a = plain.pixelColor(x, y);
+            const QColor b = focused.pixelColor(x, y);
+            changed += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green())
+                            + qAbs(a.blue() - b.blue())
+                    > 80;
+        }
+    }
+    QVERIFY2(changed > 20, qPrintable(QString::number(changed)));
+}
+
+// A focused button or field keeps Space; elsewhere it plays.
+void TestDesktop::spaceIsLeftToFocusedWidgets()
+{
+    enableAll(window.get());
+    child<QWidget>("btnPause")->setEnabled(false);
+    fakes::playerCalls().clear();
+    auto *name = child<QLineEdit>("editOutputName");
+    name->clear();
+    focus(name);
+    QVERIFY(keys.send(QStringLiteral("space"), Qt::Key_Space));
+    QCOMPARE(name->text(), QStringLiteral(" "));
+    QVERIFY(fakes::playerCalls().isEmpty());
+
+    focus(child<QWidget>("btnPlayClip"));
+    QVERIFY(keys.send(QStringLiteral("space"), Qt::Key_Space));
+    QTRY_VERIFY(fakes::playerCalls().contains(QStringLiteral("play")));
+    QVERIFY(fakes::playerCalls().first().startsWith(QLatin1String("fadein")));
+
+    child<QWidget>("btnPlay")->setEnabled(true);
+    fakes::playerCalls().clear();
+    focus(child<QWidget>("sliderVolume"));
+    QVERIFY(keys.send(QStringLiteral("space"), Qt::Key_Space));
+    QTRY_COMPARE(fakes::playerCalls(), QStringList {"play"});
 }
 
 void TestDesktop::commandLineFile_data()

@@ -53,6 +53,8 @@ private slots:
     void clickBesideThumbDoesNotDrag();
     void dragOutsideHoldsTheEnds();
     void setPosNeverEmits();
+    void keysMoveThumb_data();
+    void keysMoveThumb();
     void paintsWithoutItsPictures();
 };
 
@@ -220,6 +222,39 @@ void TestVolumeSlider::paintsWithoutItsPictures()
     QCOMPARE(volume.slider.grab().size(), QSize(160, 16));
     volume.slider.resize(200, 16);
     QCOMPARE(volume.slider.thumbX(), thumbX(100, 200));
+}
+
+void TestVolumeSlider::keysMoveThumb_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("thumb");
+
+    QTest::newRow("right") << int(Qt::Key_Right) << 80;
+    QTest::newRow("up") << int(Qt::Key_Up) << 80;
+    QTest::newRow("left") << int(Qt::Key_Left) << 78;
+    QTest::newRow("page up") << int(Qt::Key_PageUp) << 89;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << 69;
+    QTest::newRow("home") << int(Qt::Key_Home) << 15;
+    QTest::newRow("end") << int(Qt::Key_End) << 143;
+}
+
+// The keys move the thumb as a drag would and report the new position once.
+void TestVolumeSlider::keysMoveThumb()
+{
+    QFETCH(int, key);
+    QFETCH(int, thumb);
+    Volume v;
+    QCOMPARE(v.slider.focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(&v.slider, Qt::Key(key));
+    QCOMPARE(v.slider.thumbX(), thumb);
+    QCOMPARE(emitted(v.moved), QList<int> {int(positionAt(thumb, 160))});
+    QCOMPARE(v.slider.position(), int(positionAt(thumb, 160)));
+    // At the end of the track a further step reports nothing.
+    for (int i = 0; i < 200; ++i)
+        QTest::keyClick(&v.slider, Qt::Key(key));
+    v.moved.clear();
+    QTest::keyClick(&v.slider, Qt::Key(key));
+    QVERIFY(v.moved.isEmpty());
 }
 
 QTEST_MAIN(TestVolumeSlider)

@@ -57,6 +57,14 @@ QMap<QString, QSize> expectedSizes()
         for (const char *state : {"_button", "_hover", "_down", "_disable"})
             sizes.insert(QLatin1String(stem) + QLatin1String(state) + QStringLiteral(".png"), size);
     }
+    // Keyboard focus, in each state a focused button can be in.
+    for (const auto &[stem, size] : families) {
+        for (const char *state : {"_focus", "_focus_hover", "_focus_down"})
+            sizes.insert(QLatin1String(stem) + QLatin1String(state) + QStringLiteral(".png"), size);
+    }
+    for (const char *state : {"_focus", "_focus_hover", "_focus_down"})
+        sizes.insert(QStringLiteral("button") + QLatin1String(state) + QStringLiteral(".png"),
+                     {88, 29});
     return sizes;
 }
 

@@ -83,6 +83,20 @@ Tone closeTone(State s)
     return steelTone(s);
 }
 
+// Keyboard focus: an amber ring just inside the rim, bright against every face and state.
+const QColor focusInk(255, 200, 60);
+
+void paintFocusRing(QPainter &p, const QPainterPath &ring)
+{
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(withAlpha(focusInk, 110), 3.2));
+    p.drawPath(ring);
+    p.setPen(QPen(focusInk, 1.4));
+    p.drawPath(ring);
+    p.restore();
+}
+
 void paintBacking(QPainter &p, const QPainterPath &shape, const Tone &tone, State s)
 {
     if (tone.glow.isValid())
@@ -129,30 +143,42 @@ QImage pill(QSize size,
             qreal radius,
             const Tone &tone,
             State s,
+            bool focused,
             const QPainterPath &glyph = {})
 {
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     paintFace(p, roundedRect(r, radius), tone, s, 1.0);
+    const qreal drop = s == State::Down ? 1 : 0;
+    if (focused)
+        paintFocusRing(p,
+                       roundedRect(r.adjusted(2.5, 2.5 + drop, -2.5, -2.5 + drop), radius - 2.5));
     if (!glyph.isEmpty())
         paintGlyph(p, glyph, tone.glyph, s);
     return img;
 }
 
-QImage orb(
-        QSize size, QPointF c, qreal radius, const Tone &tone, State s, const QPainterPath &glyph)
+QImage orb(QSize size,
+           QPointF c,
+           qreal radius,
+           const Tone &tone,
+           State s,
+           bool focused,
+           const QPainterPath &glyph)
 {
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     paintFace(p, circle(c, radius), tone, s, 1.0);
+    if (focused)
+        paintFocusRing(p, circle(c + QPointF(0, s == State::Down ? 1 : 0), radius - 2.5));
     paintGlyph(p, glyph, tone.glyph, s);
     return img;
 }
 
-// The main action: a chrome bezel around a glowing orb with a note.
-QImage generateButton(State s)
+// The main action: a chrome bezel around a glowing orb with a note; focus turns the bezel amber.
+QImage generateButton(State s, bool focused)
 {
     QImage img = canvas(60, 60);
     QPainter p(&img);
@@ -163,9 +189,15 @@ QImage generateButton(State s)
     paintBacking(p, bezel, tone, State::Normal);
     QLinearGradient chrome(0, 3, 0, 57);
     const bool gray = s == State::Disabled;
-    chrome.setColorAt(0, gray ? QColor(190, 194, 199) : QColor(225, 238, 252));
-    chrome.setColorAt(0.5, gray ? QColor(110, 116, 123) : QColor(92, 126, 164));
-    chrome.setColorAt(1, gray ? QColor(60, 64, 70) : QColor(24, 44, 70));
+    if (focused) {
+        chrome.setColorAt(0, QColor(255, 236, 170));
+        chrome.setColorAt(0.5, focusInk);
+        chrome.setColorAt(1, QColor(150, 96, 10));
+    } else {
+        chrome.setColorAt(0, gray ? QColor(190, 194, 199) : QColor(225, 238, 252));
+        chrome.setColorAt(0.5, gray ? QColor(110, 116, 123) : QColor(92, 126, 164));
+        chrome.setColorAt(1, gray ? QColor(60, 64, 70) : QColor(24, 44, 70));
+    }
     p.fillPath(bezel, ink::outline);
     p.fillPath(circle(c, 26), chrome);
     p.fillPath(circle(c, 23.5), ink::outline);
@@ -191,29 +223,52 @@ QString fileName(const QString &stem, State s)
                                            : stem + QStringLiteral("_button.png");
 }
 
+// A focused button is drawn in each state it can be in while focused.
+QString focusFileName(const QString &stem, State s)
+{
+    switch (s) {
+    case State::Hover:
+        return stem + QStringLiteral("_focus_hover.png");
+    case State::Down:
+        return stem + QStringLiteral("_focus_down.png");
+    case State::Disabled:
+    case State::Normal:
+        break;
+    }
+    return stem + QStringLiteral("_focus.png");
+}
+
 const State allStates[] = {State::Normal, State::Hover, State::Down, State::Disabled};
+const State focusStates[] = {State::Normal, State::Hover, State::Down};
+
+enum class Focus { Drawn, None };
 
 void addFamily(Pictures &out,
                const QString &stem,
-               const std::function<QImage(State)> &draw,
-               bool withDisabled = true)
+               const std::function<QImage(State, bool)> &draw,
+               bool withDisabled = true,
+               Focus focus = Focus::Drawn)
 {
     for (State s : allStates) {
         if (s != State::Disabled || withDisabled)
-            out.append({fileName(stem, s), draw(s)});
+            out.append({fileName(stem, s), draw(s, false)});
     }
+    if (focus == Focus::None)
+        return;
+    for (State s : focusStates)
+        out.append({focusFileName(stem, s), draw(s, true)});
 }
 
-QImage transportButton(State s, const QPainterPath &glyph)
+QImage transportButton(State s, bool focused, const QPainterPath &glyph)
 {
-    return pill({92, 38}, QRectF(2.5, 1.5, 87, 33), 16.5, blueTone(s), s, glyph);
+    return pill({92, 38}, QRectF(2.5, 1.5, 87, 33), 16.5, blueTone(s), s, focused, glyph);
 }
 
 // Browse shows Qt's text: white on the blue face, black on the light hover and pressed faces.
-QImage browseButton(State s)
+QImage browseButton(State s, bool focused)
 {
     const Tone tone = (s == State::Hover || s == State::Down) ? lightTone(s) : blueTone(s);
-    return pill({89, 29}, QRectF(2.5, 1.5, 84, 24), 12, tone, s);
+    return pill({89, 29}, QRectF(2.5, 1.5, 84, 24), 12, tone, s, focused);
 }
 
 } // namespace
@@ -221,62 +276,75 @@ QImage browseButton(State s)
 void addButtons(Pictures &out)
 {
     addFamily(out, QStringLiteral("generate"), generateButton);
-    addFamily(out, QStringLiteral("play"), [](State s) {
-        return transportButton(s, playGlyph(QRectF(40, 11, 13, 14)));
+    addFamily(out, QStringLiteral("play"), [](State s, bool focused) {
+        return transportButton(s, focused, playGlyph(QRectF(40, 11, 13, 14)));
     });
-    addFamily(out, QStringLiteral("pause"), [](State s) {
-        return transportButton(s, pauseGlyph(QRectF(40, 11, 12, 14)));
+    addFamily(out, QStringLiteral("pause"), [](State s, bool focused) {
+        return transportButton(s, focused, pauseGlyph(QRectF(40, 11, 12, 14)));
     });
-    addFamily(out, QStringLiteral("clip"), [](State s) {
-        return transportButton(s, clipGlyph(QRectF(34, 11, 24, 14)));
+    addFamily(out, QStringLiteral("clip"), [](State s, bool focused) {
+        return transportButton(s, focused, clipGlyph(QRectF(34, 11, 24, 14)));
     });
     addFamily(out, QStringLiteral("browse"), browseButton);
-    addFamily(out, QStringLiteral("button"), [](State s) {
-        return pill({88, 29}, QRectF(2.5, 1.5, 83, 24), 7, lightTone(s), s);
+    addFamily(out, QStringLiteral("button"), [](State s, bool focused) {
+        return pill({88, 29}, QRectF(2.5, 1.5, 83, 24), 7, lightTone(s), s, focused);
     });
-    addFamily(out, QStringLiteral("close"), [](State s) {
+    addFamily(out, QStringLiteral("close"), [](State s, bool focused) {
         return orb({29, 29},
                    {14.5, 13.5},
                    12,
                    closeTone(s),
                    s,
+                   focused,
                    crossGlyph(QRectF(10.5, 9.5, 8, 8), 2.2));
     });
-    addFamily(out, QStringLiteral("minimize"), [](State s) {
+    addFamily(out, QStringLiteral("minimize"), [](State s, bool focused) {
         return orb({31, 31},
                    {15.5, 14.5},
                    13,
                    steelTone(s),
                    s,
+                   focused,
                    dashGlyph(QRectF(10, 14.5, 11, 2), 2.4));
     });
-    addFamily(out, QStringLiteral("menu"), [](State s) {
-        return orb({28, 28}, {14, 13}, 12, steelTone(s), s, menuGlyph(QRectF(9, 9.5, 10, 7), 1.8));
+    addFamily(out, QStringLiteral("menu"), [](State s, bool focused) {
+        return orb({28, 28},
+                   {14, 13},
+                   12,
+                   steelTone(s),
+                   s,
+                   focused,
+                   menuGlyph(QRectF(9, 9.5, 10, 7), 1.8));
     });
+    // The manager's close button takes no focus: Esc closes the manager.
     addFamily(
             out,
             QStringLiteral("dlg_close"),
-            [](State s) {
+            [](State s, bool focused) {
                 return orb({24, 24},
                            {12, 11.5},
                            10,
                            closeTone(s),
                            s,
+                           focused,
                            crossGlyph(QRectF(8.75, 8.25, 6.5, 6.5), 2));
             },
-            false);
+            false,
+            Focus::None);
 }
 
 namespace {
 
-QImage checkIndicator(State s)
+QImage checkIndicator(State s, bool focused)
 {
     QImage img = canvas(22, 24);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(3.5, 4.5, 15, 15);
     const QPainterPath outer = roundedRect(box, 3.5);
-    if (s == State::Hover)
+    if (focused)
+        softShadow(p, outer, {0, 0}, 2, withAlpha(focusInk, 220));
+    else if (s == State::Hover)
         softShadow(p, outer, {0, 0}, 2, QColor(120, 215, 255, 190));
     else
         softShadow(p, outer, {0, 1}, 1, QColor(0, 0, 0, 150));
@@ -284,7 +352,7 @@ QImage checkIndicator(State s)
     const QColor rim = s == State::Disabled ? QColor(104, 110, 118)
             : s == State::Normal            ? QColor(104, 146, 192)
                                             : ink::cyan;
-    p.fillPath(outer, rim);
+    p.fillPath(outer, focused ? focusInk : rim);
     const QPainterPath inner = roundedRect(box.adjusted(1.2, 1.2, -1.2, -1.2), 2.5);
     if (checked) {
         paintGloss(p, inner, inner.boundingRect(), blueTone(State::Normal));
