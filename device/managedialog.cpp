@@ -35,6 +35,14 @@ ManageDialog::ManageDialog(QWidget *parent)
     // Only the user's typing reaches the slot; text set by the dialog does not.
     connect(editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
 
+    // Drawn over the empty list, never an item of it, so rows stay the phone's indexes.
+    noPhoneHint
+            = new QLabel(tr("Connect your iPhone to see its ringtones."), listRingtone->viewport());
+    noPhoneHint->setAlignment(Qt::AlignCenter);
+    noPhoneHint->setWordWrap(true);
+    noPhoneHint->setMargin(12);
+    noPhoneHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    noPhoneHint->setStyleSheet(QStringLiteral("color: rgb(110, 110, 110);"));
     refreshList();
     btnRename->setEnabled(false);
     btnPcToIPhone->setEnabled(false);
@@ -50,12 +58,21 @@ void ManageDialog::refreshList()
     QString fileName;
     for (int i = 0; device.ringtone(i, title, fileName); ++i) {
         auto *item = new QListWidgetItem(unescapeTitle(title), listRingtone);
+        // A long title is cut by the list's width; the tool tip shows it whole.
+        item->setToolTip(item->text());
         item->setData(phonePathRole, phonePath(fileName));
     }
 }
 
+void ManageDialog::showNoPhoneHint()
+{
+    noPhoneHint->setGeometry(QRect(QPoint(0, 0), listRingtone->contentsRect().size()));
+    noPhoneHint->setVisible(!phoneAttached && listRingtone->count() == 0);
+}
+
 void ManageDialog::updateButtons()
 {
+    showNoPhoneHint();
     const bool any = listRingtone->count() > 0;
     if (!any) {
         editName->setText(QString());
@@ -69,6 +86,7 @@ void ManageDialog::updateButtons()
 
 void ManageDialog::onPhoneConnect(bool bConnect)
 {
+    phoneAttached = bConnect;
     if (bConnect) {
         refreshList();
         listRingtone->setCurrentRow(0);
@@ -117,6 +135,7 @@ void ManageDialog::onBtnRename()
     }
     if (QListWidgetItem *item = listRingtone->item(row)) {
         item->setText(text);
+        item->setToolTip(text);
         currentName = text;
         btnRename->setEnabled(false);
     }

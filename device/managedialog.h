@@ -29,6 +29,7 @@ private:
     void refreshList();
     void relistAfterFailure();
     void updateButtons();
+    void showNoPhoneHint();
     QString startFolder() const;
     QString fileFilter() const;
     static QString escapeTitle(QString title);
@@ -36,6 +37,8 @@ private:
 
     DeviceLink device;
     QString currentName;
+    bool phoneAttached = false;
+    QLabel *noPhoneHint = nullptr;
 };
 
 #endif

@@ -278,6 +278,10 @@ Pointer at %3</source>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>صيغ النغمات (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>‫وصّل جهاز iPhone لعرض نغمات الرنين الموجودة عليه.‬</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

@@ -278,6 +278,10 @@ Zeiger bei %3</translation>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>Klingeltonformate (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>Schließen Sie Ihr iPhone an, um seine Klingeltöne zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

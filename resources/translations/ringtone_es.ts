@@ -278,6 +278,10 @@ Puntero en %3</translation>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>Formatos de tono (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>Conecte su iPhone para ver sus tonos.</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

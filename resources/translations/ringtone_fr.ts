@@ -278,6 +278,10 @@ Pointeur à %3</translation>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>Formats de sonnerie (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>Connectez votre iPhone pour voir ses sonneries.</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

@@ -278,6 +278,10 @@ Puntatore a %3</translation>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>Formati suoneria (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>Collega l’iPhone per vederne le suonerie.</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

@@ -278,6 +278,10 @@ Pointer at %3</source>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>着信音の形式 (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>着信音を表示するには iPhone を接続してください。</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

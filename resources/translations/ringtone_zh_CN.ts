@@ -278,6 +278,10 @@ Pointer at %3</source>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>铃声格式 (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>连接您的 iPhone 以查看其铃声。</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

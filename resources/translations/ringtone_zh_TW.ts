@@ -278,6 +278,10 @@ Pointer at %3</source>
         <source>Ringtone Formats(*.m4a;*.m4r)</source>
         <translation>鈴聲格式 (*.m4a;*.m4r)</translation>
     </message>
+    <message>
+        <source>Connect your iPhone to see its ringtones.</source>
+        <translation>連接您的 iPhone 以檢視其鈴聲。</translation>
+    </message>
 </context>
 <context>
     <name>QxLanguage</name>

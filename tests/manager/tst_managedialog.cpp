@@ -128,6 +128,21 @@ private slots:
         QCOMPARE(enabledState(&dialog),
                  QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
                                 "btnPcToIPhone- editName- btnClose+"));
+        QVERIFY(!noPhoneHint(&dialog)->isHidden());
+        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->count(), 0);
+    }
+
+    // The hint lies over the list's viewport; it is never one of the list's rows.
+    static QLabel *noPhoneHint(const QWidget *dialog)
+    {
+        const auto *list = child<QListWidget>(dialog, "listRingtone");
+        const auto hints = list->viewport()->findChildren<QLabel *>();
+        if (hints.size() != 1)
+            qFatal("%d hints over the list", int(hints.size()));
+        if (hints.constFirst()->text()
+            != QLatin1String("Connect your iPhone to see its ringtones."))
+            qFatal("the hint reads %s", qPrintable(hints.constFirst()->text()));
+        return hints.constFirst();
     }
 
     void attachAndDetachWhileOpen()
@@ -145,10 +160,15 @@ private slots:
                                 "btnPcToIPhone+ editName+ btnClose+"));
         QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->data(Qt::UserRole + 1),
                  QVariant(QStringLiteral("/iTunes_Control/Ringtones/") + phoneTones()[1].second));
+        QVERIFY(noPhoneHint(&dialog)->isHidden());
+        // A title cut by the list's width is shown whole in its tool tip.
+        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->toolTip(),
+                 QStringLiteral("Second"));
 
         detach();
         dialog.onPhoneConnect(false);
         QVERIFY(listed(&dialog).isEmpty());
+        QVERIFY(!noPhoneHint(&dialog)->isHidden());
         QVERIFY(child<QLineEdit>(&dialog, "editName")->text().isEmpty());
         QCOMPARE(enabledState(&dialog),
                  QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
