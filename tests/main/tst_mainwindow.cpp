@@ -37,6 +37,7 @@ private slots:
     void dropLoadsFirstLocalFile();
     void dragOfPlainTextIsRefused();
     void openDialogShowsEveryReadableFormat();
+    void skinStaysOutOfStandardDialogs();
     void sliderWritesTimes();
     void timesMoveSlider();
     void bandDragClampsStartField();
@@ -421,6 +422,27 @@ void TestMainWindow::openDialogShowsEveryReadableFormat()
     QVERIFY2(filter.startsWith(QLatin1String("All Supported Formats(")), qPrintable(filter));
     shown.sort();
     QCOMPARE(shown, media);
+}
+
+// A standard dialog opened over the window is its child: the skin's field rules must
+// not reach it, or its fields turn into white text on the skin's dark frame.
+void TestMainWindow::skinStaysOutOfStandardDialogs()
+{
+    QFile skin(QStringLiteral(":/images/skin.css"));
+    QVERIFY(skin.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+    const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    f.open();
+    QCOMPARE(f.child<QLineEdit>("editOutputName")->palette().color(QPalette::Text),
+             QColor(Qt::white));
+    QFileDialog dialog(f.window.get());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    const auto fields = dialog.findChildren<QLineEdit *>();
+    QVERIFY(!fields.isEmpty());
+    for (QLineEdit *field : fields)
+        QVERIFY2(field->palette().color(QPalette::Text) != QColor(Qt::white),
+                 qPrintable(field->objectName()));
 }
 
 void TestMainWindow::sliderWritesTimes()
