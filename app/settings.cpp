@@ -6,27 +6,29 @@
 
 #include <memory>
 
-namespace {
-
 // One store per access: nothing is cached between calls.
-QSettings *openStore()
+std::unique_ptr<QSettings> openSettings()
 {
-    auto *settings = new QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));
+    auto settings
+            = std::make_unique<QSettings>(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));
     settings->beginGroup(QStringLiteral("Setting"));
     return settings;
 }
 
-} // namespace
+QString productTitle()
+{
+    return QStringLiteral("Marvolen Vardel");
+}
 
 QString readSetting(const QString &key, const QString &defaultValue)
 {
-    const std::unique_ptr<QSettings> settings(openStore());
+    const std::unique_ptr<QSettings> settings = openSettings();
     return settings->value(key, defaultValue).toString();
 }
 
 void writeSetting(const QString &key, const QString &value)
 {
-    const std::unique_ptr<QSettings> settings(openStore());
+    const std::unique_ptr<QSettings> settings = openSettings();
     settings->setValue(key, value);
 }
 

@@ -1,5 +1,6 @@
 #include "managedialog.h"
 
+#include "app/settings.h"
 #include "filechooser.h"
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
@@ -7,7 +8,6 @@
 
 #include <QDir>
 #include <QMessageBox>
-#include <QSettings>
 
 namespace {
 
@@ -148,7 +148,7 @@ void ManageDialog::onBtnRemove()
         return;
     const QMessageBox::StandardButton answer
             = QMessageBox::question(this,
-                                    QStringLiteral("Marvolen Vardel"),
+                                    productTitle(),
                                     QStringLiteral("Remove Ringtone: %2").arg(currentName),
                                     QMessageBox::Yes | QMessageBox::No,
                                     QMessageBox::No);
@@ -211,9 +211,7 @@ void ManageDialog::onBtnPcToIPhone()
 
 QString ManageDialog::startFolder() const
 {
-    QSettings settings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));
-    settings.beginGroup(QStringLiteral("Setting"));
-    return QDir::fromNativeSeparators(settings.value(QStringLiteral("OutputFolder")).toString());
+    return QDir::fromNativeSeparators(readSetting(QStringLiteral("OutputFolder"), QString()));
 }
 
 QString ManageDialog::fileFilter() const

@@ -195,5 +195,5 @@ void MainDialog::changeEvent(QEvent *event)
         ui->labelStatus->setText(tr(statusSource));
     onVolumeSliderMoved(ui->sliderVolume->position());
     markLength(ui->labelLengthValue->property("tooLong").toBool());
-    setWindowTitle(QStringLiteral("Marvolen Vardel"));
+    setWindowTitle(productTitle());
 }

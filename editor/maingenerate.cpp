@@ -3,6 +3,8 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "app/settings.h"
+
 #include "volumelevels.h"
 
 #include "editor/ringtonelength.h"
@@ -150,7 +152,7 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
     } else {
         QMessageBox::information(
                 this,
-                QStringLiteral("Marvolen Vardel"),
+                productTitle(),
                 tr("Could not initialize the connection to your iPhone/iTouch!<br>You may get this "
                    "error if you try to connect a device that has never been attached to iTunes on "
                    "this computer.<br>Please try the following:<br>  * close this application and "

@@ -45,8 +45,7 @@ void MainDialog::loadFile(const QString &path)
         probe.probe(nativePath.constData());
     const double d = probe.duration();
     if (d <= 0.5) {
-        QMessageBox::information(
-                this, QStringLiteral("Marvolen Vardel"), tr("Invalid input file"), QMessageBox::Ok);
+        QMessageBox::information(this, productTitle(), tr("Invalid input file"), QMessageBox::Ok);
         return;
     }
 
