@@ -92,15 +92,21 @@ void TestRealWindow::initTestCase()
 
 void TestRealWindow::browseLoadsAndShowsWaveform()
 {
-    // The open dialog is modal: fill it in once it is up.
-    QTimer::singleShot(200, this, [this] {
+    // The open dialog is modal: fill it in once it is up. A loaded machine may take longer
+    // than any fixed delay to show it, so look until it is there.
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this, poll] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
+        auto *name
+                = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (!name || !name->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
         QTest::keyClicks(name, input);
         QTest::keyClick(name, Qt::Key_Return);
     });
+    poll->start(50);
     QTest::mouseClick(child<QPushButton>("btnBrowseIn"), Qt::LeftButton);
 
     QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("File loaded."), 60000);
