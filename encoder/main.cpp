@@ -13,15 +13,7 @@
 #endif
 
 extern "C" {
-#include <libavutil/error.h>
 #include <libavutil/log.h>
-}
-
-std::string avErrorText(int error)
-{
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(error, text, sizeof text);
-    return text;
 }
 
 // The encoder never outlives the program that started it: the parent's death sends SIGTERM,
