@@ -2,6 +2,7 @@
 
 #include "app/desktopopener.h"
 #include "app/weblinks.h"
+#include "app/windowdrag.h"
 
 #include <QBitmap>
 #include <QImage>
@@ -33,6 +34,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     setObjectName(QStringLiteral("aboutDialog"));
     // The mask alone leaves a system frame outside it on X11 and Wayland.
     setWindowFlag(Qt::FramelessWindowHint);
+    new WindowDrag(this);
 
     const QSize size = QImage(backgroundPath()).size();
     resize(size);
@@ -68,23 +70,10 @@ void AboutDialog::openUrl(const QString &url)
     DesktopOpener::instance()->open(QUrl(url));
 }
 
-void AboutDialog::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
 // Any release closes the box, so a plain click and the end of a drag both dismiss it.
 void AboutDialog::mouseReleaseEvent(QMouseEvent *)
 {
-    dragOffset = QPoint(-1, -1);
     accept();
-}
-
-void AboutDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    if ((event->buttons() & Qt::LeftButton) && dragOffset != QPoint(-1, -1))
-        move(event->globalPosition().toPoint() - dragOffset);
 }
 
 void AboutDialog::paintEvent(QPaintEvent *)

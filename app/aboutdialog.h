@@ -2,7 +2,6 @@
 #define ABOUTDIALOG_H
 
 #include <QDialog>
-#include <QPoint>
 
 class QLabel;
 
@@ -20,15 +19,12 @@ public slots:
     void openUrl(const QString &url);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QLabel *addLabel(const QRect &geometry, const QString &text);
 
-    QPoint dragOffset {-1, -1};
     QLabel *homeLabel = nullptr;
     QLabel *supportLabel = nullptr;
     QLabel *noticeLabel = nullptr;

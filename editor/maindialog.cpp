@@ -4,11 +4,11 @@
 #include "app/desktopopener.h"
 #include "app/qxlanguage.h"
 #include "app/settings.h"
+#include "app/windowdrag.h"
 #include "progressbars.h"
 
 #include <QBitmap>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -24,6 +24,7 @@ MainDialog::MainDialog(QWidget *parent)
 {
     ui->setupUi(this);
     setAcceptDrops(true);
+    new WindowDrag(this);
     buildMenu();
 
     // The background's fully transparent pixels give the window its outline.
@@ -131,27 +132,6 @@ void MainDialog::timerEvent(QTimerEvent *event)
         QDialog::timerEvent(event);
     }
     update();
-}
-
-void MainDialog::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        event->accept();
-    }
-}
-
-void MainDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    if ((event->buttons() & Qt::LeftButton) && dragOffset != QPoint(-1, -1)) {
-        move(event->globalPosition().toPoint() - dragOffset);
-        event->accept();
-    }
-}
-
-void MainDialog::mouseReleaseEvent(QMouseEvent *)
-{
-    dragOffset = QPoint(-1, -1);
 }
 
 // The bars' fore pictures lie exactly over their back pictures and cover them from the

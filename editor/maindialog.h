@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <QPoint>
 #include <QTime>
 
 #include <memory>
@@ -59,9 +58,6 @@ private slots:
     void onOpenFailed(const QUrl &url);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -91,7 +87,6 @@ private:
     double markPosition() const;
     void exportRingtone(const QString &encoded);
 
-    QPoint dragOffset {-1, -1};
     Ui::MainDialog *ui;
     QAction *actManage = nullptr;
     QAction *actAbout = nullptr;
