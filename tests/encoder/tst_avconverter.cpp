@@ -1,4 +1,5 @@
 #include "media/avconverter.h"
+#include "mediatool.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -221,9 +222,7 @@ void TestAVConverter::programThatCannotStart()
 void TestAVConverter::realEncoderJob()
 {
     const QString wav = m_dir.filePath(QStringLiteral("tone.wav"));
-    QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/ffmpeg"),
-                               {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=d=5", wav}),
-             0);
+    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "sine=d=5", wav}));
     const QString output = m_dir.filePath(QStringLiteral("tone clip.m4a"));
     CAVConverter job;
     job.setProgram(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/ffmpeg"));
@@ -246,16 +245,8 @@ void TestAVConverter::realEncoderJob()
 void TestAVConverter::destroyedWhileRunningLeavesNoFile()
 {
     const QString wav = m_dir.filePath(QStringLiteral("long.wav"));
-    QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/ffmpeg"),
-                               {"-v",
-                                "error",
-                                "-y",
-                                "-f",
-                                "lavfi",
-                                "-i",
-                                "aevalsrc=exprs=0.3*(2*random(0)-1):s=44100:d=300",
-                                wav}),
-             0);
+    QVERIFY(MediaTool::make(
+            {"-f", "lavfi", "-i", "aevalsrc=exprs=0.3*(2*random(0)-1):s=44100:d=300", wav}));
     const QString folder = m_dir.filePath(QStringLiteral("stopped"));
     QVERIFY(QDir().mkpath(folder));
     auto job = std::make_unique<CAVConverter>();

@@ -1,4 +1,4 @@
-#include "pcm.h"
+#include "mediatool.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,9 +110,9 @@ bool zeroMediaData(const QString &from, const QString &to)
 }
 
 // Runs the encoder with extra environment and a limit on the size of the files it writes.
-Pcm::Run runEncoder(const QStringList &arguments,
-                    const QStringList &environment,
-                    rlim_t fileSizeLimit = RLIM_INFINITY)
+MediaTool::Run runEncoder(const QStringList &arguments,
+                          const QStringList &environment,
+                          rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -124,7 +124,7 @@ Pcm::Run runEncoder(const QStringList &arguments,
         setrlimit(RLIMIT_FSIZE, &limit);
     });
     process.start(encoder(), arguments);
-    Pcm::Run result;
+    MediaTool::Run result;
     if (!process.waitForFinished(120000))
         return result;
     result.errorOutput = process.readAllStandardError();
@@ -197,76 +197,76 @@ void TestEncoder::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QVERIFY2(QFile::exists(encoder()), qPrintable(encoder()));
-    QVERIFY(Pcm::make({"-f",
-                       "lavfi",
-                       "-i",
-                       "aevalsrc=exprs=0.4*(2*random(0)-1)|0.4*(2*random(1)-1):s=44100:d=20",
-                       "-c:a",
-                       "pcm_s16le",
-                       path("noise.wav")}));
-    QVERIFY(Pcm::make({"-f",
-                       "lavfi",
-                       "-i",
-                       "sine=f=440:d=40",
-                       "-f",
-                       "lavfi",
-                       "-i",
-                       "sine=f=660:d=40",
-                       "-filter_complex",
-                       "amerge",
-                       "-ac",
-                       "2",
-                       "-b:a",
-                       "192k",
-                       path("song.mp3")}));
-    QVERIFY(Pcm::make({"-f",
-                       "lavfi",
-                       "-i",
-                       "aevalsrc=exprs=0.5*sin(2*PI*441*t)|0.5*sin(2*PI*882*t):s=44100:d=6",
-                       "-c:a",
-                       "pcm_s16le",
-                       path("sine.wav")}));
-    QVERIFY(Pcm::make({"-f",
-                       "lavfi",
-                       "-i",
-                       "aevalsrc=exprs=0.5*sin(2*PI*300*t):s=22050:d=3",
-                       "-c:a",
-                       "pcm_s16le",
-                       path("mono.wav")}));
-    QVERIFY(Pcm::make({"-f",
-                       "lavfi",
-                       "-i",
-                       "testsrc=d=3:s=160x120:r=10",
-                       "-f",
-                       "lavfi",
-                       "-i",
-                       "sine=d=3",
-                       "-c:v",
-                       "mpeg4",
-                       "-c:a",
-                       "aac",
-                       path("video.mkv")}));
-    QVERIFY(Pcm::make({"-f",
-                       "lavfi",
-                       "-i",
-                       "testsrc=d=1:s=160x120:r=10",
-                       "-c:v",
-                       "mpeg4",
-                       path("noaudio.mkv")}));
-    QVERIFY(Pcm::make({"-f",
-                       "lavfi",
-                       "-i",
-                       "testsrc=d=6:s=160x120:r=10",
-                       "-f",
-                       "lavfi",
-                       "-i",
-                       "sine=d=2",
-                       "-c:v",
-                       "mpeg4",
-                       "-c:a",
-                       "aac",
-                       path("shortaudio.mkv")}));
-    QVERIFY(Pcm::make({"-f", "lavfi", "-i", "sine=d=5", "-c:a", "aac", path("aac.m4a")}));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "aevalsrc=exprs=0.4*(2*random(0)-1)|0.4*(2*random(1)-1):s=44100:d=20",
+                             "-c:a",
+                             "pcm_s16le",
+                             path("noise.wav")}));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "sine=f=440:d=40",
+                             "-f",
+                             "lavfi",
+                             "-i",
+                             "sine=f=660:d=40",
+                             "-filter_complex",
+                             "amerge",
+                             "-ac",
+                             "2",
+                             "-b:a",
+                             "192k",
+                             path("song.mp3")}));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "aevalsrc=exprs=0.5*sin(2*PI*441*t)|0.5*sin(2*PI*882*t):s=44100:d=6",
+                             "-c:a",
+                             "pcm_s16le",
+                             path("sine.wav")}));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "aevalsrc=exprs=0.5*sin(2*PI*300*t):s=22050:d=3",
+                             "-c:a",
+                             "pcm_s16le",
+                             path("mono.wav")}));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "testsrc=d=3:s=160x120:r=10",
+                             "-f",
+                             "lavfi",
+                             "-i",
+                             "sine=d=3",
+                             "-c:v",
+                             "mpeg4",
+                             "-c:a",
+                             "aac",
+                             path("video.mkv")}));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "testsrc=d=1:s=160x120:r=10",
+                             "-c:v",
+                             "mpeg4",
+                             path("noaudio.mkv")}));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "testsrc=d=6:s=160x120:r=10",
+                             "-f",
+                             "lavfi",
+                             "-i",
+                             "sine=d=2",
+                             "-c:v",
+                             "mpeg4",
+                             "-c:a",
+                             "aac",
+                             path("shortaudio.mkv")}));
+    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "sine=d=5", "-c:a", "aac", path("aac.m4a")}));
     QVERIFY(zeroMediaData(path("aac.m4a"), path("zeroed.m4a")));
     const QStringList levels[] = {{"loud-tone.wav", "sin(2*PI*997*t)"},
                                   {"loud-noise.wav", "2*random(%1)-1"},
@@ -275,11 +275,12 @@ void TestEncoder::initTestCase()
     for (const QStringList &level : levels) {
         const QString expression = QStringLiteral("aevalsrc=exprs=%1|%2:s=44100:d=3")
                                            .arg(level[1].arg(0), level[1].arg(1));
-        QVERIFY(Pcm::make({"-f", "lavfi", "-i", expression, "-c:a", "pcm_s16le", path(level[0])}));
+        QVERIFY(MediaTool::make(
+                {"-f", "lavfi", "-i", expression, "-c:a", "pcm_s16le", path(level[0])}));
     }
     // Chords and bass under decaying noise bursts, as loud as mastered music; the same noise
     // every run.
-    QVERIFY(Pcm::make(
+    QVERIFY(MediaTool::make(
             {"-f",
              "lavfi",
              "-i",
@@ -301,9 +302,9 @@ void TestEncoder::initTestCase()
     garbage.write(QByteArray(4096, 'x'));
     garbage.close();
 
-    m_noise = Pcm::decode(path("noise.wav"));
-    m_song = Pcm::decode(path("song.mp3"));
-    m_sine = Pcm::decode(path("sine.wav"));
+    m_noise = MediaTool::decode(path("noise.wav"));
+    m_song = MediaTool::decode(path("song.mp3"));
+    m_sine = MediaTool::decode(path("sine.wav"));
     QCOMPARE(m_noise.size(), 20 * rate * 2);
     QCOMPARE(m_song.size(), 40 * rate * 2);
 }
@@ -326,11 +327,11 @@ void TestEncoder::decodeKeepsEverySample()
 {
     QFETCH(QString, input);
     const QString output = freshFolder() + QStringLiteral("/decoded.wav");
-    QCOMPARE(Pcm::run(encoder(), decodeLine(path(input), output)).exitCode, 0);
-    QCOMPARE(Pcm::probe(output, "stream=codec_name,sample_rate,channels"),
+    QCOMPARE(MediaTool::run(encoder(), decodeLine(path(input), output)).exitCode, 0);
+    QCOMPARE(MediaTool::probe(output, "stream=codec_name,sample_rate,channels"),
              QStringLiteral("pcm_s16le\n44100\n2"));
-    const QVector<qint16> reference = Pcm::decode(path(input));
-    const QVector<qint16> out = Pcm::decode(output);
+    const QVector<qint16> reference = MediaTool::decode(path(input));
+    const QVector<qint16> out = MediaTool::decode(output);
     QCOMPARE(out.size(), reference.size());
     QCOMPARE(maxDifference(out, reference, 0), 0);
 }
@@ -357,9 +358,10 @@ void TestEncoder::clipIsSampleExact()
     QFETCH(qsizetype, frames);
 
     const QString output = freshFolder() + QStringLiteral("/clip.wav");
-    QCOMPARE(Pcm::run(encoder(), generateLine(path(input), start, length, 256, 0, output)).exitCode,
+    QCOMPARE(MediaTool::run(encoder(), generateLine(path(input), start, length, 256, 0, output))
+                     .exitCode,
              0);
-    const QVector<qint16> out = Pcm::decode(output);
+    const QVector<qint16> out = MediaTool::decode(output);
     QCOMPARE(out.size(), frames * 2);
     const QVector<qint16> &reference = input == QLatin1String("song.mp3") ? m_song : m_noise;
     QCOMPARE(maxDifference(out, reference, qsizetype(std::llround(start * rate))), 0);
@@ -388,21 +390,22 @@ void TestEncoder::ringtoneFile()
     QFETCH(QString, duration);
 
     const QString output = freshFolder() + QLatin1Char('/') + name;
-    QCOMPARE(Pcm::run(encoder(), generateLine(path("song.mp3"), start, length, 256, 0, output))
-                     .exitCode,
-             0);
-    QCOMPARE(Pcm::probe(output, "format=duration"), duration);
-    QCOMPARE(Pcm::probe(output, "stream=codec_name,profile,sample_rate,channels"),
+    QCOMPARE(
+            MediaTool::run(encoder(), generateLine(path("song.mp3"), start, length, 256, 0, output))
+                    .exitCode,
+            0);
+    QCOMPARE(MediaTool::probe(output, "format=duration"), duration);
+    QCOMPARE(MediaTool::probe(output, "stream=codec_name,profile,sample_rate,channels"),
              QStringLiteral("aac\nLC\n44100\n2"));
-    const QString brand = Pcm::probe(output, "format_tags=major_brand");
+    const QString brand = MediaTool::probe(output, "format_tags=major_brand");
     QCOMPARE(brand, QStringLiteral("M4A"));
-    const int bitRate = Pcm::probe(output, "stream=bit_rate").toInt();
+    const int bitRate = MediaTool::probe(output, "stream=bit_rate").toInt();
     QVERIFY2(bitRate > 150000 && bitRate < 230000, qPrintable(QString::number(bitRate)));
     // The edit list holds the exact length; decoders that ignore its end still decode only
     // the last frame's padding beyond it.
     const qsizetype frames = qsizetype(std::llround(length * rate));
-    QCOMPARE(Pcm::probe(output, "stream=duration_ts").toLongLong(), qint64(frames));
-    const qsizetype decoded = Pcm::decode(output).size() / 2;
+    QCOMPARE(MediaTool::probe(output, "stream=duration_ts").toLongLong(), qint64(frames));
+    const qsizetype decoded = MediaTool::decode(output).size() / 2;
     QVERIFY2(decoded >= frames && decoded < frames + 1024, qPrintable(QString::number(decoded)));
 }
 
@@ -430,8 +433,8 @@ void TestEncoder::volumeAndFadeIn()
     const double start = 1.0;
     const QString output = freshFolder() + QLatin1Char('/') + name;
     const QStringList line = generateLine(path("sine.wav"), start, 4.0, volume, fadeIn, output);
-    QCOMPARE(Pcm::run(encoder(), line).exitCode, 0);
-    QVector<qint16> out = Pcm::decode(output);
+    QCOMPARE(MediaTool::run(encoder(), line).exitCode, 0);
+    QVector<qint16> out = MediaTool::decode(output);
     QVERIFY(out.size() >= 4 * rate * 2);
     if (name.endsWith(QLatin1String(".wav")))
         QCOMPARE(out.size(), 4 * rate * 2);
@@ -485,11 +488,12 @@ void TestEncoder::limiterKeepsUnderTheCeiling()
 
     const double start = 1.5;
     const QString output = freshFolder() + QLatin1Char('/') + name;
-    QCOMPARE(Pcm::run(encoder(), generateLine(path(input), start, 10, volume, 0, output)).exitCode,
+    QCOMPARE(MediaTool::run(encoder(), generateLine(path(input), start, 10, volume, 0, output))
+                     .exitCode,
              0);
-    const QVector<qint16> out = Pcm::decode(output);
+    const QVector<qint16> out = MediaTool::decode(output);
     if (scale > 0) {
-        const QVector<qint16> source = Pcm::decode(path(input));
+        const QVector<qint16> source = MediaTool::decode(path(input));
         QCOMPARE(out.size(), source.size() - qsizetype(start * rate) * 2);
         QVector<qint16> expected(out.size());
         for (qsizetype i = 0; i < out.size(); ++i)
@@ -498,7 +502,8 @@ void TestEncoder::limiterKeepsUnderTheCeiling()
         return;
     }
     if (name.endsWith(QLatin1String(".wav")))
-        QVERIFY2(Pcm::truePeak(output) <= -1.0, qPrintable(QString::number(Pcm::truePeak(output))));
+        QVERIFY2(MediaTool::truePeak(output) <= -1.0,
+                 qPrintable(QString::number(MediaTool::truePeak(output))));
     const auto clipped = std::count_if(
             out.begin(), out.end(), [](qint16 v) { return v == 32767 || v == -32768; });
     QCOMPARE(clipped, 0);
@@ -507,9 +512,9 @@ void TestEncoder::limiterKeepsUnderTheCeiling()
 void TestEncoder::monoIsUpmixedAtFullLevel()
 {
     const QString output = freshFolder() + QStringLiteral("/mono.wav");
-    QCOMPARE(Pcm::run(encoder(), decodeLine(path("mono.wav"), output)).exitCode, 0);
-    QCOMPARE(Pcm::probe(output, "stream=sample_rate,channels"), QStringLiteral("44100\n2"));
-    const QVector<qint16> out = Pcm::decode(output);
+    QCOMPARE(MediaTool::run(encoder(), decodeLine(path("mono.wav"), output)).exitCode, 0);
+    QCOMPARE(MediaTool::probe(output, "stream=sample_rate,channels"), QStringLiteral("44100\n2"));
+    const QVector<qint16> out = MediaTool::decode(output);
     QCOMPARE(out.size(), 3 * rate * 2);
     int peak = 0;
     for (qsizetype i = 0; i < out.size(); i += 2) {
@@ -522,12 +527,12 @@ void TestEncoder::monoIsUpmixedAtFullLevel()
 void TestEncoder::videoInputGivesItsAudio()
 {
     const QString output = freshFolder() + QStringLiteral("/from video.m4a");
-    QCOMPARE(
-            Pcm::run(encoder(), generateLine(path("video.mkv"), 0.5, 2.0, 256, 0, output)).exitCode,
-            0);
-    QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("2.000000"));
-    QCOMPARE(Pcm::probe(output, "format=nb_streams"), QStringLiteral("1"));
-    const QVector<qint16> out = Pcm::decode(output);
+    QCOMPARE(MediaTool::run(encoder(), generateLine(path("video.mkv"), 0.5, 2.0, 256, 0, output))
+                     .exitCode,
+             0);
+    QCOMPARE(MediaTool::probe(output, "format=duration"), QStringLiteral("2.000000"));
+    QCOMPARE(MediaTool::probe(output, "format=nb_streams"), QStringLiteral("1"));
+    const QVector<qint16> out = MediaTool::decode(output);
     QVERIFY(rms(out, 0, out.size()) > 1000);
 }
 
@@ -538,19 +543,19 @@ void TestEncoder::unusualPathsWork()
     const QString input = folder + QStringLiteral("/tön é.wav");
     QVERIFY(QFile::copy(path("sine.wav"), input));
     const QString ringtone = folder + QStringLiteral("/out ü:1.m4a");
-    QCOMPARE(Pcm::run(encoder(), generateLine(input, 1, 2, 256, 1, ringtone)).exitCode, 0);
-    QCOMPARE(Pcm::probe(ringtone, "format=duration"), QStringLiteral("2.000000"));
+    QCOMPARE(MediaTool::run(encoder(), generateLine(input, 1, 2, 256, 1, ringtone)).exitCode, 0);
+    QCOMPARE(MediaTool::probe(ringtone, "format=duration"), QStringLiteral("2.000000"));
     const QString wav = folder + QStringLiteral("/dé code.wav");
-    QCOMPARE(Pcm::run(encoder(), decodeLine(input, wav)).exitCode, 0);
-    QCOMPARE(Pcm::decode(wav), m_sine);
+    QCOMPARE(MediaTool::run(encoder(), decodeLine(input, wav)).exitCode, 0);
+    QCOMPARE(MediaTool::decode(wav), m_sine);
     QCOMPARE(listing(folder).size(), 3);
 }
 
 void TestEncoder::progressInSeconds()
 {
     const QString output = freshFolder() + QStringLiteral("/tone.m4a");
-    const Pcm::Run run
-            = Pcm::run(encoder(), generateLine(path("song.mp3"), 5, 27.5, 256, 3, output));
+    const MediaTool::Run run
+            = MediaTool::run(encoder(), generateLine(path("song.mp3"), 5, 27.5, 256, 3, output));
     QCOMPARE(run.exitCode, 0);
     const QString text = QString::fromLatin1(run.errorOutput);
     const QRegularExpression status(QStringLiteral(
@@ -621,7 +626,7 @@ void TestEncoder::failures()
     for (QString &argument : arguments)
         argument.replace(QLatin1String("%in"), m_dir.path()).replace(QLatin1String("%out"), folder);
 
-    const Pcm::Run run = Pcm::run(encoder(), arguments);
+    const MediaTool::Run run = MediaTool::run(encoder(), arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errorOutput.startsWith("Error: "), run.errorOutput.constData());
     QCOMPARE(run.errorOutput.count('\n'), 1);
@@ -639,8 +644,10 @@ void TestEncoder::overwritesOnlyWithY()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old content");
     old.close();
-    QCOMPARE(Pcm::run(encoder(), generateLine(path("sine.wav"), 0, 1, 256, 0, output)).exitCode, 0);
-    QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("1.000000"));
+    QCOMPARE(MediaTool::run(encoder(), generateLine(path("sine.wav"), 0, 1, 256, 0, output))
+                     .exitCode,
+             0);
+    QCOMPARE(MediaTool::probe(output, "format=duration"), QStringLiteral("1.000000"));
     QCOMPARE(listing(folder), QStringList {"tone.m4a"});
 }
 
@@ -672,7 +679,7 @@ void TestEncoder::outputFailsCleanly()
 
     const QString folder = freshFolder();
     arguments.last() = folder + QLatin1Char('/') + arguments.last();
-    const Pcm::Run run = runEncoder(
+    const MediaTool::Run run = runEncoder(
             arguments, environment, fileSizeLimit > 0 ? rlim_t(fileSizeLimit) : RLIM_INFINITY);
     QCOMPARE(run.exitCode, 1);
     const QByteArray lastLine = run.errorOutput.trimmed().split('\n').last().split('\r').last();
@@ -686,8 +693,9 @@ void TestEncoder::writesInLargeBlocks()
 {
     const QString output = freshFolder() + QStringLiteral("/decoded.wav");
     const QString count = path(QStringLiteral("writes.txt"));
-    const Pcm::Run run = runEncoder(decodeLine(path("noise.wav"), output),
-                                    {ioFault(), QStringLiteral("VARDEL_COUNT_WRITES=") + count});
+    const MediaTool::Run run
+            = runEncoder(decodeLine(path("noise.wav"), output),
+                         {ioFault(), QStringLiteral("VARDEL_COUNT_WRITES=") + count});
     QCOMPARE(run.exitCode, 0);
     QFile counted(count);
     QVERIFY(counted.open(QIODevice::ReadOnly));
@@ -712,9 +720,11 @@ void TestEncoder::longestNamesWork()
     QFETCH(QString, name);
     const QString folder = freshFolder();
     const QString output = folder + QLatin1Char('/') + name;
-    QCOMPARE(Pcm::run(encoder(), generateLine(path("sine.wav"), 1, 2, 256, 0, output)).exitCode, 0);
+    QCOMPARE(MediaTool::run(encoder(), generateLine(path("sine.wav"), 1, 2, 256, 0, output))
+                     .exitCode,
+             0);
     QCOMPARE(listing(folder), QStringList {name});
-    QCOMPARE(Pcm::probe(output, "format=duration"), QStringLiteral("2.000000"));
+    QCOMPARE(MediaTool::probe(output, "format=duration"), QStringLiteral("2.000000"));
 }
 
 void TestEncoder::stopsWhenItsParentDies_data()

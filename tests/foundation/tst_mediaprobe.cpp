@@ -1,8 +1,8 @@
 #include "media/mediaprobe.h"
+#include "mediatool.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,11 +35,7 @@ void TestMediaProbe::initTestCase()
 QString TestMediaProbe::makeMedia(const QString &fileName, const QStringList &arguments)
 {
     const QString path = dir.filePath(fileName);
-    QProcess tool;
-    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
-               QStringList {"-v", "error", "-y"} + arguments + QStringList {path});
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
-        qWarning() << tool.readAllStandardError();
+    MediaTool::make(arguments + QStringList {path});
     return path;
 }
 

@@ -6,6 +6,7 @@
 #include "editor/volumeslider.h"
 #include "fakes.h"
 #include "media/filepath.h"
+#include "mediatool.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -69,19 +69,14 @@ struct MainFixture
     QString makeTone(const QString &name, double seconds, int channels = 2)
     {
         const QString path = dir.filePath(name);
-        QProcess tool;
-        tool.start(QStringLiteral("/usr/bin/ffmpeg"),
-                   {"-v",
-                    "error",
-                    "-y",
-                    "-f",
-                    "lavfi",
-                    "-i",
-                    QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds),
-                    "-ac",
-                    QString::number(channels),
-                    path});
-        tool.waitForFinished(60000);
+        MediaTool::make(
+                {"-f",
+                 "lavfi",
+                 "-i",
+                 QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds),
+                 "-ac",
+                 QString::number(channels),
+                 path});
         return path;
     }
 

@@ -250,10 +250,7 @@ void TestMainWindow::waveformAppearsAfterDecode()
 void TestMainWindow::unreadableAudioIsNotLoaded()
 {
     const QString path = f.dir.filePath(QStringLiteral("silent video.mkv"));
-    QProcess tool;
-    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
-               {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=d=2:s=64x48:r=10", path});
-    QVERIFY(tool.waitForFinished(60000));
+    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "testsrc=d=2:s=64x48:r=10", path}));
     f.open();
     f.loadAndWait(path);
     QCOMPARE(f.status(), QStringLiteral("Could not read the audio of this file."));
@@ -279,15 +276,9 @@ static int waveformPixels(QWidget *slider)
 void TestMainWindow::failedDecodeLeavesNoOldWaveform()
 {
     const QString video = f.dir.filePath(QStringLiteral("mute.mkv"));
-    QProcess tool;
-    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
-               {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=d=30:s=64x48:r=5", video});
-    QVERIFY(tool.waitForFinished(60000));
+    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "testsrc=d=30:s=64x48:r=5", video}));
     const QString loud = f.dir.filePath(QStringLiteral("loud.wav"));
-    tool.start(
-            QStringLiteral("/usr/bin/ffmpeg"),
-            {"-v", "error", "-y", "-f", "lavfi", "-i", "aevalsrc=0.9*sin(2*PI*440*t):d=30", loud});
-    QVERIFY(tool.waitForFinished(60000));
+    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "aevalsrc=0.9*sin(2*PI*440*t):d=30", loud}));
     f.open();
     const int empty = waveformPixels(f.slider());
     f.loadAndWait(loud);
@@ -611,18 +602,12 @@ void TestMainWindow::loudVolumeWarns()
     const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
     f.open();
     const QString path = f.dir.filePath(QStringLiteral("halves.wav"));
-    QProcess tool;
-    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
-               {"-v",
-                "error",
-                "-y",
-                "-f",
-                "lavfi",
-                "-i",
-                "aevalsrc=exprs=if(lt(t\\,5)\\,0.05\\,0.5)*sin(2*PI*440*t)|"
-                "if(lt(t\\,5)\\,0.05\\,0.5)*sin(2*PI*440*t):s=44100:d=10",
-                path});
-    QVERIFY(tool.waitForFinished(60000));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "aevalsrc=exprs=if(lt(t\\,5)\\,0.05\\,0.5)*sin(2*PI*440*t)|"
+                             "if(lt(t\\,5)\\,0.05\\,0.5)*sin(2*PI*440*t):s=44100:d=10",
+                             path}));
     f.loadAndWait(path);
     auto *volume = f.child<QLabel>("labelVolume");
     QVERIFY(volume->toolTip().isEmpty());

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "editor/clipslider.h"
 #include "editor/maindialog.h"
+#include "mediatool.h"
 
 #include <handvia.h>
 
@@ -8,12 +9,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -44,7 +41,6 @@ private:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
-    QVector<qint16> decode(const QString &path);
 
     QTemporaryDir dir;
     QString input;
@@ -66,21 +62,15 @@ void TestRealWindow::initTestCase()
     qputenv("HANDVIA_ROOT", phoneRoot.toUtf8());
 
     input = dir.filePath(QStringLiteral("Clip Song.mp3"));
-    QProcess tool;
-    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
-               {"-v",
-                "error",
-                "-y",
-                "-f",
-                "lavfi",
-                "-i",
-                "sine=frequency=330:duration=60",
-                "-ac",
-                "2",
-                "-ar",
-                "44100",
-                input});
-    QVERIFY(tool.waitForFinished(60000));
+    QVERIFY(MediaTool::make({"-f",
+                             "lavfi",
+                             "-i",
+                             "sine=frequency=330:duration=60",
+                             "-ac",
+                             "2",
+                             "-ar",
+                             "44100",
+                             input}));
 
     QFile style(QStringLiteral(":/images/skin.css"));
     QVERIFY(style.open(QIODevice::ReadOnly));
@@ -125,18 +115,6 @@ void TestRealWindow::browseLoadsAndShowsWaveform()
     QVERIFY2(yellow > strip.width() / 4, qPrintable(QString::number(yellow)));
 }
 
-QVector<qint16> TestRealWindow::decode(const QString &path)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("/usr/bin/ffmpeg"),
-               {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-"});
-    tool.waitForFinished(60000);
-    const QByteArray raw = tool.readAllStandardOutput();
-    QVector<qint16> samples(raw.size() / 2);
-    memcpy(samples.data(), raw.constData(), size_t(samples.size()) * 2);
-    return samples;
-}
-
 static double rms(const QVector<qint16> &samples, double from, double length)
 {
     const int begin = int(from * 44100);
@@ -173,21 +151,14 @@ void TestRealWindow::typedClipBecomesRingtoneOnPhone()
     QCOMPARE(status(), QStringLiteral("Transfer succeed."));
 
     const QString ringtone = QDir(outputFolder).filePath(QStringLiteral("Clip Song.m4r"));
-    QProcess probe;
-    probe.start(
-            QStringLiteral("/usr/bin/ffprobe"),
-            {"-v", "error", "-print_format", "json", "-show_streams", "-show_format", ringtone});
-    QVERIFY(probe.waitForFinished(30000));
-    const QJsonObject info = QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
-    const QJsonObject stream = info[QStringLiteral("streams")].toArray().at(0).toObject();
-    QCOMPARE(stream[QStringLiteral("codec_name")].toString(), QStringLiteral("aac"));
-    QCOMPARE(stream[QStringLiteral("sample_rate")].toString(), QStringLiteral("44100"));
-    QCOMPARE(stream[QStringLiteral("channels")].toInt(), 2);
-    QCOMPARE(info[QStringLiteral("format")].toObject()[QStringLiteral("duration")].toString(),
-             QStringLiteral("27.500000"));
+    // AAC, 44.1 kHz stereo, 27.5 s.
+    QCOMPARE(MediaTool::probe(ringtone,
+                              QStringLiteral("stream=codec_name,sample_rate,channels"
+                                             ":format=duration")),
+             QStringLiteral("aac\n44100\n2\n27.500000"));
 
     // A linear fade over 3 s: a quarter, half and three quarters of the way up.
-    const QVector<qint16> samples = decode(ringtone);
+    const QVector<qint16> samples = MediaTool::decode(ringtone, 1);
     const double full = rms(samples, 5.0, 1.0);
     QVERIFY(full > 1000);
     for (const double t : {0.75, 1.5, 2.25}) {
@@ -212,20 +183,14 @@ void TestRealWindow::typedClipBecomesRingtoneOnPhone()
 void TestRealWindow::hourLongFileClipPlacedWithKeys()
 {
     const QString hour = dir.filePath(QStringLiteral("Hour.wav"));
-    QProcess tool;
-    tool.start(
-            QStringLiteral("/usr/bin/ffmpeg"),
-            {"-v",
-             "error",
-             "-y",
-             "-f",
+    QVERIFY(MediaTool::make(
+            {"-f",
              "lavfi",
              "-i",
              "aevalsrc=exprs='if(between(t,3587.7,3588.2),0.8*sin(2*PI*1000*t),0)':s=8000:d=3600",
              "-ac",
              "1",
-             hour});
-    QVERIFY(tool.waitForFinished(120000));
+             hour}));
     window->loadFile(hour);
     QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("File loaded."), 120000);
 
@@ -257,14 +222,11 @@ void TestRealWindow::hourLongFileClipPlacedWithKeys()
     QTest::mouseClick(child<QPushButton>("btnGenerate"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnGenerate")->isEnabled(), 60000);
     const QString ringtone = QDir(outputFolder).filePath(QStringLiteral("Hour.m4r"));
-    QProcess probe;
-    probe.start(QStringLiteral("/usr/bin/ffprobe"),
-                {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", ringtone});
-    QVERIFY(probe.waitForFinished(30000));
     // -t 12.345: round(12.345 * 44100) samples.
-    QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("12.345011"));
+    QCOMPARE(MediaTool::probe(ringtone, QStringLiteral("format=duration")),
+             QStringLiteral("12.345011"));
     // -ss 3587.655: the tone begins 45 ms in (1984.5 samples); 3587.66 would put it at 40 ms.
-    const QVector<qint16> samples = decode(ringtone);
+    const QVector<qint16> samples = MediaTool::decode(ringtone, 1);
     int onset = 0;
     while (onset < samples.size() && std::abs(int(samples[onset])) < 8000)
         ++onset;

@@ -1,9 +1,11 @@
-#include "pcm.h"
+#include "mediatool.h"
+
+#include <QDebug>
 
 #include <QProcess>
 #include <QRegularExpression>
 
-namespace Pcm {
+namespace MediaTool {
 
 Run run(const QString &program, const QStringList &arguments)
 {
@@ -20,18 +22,23 @@ Run run(const QString &program, const QStringList &arguments)
 
 bool make(const QStringList &arguments)
 {
-    return run(QStringLiteral("/usr/bin/ffmpeg"),
-               QStringList {"-v", "error", "-nostdin", "-y"} + arguments)
-                   .exitCode
-            == 0;
+    const Run tool = run(QStringLiteral("/usr/bin/ffmpeg"),
+                         QStringList {"-v", "error", "-nostdin", "-y"} + arguments);
+    if (tool.exitCode != 0)
+        qWarning().noquote() << "ffmpeg could not make" << arguments.last() << tool.errorOutput;
+    return tool.exitCode == 0;
 }
 
-QVector<qint16> decode(const QString &path)
+QVector<qint16> decode(const QString &path, int channels)
 {
+    QStringList arguments {"-v", "error", "-nostdin", "-i", path, "-f", "s16le"};
+    if (channels > 0)
+        arguments << "-ac" << QString::number(channels);
+    arguments << "-acodec"
+              << "pcm_s16le"
+              << "-";
     QProcess process;
-    process.start(
-            QStringLiteral("/usr/bin/ffmpeg"),
-            {"-v", "error", "-nostdin", "-i", path, "-f", "s16le", "-acodec", "pcm_s16le", "-"});
+    process.start(QStringLiteral("/usr/bin/ffmpeg"), arguments);
     process.waitForFinished(120000);
     const QByteArray bytes = process.readAllStandardOutput();
     QVector<qint16> samples(bytes.size() / 2);
@@ -71,4 +78,4 @@ QString probe(const QString &path, const QString &entry)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-} // namespace Pcm
+} // namespace MediaTool
