@@ -1,3 +1,4 @@
+#include "mediatool.h"
 #include "sonvix.h"
 #include "support.h"
 
@@ -217,9 +218,7 @@ void TestPlayer::makeEncodedClips()
 QString TestPlayer::makeMedia(const QString &fileName, const QStringList &arguments)
 {
     const QString path = dir.filePath(fileName);
-    if (!runProgram(QStringLiteral("/usr/bin/ffmpeg"),
-                    QStringList {"-v", "error", "-y"} + arguments + QStringList {path}))
-        qWarning() << "ffmpeg could not make" << fileName;
+    MediaTool::make(arguments + QStringList {path});
     return path;
 }
 
