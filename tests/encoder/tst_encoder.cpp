@@ -124,13 +124,7 @@ MediaTool::Run runEncoder(const QStringList &arguments,
         setrlimit(RLIMIT_FSIZE, &limit);
     });
     process.start(encoder(), arguments);
-    MediaTool::Run result;
-    if (!process.waitForFinished(120000))
-        return result;
-    result.errorOutput = process.readAllStandardError();
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    return result;
+    return MediaTool::finish(process);
 }
 
 QString ioFault()
@@ -233,39 +227,9 @@ void TestEncoder::initTestCase()
                              "-c:a",
                              "pcm_s16le",
                              path("mono.wav")}));
-    QVERIFY(MediaTool::make({"-f",
-                             "lavfi",
-                             "-i",
-                             "testsrc=d=3:s=160x120:r=10",
-                             "-f",
-                             "lavfi",
-                             "-i",
-                             "sine=d=3",
-                             "-c:v",
-                             "mpeg4",
-                             "-c:a",
-                             "aac",
-                             path("video.mkv")}));
-    QVERIFY(MediaTool::make({"-f",
-                             "lavfi",
-                             "-i",
-                             "testsrc=d=1:s=160x120:r=10",
-                             "-c:v",
-                             "mpeg4",
-                             path("noaudio.mkv")}));
-    QVERIFY(MediaTool::make({"-f",
-                             "lavfi",
-                             "-i",
-                             "testsrc=d=6:s=160x120:r=10",
-                             "-f",
-                             "lavfi",
-                             "-i",
-                             "sine=d=2",
-                             "-c:v",
-                             "mpeg4",
-                             "-c:a",
-                             "aac",
-                             path("shortaudio.mkv")}));
+    QVERIFY(MediaTool::makeVideo(path("video.mkv"), 3, 3));
+    QVERIFY(MediaTool::makeVideo(path("noaudio.mkv"), 1, 0));
+    QVERIFY(MediaTool::makeVideo(path("shortaudio.mkv"), 6, 2));
     QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "sine=d=5", "-c:a", "aac", path("aac.m4a")}));
     QVERIFY(zeroMediaData(path("aac.m4a"), path("zeroed.m4a")));
     const QStringList levels[] = {{"loud-tone.wav", "sin(2*PI*997*t)"},

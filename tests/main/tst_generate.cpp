@@ -267,19 +267,7 @@ void TestGenerate::failedEncodingIsReported()
 void TestGenerate::clipWithoutAudioIsNoRingtone()
 {
     const QString video = f.dir.filePath(QStringLiteral("Silent end.mkv"));
-    QVERIFY(MediaTool::make({"-f",
-                             "lavfi",
-                             "-i",
-                             "testsrc=d=8:s=160x120:r=10",
-                             "-f",
-                             "lavfi",
-                             "-i",
-                             "sine=d=2",
-                             "-c:v",
-                             "mpeg4",
-                             "-c:a",
-                             "aac",
-                             video}));
+    QVERIFY(MediaTool::makeVideo(video, 8, 2));
     f.open();
     f.loadAndWait(video);
     f.child<QLineEdit>("editOutputFolder")->setText(outputFolder);

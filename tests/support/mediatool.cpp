@@ -11,6 +11,11 @@ Run run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
+    return finish(process);
+}
+
+Run finish(QProcess &process)
+{
     Run result;
     if (!process.waitForFinished(120000))
         return result;
@@ -27,6 +32,19 @@ bool make(const QStringList &arguments)
     if (tool.exitCode != 0)
         qWarning().noquote() << "ffmpeg could not make" << arguments.last() << tool.errorOutput;
     return tool.exitCode == 0;
+}
+
+bool makeVideo(const QString &path, double pictureSeconds, double soundSeconds)
+{
+    QStringList arguments {
+            "-f", "lavfi", "-i", QStringLiteral("testsrc=d=%1:s=160x120:r=10").arg(pictureSeconds)};
+    if (soundSeconds > 0)
+        arguments << "-f"
+                  << "lavfi"
+                  << "-i" << QStringLiteral("sine=d=%1").arg(soundSeconds) << "-c:a"
+                  << "aac";
+    return make(arguments << "-c:v"
+                          << "mpeg4" << path);
 }
 
 QVector<qint16> decode(const QString &path, int channels)

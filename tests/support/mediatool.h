@@ -1,6 +1,7 @@
 #ifndef TESTS_SUPPORT_MEDIATOOL_H
 #define TESTS_SUPPORT_MEDIATOOL_H
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -21,6 +22,11 @@ Run run(const QString &program, const QStringList &arguments);
 // Makes a fixture: ffmpeg quiet and overwriting, with the arguments (output last); true on
 // success, else the tool's complaint goes to the test log.
 bool make(const QStringList &arguments);
+// Makes a video of a test picture (MPEG-4) with a tone (AAC) that lasts soundSeconds, or no
+// sound at all for 0; true on success.
+bool makeVideo(const QString &path, double pictureSeconds, double soundSeconds);
+// Waits for a started process and returns its exit code and standard error.
+Run finish(QProcess &process);
 // Decoded interleaved 16-bit samples of any media file, at its own rate and, unless a count is
 // given, its own channels.
 QVector<qint16> decode(const QString &path, int channels = 0);
