@@ -112,6 +112,12 @@ void CClipSlider::setPos(double dPos)
     update();
 }
 
+void CClipSlider::followPos(double seconds)
+{
+    applyView(clipview::paged(m_view, range(), m_position, seconds));
+    setPos(seconds);
+}
+
 // A negative end keeps its current value; a pair out of order or out of range is ignored.
 void CClipSlider::setClip(double dMin, double dMax)
 {

@@ -42,6 +42,9 @@ public:
     // Where [ and ] put the clip's edges; the play line when none is given. The window hands in
     // the player's own position, which runs ahead of the play line during a preview.
     void setPlayPositionSource(std::function<double()> source);
+    // Moves the play line during a preview; a zoomed view turns to the next page when the line
+    // runs out of it.
+    void followPos(double seconds);
 
     int positionPixel() const { return m_positionPixel; }
     int beginPixel() const { return m_beginPixel; }

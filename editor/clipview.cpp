@@ -50,6 +50,14 @@ Span showing(Span view, Span file, double seconds, double margin)
     return view;
 }
 
+Span paged(Span view, Span file, double before, double now)
+{
+    const bool wasInSight = view.from <= before && before <= view.to;
+    if (isWhole(view, file) || !wasInSight || now <= view.to)
+        return view;
+    return keptInside({now, now + view.length()}, file);
+}
+
 double wholeMs(double seconds)
 {
     return std::round(seconds * 1000.0) / 1000.0;

@@ -35,6 +35,11 @@ Span scrolled(Span view, Span file, double seconds);
 // The smallest scroll of the view that shows `seconds`, with `margin` seconds to spare.
 Span showing(Span view, Span file, double seconds, double margin);
 
+// The view for a play line that moved from `before` to `now`: once it runs out past the view's
+// end, the next page, beginning where the line is. A line that was out of sight already (the
+// view was moved away by hand) leaves the view where it is.
+Span paged(Span view, Span file, double before, double now);
+
 // Seconds rounded to the nearest millisecond; what a key or a zoomed drag leaves behind.
 double wholeMs(double seconds);
 

@@ -64,7 +64,7 @@ void MainDialog::tellMissingOutput(PreviewPlayer::Result result)
 void MainDialog::advancePlayHead()
 {
     const double p = player.position();
-    ui->sliderBar->setPos(p);
+    ui->sliderBar->followPos(p);
     ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(p), durationText));
     double begin = 0.0;
     double end = 0.0;

@@ -12,6 +12,7 @@ private slots:
     void cleanup();
 
     void playClipFadesSeeksPlaysAndStopsPastEnd();
+    void zoomedViewFollowsThePlayLine();
     void resumeAfterPause_data();
     void resumeAfterPause();
     void statesDriveButtons();
@@ -73,6 +74,30 @@ void TestPreview::playClipFadesSeeksPlaysAndStopsPastEnd()
     QCOMPARE(position, 0.0);
     QCOMPARE(f.child<QLabel>("labelPlayTime")->text(), QStringLiteral("00:00:00 / 00:00:20"));
     QVERIFY(playClip->isEnabled());
+}
+
+// Zoomed in, the strip turns to the next page when the play line runs out of it, and leaves a
+// view the user moved elsewhere alone.
+void TestPreview::zoomedViewFollowsThePlayLine()
+{
+    loadClip(0.0, 20.0);
+    auto *strip = f.slider();
+    strip->setView(2.0, 4.0);
+    f.child<QPushButton>("btnPlay")->click();
+    fakes::raisePlayState(1);
+    fakes::setPlayerPosition(3.5);
+    QTRY_VERIFY(strip->positionPixel() > strip->width() / 2);
+    QCOMPARE(strip->viewStart(), 2.0);
+
+    fakes::setPlayerPosition(4.25);
+    QTRY_COMPARE(strip->viewStart(), 4.25);
+    QCOMPARE(strip->viewEnd(), 6.25);
+    QCOMPARE(strip->positionPixel(), 0);
+
+    strip->setView(10.0, 12.0);
+    fakes::setPlayerPosition(7.0);
+    QTest::qWait(300);
+    QCOMPARE(strip->viewStart(), 10.0);
 }
 
 void TestPreview::resumeAfterPause_data()

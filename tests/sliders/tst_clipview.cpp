@@ -37,6 +37,8 @@ private slots:
     void scroll();
     void follow_data();
     void follow();
+    void page_data();
+    void page();
     void edges_data();
     void edges();
 };
@@ -143,6 +145,34 @@ void TestClipView::follow()
     QFETCH(double, seconds);
     QFETCH(Span, expected);
     const Span got = showing(view, hour, seconds, 1.0);
+    QVERIFY2(same(got, expected), text(got));
+}
+
+void TestClipView::page_data()
+{
+    QTest::addColumn<Span>("view");
+    QTest::addColumn<double>("before");
+    QTest::addColumn<double>("now");
+    QTest::addColumn<Span>("expected");
+
+    const Span view {100.0, 110.0};
+    QTest::newRow("inside: kept") << view << 104.0 << 105.0 << view;
+    QTest::newRow("reaches the end: kept") << view << 109.9 << 110.0 << view;
+    QTest::newRow("runs out: the next page") << view << 109.9 << 110.1 << Span {110.1, 120.1};
+    QTest::newRow("last page held inside the file")
+            << Span {3585.0, 3595.0} << 3594.9 << 3595.1 << Span {3590.0, 3600.0};
+    QTest::newRow("out of sight before: kept") << view << 300.0 << 300.1 << view;
+    QTest::newRow("jumps back before the view: kept") << view << 109.0 << 50.0 << view;
+    QTest::newRow("whole file: kept") << hour << 3599.9 << 3600.5 << hour;
+}
+
+void TestClipView::page()
+{
+    QFETCH(Span, view);
+    QFETCH(double, before);
+    QFETCH(double, now);
+    QFETCH(Span, expected);
+    const Span got = paged(view, hour, before, now);
     QVERIFY2(same(got, expected), text(got));
 }
 
