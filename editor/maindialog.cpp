@@ -115,10 +115,17 @@ void MainDialog::connectWidgets()
     connect(DesktopOpener::instance(), &DesktopOpener::failed, this, &MainDialog::onOpenFailed);
 }
 
-void MainDialog::setStatus(const char *text)
+void MainDialog::setStatus(const char *text, const char *lead)
 {
     statusSource = text;
-    ui->labelStatus->setText(tr(text));
+    statusLead = lead;
+    showStatus();
+}
+
+void MainDialog::showStatus()
+{
+    const QString text = statusSource ? tr(statusSource) : QString();
+    ui->labelStatus->setText(statusLead ? tr(statusLead) + QLatin1Char(' ') + text : text);
 }
 
 void MainDialog::timerEvent(QTimerEvent *event)
@@ -172,7 +179,7 @@ void MainDialog::changeEvent(QEvent *event)
     actAbout->setText(tr("&About"));
     languageMenu->setTitle(tr("Language"));
     if (statusSource)
-        ui->labelStatus->setText(tr(statusSource));
+        showStatus();
     onVolumeSliderMoved(ui->sliderVolume->position());
     markLength(ui->labelLengthValue->property("tooLong").toBool());
     setWindowTitle(productTitle());

@@ -30,7 +30,8 @@ public:
     explicit MainDialog(QWidget *parent = nullptr);
     ~MainDialog() override;
 
-    void setStatus(const char *text);
+    // Shows a status text (untranslated source), after `lead` if one is given.
+    void setStatus(const char *text, const char *lead = nullptr);
     void loadFile(const QString &path);
 
 signals:
@@ -79,6 +80,7 @@ private:
     void tellMissingOutput(PreviewPlayer::Result result);
     void startJob(CAVConverter::JobType jobType);
     void showLoading();
+    void showStatus();
     void startDecode();
     void finishRingtone(const QString &output);
     void endJob();
@@ -114,6 +116,10 @@ private:
     DeviceLink device;
     double discAngle = 0.0;
     const char *statusSource = nullptr;
+    const char *statusLead = nullptr;
+    // The result of a ringtone job that a load waited for: it stays in front of the load's own
+    // status until the load has ended, so a load never hides how the ringtone went.
+    const char *waitedResult = nullptr;
     QString iTunesPath;
     // The whole file's picture as first drawn, and the summary that draws zoomed views.
     QImage wholeWaveImage;

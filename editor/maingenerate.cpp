@@ -84,13 +84,17 @@ void MainDialog::onAVConverterFinished()
 {
     endJob();
     const QString output = converter.output();
-    if (converter.jobType() != CAVConverter::Decode)
+    if (converter.jobType() != CAVConverter::Decode) {
         finishRingtone(output);
-    else if (decodePending)
+        if (decodePending)
+            waitedResult = statusSource;
+    } else if (decodePending) {
         QFile::remove(output); // the picture of a file that is no longer loaded
-    else
+    } else {
         showWaveform(output);
-    // A decode that waited for this job looks like any other load while it runs.
+    }
+    // A decode that waited for this job looks like any other load while it runs, after the
+    // ringtone's result.
     if (decodePending) {
         decodePending = false;
         showLoading();

@@ -91,7 +91,7 @@ void MainDialog::showLoading()
 {
     ui->progressBar->setValue(0);
     ui->sliderBar->hide();
-    setStatus(QT_TR_NOOP("File is loading, please wait..."));
+    setStatus(QT_TR_NOOP("File is loading, please wait..."), waitedResult);
     update();
 }
 
@@ -124,11 +124,12 @@ void MainDialog::endJob()
 void MainDialog::showWaveform(const QString &wavPath)
 {
     if (!converter.started())
-        setStatus(QT_TR_NOOP("The encoder could not be started."));
+        setStatus(QT_TR_NOOP("The encoder could not be started."), waitedResult);
     else if (converter.succeeded())
-        setStatus(QT_TR_NOOP("File loaded."));
+        setStatus(QT_TR_NOOP("File loaded."), waitedResult);
     else
-        setStatus(QT_TR_NOOP("Could not read the audio of this file."));
+        setStatus(QT_TR_NOOP("Could not read the audio of this file."), waitedResult);
+    waitedResult = nullptr;
 
     if (!QFile::exists(wavPath))
         return;

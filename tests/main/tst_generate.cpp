@@ -26,6 +26,7 @@ private slots:
     void clipWithoutAudioIsNoRingtone();
     void missingOutputLevelsAreCreated();
     void failedRenameKeepsEncoderOutput();
+    void loadingDuringGenerationWaitsForIt_data();
     void loadingDuringGenerationWaitsForIt();
 
 private:
@@ -308,11 +309,23 @@ void TestGenerate::failedRenameKeepsEncoderOutput()
 }
 
 // The ringtone being made ends with what was true when Generate was pressed: its name, its
-// input and its length. The newer file is decoded after it and looks like any other load.
+// input and its length. The newer file is decoded after it and looks like any other load, with
+// the ringtone's result kept in front of the load's status, so the load never hides it.
+void TestGenerate::loadingDuringGenerationWaitsForIt_data()
+{
+    QTest::addColumn<int>("commitResult");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("sent") << 0 << QStringLiteral("Transfer succeed.");
+    QTest::newRow("not sent") << -1 << QStringLiteral("Transfer failed.");
+}
+
 void TestGenerate::loadingDuringGenerationWaitsForIt()
 {
+    QFETCH(int, commitResult);
+    QFETCH(QString, result);
     loadInput(QStringLiteral("First.wav"), 20.0);
     fakes::raiseDeviceEvent(0, "connect");
+    fakes::setCommitResult(commitResult);
     fakes::deviceCalls().clear();
     const QString next = f.makeTone(QStringLiteral("Next.wav"), 4.0);
     f.child<QPushButton>("btnGenerate")->click();
@@ -325,12 +338,16 @@ void TestGenerate::loadingDuringGenerationWaitsForIt()
         seen.append({f.status(), f.slider()->isVisible()});
     });
     sampler.start(0);
-    QTRY_COMPARE_WITH_TIMEOUT(f.status(), QStringLiteral("File loaded."), 60000);
+    const QString loaded = result + QStringLiteral(" File loaded.");
+    QTRY_COMPARE_WITH_TIMEOUT(f.status(), loaded, 60000);
     sampler.stop();
+    const QString loading = QStringLiteral("File is loading, please wait...");
+    bool resultShown = false;
     for (const auto &[status, sliderShown] : std::as_const(seen)) {
-        if (status == QLatin1String("File loaded."))
+        if (status == loaded)
             break;
-        QCOMPARE(status, QStringLiteral("File is loading, please wait..."));
+        resultShown = resultShown || status == result + QLatin1Char(' ') + loading;
+        QCOMPARE(status, resultShown ? result + QLatin1Char(' ') + loading : loading);
         QVERIFY(!sliderShown);
     }
 
