@@ -63,13 +63,11 @@ TruePeak::TruePeak()
         }
         m_bound = std::max(m_bound, float(absolute));
     }
-    // A parabola's top lies at most a quarter above the largest point it goes through.
-    m_bound *= 1.25f;
+    m_bound *= Rise;
 }
 
-float TruePeak::between(const float *window) const
+void TruePeak::oversampled(const float *window, float *sums) const
 {
-    float sums[4];
 #ifdef __SSE__
     __m128 acc = _mm_setzero_ps();
     for (int k = 0; k < Window; ++k)
@@ -82,6 +80,22 @@ float TruePeak::between(const float *window) const
             sums[point] += m_weights[k][point] * window[k];
     }
 #endif
+}
+
+float TruePeak::points(const float *window) const
+{
+    float sums[4];
+    oversampled(window, sums);
+    float peak = std::max(std::abs(window[Reach]), std::abs(window[Reach + 1]));
+    for (int point = 1; point < 4; ++point)
+        peak = std::max(peak, std::abs(sums[point]));
+    return peak;
+}
+
+float TruePeak::between(const float *window) const
+{
+    float sums[4];
+    oversampled(window, sums);
     // Magnitudes at -1/4, 0, 1/4, 1/2, 3/4 and 1 of the interval.
     const float points[6] = {std::abs(sums[0]),
                              std::abs(window[Reach]),

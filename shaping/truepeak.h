@@ -13,15 +13,24 @@ public:
     // peaks that content close to the Nyquist frequency makes.
     static constexpr int Reach = 16;
     static constexpr int Window = 2 * Reach + 1;
+    // The parabola through a point and its lower neighbours tops it by at most an eighth; a
+    // little more allows for rounding.
+    static constexpr float Rise = 1.126f;
 
     TruePeak();
     // Largest magnitude from window[Reach] up to, not including, window[Reach + 1]; reads all of
     // window[0] .. window[Window - 1].
     float between(const float *window) const;
+    // The largest of the oversampled points and the two samples alone, without the parabolas:
+    // between() is at most Rise times this.
+    float points(const float *window) const;
     // No estimate exceeds this many times the largest magnitude among the samples it reads.
     float bound() const { return m_bound; }
 
 private:
+    // The points at -1/4, 1/4, 1/2 and 3/4 of the interval.
+    void oversampled(const float *window, float *sums) const;
+
     // Per sample of the window, its weight in the points at -1/4, 1/4, 1/2 and 3/4 of the
     // interval; the four sums run side by side.
     alignas(16) float m_weights[Window][4] = {};
