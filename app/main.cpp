@@ -1,5 +1,6 @@
 #include "app/decodefolder.h"
 #include "app/desktopentry.h"
+#include "app/dialogplacement.h"
 #include "app/translator.h"
 #include "editor/maindialog.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     QFile styleFile(QStringLiteral(":/images/skin.css"));
     styleFile.open(QIODevice::ReadOnly);
     app.setStyleSheet(QString::fromUtf8(styleFile.readAll()));
+    DialogPlacement::install();
 
     // Destroyed in reverse order: window, style file, translator, application.
     int result = 0;

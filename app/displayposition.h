@@ -1,0 +1,18 @@
+#ifndef DISPLAYPOSITION_H
+#define DISPLAYPOSITION_H
+
+#include <QMargins>
+#include <QRect>
+
+class QWidget;
+
+// Where a window's frame really is on the display now, asked of the window system itself. Qt
+// keeps the position a window manager last reported, and some report a frameless window's
+// place late or not at all. Falls back to Qt's own idea where the window system cannot tell.
+QRect frameOnDisplay(const QWidget *window);
+
+// What the window manager draws around the window: none for a frameless one, and none while
+// it has not said (Qt then briefly measures a frame smaller than the window).
+QMargins drawnFrameMargins(const QWidget *window);
+
+#endif
