@@ -17,13 +17,16 @@
 #include <QMessageBox>
 #include <QProcess>
 
-#ifdef Q_OS_WIN
 namespace {
 
+#ifdef Q_OS_WIN
 const unsigned oldestITunes = 0x07040000;
+#endif
+
+// One text, so that the phone's comings and goings can tell it from others.
+const char *const transferFailed = QT_TRANSLATE_NOOP("MainDialog", "Transfer failed.");
 
 } // namespace
-#endif
 
 void MainDialog::detectITunes()
 {
@@ -133,7 +136,7 @@ void MainDialog::exportRingtone(const QString &encoded)
         // The tone is on the phone only once the commit has written it there too.
         const int committed = device.commit();
         if (added < 0 || committed < 0)
-            setStatus(QT_TR_NOOP("Transfer failed."));
+            setStatus(transferFailed);
         else if (tooLongForPhone(ringtoneJob.length))
             setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
                                  "appear on the iPhone."));
@@ -151,8 +154,12 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
         ui->checkExport->setEnabled(on);
         ui->checkExport->setChecked(on);
         emit phoneChanged(on);
+        // A transfer that has just failed stays in front of them: an unplugged cable is often
+        // why it failed, and the user must still learn that the tone is not on the phone.
+        const bool failed = statusSource == transferFailed || statusLead == transferFailed;
         setStatus(on ? QT_TR_NOOP("Ready.")
-                     : QT_TR_NOOP("Please connect your iPhone to this computer."));
+                     : QT_TR_NOOP("Please connect your iPhone to this computer."),
+                  failed ? transferFailed : nullptr);
     } else {
         QMessageBox::information(
                 this,

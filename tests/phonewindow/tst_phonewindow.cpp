@@ -1,0 +1,139 @@
+// The main window with the real encoder and the real device library over USB, against the
+// stand-in phone: what the window says after Generate is what happened on the phone. Each
+// test function runs in a process of its own with a fresh phone (standin_phone.py run).
+#include "app/settings.h"
+#include "editor/maindialog.h"
+#include "mediatool.h"
+#include "standin.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const int phoneWait = 20000;
+const QString ringtoneFolder = QStringLiteral("iTunes_Control/Ringtones");
+const QString failedAndUnplugged
+        = QStringLiteral("Transfer failed. Please connect your iPhone to this computer.");
+
+QStringList phoneTones()
+{
+    return QDir(Standin::path(ringtoneFolder)).entryList({QStringLiteral("*.m4r")}, QDir::Files);
+}
+
+} // namespace
+
+class TestPhoneWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void ringtoneReachesThePhone();
+    void lockHeldByAnotherSync();
+    void unpluggedWhileTheToneIsWritten();
+    void unpluggedWhileTheListIsSaved();
+
+private:
+    template<typename T>
+    T *child(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    QString status() const { return child<QLabel>("labelStatus")->text(); }
+    void generate();
+    void failedTransferIsTold(const QByteArray &fault, const QString &finally);
+
+    QTemporaryDir dir;
+    QString input;
+    QString outputFolder;
+    std::unique_ptr<MainDialog> window;
+};
+
+void TestPhoneWindow::initTestCase()
+{
+    QVERIFY2(Standin::available(), "run through standin_phone.py run --");
+    QVERIFY(dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    input = dir.filePath(QStringLiteral("Evening Bell.wav"));
+    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "sine=frequency=440:duration=20", input}));
+}
+
+// A phone that is plugged in when the window opens is taken up, and Export is checked.
+void TestPhoneWindow::init()
+{
+    QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
+    outputFolder = dir.filePath(QStringLiteral("out"));
+    writeSetting(QStringLiteral("OutputFolder"), outputFolder);
+    window = std::make_unique<MainDialog>();
+    window->show();
+    QTRY_VERIFY_WITH_TIMEOUT(child<QCheckBox>("checkExport")->isChecked(), phoneWait);
+    window->loadFile(input);
+    QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("File loaded."), 60000);
+}
+
+void TestPhoneWindow::cleanup()
+{
+    window.reset();
+}
+
+void TestPhoneWindow::generate()
+{
+    child<QPushButton>("btnGenerate")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+}
+
+void TestPhoneWindow::ringtoneReachesThePhone()
+{
+    generate();
+    QCOMPARE(status(), QStringLiteral("Transfer succeed."));
+    const QStringList tones = phoneTones();
+    QCOMPARE(tones.size(), 1);
+    QFile local(QDir(outputFolder).filePath(QStringLiteral("Evening Bell.m4r")));
+    QVERIFY(local.open(QIODevice::ReadOnly));
+    QCOMPARE(Standin::read(ringtoneFolder + QLatin1Char('/') + tones[0]), local.readAll());
+    QVERIFY(Standin::read(Standin::databasePath()).contains("Evening Bell"));
+    QVERIFY(Standin::notifications().contains(
+            QStringLiteral("com.apple.itunes-mobdev.syncDidFinish")));
+}
+
+// The ringtone stays in the output folder; the phone keeps no half of it in its list, and the
+// window says the transfer failed, also once the phone is gone.
+void TestPhoneWindow::failedTransferIsTold(const QByteArray &fault, const QString &finally)
+{
+    QCOMPARE(Standin::command(fault), QByteArray("ok"));
+    generate();
+    QTRY_COMPARE_WITH_TIMEOUT(status(), finally, phoneWait);
+    QVERIFY(QFile::exists(QDir(outputFolder).filePath(QStringLiteral("Evening Bell.m4r"))));
+    QVERIFY(!Standin::read(Standin::databasePath()).contains("Evening Bell"));
+}
+
+// Each in a process of its own: the phone and the library's staged changes outlive a window.
+void TestPhoneWindow::lockHeldByAnotherSync()
+{
+    failedTransferIsTold("holdlock on", QStringLiteral("Transfer failed."));
+}
+
+void TestPhoneWindow::unpluggedWhileTheToneIsWritten()
+{
+    failedTransferIsTold("trap write iTunes_Control/Ringtones/", failedAndUnplugged);
+}
+
+void TestPhoneWindow::unpluggedWhileTheListIsSaved()
+{
+    failedTransferIsTold("trap rename iTunes/Ringtones.plist", failedAndUnplugged);
+}
+
+QTEST_MAIN(TestPhoneWindow)
+#include "tst_phonewindow.moc"
