@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 #include <memory>
 
@@ -26,6 +28,9 @@ private slots:
     void initTestCase();
     void escapeKeepsTheWindow();
     void enterInNameFieldOpensNoMenu();
+    void enterPressesFocusedButton_data();
+    void enterPressesFocusedButton();
+    void helpWithoutAnyOpenerIsTold();
     void tabGoesDownTheWindow();
     void everyButtonShowsFocus_data();
     void everyButtonShowsFocus();
@@ -106,6 +111,79 @@ static void enableAll(QWidget *window)
         if (widget->objectName() == QLatin1String("sliderBar"))
             widget->show();
     }
+}
+
+void TestDesktop::enterPressesFocusedButton_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("effect");
+
+    QTest::newRow("play clip") << "btnPlayClip"
+                               << "play";
+    QTest::newRow("browse input") << "btnBrowseIn"
+                                  << "QFileDialog";
+    QTest::newRow("browse output") << "btnBrowseOut"
+                                   << "QFileDialog";
+}
+
+// Enter on a focused skinned button presses that button, and never pops up the tool menu.
+void TestDesktop::enterPressesFocusedButton()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, effect);
+    enableAll(window.get());
+    child<QWidget>("btnPause")->setEnabled(false);
+    fakes::playerCalls().clear();
+    focus(child<QWidget>(name.toLatin1().constData()));
+
+    QString popup;
+    QString dialog;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (QWidget *open = QApplication::activePopupWidget()) {
+            popup = QString::fromLatin1(open->metaObject()->className());
+            open->close();
+        }
+        if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            dialog = QString::fromLatin1(modal->metaObject()->className());
+            modal->reject();
+        }
+    });
+    closer.start(50);
+    if (effect == QLatin1String("play")) {
+        QVERIFY(keys.send(QStringLiteral("Return"), Qt::Key_Return));
+        QTRY_VERIFY(fakes::playerCalls().contains(effect));
+    } else {
+        // The release reaches the open dialog, or nothing, so only the press is waited for.
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {"key", "Return"}), 0);
+        QTRY_COMPARE(dialog, effect);
+        // Without a window manager nobody gives the window its focus back.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    QTest::qWait(100);
+    QVERIFY2(popup.isEmpty(), qPrintable(popup));
+    QVERIFY(window->isVisible());
+}
+
+// With no xdg-open and no browser on PATH, Qt's own opener has nothing to start on a real
+// display either; the status line says so. Only xdotool stays reachable, to type F1.
+void TestDesktop::helpWithoutAnyOpenerIsTold()
+{
+    QTemporaryDir bare;
+    QVERIFY(QFile::link(QStandardPaths::findExecutable(QStringLiteral("xdotool")),
+                        bare.filePath(QStringLiteral("xdotool"))));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bare.path()));
+    qunsetenv("BROWSER");
+    qunsetenv("DEFAULT_BROWSER");
+    window->setStatus("Ready.");
+    focus(child<QLineEdit>("editOutputName"));
+    const bool typed = keys.send(QStringLiteral("F1"), Qt::Key_F1);
+    qputenv("PATH", path);
+    QVERIFY(typed);
+    QTRY_COMPARE(child<QLabel>("labelStatus")->text(),
+                 QStringLiteral("The help could not be opened: no web browser was found."));
 }
 
 void TestDesktop::tabGoesDownTheWindow()
