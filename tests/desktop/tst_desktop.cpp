@@ -34,6 +34,8 @@ private slots:
     void tabGoesDownTheWindow();
     void everyButtonShowsFocus_data();
     void everyButtonShowsFocus();
+    void focusFrameLeavesBackgroundAlone_data();
+    void focusFrameLeavesBackgroundAlone();
     void spaceIsLeftToFocusedWidgets();
     void commandLineFile_data();
     void commandLineFile();
@@ -261,6 +263,70 @@ void TestDesktop::everyButtonShowsFocus()
         }
     }
     QVERIFY2(changed > 20, qPrintable(QString::number(changed)));
+}
+
+void TestDesktop::focusFrameLeavesBackgroundAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("picture");
+    const QList<QPair<const char *, const char *>> buttons = {{"btnMenu", "menu"},
+                                                              {"btnMinimize", "minimize"},
+                                                              {"btnClose", "close"},
+                                                              {"btnBrowseIn", "browse"},
+                                                              {"btnPlay", "play"},
+                                                              {"btnPause", "pause"},
+                                                              {"btnPlayClip", "clip"},
+                                                              {"btnBrowseOut", "browse"},
+                                                              {"btnGenerate", "generate"}};
+    for (const auto &[name, picture] : buttons)
+        QTest::newRow(name) << QString::fromLatin1(name)
+                            << QStringLiteral(":/images/%1_focus.png").arg(QLatin1String(picture));
+}
+
+// After Tab the style draws its own focus frame, a faint rectangle over the whole button,
+// unless the skin turns it off: where the skin's focus picture is transparent, the window
+// shows through exactly as without focus.
+void TestDesktop::focusFrameLeavesBackgroundAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, picture);
+    enableAll(window.get());
+    QWidget *button = child<QWidget>(name.toLatin1().constData());
+    const QRect area(button->mapTo(window.get(), QPoint(0, 0)), button->size());
+    focus(child<QWidget>("editOutputName"));
+    QTest::qWait(50);
+    const QImage plain = window->grab(area).toImage();
+    // As Tab leaves it: the window shows keyboard focus from now on.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    button->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(button->hasFocus());
+    QTest::qWait(50);
+    const QImage focused = window->grab(area).toImage();
+
+    const QImage skin
+            = QImage(picture).scaled(button->size()).convertToFormat(QImage::Format_ARGB32);
+    const auto clear = [&skin](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (skin.rect().contains(x + dx, y + dy) && qAlpha(skin.pixel(x + dx, y + dy)))
+                    return false;
+        return true;
+    };
+    int transparent = 0;
+    int changed = 0;
+    for (int y = 0; y < skin.height(); ++y) {
+        for (int x = 0; x < skin.width(); ++x) {
+            if (!clear(x, y))
+                continue;
+            ++transparent;
+            changed += plain.pixel(x, y) != focused.pixel(x, y);
+        }
+    }
+    QVERIFY2(transparent > 0, "the picture has no transparent corner");
+    QVERIFY2(changed == 0,
+             qPrintable(QStringLiteral("%1 of %2 background pixels changed")
+                                .arg(changed)
+                                .arg(transparent)));
 }
 
 // A focused button or field keeps Space; elsewhere it plays.
