@@ -133,15 +133,12 @@ float Limiter::needed(int64_t interval)
     float peak = 0;
     for (int c = 0; c < m_channels; ++c)
         peak = std::max(peak, std::abs(*history(c, interval)));
-    // Quiet stretches skip the estimate: it cannot pass the target there.
-    // Nor do the parabolas between the points matter unless they could pass it.
+    // Quiet stretches skip the estimate: it cannot pass the target there. Elsewhere it only
+    // needs to be exact where it does.
     if (m_lastLoud >= interval - TruePeak::Reach) {
         for (int c = 0; c < m_channels; ++c) {
             const float *window = history(c, interval - TruePeak::Reach);
-            float estimate = m_truePeak.points(window);
-            if (estimate * TruePeak::Rise > m_target)
-                estimate = m_truePeak.between(window);
-            peak = std::max(peak, estimate);
+            peak = std::max(peak, m_truePeak.between(window, m_target));
         }
     }
     return peak > m_target ? m_target / peak : 1.0f;

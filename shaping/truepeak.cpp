@@ -82,17 +82,7 @@ void TruePeak::oversampled(const float *window, float *sums) const
 #endif
 }
 
-float TruePeak::points(const float *window) const
-{
-    float sums[4];
-    oversampled(window, sums);
-    float peak = std::max(std::abs(window[Reach]), std::abs(window[Reach + 1]));
-    for (int point = 1; point < 4; ++point)
-        peak = std::max(peak, std::abs(sums[point]));
-    return peak;
-}
-
-float TruePeak::between(const float *window) const
+float TruePeak::between(const float *window, float limit) const
 {
     float sums[4];
     oversampled(window, sums);
@@ -104,6 +94,8 @@ float TruePeak::between(const float *window) const
                              std::abs(sums[3]),
                              std::abs(window[Reach + 1])};
     float peak = *std::max_element(points + 1, points + 5);
+    if (peak * Rise <= limit)
+        return peak;
     for (int i = 1; i <= 4; ++i) {
         const float left = points[i - 1];
         const float top = points[i];

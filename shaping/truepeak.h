@@ -20,10 +20,9 @@ public:
     TruePeak();
     // Largest magnitude from window[Reach] up to, not including, window[Reach + 1]; reads all of
     // window[0] .. window[Window - 1].
-    float between(const float *window) const;
-    // The largest of the oversampled points and the two samples alone, without the parabolas:
-    // between() is at most Rise times this.
-    float points(const float *window) const;
+    // Where even the parabolas could not lift the estimate above `limit`, the largest point is
+    // given instead: not above the limit either, and found at less cost.
+    float between(const float *window, float limit = 0) const;
     // No estimate exceeds this many times the largest magnitude among the samples it reads.
     float bound() const { return m_bound; }
 
