@@ -31,7 +31,9 @@ std::unique_ptr<Sink> makeSink(const Options &options, OutputFile &file)
         return std::make_unique<WavSink>(
                 file.takeDescriptor(), options.output, options.channels, options.sampleRate);
     }
-    close(file.takeDescriptor());
+    // The encoder's muxer writes by name; a later pass writes the same file again.
+    if (const int fd = file.takeDescriptor(); fd >= 0)
+        close(fd);
     return std::make_unique<AacSink>(file.temporaryPath(),
                                      options.output,
                                      options.channels,
@@ -43,7 +45,7 @@ std::unique_ptr<Sink> makeSink(const Options &options, OutputFile &file)
 class Pipeline
 {
 public:
-    Pipeline(const Options &options, Sink &sink)
+    Pipeline(const Options &options, Sink &sink, double ceiling)
         : m_sink(sink)
         , m_channels(options.channels)
         , m_fade(options.fadeIn, options.sampleRate)
@@ -55,7 +57,7 @@ public:
     {
         if (options.limit) {
             m_limiter = std::make_unique<shaping::Limiter>(
-                    options.channels, options.sampleRate, options.volume / 256.0);
+                    options.channels, options.sampleRate, options.volume / 256.0, ceiling);
         }
     }
 
@@ -170,16 +172,52 @@ void run(const Options &options, AudioInput &input, Pipeline &pipeline)
     pipeline.finish();
 }
 
+// The loudest sample of an AAC file as a player decodes it.
+float decodedPeak(const Options &options, const std::string &path)
+{
+    AudioInput input(path);
+    Converter converter(options.channels, options.sampleRate);
+    float peak = 0;
+    AVFrame *frame = nullptr;
+    while (input.next(frame)) {
+        const int count = converter.convert(frame, 0);
+        for (int c = 0; c < options.channels; ++c) {
+            const float *plane = converter.planes()[c];
+            for (int i = 0; i < count; ++i)
+                peak = std::max(peak, std::abs(plane[i]));
+        }
+    }
+    return peak;
+}
+
+void encode(const Options &options, AudioInput &input, OutputFile &file, double ceiling)
+{
+    std::unique_ptr<Sink> sink = makeSink(options, file);
+    Pipeline pipeline(options, *sink, ceiling);
+    run(options, input, pipeline);
+}
+
 } // namespace
 
+// AAC's quantisation can lift peaks that the limiter kept under its ceiling past full scale,
+// where a phone's decoder clips them. Such a ringtone is made again, with the ceiling lowered
+// by what went over and a little more; a second retry is the last.
 void transcode(const Options &options)
 {
     OutputFile file(options.output, options.overwrite);
-    AudioInput input(options.input);
+    auto input = std::make_unique<AudioInput>(options.input);
     file.create();
-    std::unique_ptr<Sink> sink = makeSink(options, file);
-    Pipeline pipeline(options, *sink);
-    run(options, input, pipeline);
-    sink.reset();
+    constexpr float fullScale = 32767.0f / 32768.0f;
+    double ceiling = shaping::Limiter::Ceiling;
+    for (int pass = 1;; ++pass) {
+        encode(options, *input, file, ceiling);
+        if (options.format != OutputFormat::Mpeg4Audio || !options.limit || pass == 3)
+            break;
+        const float peak = decodedPeak(options, file.temporaryPath());
+        if (peak <= fullScale)
+            break;
+        ceiling *= 0.97 * fullScale / peak;
+        input = std::make_unique<AudioInput>(options.input);
+    }
     file.commit();
 }

@@ -32,14 +32,14 @@ int64_t powerOfTwoAbove(int64_t value)
 
 } // namespace
 
-Limiter::Limiter(int channels, int sampleRate, double gain)
+Limiter::Limiter(int channels, int sampleRate, double gain, double ceiling)
     : m_channels(channels)
     , m_gain(gain)
     , m_attack(frames(AttackSeconds, sampleRate))
     , m_hold(frames(HoldSeconds, sampleRate))
     , m_release(float(std::exp(-1.0 / (ReleaseSeconds * sampleRate))))
     , m_delay(TruePeak::Reach + m_attack + TruePeak::Reach)
-    , m_target(float(Ceiling * std::pow(10.0, -MarginDb / 20.0)))
+    , m_target(float(ceiling * std::pow(10.0, -MarginDb / 20.0)))
     , m_mask(powerOfTwoAbove(m_delay + TruePeak::Window) - 1)
     , m_history(size_t(channels) * 2 * size_t(m_mask + 1))
     , m_recent(size_t(m_attack) + 1)

@@ -21,7 +21,8 @@ public:
     // The ceiling as a level of full scale: -1 dBFS, 10^(-1/20).
     static constexpr double Ceiling = 0.89125093813374556;
 
-    Limiter(int channels, int sampleRate, double gain);
+    // A lower ceiling leaves room for what a lossy encoder adds to the peaks.
+    Limiter(int channels, int sampleRate, double gain, double ceiling = Ceiling);
 
     // Applies to the frames given from now on.
     void setGain(double gain) { m_gain = gain; }

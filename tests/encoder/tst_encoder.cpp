@@ -438,6 +438,13 @@ void TestEncoder::limiterKeepsUnderTheCeiling_data()
     QTest::newRow("music, -vol 1280") << "music.wav" << 1280 << "out.wav" << 0.0;
     QTest::newRow("music, -vol 1280, ringtone") << "music.wav" << 1280 << "out.m4a" << 0.0;
     QTest::newRow("music, -vol 512, ringtone") << "music.wav" << 512 << "out.m4a" << 0.0;
+    // AAC's own overshoot passes full scale on these; the ringtone is made again with less.
+    QTest::newRow("full-scale noise, unchanged, ringtone")
+            << "loud-noise.wav" << 256 << "out.m4a" << 0.0;
+    QTest::newRow("full-scale noise, -vol 1280, ringtone")
+            << "loud-noise.wav" << 1280 << "out.m4a" << 0.0;
+    QTest::newRow("full-scale tone, -vol 1280, ringtone")
+            << "loud-tone.wav" << 1280 << "out.m4a" << 0.0;
 }
 
 // Where the gained signal stays under -1 dBFS nothing changes; elsewhere the decoded output's
