@@ -146,13 +146,14 @@ void ManageDialog::onBtnRemove()
     const int row = listRingtone->currentRow();
     if (row < 0)
         return;
+    const QString path = listRingtone->item(row)->data(phonePathRole).toString();
     const QMessageBox::StandardButton answer
             = QMessageBox::question(this,
                                     productTitle(),
                                     QStringLiteral("Remove Ringtone: %2").arg(currentName),
                                     QMessageBox::Yes | QMessageBox::No,
                                     QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Yes || !stillListed(row, path))
         return;
     device.removeRingtone(row);
     if (device.commit() < 0) {
@@ -166,24 +167,26 @@ void ManageDialog::onBtnRemove()
 
 void ManageDialog::onBtnReplace()
 {
-    const QListWidgetItem *item = listRingtone->currentItem();
-    if (!item)
+    const int row = listRingtone->currentRow();
+    if (row < 0)
         return;
+    const QString path = listRingtone->item(row)->data(phonePathRole).toString();
     const QString chosen = CFileChooser::instance().openFile(this, startFolder(), fileFilter());
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || !stillListed(row, path))
         return;
-    device.replaceOnPhone(item->data(phonePathRole).toString(), chosen);
+    device.replaceOnPhone(path, chosen);
 }
 
 void ManageDialog::onBtnIPhoneToPc()
 {
-    const QListWidgetItem *item = listRingtone->currentItem();
-    if (!item)
+    const int row = listRingtone->currentRow();
+    if (row < 0)
         return;
+    const QListWidgetItem *item = listRingtone->item(row);
     const QString path = item->data(phonePathRole).toString();
     const QString chosen = CFileChooser::instance().saveFile(
             this, proposedSavePath(item->text(), path, startFolder()), fileFilter());
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || !stillListed(row, path))
         return;
     device.copyFromPhone(path, chosen);
 }
@@ -207,6 +210,15 @@ void ManageDialog::onBtnPcToIPhone()
     btnRename->setEnabled(false);
     listRingtone->setCurrentRow(0);
     updateButtons();
+}
+
+// A question or file dialog keeps the event loop running: the phone may go, or another come,
+// while it is open. The action goes on only if the row still holds the ringtone it was for;
+// an index of another listing would name another ringtone.
+bool ManageDialog::stillListed(int row, const QString &phonePath) const
+{
+    const QListWidgetItem *item = listRingtone->item(row);
+    return item && item->data(phonePathRole).toString() == phonePath;
 }
 
 QString ManageDialog::startFolder() const

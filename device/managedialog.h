@@ -30,6 +30,7 @@ private:
     void relistAfterFailure();
     void updateButtons();
     void showNoPhoneHint();
+    bool stillListed(int row, const QString &phonePath) const;
     QString startFolder() const;
     QString fileFilter() const;
     static QString escapeTitle(QString title);

@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 #include <sys/stat.h>
@@ -310,6 +312,76 @@ private slots:
         QCOMPARE(enabledState(&dialog),
                  QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
                                 "btnPcToIPhone+ editName- btnClose+"));
+    }
+
+    void phoneChangingDuringADialog_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("comesBack");
+        for (const char *button : {"btnRemove", "btnReplace", "btnIPhoneToPc"}) {
+            QTest::addRow("%s, phone gone", button) << QString::fromLatin1(button) << false;
+            QTest::addRow("%s, another phone", button) << QString::fromLatin1(button) << true;
+        }
+    }
+
+    // The question and the file dialogs keep events flowing: a phone that goes, or another
+    // that comes, while one is open must not take the answer as meant for its own tones.
+    void phoneChangingDuringADialog()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, comesBack);
+        setOutputFolder(outFolder());
+        attach();
+        addTone(QStringLiteral("One"));
+        addTone(QStringLiteral("Two"));
+        ManageDialog dialog;
+        dialog.onPhoneConnect(true);
+        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+
+        const auto swapPhone = [&] {
+            detach();
+            dialog.onPhoneConnect(false);
+            if (comesBack) {
+                attach();
+                addTone(QStringLiteral("Other A"));
+                addTone(QStringLiteral("Other B"));
+                dialog.onPhoneConnect(true);
+                child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+            }
+        };
+        const QString fresh = writeLocal(QStringLiteral("fresh.m4a"), "fresh content");
+        const QString saved = tmp->filePath(QStringLiteral("saved.m4r"));
+        const auto standard
+                = qScopeGuard([] { CFileChooser::instance() = CFileChooser::standard(); });
+        CFileChooser::instance().openFile = [&](QWidget *, const QString &, const QString &) {
+            swapPhone();
+            return fresh;
+        };
+        CFileChooser::instance().saveFile = [&](QWidget *, const QString &, const QString &) {
+            swapPhone();
+            return saved;
+        };
+        std::function<void()> answerYes = [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return QTimer::singleShot(0, answerYes);
+            swapPhone();
+            box->button(QMessageBox::Yes)->click();
+        };
+        if (button == QLatin1String("btnRemove"))
+            QTimer::singleShot(0, answerYes);
+
+        QTest::mouseClick(child<QPushButton>(&dialog, button.toLatin1().constData()),
+                          Qt::LeftButton);
+        const QStringList left = comesBack ? QStringList {"Other A", "Other B"} : QStringList();
+        QCOMPARE(listed(&dialog), left);
+        QStringList onPhone;
+        for (const auto &tone : phoneTones())
+            onPhone.append(tone.first);
+        QCOMPARE(onPhone, left);
+        for (int i = 0; i < left.size(); ++i)
+            QCOMPARE(phoneFile(i), toneBytes(i));
+        QVERIFY(!QFile::exists(saved));
     }
 
     void replaceWritesThePhoneFile()
