@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSpacerItem>
@@ -24,7 +25,8 @@ const char *const titleRoomProperty = "vardelTitleRoom";
 
 void DialogPlacement::install()
 {
-    static DialogPlacement *placement = nullptr;
+    // Owned by the application, so a later application gets one of its own.
+    static QPointer<DialogPlacement> placement;
     if (placement)
         return;
     placement = new DialogPlacement;
