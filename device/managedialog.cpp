@@ -43,6 +43,13 @@ ManageDialog::ManageDialog(QWidget *parent)
     noPhoneHint->setMargin(12);
     noPhoneHint->setAttribute(Qt::WA_TransparentForMouseEvents);
     noPhoneHint->setStyleSheet(QStringLiteral("color: rgb(110, 110, 110);"));
+    // Tab follows the dialog as it reads: the list, its name, then the buttons down the page.
+    const QList<QWidget *> order = {
+            listRingtone, editName, btnRename, btnRemove, btnIPhoneToPc, btnReplace, btnPcToIPhone};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    listRingtone->setFocus();
+
     refreshList();
     btnRename->setEnabled(false);
     btnPcToIPhone->setEnabled(false);

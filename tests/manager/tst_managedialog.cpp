@@ -4,6 +4,7 @@
 
 #include <handvia.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -175,6 +176,34 @@ private slots:
         QCOMPARE(enabledState(&dialog),
                  QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
                                 "btnPcToIPhone- editName- btnClose+"));
+    }
+
+    // With a phone listed and a new name typed every action is enabled; Tab then goes down
+    // the dialog as it reads and comes back round to the list.
+    void tabGoesDownTheDialog()
+    {
+        attach();
+        addTone(QStringLiteral("Bell"));
+        ManageDialog dialog;
+        dialog.onPhoneConnect(true);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        type(&dialog, QStringLiteral("Bell 2"));
+        child<QListWidget>(&dialog, "listRingtone")->setFocus();
+        QStringList steps;
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            steps << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(steps,
+                 QStringList({"editName",
+                              "btnRename",
+                              "btnRemove",
+                              "btnIPhoneToPc",
+                              "btnReplace",
+                              "btnPcToIPhone",
+                              "listRingtone"}));
     }
 
     void titlesAreUnescapedForTheList_data()
