@@ -1,8 +1,11 @@
 #include "displayposition.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <utility>
 
 #ifdef VARDEL_HAVE_XCB
 #include <xcb/xcb.h>
@@ -54,6 +57,53 @@ QMargins drawnFrameMargins(const QWidget *window)
     if (margins.left() < 0 || margins.top() < 0 || margins.right() < 0 || margins.bottom() < 0)
         return {};
     return margins;
+}
+
+namespace {
+
+// Waits for the window's first exposure, then runs the action once and goes.
+class ExposureWait : public QObject
+{
+public:
+    ExposureWait(QWidget *window, std::function<void()> action)
+        : QObject(window)
+        , action(std::move(action))
+    {
+        window->windowHandle()->installEventFilter(this);
+        QTimer::singleShot(2000, this, &ExposureWait::fire);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed())
+            QTimer::singleShot(0, this, &ExposureWait::fire);
+        return false;
+    }
+
+private:
+    void fire()
+    {
+        if (!action)
+            return;
+        const std::function<void()> run = std::exchange(action, nullptr);
+        deleteLater();
+        run();
+    }
+
+    std::function<void()> action;
+};
+
+} // namespace
+
+void afterFirstExposure(QWidget *window, std::function<void()> action)
+{
+    if (window->windowHandle() && window->windowHandle()->isExposed()) {
+        QTimer::singleShot(0, window, std::move(action));
+        return;
+    }
+    window->winId(); // makes the native window whose exposure is awaited
+    new ExposureWait(window, std::move(action));
 }
 
 QRect frameOnDisplay(const QWidget *window)

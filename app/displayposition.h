@@ -4,6 +4,8 @@
 #include <QMargins>
 #include <QRect>
 
+#include <functional>
+
 class QWidget;
 
 // Where a window's frame really is on the display now, asked of the window system itself. Qt
@@ -14,5 +16,9 @@ QRect frameOnDisplay(const QWidget *window);
 // What the window manager draws around the window: none for a frameless one, and none while
 // it has not said (Qt then briefly measures a frame smaller than the window).
 QMargins drawnFrameMargins(const QWidget *window);
+
+// Runs action once the shown window is first on the screen, where the window manager put it,
+// so that a dialog it opens at once is placed over it; after two seconds at the latest.
+void afterFirstExposure(QWidget *window, std::function<void()> action);
 
 #endif

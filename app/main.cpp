@@ -1,13 +1,13 @@
 #include "app/decodefolder.h"
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
+#include "app/displayposition.h"
 #include "app/translator.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFont>
-#include <QTimer>
 #include <QTranslator>
 
 // Arguments go to the toolkit first; a file left over is loaded as if it had been dropped.
@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
         window.show();
         const QString file = commandLineFile(QCoreApplication::arguments());
         if (!file.isEmpty())
-            QTimer::singleShot(0, &window, [&window, file] { window.loadFile(file); });
+            afterFirstExposure(&window, [&window, file] { window.loadFile(file); });
         result = app.exec();
     }
     // The window has stopped its encoder by now.
