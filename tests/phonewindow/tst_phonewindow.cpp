@@ -1,7 +1,9 @@
 // The main window with the real encoder and the real device library over USB, against the
 // stand-in phone: what the window says after Generate is what happened on the phone. Each
 // test function runs in a process of its own with a fresh phone (standin_phone.py run).
+#include "../manager/managerfixture.h"
 #include "app/settings.h"
+#include "device/managedialog.h"
 #include "editor/maindialog.h"
 #include "mediatool.h"
 #include "standin.h"
@@ -10,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -41,6 +45,7 @@ private slots:
     void init();
     void cleanup();
     void ringtoneReachesThePhone();
+    void managerRenamesAndRemovesOnThePhone();
     void lockHeldByAnotherSync();
     void unpluggedWhileTheToneIsWritten();
     void unpluggedWhileTheListIsSaved();
@@ -106,6 +111,33 @@ void TestPhoneWindow::ringtoneReachesThePhone()
     QVERIFY(Standin::read(Standin::databasePath()).contains("Evening Bell"));
     QVERIFY(Standin::notifications().contains(
             QStringLiteral("com.apple.itunes-mobdev.syncDidFinish")));
+}
+
+// The manager over the same USB link: what it lists, renames and removes is the phone's.
+void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
+{
+    generate();
+    ManageDialog manager(window.get());
+    auto *list = ::child<QListWidget>(&manager, "listRingtone");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Evening Bell"));
+
+    list->setCurrentRow(0);
+    auto *name = ::child<QLineEdit>(&manager, "editName");
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Morning Bell"));
+    QTest::mouseClick(::child<QPushButton>(&manager, "btnRename"), Qt::LeftButton);
+    const QByteArray renamed = Standin::read(Standin::databasePath());
+    QVERIFY(renamed.contains("Morning Bell"));
+    QVERIFY(!renamed.contains("Evening Bell"));
+    QCOMPARE(phoneTones().size(), 1);
+
+    QuestionAnswer question;
+    question.answerNext(QMessageBox::Yes);
+    QTest::mouseClick(::child<QPushButton>(&manager, "btnRemove"), Qt::LeftButton);
+    QCOMPARE(list->count(), 0);
+    QVERIFY(!Standin::read(Standin::databasePath()).contains("Morning Bell"));
+    QVERIFY(phoneTones().isEmpty());
 }
 
 // The ringtone stays in the output folder; the phone keeps no half of it in its list, and the
