@@ -2,11 +2,11 @@
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
 #include "app/displayposition.h"
+#include "app/skin.h"
 #include "app/translator.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFont>
 #include <QTranslator>
 
@@ -23,12 +23,10 @@ int main(int argc, char *argv[])
     g_translator = &translator;
     QCoreApplication::installTranslator(&translator);
 
-    QFile styleFile(QStringLiteral(":/images/skin.css"));
-    styleFile.open(QIODevice::ReadOnly);
-    app.setStyleSheet(QString::fromUtf8(styleFile.readAll()));
+    applySkin();
     DialogPlacement::install();
 
-    // Destroyed in reverse order: window, style file, translator, application.
+    // Destroyed in reverse order: window, translator, application.
     int result = 0;
     {
         MainDialog window;

@@ -1,5 +1,6 @@
 #include "app/aboutdialog.h"
 #include "app/qxlanguage.h"
+#include "app/skin.h"
 #include "app/weblinks.h"
 #include "editor/maindialog.h"
 #include "openrecorder.h"
@@ -153,9 +154,7 @@ void TestAbout::boxPaintsPictureAndShape()
 // blue pixels, none of the default pure blue.
 void TestAbout::linksAreLightOnDarkPicture()
 {
-    QFile style(QStringLiteral(":/images/skin.css"));
-    QVERIFY(style.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+    QVERIFY(applySkin());
     AboutDialog box;
     const QLabel *link = label(box, 0);
     const QImage shot = box.grab(link->geometry()).toImage();

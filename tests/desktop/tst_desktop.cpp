@@ -1,4 +1,5 @@
 #include "app/desktopentry.h"
+#include "app/skin.h"
 #include "editor/maindialog.h"
 #include "fakes.h"
 #include "keysender.h"
@@ -60,9 +61,7 @@ void TestDesktop::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
-    QFile style(QStringLiteral(":/images/skin.css"));
-    QVERIFY(style.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+    QVERIFY(applySkin());
     window = std::make_unique<MainDialog>();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

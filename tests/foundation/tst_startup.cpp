@@ -1,3 +1,4 @@
+#include "app/skin.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>
@@ -29,9 +30,7 @@ private slots:
 
 void TestStartup::initTestCase()
 {
-    QFile style(QStringLiteral(":/images/skin.css"));
-    QVERIFY(style.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+    QVERIFY(applySkin());
 }
 
 void TestStartup::pictureSizes_data()

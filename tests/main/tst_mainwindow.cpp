@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "app/skin.h"
 #include "mainfixture.h"
 
 #include <QDropEvent>
@@ -419,9 +420,7 @@ void TestMainWindow::openDialogShowsEveryReadableFormat()
 // not reach it, or its fields turn into white text on the skin's dark frame.
 void TestMainWindow::skinStaysOutOfStandardDialogs()
 {
-    QFile skin(QStringLiteral(":/images/skin.css"));
-    QVERIFY(skin.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+    QVERIFY(applySkin());
     const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
     f.open();
     QCOMPARE(f.child<QLineEdit>("editOutputName")->palette().color(QPalette::Text),
@@ -543,9 +542,7 @@ void TestMainWindow::lengthPastFortySecondsWarns()
 {
     QFETCH(QTime, end);
     QFETCH(bool, warned);
-    QFile skin(QStringLiteral(":/images/skin.css"));
-    QVERIFY(skin.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+    QVERIFY(applySkin());
     const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
     f.open();
     f.loadAndWait(f.makeTone(QStringLiteral("forty.wav"), 65.25));
@@ -596,9 +593,7 @@ void TestMainWindow::loudVolumeWarns()
     QFETCH(int, end);
     QFETCH(int, position);
     QFETCH(bool, warned);
-    QFile skin(QStringLiteral(":/images/skin.css"));
-    QVERIFY(skin.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));
+    QVERIFY(applySkin());
     const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
     f.open();
     const QString path = f.dir.filePath(QStringLiteral("halves.wav"));

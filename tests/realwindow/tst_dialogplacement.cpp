@@ -1,5 +1,6 @@
 #include "app/dialogplacement.h"
 #include "app/settings.h"
+#include "app/skin.h"
 #include "device/managedialog.h"
 #include "editor/maindialog.h"
 
@@ -133,9 +134,7 @@ void TestDialogPlacement::initTestCase()
     QVERIFY(api->commit(0) >= 0);
 
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    QFile style(QStringLiteral(":/images/skin.css"));
-    QVERIFY(style.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+    QVERIFY(applySkin());
     DialogPlacement::install();
     window = std::make_unique<MainDialog>();
     window->show();

@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "app/skin.h"
 #include "editor/clipslider.h"
 #include "editor/maindialog.h"
 #include "mediatool.h"
@@ -72,9 +73,7 @@ void TestRealWindow::initTestCase()
                              "44100",
                              input}));
 
-    QFile style(QStringLiteral(":/images/skin.css"));
-    QVERIFY(style.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+    QVERIFY(applySkin());
     window = std::make_unique<MainDialog>();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
