@@ -1,5 +1,6 @@
 #include "editor/clipslider.h"
 #include "editor/clipslidermath.h"
+#include "strip.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,23 +14,6 @@ Q_DECLARE_METATYPE(Zone)
 Q_DECLARE_METATYPE(Qt::CursorShape)
 
 namespace {
-
-// 530 pixels over 0 .. 53 s: 10 pixels a second. Band 3 .. 6 s at pixels 30 .. 60, play line at
-// 10 s, pixel 100.
-struct Strip
-{
-    Strip()
-    {
-        slider.resize(530, 50);
-        slider.setRange(0, 53);
-        slider.setClip(3, 6);
-        slider.setPos(10);
-        slider.show();
-    }
-    CClipSlider slider;
-    QSignalSpy positions {&slider, &CClipSlider::posChanged};
-    QSignalSpy clips {&slider, &CClipSlider::clipChanged};
-};
 
 QPoint at(int x)
 {

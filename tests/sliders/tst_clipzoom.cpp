@@ -1,4 +1,5 @@
 #include "editor/clipslider.h"
+#include "strip.h"
 
 #include <QSignalSpy>
 #include <QToolTip>
@@ -10,29 +11,6 @@ Q_DECLARE_METATYPE(clipview::Edge)
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 
 namespace {
-
-// 530 pixels over 0 .. 53 s, clip 3 .. 6 s, play line at 10 s, as the other strip tests.
-struct Strip
-{
-    Strip()
-    {
-        slider.resize(530, 50);
-        slider.setRange(0, 53);
-        slider.setClip(3, 6);
-        slider.setPos(10);
-        slider.show();
-    }
-    QPair<double, double> clip()
-    {
-        double begin = -1;
-        double end = -1;
-        slider.getClip(begin, end);
-        return {begin, end};
-    }
-    CClipSlider slider;
-    QSignalSpy clips {&slider, &CClipSlider::clipChanged};
-    QSignalSpy views {&slider, &CClipSlider::viewChanged};
-};
 
 void wheel(QWidget &widget, int x, QPoint angle, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
