@@ -152,21 +152,15 @@ void CClipSlider::computePixels()
     m_positionPixel = pixelOf(m_position, m_view.from, m_view.to, w);
 }
 
-// Both ends are taken back from their pixels, so after a drag both sit on whole pixels.
-void CClipSlider::clipFromPixels()
-{
-    if (!(m_view.from < m_view.to))
-        return;
-    const int w = rect().width();
-    m_clipBegin = clipSeconds(m_beginPixel, m_view.from, m_view.to, w);
-    m_clipEnd = clipSeconds(m_endPixel, m_view.from, m_view.to, w);
-    emit clipChanged(m_clipBegin, m_clipEnd);
-}
-
 void CClipSlider::positionFromPixel()
 {
     m_position = positionSeconds(m_positionPixel, m_view.from, m_view.to, rect().width());
     emit posChanged(m_position);
+}
+
+clipslider::Band CClipSlider::shownBand() const
+{
+    return drawnBand({m_beginPixel, m_endPixel}, rect().width());
 }
 
 double CClipSlider::pixelSeconds() const
@@ -199,7 +193,9 @@ void CClipSlider::applyView(Span view)
 void CClipSlider::mousePressEvent(QMouseEvent *event)
 {
     const int x = event->position().toPoint().x();
-    switch (zoneAt(x, m_positionPixel, m_beginPixel, m_endPixel)) {
+    setFocus(Qt::MouseFocusReason);
+    const Band band = shownBand();
+    switch (zoneAt(x, m_positionPixel, band.begin, band.end)) {
     case Zone::PlayLine:
         m_dragMode = DragPosition;
         break;
@@ -237,8 +233,12 @@ void CClipSlider::mouseReleaseEvent(QMouseEvent *)
 {
     if (m_dragMode == DragBand)
         setCursor(Qt::OpenHandCursor);
+    const bool clipDrag
+            = m_dragMode == DragBegin || m_dragMode == DragEnd || m_dragMode == DragBand;
     m_dragMode = DragNone;
     m_scrollTimer.stop();
+    if (clipDrag)
+        emit clipEditFinished();
 }
 
 void CClipSlider::mouseMoveEvent(QMouseEvent *event)
@@ -258,7 +258,7 @@ void CClipSlider::mouseMoveEvent(QMouseEvent *event)
     if (x == m_lastX)
         return;
     if (m_dragMode == DragNone)
-        setCursor(cursorFor(zoneAt(x, m_positionPixel, m_beginPixel, m_endPixel)));
+        setCursor(cursorFor(zoneAt(x, m_positionPixel, shownBand().begin, shownBand().end)));
     else
         dragTo(x);
 }
@@ -266,42 +266,24 @@ void CClipSlider::mouseMoveEvent(QMouseEvent *event)
 // The play line keeps the press column as its last x, so a step back onto it is skipped.
 void CClipSlider::dragTo(int x)
 {
-    if (isZoomed() && m_dragMode != DragPosition) {
-        dragInSeconds(x);
-        return;
-    }
-    const int w = rect().width();
-    const Band band {m_beginPixel, m_endPixel};
-    Band moved = band;
-    switch (m_dragMode) {
-    case DragPosition:
+    if (m_dragMode == DragPosition) {
         m_positionPixel = x;
         positionFromPixel();
         update();
         return;
-    case DragBegin:
-        x = limitForBeginEdge(x, band);
-        moved = dragBeginEdge(band, x, m_lastX);
-        break;
-    case DragEnd:
-        x = limitForEndEdge(x, band);
-        moved = dragEndEdge(band, x, m_lastX, w);
-        break;
-    case DragBand:
-        moved = dragWholeBand(band, x, m_lastX, w);
-        break;
-    case DragNone:
+    }
+    if (m_dragMode == DragNone)
+        return;
+    if (m_view.from < m_view.to) {
+        dragInSeconds(x);
         return;
     }
-    m_beginPixel = moved.begin;
-    m_endPixel = moved.end;
     m_lastX = x;
-    clipFromPixels();
-    update();
 }
 
-// While zoomed, a drag works in seconds from where it started: the edge or band follows the
-// pointer to the millisecond, and the edge that does not move stays where it is.
+// A drag works in seconds from where it started, at any zoom: the edge or band follows the
+// pointer to the millisecond, the edge that does not move stays where it is, and a band keeps
+// its length exactly.
 void CClipSlider::dragInSeconds(int x)
 {
     const double pressed = clipview::secondsAt(m_pressView, rect().width(), m_pressX);

@@ -1,6 +1,7 @@
 #ifndef CLIPSLIDER_H
 #define CLIPSLIDER_H
 
+#include "editor/clipslidermath.h"
 #include "editor/clipview.h"
 
 #include <QBasicTimer>
@@ -60,6 +61,8 @@ public slots:
 signals:
     void posChanged(double dPos);
     void clipChanged(double dMin, double dMax);
+    // A drag of an edge or the band has ended, or a key has moved the clip: one edit is done.
+    void clipEditFinished();
     // The user zoomed or scrolled; the window draws the waveform of the new view.
     void viewChanged(double from, double to);
 
@@ -81,8 +84,8 @@ private:
 
     clipview::Span range() const { return {m_rangeMin, m_rangeMax}; }
     clipview::Span clip() const { return {m_clipBegin, m_clipEnd}; }
+    clipslider::Band shownBand() const;
     void computePixels();
-    void clipFromPixels();
     void positionFromPixel();
     void dragTo(int x);
     void dragInSeconds(int x);

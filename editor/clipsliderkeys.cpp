@@ -120,6 +120,7 @@ bool CClipSlider::clipKey(QKeyEvent *event)
     if (!(m_rangeMin < m_rangeMax))
         return true;
     applyClip(moved);
+    emit clipEditFinished();
     const double edge = m_activeEdge == Edge::Begin ? m_clipBegin : m_clipEnd;
     applyView(clipview::showing(m_view, range(), edge, followMargin * m_view.length()));
     update();

@@ -49,6 +49,18 @@ Zone zoneAt(int x, int positionPixel, int beginPixel, int endPixel)
     return Zone::AfterBand;
 }
 
+Band drawnBand(Band band, int width)
+{
+    if (band.end - band.begin >= minBandWidth)
+        return band;
+    band.end = band.begin + minBandWidth;
+    if (band.end > width && width >= minBandWidth) {
+        band.end = width;
+        band.begin = width - minBandWidth;
+    }
+    return band;
+}
+
 int limitForBeginEdge(int x, Band band)
 {
     return x > band.end ? band.end : x;

@@ -27,6 +27,12 @@ struct Band
     int end;
 };
 
+// The band as drawn and grabbed: at least minBandWidth pixels wide, so that a clip narrower than
+// that at the current zoom can still be seen and taken. A narrow band widens to the right, or to
+// the left at the strip's right end.
+constexpr int minBandWidth = 3;
+Band drawnBand(Band band, int width);
+
 // One drag step from lastX to x; x is already clamped to the strip, width is w.
 Band dragBeginEdge(Band band, int x, int lastX);
 Band dragEndEdge(Band band, int x, int lastX, int width);

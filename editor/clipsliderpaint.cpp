@@ -37,24 +37,25 @@ QImage bandColumns(int begin, int width, int left, int right, int height)
 
 } // namespace
 
-// The band is at least 2 pixels wide; only what lies on the strip is built, so a long clip on
-// a zoomed strip costs no more than a short one.
+// Only what lies on the strip is built, so a long clip on a zoomed strip costs no more than a
+// short one.
 void CClipSlider::paintBand(QPainter &painter) const
 {
-    const int width = qMax(m_endPixel - m_beginPixel, 2);
-    const int left = qMax(m_beginPixel, 0);
-    const int right = qMin(m_beginPixel + width, qMax(rect().width(), left));
+    const clipslider::Band drawn = shownBand();
+    const int width = drawn.end - drawn.begin;
+    const int left = qMax(drawn.begin, 0);
+    const int right = qMin(drawn.end, qMax(rect().width(), left));
     if (right <= left)
         return;
-    const QImage band = bandColumns(m_beginPixel, width, left, right, height());
+    const QImage band = bandColumns(drawn.begin, width, left, right, height());
     painter.drawImage(QRect(left, 0, band.width(), height()), band);
 }
 
 // Over the frame of the edge that the arrow keys move, while the strip has the focus.
 void CClipSlider::paintActiveEdge(QPainter &painter) const
 {
-    const int width = qMax(m_endPixel - m_beginPixel, 2);
-    const int x = m_activeEdge == clipview::Edge::Begin ? m_beginPixel : m_beginPixel + width - 2;
+    const clipslider::Band drawn = shownBand();
+    const int x = m_activeEdge == clipview::Edge::Begin ? drawn.begin : drawn.end - 2;
     painter.fillRect(QRect(x, 0, 2, height()), activeEdgeColor);
 }
 

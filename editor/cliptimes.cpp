@@ -7,7 +7,7 @@ QString clockText(double seconds)
     return QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss"));
 }
 
-double defaultClipEnd(double duration)
+QTime timeFromMs(qint64 ms)
 {
-    return duration < 10.0 ? duration : 10.0;
+    return QTime(0, 0).addMSecs(int(ms));
 }

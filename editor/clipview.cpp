@@ -63,29 +63,39 @@ double wholeMs(double seconds)
     return std::round(seconds * 1000.0) / 1000.0;
 }
 
+namespace {
+
+ClipModel modelOf(Span clip, Span file)
+{
+    return ClipModel(msOf(file.to), msOf(clip.from), msOf(clip.to));
+}
+
+Span spanOf(const ClipModel &clip)
+{
+    return {secondsOf(clip.begin()), secondsOf(clip.end())};
+}
+
+} // namespace
+
 Span movedEdge(Span clip, Edge edge, double seconds, Span file)
 {
-    if (edge == Edge::Begin)
-        clip.from = std::clamp(wholeMs(clip.from + seconds), file.from, clip.to);
-    else
-        clip.to = std::clamp(wholeMs(clip.to + seconds), clip.from, file.to);
-    return clip;
+    ClipModel model = modelOf(clip, file);
+    model.moveEdge(edge, msOf(seconds));
+    return spanOf(model);
 }
 
 Span placedEdge(Span clip, Edge edge, double at, Span file)
 {
-    at = std::clamp(wholeMs(at), file.from, file.to);
-    if (edge == Edge::Begin)
-        return {at, std::max(at, clip.to)};
-    return {std::min(at, clip.from), at};
+    ClipModel model = modelOf(clip, file);
+    model.place(edge, msOf(at));
+    return spanOf(model);
 }
 
 Span movedClip(Span clip, double seconds, Span file)
 {
-    const double length = clip.length();
-    double from = clip.from + wholeMs(seconds);
-    from = std::clamp(from, file.from, std::max(file.from, file.to - length));
-    return {from, from + length};
+    ClipModel model = modelOf(clip, file);
+    model.move(msOf(seconds));
+    return spanOf(model);
 }
 
 } // namespace clipview

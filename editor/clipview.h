@@ -1,6 +1,8 @@
 #ifndef CLIPVIEW_H
 #define CLIPVIEW_H
 
+#include "editor/clipmodel.h"
+
 // The stretch of the file that the clip strip shows, and the clip edits made in seconds while
 // zoomed in or from the keyboard, apart from any widget.
 namespace clipview {
@@ -43,17 +45,18 @@ Span paged(Span view, Span file, double before, double now);
 // Seconds rounded to the nearest millisecond; what a key or a zoomed drag leaves behind.
 double wholeMs(double seconds);
 
-enum class Edge { Begin, End };
+using Edge = ClipModel::Edge;
 
-// The clip with one edge moved by `seconds` and rounded to the millisecond, held between the
-// file's start and the other edge (begin) or the other edge and the file's end (end).
+// The clip edits of the strip, in seconds of a file that starts at 0, by the rules of ClipModel
+// and to the millisecond.
+
+// One edge moved by `seconds`, stopped at the file's ends and at the shortest clip.
 Span movedEdge(Span clip, Edge edge, double seconds, Span file);
 
-// The clip with one edge put at `at` (rounded to the millisecond, held inside the file); an
-// edge put beyond the other one takes the other one along, leaving a clip of length zero.
+// One edge put at `at`; an edge put beyond the other one takes it along, the length kept.
 Span placedEdge(Span clip, Edge edge, double at, Span file);
 
-// The whole clip moved by whole milliseconds, its length kept, stopped at the file's ends.
+// The whole clip moved, its length kept, stopped at the file's ends.
 Span movedClip(Span clip, double seconds, Span file);
 
 } // namespace clipview

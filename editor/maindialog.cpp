@@ -39,8 +39,8 @@ MainDialog::MainDialog(QWidget *parent)
     setUpKeyboard();
     showKeysInToolTips();
 
-    ui->editStartTime->setMaximumTime(QTime(0, 0));
-    ui->editEndTime->setMaximumTime(QTime(0, 0));
+    ui->editStartTime->setTimeRange(QTime(0, 0), QTime(0, 0));
+    ui->editEndTime->setTimeRange(QTime(0, 0), QTime(0, 0));
     ui->labelLengthValue->setText(QStringLiteral("00:00:00.000"));
     ui->btnPlay->setEnabled(false);
     ui->btnPause->setEnabled(false);
@@ -49,6 +49,8 @@ MainDialog::MainDialog(QWidget *parent)
     ui->checkExport->setEnabled(false);
     ui->sliderBar->setRange(0.0, 1000.0);
     ui->sliderBar->setEnabled(false);
+    showGenerateState();
+    stateShown = editState();
 
     device.listen();
 
@@ -103,11 +105,18 @@ void MainDialog::connectWidgets()
     connect(ui->btnGenerate, &QPushButton::clicked, this, &MainDialog::onBtnGenerate);
     connect(ui->sliderBar, &CClipSlider::posChanged, this, &MainDialog::onSliderMoved);
     connect(ui->sliderBar, &CClipSlider::clipChanged, this, &MainDialog::onClipChanged);
+    connect(ui->sliderBar, &CClipSlider::clipEditFinished, this, &MainDialog::onEditFinished);
     connect(ui->sliderBar, &CClipSlider::viewChanged, this, &MainDialog::showWaveView);
     ui->sliderBar->setPlayPositionSource([this] { return markPosition(); });
     connect(ui->editStartTime, &QTimeEdit::timeChanged, this, &MainDialog::onStartTimeChanged);
     connect(ui->editEndTime, &QTimeEdit::timeChanged, this, &MainDialog::onEndTimeChanged);
     connect(ui->sliderVolume, &CVolumeSlider::sliderMoved, this, &MainDialog::onVolumeSliderMoved);
+    connect(ui->sliderVolume, &CVolumeSlider::sliderMoved, this, &MainDialog::onVolumeEdited);
+    connect(ui->sliderVolume, &CVolumeSlider::editFinished, this, &MainDialog::onEditFinished);
+    connect(ui->spinFadein, &QSpinBox::valueChanged, this, &MainDialog::onFadeInChanged);
+    connect(ui->spinFadein, &QSpinBox::editingFinished, this, &MainDialog::onEditFinished);
+    connect(ui->editStartTime, &QTimeEdit::editingFinished, this, &MainDialog::onEditFinished);
+    connect(ui->editEndTime, &QTimeEdit::editingFinished, this, &MainDialog::onEditFinished);
     // Default connections: reports raised on a library thread are queued to this one.
     connect(&player, &PreviewPlayer::stateChanged, this, &MainDialog::onPlayStateChanged);
     connect(&device, &DeviceLink::eventRaised, this, &MainDialog::onDeviceEvent);
@@ -182,5 +191,6 @@ void MainDialog::changeEvent(QEvent *event)
         showStatus();
     onVolumeSliderMoved(ui->sliderVolume->position());
     markLength(ui->labelLengthValue->property("tooLong").toBool());
+    showGenerateState();
     setWindowTitle(productTitle());
 }

@@ -2,6 +2,8 @@
 #define MAINDIALOG_H
 
 #include "device/devicelink.h"
+#include "editor/clipmodel.h"
+#include "editor/edithistory.h"
 #include "media/avconverter.h"
 #include "previewplayer.h"
 
@@ -12,6 +14,7 @@
 #include <memory>
 
 class CWaveSummary;
+struct InputCheck;
 class QAction;
 class QMenu;
 class QUrl;
@@ -49,6 +52,11 @@ private slots:
     void onStartTimeChanged(QTime time);
     void onEndTimeChanged(QTime time);
     void onVolumeSliderMoved(int position);
+    void onVolumeEdited();
+    void onFadeInChanged();
+    void onEditFinished();
+    void undoEdit();
+    void redoEdit();
     void onPlayStateChanged(PreviewPlayer::State state);
     void onDeviceEvent(DeviceLink::Event event);
     void onAVConverterFinished();
@@ -72,9 +80,17 @@ private:
     void showKeysInToolTips();
     void connectWidgets();
     void detectITunes();
-    void showClipLength();
-    void showLength(double begin, double end);
+    void refuseInput(const QString &path, const InputCheck &check);
+    void showClip();
+    void showGenerateState();
+    void placeTypedEdge(ClipModel::Edge edge, QTime time);
+    void tellFit(ClipModel::Fit fit);
     void markLength(bool tooLong);
+    enum class EditSource { None, Strip, StartField, EndField, FadeIn, Volume };
+    EditState editState() const;
+    void beginEditStep(EditSource source);
+    void endEditStep();
+    void restoreEdit(const EditState &state);
     void markLoudness();
     void advancePlayHead();
     void tellMissingOutput(PreviewPlayer::Result result);
@@ -96,6 +112,14 @@ private:
     QAction *actHome = nullptr;
     QMenu *languageMenu = nullptr;
     double fileDuration = 0.0;
+    // The clip, in whole milliseconds: what every view shows and what the encoder gets.
+    ClipModel clipModel;
+    EditHistory history;
+    // The values as the last edit left them: where the next undo step begins.
+    EditState stateShown;
+    // Where the open step's changes come from: a field's changes make one step until it is left.
+    EditSource editSource = EditSource::None;
+    bool restoringEdit = false;
     QString durationText;
     PreviewPlayer::State playState = PreviewPlayer::Stopped;
     bool playingClip = false;

@@ -61,17 +61,17 @@ void MainDialog::detectITunes()
 
 void MainDialog::onBtnGenerate()
 {
+    // Generate is disabled for such a clip; a shortcut pressed in the same moment finds it so.
+    if (!clipModel.isValid())
+        return;
     ui->progressBar->setValue(0);
     update();
     converter.reset();
     converter.setInput(ui->editInputFile->text());
-    double begin = 0.0;
-    double end = 0.0;
-    ui->sliderBar->getClip(begin, end);
-    converter.addStart(begin);
-    converter.addLength(end - begin);
-    ringtoneJob = {
-            ui->editOutputName->text(), CFilePath(ui->editInputFile->text()).name(), end - begin};
+    const double length = secondsOf(clipModel.length());
+    converter.addStart(secondsOf(clipModel.begin()));
+    converter.addLength(length);
+    ringtoneJob = {ui->editOutputName->text(), CFilePath(ui->editInputFile->text()).name(), length};
 
     converter.addVolume(encoderVolume(ui->sliderVolume->position()));
     converter.addFadeIn(ui->spinFadein->value());
@@ -132,7 +132,7 @@ void MainDialog::exportRingtone(const QString &encoded)
 
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked()) {
-        const int added = device.addRingtone(ringtone, int(ringtoneJob.length * 1000));
+        const int added = device.addRingtone(ringtone, int(wholeMilliseconds(ringtoneJob.length)));
         // The tone is on the phone only once the commit has written it there too.
         const int committed = device.commit();
         if (added < 0 || committed < 0)

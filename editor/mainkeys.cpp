@@ -19,6 +19,9 @@ const QKeySequence generateKey(Qt::CTRL | Qt::Key_G);
 const QKeySequence quitKey(Qt::CTRL | Qt::Key_Q);
 const QKeySequence helpKey(Qt::Key_F1);
 const QKeySequence playKey(Qt::Key_Space);
+const QKeySequence undoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+const QKeySequence redoKeys[]
+        = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
 } // namespace
 
@@ -80,6 +83,11 @@ void MainDialog::setUpKeyboard()
         press(ui->btnGenerate);
     });
     connect(new QShortcut(quitKey, this), &QShortcut::activated, this, &QWidget::close);
+    // A text or time field keeps these keys for its own editing: it takes them first.
+    for (const QKeySequence &key : undoKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &MainDialog::undoEdit);
+    for (const QKeySequence &key : redoKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &MainDialog::redoEdit);
     connect(new QShortcut(helpKey, this), &QShortcut::activated, this, &MainDialog::onBtnHelp);
     // Shown in the menu; it acts only while the menu is open, the window's own F1 otherwise.
     actHelp->setShortcut(helpKey);

@@ -9,7 +9,7 @@
 #include "cliptimes.h"
 #include "editor/ringtonelength.h"
 #include "media/filepath.h"
-#include "media/mediaprobe.h"
+#include "media/inputcheck.h"
 #include "media/ringtonepaths.h"
 #include "media/wavereader.h"
 #include "media/wavesummary.h"
@@ -20,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStyle>
@@ -29,26 +30,18 @@ namespace {
 const char *const lengthWarning = QT_TRANSLATE_NOOP(
         "MainDialog", "Ringtones longer than 40 seconds may not appear on the iPhone.");
 
-QTime timeFromMs(qint64 ms)
-{
-    return QTime(0, 0).addMSecs(int(ms));
-}
-
 } // namespace
 
+// A refused file changes nothing in the window: the check comes before every change.
 void MainDialog::loadFile(const QString &path)
 {
-    ui->editOutputName->setText(CFilePath(path).name());
-    const QByteArray nativePath = QDir::toNativeSeparators(path).toUtf8();
-    CMediaProbe probe;
-    if (isRegularFile(path))
-        probe.probe(nativePath.constData());
-    const double d = probe.duration();
-    if (d <= 0.5) {
-        QMessageBox::information(this, productTitle(), tr("Invalid input file"), QMessageBox::Ok);
+    const InputCheck check = checkInput(path);
+    if (check.verdict != InputCheck::Accepted) {
+        refuseInput(path, check);
         return;
     }
-
+    const double d = check.duration;
+    ui->editOutputName->setText(CFilePath(path).name());
     player.stop();
     fileDuration = d;
     durationText = clockText(d);
@@ -56,26 +49,25 @@ void MainDialog::loadFile(const QString &path)
     ui->editInputFile->setText(QDir::toNativeSeparators(path));
     // The last file's picture must not stand for this one if no new picture comes.
     ui->sliderBar->setWaveImage(QImage());
-    const QTime end = timeFromMs(qint64(d * 1000));
-    ui->editStartTime->setMaximumTime(end);
-    ui->editEndTime->setMaximumTime(end);
+    // Whole milliseconds, cut: the clip never ends after the file.
+    clipModel.reset(wholeMilliseconds(d));
+    const QTime end = timeFromMs(clipModel.duration());
+    ui->editStartTime->setTimeRange(QTime(0, 0), end);
+    ui->editEndTime->setTimeRange(QTime(0, 0), end);
     ui->sliderBar->setEnabled(true);
     ui->btnPlay->setEnabled(true);
     ui->btnPlayClip->setEnabled(true);
 
-    const double e = defaultClipEnd(d);
     waveSummary.reset();
     wholeWaveImage = QImage();
-    markLoudness();
-    ui->sliderBar->setRange(0.0, d);
+    ui->sliderBar->setRange(0.0, secondsOf(clipModel.duration()));
     ui->sliderBar->setPos(0.0);
-    ui->sliderBar->setClip(0.0, e);
-    // Each field that really changes re-applies its value to the slider's clip.
-    ui->editStartTime->setTime(QTime(0, 0));
-    ui->editEndTime->setTime(QTime(0, 0).addSecs(int(e)));
+    showClip();
     ui->editStartTime->setCurrentSection(QDateTimeEdit::SecondSection);
     ui->editEndTime->setCurrentSection(QDateTimeEdit::SecondSection);
     ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
+    history.clear();
+    stateShown = editState();
 
     showLoading();
     player.open(QDir::toNativeSeparators(path));
@@ -85,6 +77,43 @@ void MainDialog::loadFile(const QString &path)
         decodePending = true;
     else
         startDecode();
+}
+
+void MainDialog::refuseInput(const QString &path, const InputCheck &check)
+{
+    const QString name = QFileInfo(path).fileName();
+    QString why;
+    switch (check.verdict) {
+    case InputCheck::NotAFile:
+        why = tr("“%1” is a folder, a device or a pipe, not a file. Choose an audio or "
+                 "video file.");
+        break;
+    case InputCheck::Unreadable:
+        why = tr("“%1” cannot be read: %2. Check that the file is there and that you "
+                 "may read it.");
+        break;
+    case InputCheck::NotMedia:
+        why = tr("“%1” is not an audio or video file. Choose an audio or video file.");
+        break;
+    case InputCheck::NoAudio:
+        why = tr("“%1” has no audio track. Choose a file with sound.");
+        break;
+    case InputCheck::TooShort:
+    case InputCheck::Accepted:
+        why = tr("“%1” lasts half a second or less, too short for a ringtone. Choose "
+                 "a longer file.");
+        break;
+    }
+    why = why.arg(name);
+    if (check.verdict == InputCheck::Unreadable)
+        why = why.arg(check.reason);
+    QMessageBox box(QMessageBox::Information,
+                    productTitle(),
+                    tr("Invalid input file"),
+                    QMessageBox::Ok,
+                    this);
+    box.setInformativeText(why);
+    box.exec();
 }
 
 void MainDialog::showLoading()
@@ -113,12 +142,12 @@ void MainDialog::startJob(CAVConverter::JobType jobType)
 // Shared end of both job kinds.
 void MainDialog::endJob()
 {
-    ui->btnGenerate->setEnabled(true);
     ui->progressBar->setValue(100);
     update();
     ui->sliderBar->show();
     killTimer(jobTimerId);
     jobTimerId = 0;
+    showGenerateState();
 }
 
 void MainDialog::showWaveform(const QString &wavPath)
@@ -156,22 +185,6 @@ void MainDialog::showWaveView(double from, double to)
         strip->setWaveImage(paintWaveView(*waveSummary, from, to, strip->width(), strip->height()));
 }
 
-void MainDialog::showClipLength()
-{
-    double begin = 0.0;
-    double end = 0.0;
-    ui->sliderBar->getClip(begin, end);
-    showLength(begin, end);
-}
-
-void MainDialog::showLength(double begin, double end)
-{
-    ui->labelLengthValue->setText(
-            timeFromMs(wholeMilliseconds(end - begin)).toString(QStringLiteral("hh:mm:ss.zzz")));
-    markLength(tooLongForPhone(end - begin));
-    markLoudness();
-}
-
 // The skin draws the length in a warning colour while the property is set.
 void MainDialog::markLength(bool tooLong)
 {
@@ -182,35 +195,6 @@ void MainDialog::markLength(bool tooLong)
     label->setProperty("tooLong", tooLong);
     label->style()->unpolish(label);
     label->style()->polish(label);
-}
-
-void MainDialog::onClipChanged(double begin, double end)
-{
-    syncingTimes = true;
-    ui->editStartTime->setTime(timeFromMs(wholeMilliseconds(begin)));
-    ui->editEndTime->setTime(timeFromMs(wholeMilliseconds(end)));
-    showLength(begin, end);
-    syncingTimes = false;
-}
-
-void MainDialog::onStartTimeChanged(QTime time)
-{
-    ui->editEndTime->setMinimumTime(time);
-    if (syncingTimes)
-        return;
-    ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
-    ui->sliderBar->setClip(QTime(0, 0).msecsTo(time) * 0.001, -1.0);
-    showClipLength();
-}
-
-void MainDialog::onEndTimeChanged(QTime time)
-{
-    ui->editStartTime->setMaximumTime(time);
-    if (syncingTimes)
-        return;
-    ui->sliderBar->setActiveEdge(clipview::Edge::End);
-    ui->sliderBar->setClip(-1.0, QTime(0, 0).msecsTo(time) * 0.001);
-    showClipLength();
 }
 
 void MainDialog::onSliderMoved(double value)

@@ -38,11 +38,8 @@ void MainDialog::onBtnPlayClip()
     if (playState == PreviewPlayer::Stopped || playState == PreviewPlayer::Paused) {
         if (playState == PreviewPlayer::Stopped)
             ui->btnPlayClip->setEnabled(false);
-        double begin = 0.0;
-        double end = 0.0;
-        ui->sliderBar->getClip(begin, end);
         player.setFadeIn(double(ui->spinFadein->value()));
-        player.seek(begin);
+        player.seek(secondsOf(clipModel.begin()));
         tellMissingOutput(playState == PreviewPlayer::Paused ? player.pause() : player.play());
     }
     playingClip = true;
@@ -66,18 +63,15 @@ void MainDialog::advancePlayHead()
     const double p = player.position();
     ui->sliderBar->followPos(p);
     ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(p), durationText));
-    double begin = 0.0;
-    double end = 0.0;
-    ui->sliderBar->getClip(begin, end);
-    if (playingClip && p > end)
+    if (playingClip && p > secondsOf(clipModel.end()))
         player.stop();
     discAngle += 10.0;
 }
 
 void MainDialog::onVolumeSliderMoved(int position)
 {
-    player.setVolume(previewHundredths(position) * 0.01);
-    ui->labelVolume->setText(tr("Volume: %1x").arg(previewFactorText(position)));
+    player.setVolume(volumeGain(position));
+    ui->labelVolume->setText(tr("Volume: %1x").arg(gainText(position)));
     markLoudness();
 }
 
@@ -87,10 +81,9 @@ void MainDialog::markLoudness()
 {
     bool loud = false;
     if (waveSummary) {
-        double begin = 0.0;
-        double end = 0.0;
-        ui->sliderBar->getClip(begin, end);
-        loud = limiterWorks(waveSummary->peak(begin, end), ui->sliderVolume->position());
+        const int peak
+                = waveSummary->peak(secondsOf(clipModel.begin()), secondsOf(clipModel.end()));
+        loud = limiterWorks(peak, ui->sliderVolume->position());
     }
     QLabel *label = ui->labelVolume;
     label->setToolTip(loud ? tr(loudWarning) : QString());

@@ -2,22 +2,25 @@
 
 #include "shaping/limiter.h"
 
+#include <cmath>
+
 int encoderVolume(int position)
 {
     const int s = position > 100 ? 4 * position - 300 : position;
     return s * 256 / 100;
 }
 
-int previewHundredths(int position)
+double volumeGain(int position)
 {
-    return position > 100 ? 4 * position - 292 : position;
+    return encoderVolume(position) / 256.0;
 }
 
-// Whole factors from 1 up, one truncated decimal below.
-QString previewFactorText(int position)
+QString gainText(int position)
 {
-    const int v = previewHundredths(position);
-    return v >= 100 ? QString::asprintf("%d", v / 100) : QString::asprintf("%.1f", (v / 10) * 0.1);
+    const double tenths = std::round(volumeGain(position) * 10.0);
+    if (std::fmod(tenths, 10.0) == 0.0)
+        return QString::number(int(tenths / 10.0));
+    return QString::number(tenths / 10.0, 'f', 1);
 }
 
 bool limiterWorks(int peak, int position)

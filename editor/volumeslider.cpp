@@ -62,6 +62,7 @@ void CVolumeSlider::mousePressEvent(QMouseEvent *event)
 void CVolumeSlider::mouseReleaseEvent(QMouseEvent *)
 {
     m_dragging = 0;
+    emit editFinished();
 }
 
 void CVolumeSlider::mouseMoveEvent(QMouseEvent *event)
@@ -111,6 +112,7 @@ void CVolumeSlider::keyPressEvent(QKeyEvent *event)
         m_thumbX = x;
         update();
         positionFromThumb();
+        emit editFinished();
     }
 }
 

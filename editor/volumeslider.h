@@ -25,6 +25,8 @@ public slots:
 
 signals:
     void sliderMoved(int position);
+    // A press has been released or a key has moved the thumb: one edit is done.
+    void editFinished();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

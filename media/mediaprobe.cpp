@@ -21,6 +21,7 @@ int CMediaProbe::probe(const char *fileName)
     // No test for the no-value marker: an unknown duration becomes a large negative
     // number, which callers reject like any other too-short file.
     m_duration = double(context->duration) * 0.000001;
+    m_hasAudio = av_find_best_stream(context, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0) >= 0;
     avformat_close_input(&context);
     return 0;
 }

@@ -13,9 +13,12 @@ public:
     // on failure the duration keeps its previous value.
     int probe(const char *fileName);
     double duration() const { return m_duration; }
+    // Whether the last file that opened holds an audio stream.
+    bool hasAudio() const { return m_hasAudio; }
 
 private:
     double m_duration = 0.0;
+    bool m_hasAudio = false;
 };
 
 #endif

@@ -271,6 +271,42 @@ Pointer at %3</source>
         <source>Help</source>
         <translation>‫التعليمات‬</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>افتح ملفًا أولًا: تُصنع النغمة من مقطع منه.</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>المقطع فارغ: اختر بداية قبل نهايته.</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>كان المقطع سيتجاوز نهاية الملف، فأُعيد لينتهي مع الملف؛ وبقي طوله كما هو.</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>كان المقطع سيبدأ قبل الملف، فنُقل ليبدأ مع الملف؛ وبقي طوله كما هو.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>«%1» مجلد أو جهاز أو أنبوب، وليس ملفًا. اختر ملف صوت أو فيديو.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>تعذّرت قراءة «%1»: %2. تحقّق من وجود الملف ومن أنّ لديك إذن قراءته.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>«%1» ليس ملف صوت أو فيديو. اختر ملف صوت أو فيديو.</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>«%1» لا يحتوي على مسار صوتي. اختر ملفًا فيه صوت.</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>مدة «%1» نصف ثانية أو أقل، وهي أقصر من أن تكون نغمة رنين. اختر ملفًا أطول.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -271,6 +271,42 @@ Zeiger bei %3</translation>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>Öffnen Sie zuerst eine Datei: Der Klingelton entsteht aus ihrem Ausschnitt.</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>Der Ausschnitt ist leer: Wählen Sie einen Anfang vor seinem Ende.</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>Der Ausschnitt wäre über das Dateiende hinausgegangen und wurde so verschoben, dass er mit der Datei endet; seine Länge bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>Der Ausschnitt hätte vor der Datei begonnen und wurde so verschoben, dass er mit der Datei beginnt; seine Länge bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>„%1“ ist ein Ordner, ein Gerät oder eine Pipe, keine Datei. Wählen Sie eine Audio- oder Videodatei.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2. Prüfen Sie, ob die Datei vorhanden ist und Sie sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>„%1“ ist keine Audio- oder Videodatei. Wählen Sie eine Audio- oder Videodatei.</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>„%1“ hat keine Tonspur. Wählen Sie eine Datei mit Ton.</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>„%1“ dauert eine halbe Sekunde oder weniger, zu kurz für einen Klingelton. Wählen Sie eine längere Datei.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

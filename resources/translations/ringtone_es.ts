@@ -271,6 +271,42 @@ Puntero en %3</translation>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>Abra primero un archivo: el tono se hace con su fragmento.</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>El fragmento está vacío: elija un inicio anterior a su final.</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>El fragmento pasaría del final del archivo, así que se ha movido para terminar con el archivo; se mantiene su duración.</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>El fragmento empezaría antes del archivo, así que se ha movido para empezar con el archivo; se mantiene su duración.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>«%1» es una carpeta, un dispositivo o una tubería, no un archivo. Elija un archivo de audio o vídeo.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>No se puede leer «%1»: %2. Compruebe que el archivo existe y que tiene permiso para leerlo.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>«%1» no es un archivo de audio o vídeo. Elija un archivo de audio o vídeo.</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>«%1» no tiene pista de audio. Elija un archivo con sonido.</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>«%1» dura medio segundo o menos, demasiado corto para un tono. Elija un archivo más largo.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -271,6 +271,42 @@ Pointeur à %3</translation>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>Ouvrez d’abord un fichier : la sonnerie est faite de son extrait.</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>L’extrait est vide : choisissez un début avant sa fin.</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>L’extrait aurait dépassé la fin du fichier : il a été ramené pour finir avec le fichier, sa durée est conservée.</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>L’extrait aurait commencé avant le fichier : il a été avancé pour commencer avec le fichier, sa durée est conservée.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>« %1 » est un dossier, un périphérique ou un tube, pas un fichier. Choisissez un fichier audio ou vidéo.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>Impossible de lire « %1 » : %2. Vérifiez que le fichier existe et que vous avez le droit de le lire.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>« %1 » n’est pas un fichier audio ou vidéo. Choisissez un fichier audio ou vidéo.</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>« %1 » n’a pas de piste audio. Choisissez un fichier avec du son.</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>« %1 » dure une demi-seconde ou moins, trop court pour une sonnerie. Choisissez un fichier plus long.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

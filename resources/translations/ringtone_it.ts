@@ -271,6 +271,42 @@ Puntatore a %3</translation>
         <source>Help</source>
         <translation>Guida</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>Apri prima un file: la suoneria è fatta dal suo spezzone.</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>Lo spezzone è vuoto: scegli un inizio prima della fine.</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>Lo spezzone avrebbe superato la fine del file, quindi è stato spostato per finire con il file; la sua durata resta la stessa.</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>Lo spezzone sarebbe iniziato prima del file, quindi è stato spostato per iniziare con il file; la sua durata resta la stessa.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>«%1» è una cartella, un dispositivo o una pipe, non un file. Scegli un file audio o video.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>Impossibile leggere «%1»: %2. Verifica che il file esista e di avere il permesso di leggerlo.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>«%1» non è un file audio o video. Scegli un file audio o video.</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>«%1» non ha una traccia audio. Scegli un file con audio.</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>«%1» dura mezzo secondo o meno, troppo poco per una suoneria. Scegli un file più lungo.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

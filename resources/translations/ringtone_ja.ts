@@ -271,6 +271,42 @@ Pointer at %3</source>
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>まずファイルを開いてください。着信音はその区間から作られます。</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>区間が空です。終了より前に開始を選んでください。</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>区間がファイルの終わりを越えるため、ファイルの終わりで終わるように戻しました。長さはそのままです。</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>区間がファイルの先頭より前から始まるため、ファイルの先頭から始まるように移しました。長さはそのままです。</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>「%1」はフォルダー、デバイス、またはパイプで、ファイルではありません。音声または動画ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>「%1」を読み込めません: %2。ファイルが存在し、読み取り権限があることを確認してください。</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>「%1」は音声または動画ファイルではありません。音声または動画ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>「%1」には音声トラックがありません。音声のあるファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>「%1」は 0.5 秒以下で、着信音には短すぎます。もっと長いファイルを選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -271,6 +271,42 @@ Pointer at %3</source>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>请先打开文件：铃声由其中的片段制作。</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>片段为空：请选择早于结束的开始时间。</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>片段会超出文件结尾，因此已移回到与文件同时结束；长度保持不变。</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>片段会在文件开始之前开始，因此已移到与文件同时开始；长度保持不变。</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>“%1”是文件夹、设备或管道，不是文件。请选择音频或视频文件。</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>无法读取“%1”：%2。请检查文件是否存在以及您是否有权读取它。</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>“%1”不是音频或视频文件。请选择音频或视频文件。</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>“%1”没有音轨。请选择有声音的文件。</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>“%1”不超过半秒，太短，无法做铃声。请选择更长的文件。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -271,6 +271,42 @@ Pointer at %3</source>
         <source>Help</source>
         <translation>說明</translation>
     </message>
+    <message>
+        <source>Open a file first: the ringtone is made from its clip.</source>
+        <translation>請先開啟檔案：鈴聲由其中的片段製作。</translation>
+    </message>
+    <message>
+        <source>The clip is empty: choose a start before its end.</source>
+        <translation>片段為空：請選擇早於結束的開始時間。</translation>
+    </message>
+    <message>
+        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
+        <translation>片段會超出檔案結尾，因此已移回到與檔案同時結束；長度保持不變。</translation>
+    </message>
+    <message>
+        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
+        <translation>片段會在檔案開始之前開始，因此已移到與檔案同時開始；長度保持不變。</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
+        <translation>「%1」是資料夾、裝置或管線，不是檔案。請選擇音訊或視訊檔案。</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2. Check that the file is there and that you may read it.</source>
+        <translation>無法讀取「%1」：%2。請確認檔案存在且您有權讀取。</translation>
+    </message>
+    <message>
+        <source>“%1” is not an audio or video file. Choose an audio or video file.</source>
+        <translation>「%1」不是音訊或視訊檔案。請選擇音訊或視訊檔案。</translation>
+    </message>
+    <message>
+        <source>“%1” has no audio track. Choose a file with sound.</source>
+        <translation>「%1」沒有音軌。請選擇有聲音的檔案。</translation>
+    </message>
+    <message>
+        <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
+        <translation>「%1」不超過半秒，太短，無法做鈴聲。請選擇更長的檔案。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

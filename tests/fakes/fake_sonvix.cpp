@@ -80,7 +80,7 @@ int sonvix_stop(void)
 
 int sonvix_seek(double seconds)
 {
-    return record(QStringLiteral("seek %1").arg(seconds));
+    return record(QStringLiteral("seek %1").arg(seconds, 0, 'g', 12));
 }
 
 double sonvix_get_position(void)

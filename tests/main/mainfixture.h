@@ -80,14 +80,16 @@ struct MainFixture
         return path;
     }
 
-    // Answers the next message box with Ok and returns its text through the pointer.
-    static void answerMessageBox(QString *text)
+    // Answers the next message box with Ok and returns its texts through the pointers.
+    static void answerMessageBox(QString *text, QString *details = nullptr)
     {
-        QTimer::singleShot(0, [text] {
+        QTimer::singleShot(0, [text, details] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
-                return answerMessageBox(text);
+                return answerMessageBox(text, details);
             *text = box->text();
+            if (details)
+                *details = box->informativeText();
             box->button(QMessageBox::Ok)->click();
         });
     }

@@ -273,7 +273,8 @@ void TestGenerate::clipWithoutAudioIsNoRingtone()
     f.loadAndWait(video);
     f.child<QLineEdit>("editOutputFolder")->setText(outputFolder);
     f.child<QTimeEdit>("editStartTime")->setTime(QTime(0, 0, 5));
-    QCOMPARE(f.clip(), qMakePair(5.0, 8.0));
+    QCOMPARE(f.clip().first, 5.0);
+    QVERIFY(f.clip().second >= 8.0);
     fakes::raiseDeviceEvent(0, "connect");
     fakes::deviceCalls().clear();
     generateAndWait();

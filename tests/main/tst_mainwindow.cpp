@@ -4,6 +4,7 @@
 
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QListView>
 #include <QMimeData>
@@ -12,6 +13,7 @@
 #include <QWheelEvent>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestMainWindow : public QObject
 {
@@ -41,7 +43,7 @@ private slots:
     void skinStaysOutOfStandardDialogs();
     void sliderWritesTimes();
     void timesMoveSlider();
-    void bandDragClampsStartField();
+    void bandDragMovesBothFields();
     void stripKeysReachTheFieldsToTheMillisecond();
     void zoomingOutRestoresTheWholePicture();
     void lengthPastFortySecondsWarns_data();
@@ -138,15 +140,16 @@ void TestMainWindow::loading_data()
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("playTime");
 
-    QTest::newRow("7.8 s: whole seconds") << 7.8 << 7.0 << "0:00:07.000"
-                                          << "00:00:07.000"
-                                          << "00:00:00 / 00:00:07";
+    // The fields show the clip as it is, to the millisecond.
+    QTest::newRow("7.8 s: all of it") << 7.8 << 7.8 << "0:00:07.800"
+                                      << "00:00:07.800"
+                                      << "00:00:00 / 00:00:07";
     QTest::newRow("65.25 s: first ten") << 65.25 << 10.0 << "0:00:10.000"
                                         << "00:00:10.000"
                                         << "00:00:00 / 00:01:05";
-    QTest::newRow("0.51 s: end field unchanged") << 0.51 << 0.51 << "0:00:00.000"
-                                                 << "00:00:00.000"
-                                                 << "00:00:00 / 00:00:00";
+    QTest::newRow("0.51 s: all of it") << 0.51 << 0.51 << "0:00:00.510"
+                                       << "00:00:00.510"
+                                       << "00:00:00 / 00:00:00";
 }
 
 void TestMainWindow::loading()
@@ -162,6 +165,7 @@ void TestMainWindow::loading()
     QVERIFY(qAbs(f.clip().first) < 1e-9);
     QVERIFY2(qAbs(f.clip().second - clipEnd) < 1e-6, qPrintable(QString::number(f.clip().second)));
     QTEST(f.child<QTimeEdit>("editEndTime")->text(), "endField");
+    QCOMPARE(f.child<QTimeEdit>("editStartTime")->text(), QStringLiteral("0:00:00.000"));
     QTEST(f.child<QLabel>("labelLengthValue")->text(), "length");
     QTEST(f.child<QLabel>("labelPlayTime")->text(), "playTime");
     QVERIFY(f.child<QPushButton>("btnPlay")->isEnabled());
@@ -178,21 +182,30 @@ void TestMainWindow::unusableInputIsRefused_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<double>("seconds"); // a tone's length, or what else to make
+    QTest::addColumn<QString>("reason");
     const double text = 0.0;
     const double pipe = -1.0;
     const double folder = -2.0;
+    const double video = -3.0;
+    const double missing = -4.0;
+    const double locked = -5.0;
 
-    QTest::newRow("exactly 0.5 s") << "half.wav" << 0.5;
-    QTest::newRow("not media") << "notes.txt" << text;
+    QTest::newRow("exactly 0.5 s") << "half.wav" << 0.5 << "too short";
+    QTest::newRow("not media") << "notes.txt" << text << "not an audio or video file";
     // Probing a pipe would wait for a writer forever.
-    QTest::newRow("a pipe") << "pipe.wav" << pipe;
-    QTest::newRow("a folder") << "folder.wav" << folder;
+    QTest::newRow("a pipe") << "pipe.wav" << pipe << "not a file";
+    QTest::newRow("a folder") << "folder.wav" << folder << "not a file";
+    QTest::newRow("video without sound") << "silent.mkv" << video << "no audio track";
+    QTest::newRow("gone") << "gone.mp3" << missing << "No such file";
+    if (geteuid() != 0)
+        QTest::newRow("not readable") << "locked.wav" << locked << "ermission denied";
 }
 
 void TestMainWindow::unusableInputIsRefused()
 {
     QFETCH(QString, fileName);
     QFETCH(double, seconds);
+    QFETCH(QString, reason);
     const QString kept = f.makeTone(QStringLiteral("kept.wav"), 3.0);
     QString refused = f.dir.filePath(fileName);
     if (seconds > 0) {
@@ -201,23 +214,34 @@ void TestMainWindow::unusableInputIsRefused()
         QCOMPARE(mkfifo(QFile::encodeName(refused).constData(), 0600), 0);
     } else if (seconds == -2.0) {
         QVERIFY(QDir().mkpath(refused));
-    } else {
+    } else if (seconds == -3.0) {
+        QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "testsrc=d=2:s=64x48:r=10", refused}));
+    } else if (seconds == -5.0) {
+        refused = f.makeTone(fileName, 2.0);
+        QVERIFY(QFile::setPermissions(refused, QFileDevice::WriteOwner));
+    } else if (seconds == 0.0) {
         QFile text(refused);
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("not sound");
     }
     f.open();
     f.loadAndWait(kept);
+    f.child<QLineEdit>("editOutputName")->setText(QStringLiteral("typed name"));
     fakes::playerCalls().clear();
 
     QString message;
-    MainFixture::answerMessageBox(&message);
+    QString details;
+    MainFixture::answerMessageBox(&message, &details);
     f.window->loadFile(refused);
     QCOMPARE(message, QStringLiteral("Invalid input file"));
-    // The editor keeps the previous file; only the proposed name has moved on.
+    // The box names the file and says why; nothing in the editor has changed.
+    QVERIFY2(details.contains(QFileInfo(refused).fileName()), qPrintable(details));
+    QVERIFY2(details.contains(reason), qPrintable(details));
     QCOMPARE(f.child<QLineEdit>("editInputFile")->text(), QDir::toNativeSeparators(kept));
-    QCOMPARE(f.child<QLineEdit>("editOutputName")->text(), CFilePath(refused).name());
+    QCOMPARE(f.child<QLineEdit>("editOutputName")->text(), QStringLiteral("typed name"));
     QCOMPARE(f.clip(), qMakePair(0.0, 3.0));
+    QCOMPARE(f.child<QTimeEdit>("editEndTime")->text(), QStringLiteral("0:00:03.000"));
+    QVERIFY(f.slider()->isVisible());
     QVERIFY(fakes::playerCalls().isEmpty());
 }
 
@@ -225,12 +249,12 @@ void TestMainWindow::secondLoadOfSameFile()
 {
     const QString path = f.makeTone(QStringLiteral("again.wav"), 7.8);
     f.open();
-    f.loadAndWait(path);
-    QCOMPARE(f.clip().second, 7.0);
-    f.loadAndWait(path);
-    // The end field already reads 7 s, so nothing re-applies it to the slider.
-    QVERIFY(qAbs(f.clip().second - 7.8) < 1e-6);
-    QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:07.000"));
+    for (int load = 0; load < 2; ++load) {
+        f.loadAndWait(path);
+        QCOMPARE(f.clip(), qMakePair(0.0, 7.8));
+        QCOMPARE(f.child<QTimeEdit>("editEndTime")->text(), QStringLiteral("0:00:07.800"));
+        QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:07.800"));
+    }
 }
 
 void TestMainWindow::waveformAppearsAfterDecode()
@@ -247,11 +271,33 @@ void TestMainWindow::waveformAppearsAfterDecode()
     QVERIFY(!QFile::exists(QDir::temp().filePath(QStringLiteral("wave.wav"))));
 }
 
+// A video whose audio track holds no sound at all: the probe accepts it, the decode fails.
+static QStringList emptyAudioTrack(const QString &path)
+{
+    return {"-f",
+            "lavfi",
+            "-i",
+            "testsrc=d=2:s=64x48:r=10",
+            "-f",
+            "lavfi",
+            "-i",
+            "anullsrc=r=44100",
+            "-map",
+            "0:v",
+            "-map",
+            "1:a",
+            "-frames:a",
+            "0",
+            "-t",
+            "2",
+            path};
+}
+
 // A file the probe accepts but whose audio cannot be decoded is not "loaded".
 void TestMainWindow::unreadableAudioIsNotLoaded()
 {
     const QString path = f.dir.filePath(QStringLiteral("silent video.mkv"));
-    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "testsrc=d=2:s=64x48:r=10", path}));
+    QVERIFY(MediaTool::make(emptyAudioTrack(path)));
     f.open();
     f.loadAndWait(path);
     QCOMPARE(f.status(), QStringLiteral("Could not read the audio of this file."));
@@ -277,7 +323,7 @@ static int waveformPixels(QWidget *slider)
 void TestMainWindow::failedDecodeLeavesNoOldWaveform()
 {
     const QString video = f.dir.filePath(QStringLiteral("mute.mkv"));
-    QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "testsrc=d=30:s=64x48:r=5", video}));
+    QVERIFY(MediaTool::make(emptyAudioTrack(video)));
     const QString loud = f.dir.filePath(QStringLiteral("loud.wav"));
     QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "aevalsrc=0.9*sin(2*PI*440*t):d=30", loud}));
     f.open();
@@ -439,12 +485,12 @@ void TestMainWindow::sliderWritesTimes()
 {
     f.open();
     f.loadAndWait(f.makeTone(QStringLiteral("sync.wav"), 65.25));
+    // A report between milliseconds is taken to the nearest; every view shows the same two.
     emit f.slider()->clipChanged(2.3456, 40.0009);
-    QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 2, 345));
-    QCOMPARE(f.child<QTimeEdit>("editEndTime")->time(), QTime(0, 0, 40, 0));
+    QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 2, 346));
+    QCOMPARE(f.child<QTimeEdit>("editEndTime")->time(), QTime(0, 0, 40, 1));
     QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:37.655"));
-    // The fields' echo is not written back into the slider.
-    QCOMPARE(f.clip(), qMakePair(0.0, 10.0));
+    QCOMPARE(f.clip(), qMakePair(2.346, 40.001));
 }
 
 void TestMainWindow::timesMoveSlider()
@@ -456,19 +502,21 @@ void TestMainWindow::timesMoveSlider()
     f.child<QTimeEdit>("editStartTime")->setTime(QTime(0, 0, 12, 250));
     QCOMPARE(f.clip(), qMakePair(12.25, 30.5));
     QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:18.250"));
-    // Each field bounds the other.
-    QCOMPARE(f.child<QTimeEdit>("editEndTime")->minimumTime(), QTime(0, 0, 12, 250));
-    QCOMPARE(f.child<QTimeEdit>("editStartTime")->maximumTime(), QTime(0, 0, 30, 500));
+    // Neither field bounds the other: a typed time is never held to another one.
+    for (const char *name : {"editStartTime", "editEndTime"}) {
+        QCOMPARE(f.child<QTimeEdit>(name)->minimumTime(), QTime(0, 0));
+        QCOMPARE(f.child<QTimeEdit>(name)->maximumTime(), QTime(0, 1, 5, 250));
+    }
 }
 
-void TestMainWindow::bandDragClampsStartField()
+void TestMainWindow::bandDragMovesBothFields()
 {
     f.open();
     f.loadAndWait(f.makeTone(QStringLiteral("band.wav"), 65.25));
     f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, 10));
-    // One step moves the band 0..10 to 20..30: the start field is held at the old end.
+    // One step moves the band 0..10 to 20..30, beyond its own length.
     emit f.slider()->clipChanged(20.0, 30.0);
-    QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 10));
+    QCOMPARE(f.child<QTimeEdit>("editStartTime")->time(), QTime(0, 0, 20));
     QCOMPARE(f.child<QTimeEdit>("editEndTime")->time(), QTime(0, 0, 30));
     QCOMPARE(f.child<QLabel>("labelLengthValue")->text(), QStringLiteral("00:00:10.000"));
 }

@@ -46,7 +46,8 @@ void TestPreview::cleanup()
 void TestPreview::loadClip(double begin, double end)
 {
     f.loadAndWait(f.makeTone(QStringLiteral("preview.wav"), 20.0));
-    f.slider()->setClip(begin, end);
+    emit f.slider()->clipChanged(begin, end);
+    emit f.slider()->clipEditFinished();
     fakes::playerCalls().clear();
 }
 
@@ -202,18 +203,19 @@ void TestPreview::volumeReachesPlayerAndLabel_data()
     QTest::addColumn<QString>("call");
     QTest::addColumn<QString>("label");
 
+    // The player gets the gain N / 256 of the encoder's -vol N for the same position.
     QTest::newRow("unchanged") << 100 << "volume 1"
                                << "Volume: 1x";
-    QTest::newRow("51") << 51 << "volume 0.51"
-                        << "Volume: 0.5x";
-    QTest::newRow("102 jumps") << 102 << "volume 1.16"
-                               << "Volume: 1x";
-    QTest::newRow("124") << 124 << "volume 2.04"
-                         << "Volume: 2x";
-    QTest::newRow("198") << 198 << "volume 5"
-                         << "Volume: 5x";
-    QTest::newRow("0") << 0 << "volume 0"
-                       << "Volume: 0.0x";
+    QTest::newRow("51: -vol 130") << 51 << "volume 0.507813"
+                                  << "Volume: 0.5x";
+    QTest::newRow("102: -vol 276") << 102 << "volume 1.07813"
+                                   << "Volume: 1.1x";
+    QTest::newRow("124: -vol 501") << 124 << "volume 1.95703"
+                                   << "Volume: 2x";
+    QTest::newRow("198: -vol 1259") << 198 << "volume 4.91797"
+                                    << "Volume: 4.9x";
+    QTest::newRow("0: -vol 0") << 0 << "volume 0"
+                               << "Volume: 0x";
 }
 
 void TestPreview::volumeReachesPlayerAndLabel()

@@ -13,30 +13,32 @@ private slots:
     void limiterWorks();
 };
 
+// The preview plays exactly the gain N / 256 that the encoder writes; the label shows it.
 void TestVolumeLevels::levels_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("encoder");
-    QTest::addColumn<int>("preview");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("silence") << 0 << 0 << 0 << "0.0";
-    QTest::newRow("one decimal, truncated") << 5 << 12 << 5 << "0.0";
-    QTest::newRow("half") << 51 << 130 << 51 << "0.5";
-    QTest::newRow("99") << 99 << 253 << 99 << "0.9";
-    QTest::newRow("unchanged") << 100 << 256 << 100 << "1";
-    QTest::newRow("first step above") << 102 << 276 << 116 << "1";
-    QTest::newRow("twice") << 124 << 501 << 204 << "2";
-    QTest::newRow("150") << 150 << 768 << 308 << "3";
-    QTest::newRow("highest the slider yields") << 198 << 1259 << 500 << "5";
+    QTest::newRow("silence") << 0 << 0 << "0";
+    QTest::newRow("a whisper rounds to nothing") << 5 << 12 << "0";
+    QTest::newRow("half") << 51 << 130 << "0.5";
+    QTest::newRow("99 rounds to whole") << 99 << 253 << "1";
+    QTest::newRow("unchanged") << 100 << 256 << "1";
+    QTest::newRow("first step above") << 102 << 276 << "1.1";
+    QTest::newRow("116") << 116 << 419 << "1.6";
+    QTest::newRow("124") << 124 << 501 << "2";
+    QTest::newRow("150") << 150 << 768 << "3";
+    QTest::newRow("highest the slider yields") << 198 << 1259 << "4.9";
 }
 
 void TestVolumeLevels::levels()
 {
     QFETCH(int, position);
-    QTEST(encoderVolume(position), "encoder");
-    QTEST(previewHundredths(position), "preview");
-    QTEST(previewFactorText(position), "label");
+    QFETCH(int, encoder);
+    QCOMPARE(encoderVolume(position), encoder);
+    QCOMPARE(volumeGain(position), encoder / 256.0);
+    QTEST(gainText(position), "label");
 }
 
 // The ceiling is -1 dBFS, a magnitude of 29204.8 of 32768; the encoder's level is N / 256.

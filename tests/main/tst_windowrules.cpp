@@ -14,8 +14,6 @@ class TestWindowRules : public QObject
 private slots:
     void clock_data();
     void clock();
-    void defaultClip_data();
-    void defaultClip();
     void percent_data();
     void percent();
     void bars_data();
@@ -39,23 +37,6 @@ void TestWindowRules::clock()
     QFETCH(double, seconds);
     QFETCH(QString, text);
     QCOMPARE(clockText(seconds), text);
-}
-
-void TestWindowRules::defaultClip_data()
-{
-    QTest::addColumn<double>("duration");
-    QTest::addColumn<double>("end");
-
-    QTest::newRow("shorter file: all of it") << 3.25 << 3.25;
-    QTest::newRow("exactly ten") << 10.0 << 10.0;
-    QTest::newRow("longer file: ten seconds") << 600.0 << 10.0;
-}
-
-void TestWindowRules::defaultClip()
-{
-    QFETCH(double, duration);
-    QFETCH(double, end);
-    QCOMPARE(defaultClipEnd(duration), end);
 }
 
 void TestWindowRules::percent_data()

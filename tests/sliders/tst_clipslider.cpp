@@ -1,3 +1,4 @@
+#include "editor/clipmodel.h"
 #include "editor/clipslider.h"
 #include "editor/clipslidermath.h"
 #include "strip.h"
@@ -62,7 +63,9 @@ private slots:
     void press();
     void drag_data();
     void drag();
-    void dragSnapsTheUnmovedEnd();
+    void dragKeepsTheUnmovedEnd();
+    void bandDragKeepsItsLength_data();
+    void bandDragKeepsItsLength();
     void emptyRangeDragsWithoutEmitting();
     void hoverCursor_data();
     void hoverCursor();
@@ -261,14 +264,15 @@ void TestClipSlider::drag_data()
 
     QTest::newRow("begin right") << 30 << 45 << 45 << 60 << 100;
     QTest::newRow("begin from its grip") << 28 << 18 << 20 << 60 << 100;
-    QTest::newRow("begin past the end stops on it") << 30 << 90 << 60 << 60 << 100;
+    // A clip stays at least 0.1 s long, a pixel here.
+    QTest::newRow("begin past the end stops short of it") << 30 << 90 << 59 << 60 << 100;
     QTest::newRow("begin past the left side") << 30 << -40 << 0 << 60 << 100;
     QTest::newRow("end left") << 60 << 50 << 30 << 50 << 100;
-    QTest::newRow("end past the begin stops on it") << 60 << 10 << 30 << 30 << 100;
+    QTest::newRow("end past the begin stops short of it") << 60 << 10 << 30 << 31 << 100;
     QTest::newRow("end past the right side") << 60 << 900 << 30 << 529 << 100;
     QTest::newRow("band left") << 45 << 40 << 25 << 55 << 100;
     QTest::newRow("band against the left side") << 45 << 5 << 0 << 30 << 100;
-    QTest::newRow("band against the right side") << 45 << 700 << 499 << 529 << 100;
+    QTest::newRow("band against the right side") << 45 << 700 << 500 << 530 << 100;
     QTest::newRow("play line") << 100 << 300 << 30 << 60 << 300;
     QTest::newRow("play line outside the strip") << 100 << -20 << 30 << 60 << 0;
 }
@@ -306,8 +310,8 @@ void TestClipSlider::drag()
     }
 }
 
-// A begin of 3.05 s sits on pixel 30; dragging the end reports the begin as 3 s.
-void TestClipSlider::dragSnapsTheUnmovedEnd()
+// A begin of 3.05 s sits on pixel 30; dragging the end leaves it at 3.05 s.
+void TestClipSlider::dragKeepsTheUnmovedEnd()
 {
     Strip strip;
     strip.slider.setClip(3.05, 6);
@@ -316,8 +320,49 @@ void TestClipSlider::dragSnapsTheUnmovedEnd()
     QTest::mouseMove(&strip.slider, at(80));
     QTest::mouseMove(&strip.slider, at(80));
     QCOMPARE(strip.clips.count(), 2);
-    QCOMPARE(strip.clips.at(1).at(0).toDouble(), 3.0);
+    QCOMPARE(strip.clips.at(1).at(0).toDouble(), 3.05);
     QCOMPARE(strip.clips.at(1).at(1).toDouble(), 8.0);
+}
+
+// At the whole file's zoom, on a short file and on an hour, a band dragged by more than its own
+// length (and a band narrower than 3 pixels, grabbed in the middle of what is drawn) keeps its
+// length to the millisecond.
+void TestClipSlider::bandDragKeepsItsLength_data()
+{
+    QTest::addColumn<double>("range");
+    QTest::addColumn<double>("begin");
+    QTest::addColumn<double>("end");
+    QTest::addColumn<int>("move");
+
+    QTest::newRow("1 s band, 6 s to the right") << 53.0 << 1.0 << 2.0 << 60;
+    QTest::newRow("typed 10 s, odd pixels") << 181.317 << 87.3 << 97.3 << 37;
+    QTest::newRow("hour: 25 s band, 40 px") << 3600.0 << 1200.0 << 1225.0 << 40;
+    QTest::newRow("hour: 1 s band, under a pixel") << 3600.0 << 1200.0 << 1201.0 << -25;
+}
+
+void TestClipSlider::bandDragKeepsItsLength()
+{
+    QFETCH(double, range);
+    QFETCH(double, begin);
+    QFETCH(double, end);
+    QFETCH(int, move);
+
+    Strip strip;
+    strip.slider.setRange(0, range);
+    strip.slider.setClip(begin, end);
+    strip.slider.setPos(range);
+    const int middle = (strip.slider.beginPixel()
+                        + qMax(strip.slider.endPixel(), strip.slider.beginPixel() + 3))
+            / 2;
+    QTest::mousePress(&strip.slider, Qt::LeftButton, {}, at(middle));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(&strip.slider, at(middle + move * step / 4));
+    QTest::mouseRelease(&strip.slider, Qt::LeftButton, {}, at(middle + move));
+    QVERIFY(!strip.clips.isEmpty());
+    const auto clip = strip.clip();
+    QCOMPARE(msOf(clip.second) - msOf(clip.first), msOf(end) - msOf(begin));
+    QVERIFY(clip.first != begin);
+    QCOMPARE(strip.slider.focusWidget(), &strip.slider);
 }
 
 void TestClipSlider::emptyRangeDragsWithoutEmitting()
@@ -328,7 +373,7 @@ void TestClipSlider::emptyRangeDragsWithoutEmitting()
     QCOMPARE(strip.slider.endPixel(), 0);
     QTest::mousePress(&strip.slider, Qt::LeftButton, {}, at(2));
     QTest::mouseMove(&strip.slider, at(40));
-    QCOMPARE(strip.slider.endPixel(), 38);
+    QCOMPARE(strip.slider.endPixel(), 0);
     QCOMPARE(strip.clips.count(), 0);
 }
 
@@ -383,8 +428,9 @@ void TestClipSlider::paint_data()
     QTest::newRow("play line top") << 6.0 << QPoint(100, 0) << qRgb(255, 0, 0);
     QTest::newRow("play line bottom") << 6.0 << QPoint(100, 49) << qRgb(255, 0, 0);
     QTest::newRow("beside the play line") << 6.0 << QPoint(101, 25) << background;
-    QTest::newRow("zero length is 2 wide") << 3.0 << QPoint(31, 25) << frame;
-    QTest::newRow("after a zero-length band") << 3.0 << QPoint(32, 25) << background;
+    // A clip narrower than 3 pixels is drawn 3 wide, so it can be seen and grabbed.
+    QTest::newRow("a narrow band is 3 wide") << 3.05 << QPoint(32, 25) << frame;
+    QTest::newRow("after a narrow band") << 3.05 << QPoint(33, 25) << background;
     QTest::newRow("4 wide is all frame") << 3.4 << QPoint(32, 25) << frame;
     QTest::newRow("5 wide has an inside") << 3.5 << QPoint(32, 25) << insideOverBackground;
 }

@@ -188,10 +188,11 @@ void TestClipView::edges_data()
     QTest::newRow("begin 10 ms right")
             << clip << "move" << Edge::Begin << 0.01 << Span {100.01, 110.0};
     QTest::newRow("end 1 s left") << clip << "move" << Edge::End << -1.0 << Span {100.0, 109.0};
-    QTest::newRow("begin stops at the end")
-            << clip << "move" << Edge::Begin << 30.0 << Span {110.0, 110.0};
-    QTest::newRow("end stops at the begin")
-            << clip << "move" << Edge::End << -30.0 << Span {100.0, 100.0};
+    // A clip is never shorter than a tenth of a second.
+    QTest::newRow("begin stops short of the end")
+            << clip << "move" << Edge::Begin << 30.0 << Span {109.9, 110.0};
+    QTest::newRow("end stops short of the begin")
+            << clip << "move" << Edge::End << -30.0 << Span {100.0, 100.1};
     QTest::newRow("begin stops at the file's start")
             << Span {0.005, 3.0} << "move" << Edge::Begin << -0.01 << Span {0.0, 3.0};
     QTest::newRow("end stops at the file's end")
@@ -202,10 +203,10 @@ void TestClipView::edges_data()
             << Span {0.0, 20.0} << "steps" << Edge::Begin << 0.01 << Span {12.34, 20.0};
     QTest::newRow("begin put before the end")
             << clip << "place" << Edge::Begin << 105.4321 << Span {105.432, 110.0};
-    QTest::newRow("begin put past the end takes the end along")
-            << clip << "place" << Edge::Begin << 120.0 << Span {120.0, 120.0};
-    QTest::newRow("end put before the begin takes the begin along")
-            << clip << "place" << Edge::End << 50.0 << Span {50.0, 50.0};
+    QTest::newRow("begin put past the end takes the end along, length kept")
+            << clip << "place" << Edge::Begin << 120.0 << Span {120.0, 130.0};
+    QTest::newRow("end put before the begin takes the begin along, length kept")
+            << clip << "place" << Edge::End << 50.0 << Span {40.0, 50.0};
     QTest::newRow("end put beyond the file stays in it")
             << clip << "place" << Edge::End << 4000.0 << Span {100.0, 3600.0};
     QTest::newRow("clip moved keeps its length")

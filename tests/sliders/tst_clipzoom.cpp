@@ -178,18 +178,18 @@ void TestClipZoom::editKeys_data()
             << 0.005 << 6.0 << b << int(Qt::Key_Left) << none << 0.0 << 6.0 << b;
     QTest::newRow("Ctrl+Right stops at the file's end")
             << 3.0 << 52.5 << e << int(Qt::Key_Right) << ctrl << 3.0 << 53.0 << e;
-    QTest::newRow("Right stops the begin at the end")
-            << 3.0 << 3.005 << b << int(Qt::Key_Right) << none << 3.005 << 3.005 << b;
-    QTest::newRow("Shift+Home: end to the file's start, begin along")
-            << 3.0 << 6.0 << e << int(Qt::Key_Home) << shift << 0.0 << 0.0 << e;
-    QTest::newRow("Shift+End: begin to the file's end, end along")
-            << 3.0 << 6.0 << b << int(Qt::Key_End) << shift << 53.0 << 53.0 << b;
+    QTest::newRow("Right stops the begin at the shortest clip")
+            << 3.0 << 3.1 << b << int(Qt::Key_Right) << none << 3.0 << 3.1 << b;
+    QTest::newRow("Shift+Home: end to the file's start, the clip kept whole")
+            << 3.0 << 6.0 << e << int(Qt::Key_Home) << shift << 0.0 << 3.0 << e;
+    QTest::newRow("Shift+End: begin to the file's end, the clip kept whole")
+            << 3.0 << 6.0 << b << int(Qt::Key_End) << shift << 50.0 << 53.0 << b;
     QTest::newRow("[ puts the begin at the play line")
             << 3.0 << 20.0 << e << int(Qt::Key_BracketLeft) << none << 10.0 << 20.0 << b;
     QTest::newRow("] puts the end at the play line")
             << 3.0 << 6.0 << b << int(Qt::Key_BracketRight) << none << 3.0 << 10.0 << e;
-    QTest::newRow("] before the begin takes it along")
-            << 12.0 << 20.0 << b << int(Qt::Key_BracketRight) << none << 10.0 << 10.0 << e;
+    QTest::newRow("] before the begin takes it along, length kept")
+            << 12.0 << 20.0 << b << int(Qt::Key_BracketRight) << none << 2.0 << 10.0 << e;
     QTest::newRow("Home alone is not ours")
             << 3.0 << 6.0 << b << int(Qt::Key_Home) << none << 3.0 << 6.0 << b;
 }
@@ -286,20 +286,20 @@ void TestClipZoom::zoomedDragWorksInSeconds()
 {
     Strip strip;
     strip.slider.setView(10, 11);
-    strip.slider.setClip(10.2003, 10.5);
+    strip.slider.setClip(10.203, 10.5);
     QCOMPARE(strip.slider.endPixel(), 265);
     QTest::mousePress(&strip.slider, Qt::LeftButton, {}, at(266));
     QCOMPARE(strip.slider.activeEdge(), Edge::End);
     QTest::mouseMove(&strip.slider, at(276));
     QTest::mouseRelease(&strip.slider, Qt::LeftButton, {}, at(276));
     QCOMPARE(strip.clips.count(), 1);
-    QCOMPARE(strip.clip().first, 10.2003);
+    QCOMPARE(strip.clip().first, 10.203);
     QVERIFY(near(strip.clip().second, 10.519));
 
     QTest::mousePress(&strip.slider, Qt::LeftButton, {}, at(200));
     QTest::mouseMove(&strip.slider, at(100));
     QTest::mouseRelease(&strip.slider, Qt::LeftButton, {}, at(100));
-    QVERIFY(near(strip.clip().first, 10.0113) && near(strip.clip().second, 10.33));
+    QVERIFY(near(strip.clip().first, 10.014) && near(strip.clip().second, 10.33));
     QCOMPARE(strip.slider.activeEdge(), Edge::End);
 }
 
