@@ -40,10 +40,12 @@ Limiter::Limiter(int channels, int sampleRate, double gain, double ceiling)
     , m_release(float(std::exp(-1.0 / (ReleaseSeconds * sampleRate))))
     , m_delay(TruePeak::Reach + m_attack + TruePeak::Reach)
     , m_target(float(ceiling * std::pow(10.0, -MarginDb / 20.0)))
-    , m_mask(powerOfTwoAbove(m_delay + TruePeak::Window) - 1)
+    , m_mask(powerOfTwoAbove(m_delay + TruePeak::Window + Batch) - 1)
     , m_history(size_t(channels) * 2 * size_t(m_mask + 1))
     , m_recent(size_t(m_attack) + 1)
-    , m_frame(size_t(channels))
+    , m_loudBefore(Batch)
+    , m_needed(Batch)
+    , m_peaks(Batch)
 {
     // A little above the bound, so that rounding in the estimate cannot slip past the test.
     m_loud = m_target / (m_truePeak.bound() * 1.001f);
@@ -58,90 +60,116 @@ void Limiter::reset()
     m_lastLoud = -1;
     m_window.clear();
     m_released = 1;
+    m_recentAt = 0;
     m_cut = 0;
     m_cutCount = 0;
     // Silence ahead of the input gives the first frames a full look-ahead of their own.
-    std::fill(m_frame.begin(), m_frame.end(), 0.0f);
-    for (int i = 0; i < m_attack; ++i)
-        push(m_frame.data(), nullptr, 0);
+    for (int done = 0; done < m_attack; done += Batch)
+        step(nullptr, 0, std::min(Batch, m_attack - done), nullptr, 0);
 }
 
 int Limiter::process(const float *const *in, int count, float *const *out)
 {
     int written = 0;
-    for (int n = 0; n < count; ++n) {
-        for (int c = 0; c < m_channels; ++c)
-            m_frame[size_t(c)] = float(double(in[c][n]) * m_gain);
-        ++m_taken;
-        if (push(m_frame.data(), out, written))
-            ++written;
+    for (int done = 0; done < count; done += Batch) {
+        const int n = std::min(Batch, count - done);
+        m_taken += n;
+        written += step(in, done, n, out, written);
     }
     return written;
 }
 
 int Limiter::drain(float *const *out, int room)
 {
-    std::fill(m_frame.begin(), m_frame.end(), 0.0f);
     int written = 0;
     while (written < room && held() > 0) {
-        if (push(m_frame.data(), out, written))
-            ++written;
+        const int n = int(std::min<int64_t>({room - written, held(), Batch}));
+        written += step(nullptr, 0, n, out, written);
     }
     return written;
 }
 
-// One frame in; the frame that leaves, if any, goes to out[c][at].
-bool Limiter::push(const float *frame, float *const *out, int at)
+// Frames in[c][offset] .. in[c][offset + count - 1] in (silence where in is null); the frames
+// that leave go to out[c][at] on. Returns how many left.
+int Limiter::step(const float *const *in, int offset, int count, float *const *out, int at)
 {
-    const int64_t now = m_pushed++;
+    const int64_t first = m_pushed;
     const int64_t size = m_mask + 1;
-    float loudest = 0;
-    for (int c = 0; c < m_channels; ++c) {
-        float *slot = history(c, now);
-        slot[0] = slot[size] = frame[c];
-        loudest = std::max(loudest, std::abs(frame[c]));
+    for (int f = 0; f < count; ++f) {
+        float loudest = 0;
+        for (int c = 0; c < m_channels; ++c) {
+            const float value = in ? float(double(in[c][offset + f]) * m_gain) : 0.0f;
+            float *slot = history(c, first + f);
+            slot[0] = slot[size] = value;
+            loudest = std::max(loudest, std::abs(value));
+        }
+        if (loudest > m_loud)
+            m_lastLoud = first + f;
+        m_loudBefore[size_t(f)] = m_lastLoud;
     }
-    if (loudest > m_loud)
-        m_lastLoud = now;
+    m_pushed += count;
+    estimate(count);
 
-    // The interval whose window of samples is now complete.
-    const int64_t interval = now - TruePeak::Reach;
-    if (interval >= 0) {
-        const float gain = needed(interval);
-        if (gain < 1.0f) {
+    int written = 0;
+    for (int f = 0; f < count; ++f) {
+        // The interval whose window of samples is now complete.
+        const int64_t interval = first + f - TruePeak::Reach;
+        const float gain = m_needed[size_t(f)];
+        if (interval >= 0 && gain < 1.0f) {
             while (!m_window.empty() && m_window.back().gain >= gain)
                 m_window.pop_back();
             m_window.push_back({interval, gain});
         }
+        // The frame whose look-ahead, and the reach of the estimates that read it, is now
+        // complete.
+        const int64_t index = first + f - m_delay;
+        if (index < 0)
+            continue;
+        float applied = 1.0f;
+        if (idle())
+            m_recentAt = m_recentAt + 1 == m_recent.size() ? 0 : m_recentAt + 1;
+        else
+            applied = smoothed(lowest(index));
+        if (index < m_attack)
+            continue;
+        for (int c = 0; c < m_channels; ++c)
+            out[c][at + written] = *history(c, index) * applied;
+        ++written;
     }
-    // The frame whose look-ahead, and the reach of the estimates that read it, is now complete.
-    const int64_t index = now - m_delay;
-    if (index < 0)
-        return false;
-    const float gain = smoothed(index, lowest(index));
-    if (index < m_attack)
-        return false;
-    for (int c = 0; c < m_channels; ++c)
-        out[c][at] = *history(c, index) * gain;
-    ++m_given;
-    return true;
+    m_given += written;
+    return written;
 }
 
-// The gain that brings the interval starting at frame `interval` under the target.
-float Limiter::needed(int64_t interval)
+// The gain that brings each interval completed in this batch under the target. Quiet stretches
+// skip the estimate: nothing there comes near the target, not even the interval's own samples.
+void Limiter::estimate(int count)
 {
-    float peak = 0;
-    for (int c = 0; c < m_channels; ++c)
-        peak = std::max(peak, std::abs(*history(c, interval)));
-    // Quiet stretches skip the estimate: it cannot pass the target there. Elsewhere it only
-    // needs to be exact where it does.
-    if (m_lastLoud >= interval - TruePeak::Reach) {
-        for (int c = 0; c < m_channels; ++c) {
-            const float *window = history(c, interval - TruePeak::Reach);
-            peak = std::max(peak, m_truePeak.between(window, m_target));
+    const int64_t first = m_pushed - count - TruePeak::Reach; // the batch's first interval
+    int from = count;
+    int to = 0;
+    for (int f = 0; f < count; ++f) {
+        m_needed[size_t(f)] = 0;
+        if (first + f >= 0 && m_loudBefore[size_t(f)] >= first + f - TruePeak::Reach) {
+            from = std::min(from, f);
+            to = f + 1;
         }
     }
-    return peak > m_target ? m_target / peak : 1.0f;
+    for (int c = 0; c < m_channels && from < to; ++c) {
+        m_truePeak.run(
+                history(c, first + from - TruePeak::Reach), to - from, m_target, m_peaks.data());
+        for (int f = from; f < to; ++f) {
+            if (m_loudBefore[size_t(f)] >= first + f - TruePeak::Reach)
+                m_needed[size_t(f)] = std::max(m_needed[size_t(f)], m_peaks[size_t(f - from)]);
+        }
+    }
+    for (int f = from; f < to; ++f) {
+        const float peak = m_needed[size_t(f)];
+        m_needed[size_t(f)] = peak > m_target ? m_target / peak : 1.0f;
+    }
+    for (int f = 0; f < count; ++f) {
+        if (f < from || f >= to)
+            m_needed[size_t(f)] = 1.0f;
+    }
 }
 
 // The smallest gain needed from the hold time before frame `index` to the end of its
@@ -159,11 +187,12 @@ float Limiter::lowest(int64_t index)
     return released;
 }
 
-// The mean of the released gains over the attack time up to frame `index`: each of them is
+// The mean of the released gains over the attack time up to the next frame out: each of them is
 // low enough for every interval within the attack time after it, so the mean is too.
-float Limiter::smoothed(int64_t index, float released)
+float Limiter::smoothed(float released)
 {
-    float &slot = m_recent[size_t(index % int64_t(m_recent.size()))];
+    float &slot = m_recent[m_recentAt];
+    m_recentAt = m_recentAt + 1 == m_recent.size() ? 0 : m_recentAt + 1;
     if (slot < 1.0f) {
         m_cut -= 1.0 - slot;
         --m_cutCount;

@@ -3,6 +3,7 @@
 
 #include "shaping/truepeak.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -45,10 +46,14 @@ private:
         float gain;
     };
 
-    bool push(const float *frame, float *const *out, int at);
-    float needed(int64_t interval);
+    // Frames taken in together: their estimates run side by side.
+    static constexpr int Batch = 256;
+
+    int step(const float *const *in, int offset, int count, float *const *out, int at);
+    void estimate(int count);
+    bool idle() const { return m_window.empty() && m_released == 1.0f && m_cutCount == 0; }
     float lowest(int64_t index);
-    float smoothed(int64_t index, float released);
+    float smoothed(float released);
     float *history(int channel, int64_t index);
 
     int m_channels;
@@ -66,7 +71,10 @@ private:
     std::vector<float> m_history;
     // Released gains of the last attack + 1 frames, averaged into the gain that is applied.
     std::vector<float> m_recent;
-    std::vector<float> m_frame;
+    // Per frame of a batch: the last loud frame up to it, and the gain its interval needs.
+    std::vector<int64_t> m_loudBefore;
+    std::vector<float> m_needed;
+    std::vector<float> m_peaks; // estimates of one channel over a batch
 
     int64_t m_pushed = 0; // frames through the chain, the leading silence included
     int64_t m_taken = 0; // frames of input
@@ -74,6 +82,7 @@ private:
     int64_t m_lastLoud = -1;
     std::deque<Reduction> m_window; // rising gains; the front is the smallest in the window
     float m_released = 1;
+    size_t m_recentAt = 0; // the slot of m_recent for the next frame out
     double m_cut = 0; // sum of 1 - gain over m_recent
     int m_cutCount = 0; // entries of m_recent below 1
 };

@@ -23,6 +23,11 @@ public:
     // Where even the parabolas could not lift the estimate above `limit`, the largest point is
     // given instead: not above the limit either, and found at less cost.
     float between(const float *window, float limit = 0) const;
+    // The same for `count` intervals in a row: peaks[j] = between(samples + j, limit) wherever
+    // that passes the limit, elsewhere a value that does not pass it either; reads samples[0]
+    // .. samples[count + Window - 2]. Runs the intervals side by side, and skips the filter
+    // where a quick bound shows that the limit cannot be passed.
+    void run(const float *samples, int count, float limit, float *peaks) const;
     // No estimate exceeds this many times the largest magnitude among the samples it reads.
     float bound() const { return m_bound; }
 
@@ -33,6 +38,9 @@ private:
     // Per sample of the window, its weight in the points at -1/4, 1/4, 1/2 and 3/4 of the
     // interval; the four sums run side by side.
     alignas(16) float m_weights[Window][4] = {};
+    // The same weights one point after another, for running many intervals side by side.
+    float m_taps[4][Window] = {};
+    float m_far[4] = {}; // per point, the sum of the magnitudes of the taps far from the interval
     float m_bound = 0;
 };
 
