@@ -37,6 +37,12 @@ AacSink::~AacSink()
     av_packet_free(&m_packet);
 }
 
+PeakCheck &AacSink::check(float floor)
+{
+    m_check = std::make_unique<PeakCheck>(m_stream->codecpar, floor);
+    return *m_check;
+}
+
 void AacSink::openEncoder(int channels, int sampleRate, int bitRate)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name("aac");
@@ -120,6 +126,8 @@ void AacSink::sendFrame(AVFrame *frame)
         check(result, "AAC encoding failed");
         av_packet_rescale_ts(m_packet, m_encoder->time_base, m_stream->time_base);
         m_packet->stream_index = m_stream->index;
+        if (m_check)
+            m_check->take(m_packet);
         check(av_write_frame(m_muxer, m_packet), "cannot write output");
     }
 }

@@ -1,8 +1,10 @@
 #ifndef ENCODER_AACSINK_H
 #define ENCODER_AACSINK_H
 
+#include "peakcheck.h"
 #include "sink.h"
 
+#include <memory>
 #include <string>
 
 struct AVCodecContext;
@@ -22,6 +24,9 @@ public:
             int sampleRate,
             int bitRate);
     ~AacSink() override;
+    // From now on every packet is decoded and measured as well; a peak below `floor` needs no
+    // exact measure.
+    PeakCheck &check(float floor);
     AacSink(const AacSink &) = delete;
     AacSink &operator=(const AacSink &) = delete;
 
@@ -41,6 +46,7 @@ private:
     AVStream *m_stream = nullptr;
     AVFrame *m_frame = nullptr;
     AVPacket *m_packet = nullptr;
+    std::unique_ptr<PeakCheck> m_check;
     int m_filled = 0;
     int64_t m_samples = 0;
     int64_t m_finalBytes = 0;

@@ -9,10 +9,13 @@
 
 namespace {
 
+constexpr double MaxFadeOut = 60.0;
+
 Failure usage(const std::string &what)
 {
     return Failure(what
-                           + " (usage: [-ss S -t T] [-y] -i INPUT [-vol N] [-fadein F] [-vn]"
+                           + " (usage: [-ss S -t T] [-y] -i INPUT [-vol N] [-fadein F] [-fadeout F]"
+                             " [-vn]"
                              " [-ab RATE] [-ac N] [-ar N] OUTPUT.wav|.m4a|.m4r)",
                    Failure::Usage);
 }
@@ -110,7 +113,12 @@ Options parseOptions(const std::vector<std::string> &args)
             options.limit = true;
         } else if (option == "-fadein")
             options.fadeIn = parseSeconds(option, value);
-        else if (option == "-ab")
+        else if (option == "-fadeout") {
+            // Its frames are held back until the end: a bound keeps that memory small.
+            options.fadeOut = parseSeconds(option, value);
+            if (options.fadeOut > MaxFadeOut)
+                throw usage("invalid value '" + value + "' for " + option);
+        } else if (option == "-ab")
             options.bitRate = parseBitRate(value);
         else if (option == "-ac")
             options.channels = int(parseInteger(option, value, 1, 2));

@@ -16,6 +16,7 @@ struct Options
     int volume = 256; // -vol, 256 unchanged
     bool limit = false; // -vol given: its gain goes through the limiter; a plain decode does not
     double fadeIn = 0.0; // -fadein, seconds
+    double fadeOut = 0.0; // -fadeout, seconds
     int bitRate = 192000; // -ab
     int channels = 2; // -ac
     int sampleRate = 44100; // -ar

@@ -161,6 +161,8 @@ private slots:
     void volumeAndFadeIn();
     void limiterKeepsUnderTheCeiling_data();
     void limiterKeepsUnderTheCeiling();
+    void fadeOut_data();
+    void fadeOut();
     void monoIsUpmixedAtFullLevel();
     void videoInputGivesItsAudio();
     void unusualPathsWork();
@@ -232,10 +234,13 @@ void TestEncoder::initTestCase()
     QVERIFY(MediaTool::makeVideo(path("shortaudio.mkv"), 6, 2));
     QVERIFY(MediaTool::make({"-f", "lavfi", "-i", "sine=d=5", "-c:a", "aac", path("aac.m4a")}));
     QVERIFY(zeroMediaData(path("aac.m4a"), path("zeroed.m4a")));
-    const QStringList levels[] = {{"loud-tone.wav", "sin(2*PI*997*t)"},
-                                  {"loud-noise.wav", "2*random(%1)-1"},
-                                  {"quiet-tone.wav", "0.1*sin(2*PI*997*t)"},
-                                  {"quiet-noise.wav", "0.2*(2*random(%1)-1)"}};
+    const QStringList levels[]
+            = {{"loud-tone.wav", "sin(2*PI*997*t)"},
+               {"loud-noise.wav", "2*random(%1)-1"},
+               {"quiet-tone.wav", "0.1*sin(2*PI*997*t)"},
+               {"quiet-noise.wav", "0.2*(2*random(%1)-1)"},
+               // Bursts of loud noise, 20 ms in every half second.
+               {"gated-noise.wav", "if(lt(mod(t\\,0.5)\\,0.02)\\,0.9*(2*random(%1)-1)\\,0)"}};
     for (const QStringList &level : levels) {
         const QString expression = QStringLiteral("aevalsrc=exprs=%1|%2:s=44100:d=3")
                                            .arg(level[1].arg(0), level[1].arg(1));
@@ -445,11 +450,19 @@ void TestEncoder::limiterKeepsUnderTheCeiling_data()
             << "loud-noise.wav" << 1280 << "out.m4a" << 0.0;
     QTest::newRow("full-scale tone, -vol 1280, ringtone")
             << "loud-tone.wav" << 1280 << "out.m4a" << 0.0;
+    QTest::newRow("music, unchanged, ringtone") << "music.wav" << 256 << "out.m4r" << 0.0;
+    QTest::newRow("quiet noise, -vol 1280, ringtone")
+            << "quiet-noise.wav" << 1280 << "out.m4r" << 0.0;
+    QTest::newRow("noise bursts, unchanged, ringtone")
+            << "gated-noise.wav" << 256 << "out.m4r" << 0.0;
+    QTest::newRow("noise bursts, -vol 1280, ringtone")
+            << "gated-noise.wav" << 1280 << "out.m4r" << 0.0;
+    QTest::newRow("noise bursts, -vol 1280") << "gated-noise.wav" << 1280 << "out.wav" << 0.0;
 }
 
 // Where the gained signal stays under -1 dBFS nothing changes; elsewhere the decoded output's
-// true peak stays at or under -1 dBFS, with no clipped sample. AAC adds some overshoot of its
-// own, which the ceiling's headroom takes on music.
+// true peak stays at or under -1 dBTP, with no clipped sample: for a ringtone too, where AAC adds
+// overshoot of its own.
 void TestEncoder::limiterKeepsUnderTheCeiling()
 {
     QFETCH(QString, input);
@@ -472,12 +485,60 @@ void TestEncoder::limiterKeepsUnderTheCeiling()
         QVERIFY(maxDifference(out, expected, 0) <= (scale == 1.0 ? 0 : 1));
         return;
     }
-    if (name.endsWith(QLatin1String(".wav")))
-        QVERIFY2(MediaTool::truePeak(output) <= -1.0,
-                 qPrintable(QString::number(MediaTool::truePeak(output))));
+    // The ringtone as a phone decodes it, AAC's own overshoot included.
+    const double peak = MediaTool::truePeak(output);
+    QVERIFY2(peak <= -1.0, qPrintable(QString::number(peak)));
     const auto clipped = std::count_if(
             out.begin(), out.end(), [](qint16 v) { return v == 32767 || v == -32768; });
     QCOMPARE(clipped, 0);
+}
+
+void TestEncoder::fadeOut_data()
+{
+    QTest::addColumn<double>("length"); // asked for with -t
+    QTest::addColumn<int>("fadeIn");
+    QTest::addColumn<QString>("fadeOut");
+    QTest::addColumn<qsizetype>("frames"); // of the output
+
+    QTest::newRow("1 s at the end of 4 s") << 4.0 << 0 << "1" << qsizetype(4 * rate);
+    QTest::newRow("with a fade-in") << 4.0 << 1 << "2.5" << qsizetype(4 * rate);
+    QTest::newRow("fades overlap") << 2.0 << 2 << "2" << qsizetype(2 * rate);
+    QTest::newRow("longer than the clip") << 1.0 << 0 << "3" << qsizetype(rate);
+    // The clip runs past the end of the input: the fade ends where the output does.
+    QTest::newRow("clip past the end") << 9.0 << 0 << "1.5" << qsizetype(5 * rate);
+    QTest::newRow("zero: no fade") << 4.0 << 0 << "0" << qsizetype(4 * rate);
+}
+
+// The fade-out is the fade-in played backwards, laid on after the limiter: its last frame is
+// silent, and a frame d frames before the end has d / (fade-out frames) of its level.
+void TestEncoder::fadeOut()
+{
+    QFETCH(double, length);
+    QFETCH(int, fadeIn);
+    QFETCH(QString, fadeOut);
+    QFETCH(qsizetype, frames);
+
+    const double start = 1.0;
+    const int volume = 300;
+    const QString output = freshFolder() + QStringLiteral("/out.wav");
+    QStringList line = generateLine(path("sine.wav"), start, length, volume, fadeIn, output);
+    line.insert(line.indexOf(QStringLiteral("-vn")), QStringLiteral("-fadeout"));
+    line.insert(line.indexOf(QStringLiteral("-vn")), fadeOut);
+    QCOMPARE(MediaTool::run(encoder(), line).exitCode, 0);
+    const QVector<qint16> out = MediaTool::decode(output);
+    QCOMPARE(out.size(), frames * 2);
+    const double fadeFrames = std::round(fadeOut.toDouble() * rate);
+    const qsizetype first = qsizetype(start * rate) * 2;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const double left = double(frames - 1 - i / 2);
+        const double level = fadeFrames > 0 && left < fadeFrames ? left / fadeFrames : 1.0;
+        const double want = shaped(m_sine[first + i], i, volume, fadeIn) * level;
+        QVERIFY2(std::abs(out[i] - want) <= 1.0,
+                 qPrintable(
+                         QStringLiteral("frame %1: %2, not %3").arg(i / 2).arg(out[i]).arg(want)));
+    }
+    if (fadeFrames > 0)
+        QCOMPARE(out.mid(out.size() - 2), (QVector<qint16> {0, 0}));
 }
 
 void TestEncoder::monoIsUpmixedAtFullLevel()
@@ -578,6 +639,16 @@ void TestEncoder::failures_data()
             << (QStringList {"-ss", "1", "-t", "2", "-y", "-i", "%in/zeroed.m4a"} + tail
                 + QStringList {"%out/x.m4a"})
             << 1;
+    QTest::newRow("a length shorter than one sample")
+            << (QStringList {"-ss", "1", "-t", "1e-9", "-y", "-i", "%in/sine.wav"} + tail
+                + QStringList {"%out/x.m4r"})
+            << 1;
+    QTest::newRow("a length of zero")
+            << (QStringList {"-ss", "1", "-t", "0", "-y", "-i", "%in/sine.wav"} + tail
+                + QStringList {"%out/x.wav"})
+            << 1;
+    QTest::newRow("fade-out beyond a minute")
+            << QStringList {"-y", "-i", "%in/sine.wav", "-fadeout", "61", "%out/x.wav"} << 2;
     QTest::newRow("clip where the video has no audio")
             << (QStringList {"-ss", "4", "-t", "1", "-y", "-i", "%in/shortaudio.mkv"} + tail
                 + QStringList {"%out/x.m4a"})

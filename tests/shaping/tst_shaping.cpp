@@ -1,5 +1,7 @@
 #include "shaping/fadein.h"
+#include "shaping/fadeout.h"
 #include "shaping/limiter.h"
+#include "shaping/peakmeter.h"
 
 #include <QTest>
 
@@ -62,6 +64,10 @@ class TestShaping : public QObject
 private slots:
     void fadeInRamp_data();
     void fadeInRamp();
+    void fadeOutRamp_data();
+    void fadeOutRamp();
+    void truePeakSideBySide_data();
+    void truePeakSideBySide();
     void limiterKeepsOrLimits_data();
     void limiterKeepsOrLimits();
     void limiterSettlesWithinItsAttack();
@@ -97,6 +103,94 @@ void TestShaping::fadeInRamp()
     QCOMPARE(fade.frames(), frames);
     QCOMPARE(fade.levelAt(index), level);
     QCOMPARE(fade.doneAt(index), level == 1.0);
+}
+
+void TestShaping::fadeOutRamp_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<qint64>("index");
+    QTest::addColumn<qint64>("end");
+    QTest::addColumn<double>("level");
+
+    QTest::newRow("no fade, past the end") << 0.0 << 44100 << qint64(50) << qint64(10) << 1.0;
+    QTest::newRow("last frame is silent") << 1.0 << 4 << qint64(9) << qint64(10) << 0.0;
+    QTest::newRow("one before the last") << 1.0 << 4 << qint64(8) << qint64(10) << 0.25;
+    QTest::newRow("first frame of the ramp") << 1.0 << 4 << qint64(6) << qint64(10) << 0.75;
+    QTest::newRow("before the ramp") << 1.0 << 4 << qint64(5) << qint64(10) << 1.0;
+    QTest::newRow("after the end") << 1.0 << 4 << qint64(10) << qint64(10) << 0.0;
+    QTest::newRow("halfway") << 2.0 << 44100 << qint64(44099) << qint64(88200) << 0.5;
+    QTest::newRow("ramp longer than the output") << 10.0 << 4 << qint64(0) << qint64(5) << 0.1;
+}
+
+// The fade-in backwards: the same levels counted from the end.
+void TestShaping::fadeOutRamp()
+{
+    QFETCH(double, seconds);
+    QFETCH(int, rate);
+    QFETCH(qint64, index);
+    QFETCH(qint64, end);
+    QFETCH(double, level);
+
+    const shaping::FadeOut fade(seconds, rate);
+    QCOMPARE(fade.levelAt(index, end), level);
+    if (seconds > 0 && index < end)
+        QCOMPARE(fade.levelAt(index, end), shaping::FadeIn(seconds, rate).levelAt(end - 1 - index));
+    float left = 1.0f;
+    float right = -1.0f;
+    float *planes[] = {&left, &right};
+    fade.apply(planes, 2, 1, index, end);
+    QCOMPARE(left, float(level));
+    QCOMPARE(right, -float(level));
+}
+
+void TestShaping::truePeakSideBySide_data()
+{
+    QTest::addColumn<bool>("noise");
+    QTest::addColumn<double>("level");
+    QTest::addColumn<float>("limit");
+
+    QTest::newRow("noise, every estimate exact") << true << 0.9 << 0.0f;
+    QTest::newRow("noise near the limit") << true << 0.6 << 0.8f;
+    QTest::newRow("quiet noise, under the limit") << true << 0.2 << 0.8f;
+    QTest::newRow("tone near the limit") << false << 0.85 << 0.8f;
+}
+
+// Eight intervals at a time give what one at a time gives wherever that passes the limit, to the
+// bit, and stay under the limit elsewhere; the meter over a whole signal finds the largest.
+void TestShaping::truePeakSideBySide()
+{
+    QFETCH(bool, noise);
+    QFETCH(double, level);
+    QFETCH(float, limit);
+
+    const int frames = 4099; // not a whole number of eights
+    const auto in = signal(noise, level, frames);
+    const std::vector<float> &samples = in[0];
+    const shaping::TruePeak truePeak;
+    const int count = frames - shaping::TruePeak::Window + 1;
+    std::vector<float> peaks(static_cast<size_t>(count));
+    truePeak.run(samples.data(), count, limit, peaks.data());
+    float largest = 0;
+    for (int j = 0; j < count; ++j) {
+        const float one = truePeak.between(samples.data() + j, limit);
+        largest = std::max(largest, one);
+        if (one > limit)
+            QCOMPARE(peaks[size_t(j)], one);
+        else
+            QVERIFY2(peaks[size_t(j)] <= limit, qPrintable(QString::number(j)));
+    }
+    // The meter also reads the intervals at both ends, against the silence around the signal.
+    shaping::PeakMeter meter(1, limit);
+    const float *plane[] = {samples.data()};
+    meter.add(plane, 1000);
+    plane[0] += 1000;
+    meter.add(plane, frames - 1000);
+    const float measured = meter.peak();
+    if (largest > limit)
+        QVERIFY(measured >= largest);
+    else
+        QVERIFY(measured <= limit);
 }
 
 void TestShaping::limiterKeepsOrLimits_data()
