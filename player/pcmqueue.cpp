@@ -15,7 +15,7 @@ int PcmQueue::pull(float *out, int frames)
 {
     const size_t wanted = size_t(frames) * channels;
     size_t copied = 0;
-    while (copied < wanted && !chunks.empty()) {
+    while (copied < wanted && !chunks.empty() && !chunks.front().seam) {
         const std::vector<float> &front = chunks.front().samples;
         const size_t count = std::min(wanted - copied, front.size() - readOffset);
         std::memcpy(out + copied, front.data() + readOffset, count * sizeof(float));
@@ -29,6 +29,13 @@ int PcmQueue::pull(float *out, int frames)
     const int pulled = int(copied / channels);
     queued -= pulled;
     return pulled;
+}
+
+int64_t PcmQueue::takeSeam()
+{
+    const int64_t next = chunks.front().firstFrame;
+    chunks.pop_front();
+    return next;
 }
 
 void PcmQueue::clear()

@@ -13,8 +13,12 @@ class PcmQueue
 public:
     void setChannels(int count) { channels = count; }
     void push(PcmChunk &&chunk);
-    // Copies up to `frames` frames out; returns how many it copied.
+    // Copies up to `frames` frames out, never past a seam; returns how many it copied.
     int pull(float *out, int frames);
+    // The end of a loop's pass is next.
+    bool atSeam() const { return !chunks.empty() && chunks.front().seam; }
+    // Passes the seam; returns the file position where the next pass begins.
+    int64_t takeSeam();
     void clear();
     int64_t frames() const { return queued; }
 

@@ -12,6 +12,8 @@ namespace {
 constexpr double QueueSeconds = 0.5;
 // Longest seek or fade accepted, so that frame counts stay far from overflow.
 constexpr double MaxSeconds = 1e7;
+// The window's loudest setting is a little under 5; more would only be limited.
+constexpr double MaxVolume = 5.0;
 
 bool validSeconds(double seconds)
 {
@@ -119,6 +121,7 @@ int Player::open(const char *path)
         // A file opened but not yet taken by the decoder is closed once the locks are released.
         source.swap(pendingSource);
         restartAt(0);
+        setClip(Clip());
         seekFrame = -1;
         loaded = true;
         if (state != 0)
@@ -137,6 +140,7 @@ void Player::unload()
     {
         std::lock_guard<std::mutex> lock(mutex);
         restartAt(0);
+        setClip(Clip());
         loaded = false;
         if (state != 0)
             report(0);
@@ -155,7 +159,7 @@ int Player::play()
         if (!loaded)
             return NoFile;
         if (state != 1)
-            startRunning();
+            startRunning(state == 0);
     }
     syncDevice();
     return 0;
@@ -174,7 +178,7 @@ int Player::pause()
             state = 2;
             report(2);
         } else if (state == 2) {
-            startRunning();
+            startRunning(false);
         }
     }
     syncDevice();
@@ -191,6 +195,7 @@ int Player::stop()
         if (!loaded)
             return 0;
         restartAt(0);
+        setClip(Clip());
         if (state != 0)
             report(0);
         state = 0;
@@ -224,7 +229,7 @@ int Player::setVolume(double factor)
 {
     if (!ready)
         return NoDevice;
-    if (!validSeconds(factor))
+    if (!validSeconds(factor) || factor > MaxVolume)
         return BadArgument;
     std::lock_guard<std::mutex> lock(mutex);
     shaper->setVolume(factor);
@@ -242,6 +247,37 @@ int Player::fadein(double seconds)
     return 0;
 }
 
+int Player::fadeout(double seconds, double clipEnd)
+{
+    if (!ready)
+        return NoDevice;
+    if (!validSeconds(seconds) || !validSeconds(clipEnd))
+        return BadArgument;
+    std::lock_guard<std::mutex> lock(mutex);
+    clipPending.fadeOut = std::min(seconds, MaxSeconds);
+    clipPending.end = clipPending.fadeOut > 0 || clipPending.loopFrom >= 0
+            ? std::llround(std::min(clipEnd, MaxSeconds) * rate)
+            : -1;
+    return 0;
+}
+
+int Player::loop(double begin, double end)
+{
+    if (!ready)
+        return NoDevice;
+    if (!validSeconds(begin) || !validSeconds(end))
+        return BadArgument;
+    std::lock_guard<std::mutex> lock(mutex);
+    const int64_t from = std::llround(std::min(begin, MaxSeconds) * rate);
+    const int64_t to = std::llround(std::min(end, MaxSeconds) * rate);
+    clipPending.loopFrom = to > from ? from : -1;
+    if (to > from)
+        clipPending.end = to;
+    else if (clipPending.fadeOut == 0)
+        clipPending.end = -1;
+    return 0;
+}
+
 void Player::restartAt(int64_t frame)
 {
     ++serial;
@@ -254,8 +290,16 @@ void Player::restartAt(int64_t frame)
     decoderWake.notify_one();
 }
 
-void Player::startRunning()
+// A start from stopped takes the clip asked for; a resume goes on with the one under way.
+void Player::startRunning(bool fresh)
 {
+    if (fresh) {
+        setClip(clipPending);
+        clipPending = Clip();
+        // What was decoded ahead of the start may run past the clip's end.
+        if (clip.end >= 0)
+            restartAt(nextFrame);
+    }
     state = 1;
     segmentStart = heardFloor = nextFrame;
     handedAt = Clock::now();
@@ -264,11 +308,29 @@ void Player::startRunning()
     report(1);
 }
 
+void Player::setClip(const Clip &next)
+{
+    clip = next;
+    shaper->setClip(clip.fadeOut, clip.end, fadePending);
+}
+
+// Cuts a decoded chunk at the clip's end; returns the frames it keeps.
+int64_t Player::clipped(PcmChunk &chunk) const
+{
+    int64_t frames = int64_t(chunk.samples.size()) / channels;
+    if (clip.end >= 0 && chunk.firstFrame + frames > clip.end) {
+        frames = std::max<int64_t>(0, clip.end - chunk.firstFrame);
+        chunk.samples.resize(size_t(frames * channels));
+    }
+    return frames;
+}
+
 // The end of the file: stopped, and the next play starts from the beginning.
 void Player::finish()
 {
     state = 0;
     restartAt(0);
+    setClip(Clip());
     report(0);
     notifier->post([this] {
         std::lock_guard<std::mutex> api(apiMutex);
@@ -321,13 +383,15 @@ void Player::fill(int16_t *out, int frames)
 {
     std::lock_guard<std::mutex> lock(mutex);
     int handed = 0;
+    const int64_t before = nextFrame;
     if (state == 1)
-        handed = shaper->fill(queue, ended, out, frames);
+        handed = shaper->fill(queue, ended, out, frames, nextFrame);
     std::memset(out + handed * channels, 0, size_t(frames - handed) * channels * sizeof(int16_t));
-    if (handed > 0) {
-        nextFrame += handed;
+    if (handed > 0)
         handedAt = Clock::now();
-    }
+    // A loop went round: the play line starts again at the clip's beginning.
+    if (nextFrame != before + handed)
+        segmentStart = heardFloor = std::min(nextFrame, clip.loopFrom);
     if (state == 1 && handed < frames && ended)
         finish();
     decoderWake.notify_one();
@@ -365,16 +429,29 @@ bool Player::decodeStep(std::unique_lock<std::mutex> &lock, Source &source)
     }
     if (ended || queue.frames() >= int64_t(QueueSeconds * rate))
         return false;
+    const Clip bounds = clip;
     lock.unlock();
     PcmChunk chunk;
-    const bool more = source.decode(chunk);
+    bool more = source.decode(chunk);
+    if (more && bounds.end >= 0) {
+        const int64_t frames = int64_t(chunk.samples.size()) / channels;
+        more = chunk.firstFrame + frames < bounds.end;
+    }
+    // A loop's next pass is decoded while the last is still playing, so the seam has no gap.
+    const bool again = !more && bounds.loopFrom >= 0 && source.seek(bounds.loopFrom);
     lock.lock();
     if (job != serial)
         return true;
-    if (more)
+    if (clipped(chunk) > 0)
         queue.push(std::move(chunk));
-    else
+    if (again) {
+        PcmChunk seam;
+        seam.seam = true;
+        seam.firstFrame = bounds.loopFrom;
+        queue.push(std::move(seam));
+    } else if (!more) {
         ended = true;
+    }
     return true;
 }
 

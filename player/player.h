@@ -46,6 +46,8 @@ public:
     double position();
     int setVolume(double factor);
     int fadein(double seconds);
+    int fadeout(double seconds, double clipEnd);
+    int loop(double begin, double end);
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -58,9 +60,20 @@ private:
     void decodeLoop();
     bool decodeStep(std::unique_lock<std::mutex> &lock, Source &source);
 
+    // What a clip preview asks of the next start: its end and fade-out, and where a loop
+    // begins again (-1: no loop).
+    struct Clip
+    {
+        double fadeOut = 0;
+        int64_t end = -1; // -1: the end of the file
+        int64_t loopFrom = -1;
+    };
+
     // These run with `mutex` held.
     void restartAt(int64_t frame);
-    void startRunning();
+    void startRunning(bool fresh);
+    void setClip(const Clip &clip);
+    int64_t clipped(PcmChunk &chunk) const;
     void finish();
     void report(int newState);
     int64_t heardFrame();
@@ -96,6 +109,8 @@ private:
     int64_t heardFloor = 0;
     Clock::time_point handedAt;
     double fadePending = 0;
+    Clip clipPending;
+    Clip clip; // of the playback under way
     std::unique_ptr<Shaper> shaper; // made once the device's format is known
 };
 

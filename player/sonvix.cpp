@@ -56,3 +56,13 @@ int sonvix_fadein(double seconds)
 {
     return Player::instance().fadein(seconds);
 }
+
+int sonvix_fadeout(double seconds, double clip_end)
+{
+    return Player::instance().fadeout(seconds, clip_end);
+}
+
+int sonvix_loop(double begin, double end)
+{
+    return Player::instance().loop(begin, end);
+}

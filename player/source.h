@@ -21,6 +21,8 @@ struct PcmChunk
 {
     std::vector<float> samples;
     int64_t firstFrame = 0;
+    // No samples: a loop's pass ends here, and the next begins at firstFrame.
+    bool seam = false;
 };
 
 // The best audio stream of one file, decoded and resampled to the device's rate and channels. Used

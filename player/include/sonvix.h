@@ -14,7 +14,12 @@ extern "C" {
 #define SONVIX_E_CANNOT_OPEN (-3) /* the file cannot be decoded */
 #define SONVIX_E_NO_FILE (-4) /* nothing is open to play */
 
-/* state: 0 stopped, 1 playing, 2 paused. Called on a library thread. */
+/* Play states, as the callback reports them. */
+#define SONVIX_STOPPED 0
+#define SONVIX_PLAYING 1
+#define SONVIX_PAUSED 2
+
+/* state: SONVIX_STOPPED, SONVIX_PLAYING or SONVIX_PAUSED. Called on a library thread. */
 typedef int (*sonvix_callback)(int state, void *user);
 
 int sonvix_init(void);
@@ -25,8 +30,19 @@ int sonvix_pause(void);
 int sonvix_stop(void);
 int sonvix_seek(double seconds);
 double sonvix_get_position(void);
-int sonvix_set_volume(double factor); /* 1.0 unchanged */
+int sonvix_set_volume(double factor); /* 1.0 unchanged; 0 to 5 */
 int sonvix_fadein(double seconds); /* applies to the next start or resume */
+
+/* Later additions; a program that may meet an older library looks them up at run time. */
+
+/* Fades to silence over the `seconds` before `clip_end` (seconds of the file) as the encoder's
+ * -fadeout does, and ends playback there; 0: none. Applies to the next start from stopped, for
+ * as long as that playback lasts. */
+int sonvix_fadeout(double seconds, double clip_end);
+/* Plays `begin` to `end` (seconds of the file) again and again until stopped, every pass shaped
+ * afresh as the encoder shapes a ringtone (limiter, fade-in, fade-out), so that the seam sounds
+ * as a phone will play it; end <= begin: no loop. Applies to the next start from stopped. */
+int sonvix_loop(double begin, double end);
 
 #ifdef __cplusplus
 }

@@ -17,7 +17,7 @@ void Capture::mark()
     offset = QFile(path).size() / qint64(sizeof(Frame)) * qint64(sizeof(Frame));
 }
 
-std::vector<Frame> Capture::soundSinceMark() const
+std::vector<Frame> Capture::framesSinceMark() const
 {
     QFile file(path);
     std::vector<Frame> frames;
@@ -27,10 +27,18 @@ std::vector<Frame> Capture::soundSinceMark() const
     const qsizetype count = bytes.size() / qsizetype(sizeof(Frame));
     for (qsizetype i = 0; i < count; ++i) {
         const char *p = bytes.constData() + i * sizeof(Frame);
-        const Frame frame {qFromLittleEndian<int16_t>(p), qFromLittleEndian<int16_t>(p + 2)};
-        if (frame.left != 0 || frame.right != 0)
-            frames.push_back(frame);
+        frames.push_back({qFromLittleEndian<int16_t>(p), qFromLittleEndian<int16_t>(p + 2)});
     }
+    return frames;
+}
+
+std::vector<Frame> Capture::soundSinceMark() const
+{
+    std::vector<Frame> frames = framesSinceMark();
+    frames.erase(std::remove_if(frames.begin(),
+                                frames.end(),
+                                [](const Frame &f) { return f.left == 0 && f.right == 0; }),
+                 frames.end());
     return frames;
 }
 

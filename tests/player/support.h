@@ -25,6 +25,8 @@ public:
     void mark();
     // Frames written since the mark, without the silent ones (the device's idle time).
     std::vector<Frame> soundSinceMark() const;
+    // All frames written since the mark, silence included.
+    std::vector<Frame> framesSinceMark() const;
 
 private:
     QString path;

@@ -74,6 +74,8 @@ private slots:
     void volumeScalesAndLimits();
     void soundsAsTheEncoderWrites_data();
     void soundsAsTheEncoderWrites();
+    void clipSoundsAsTheEncoderWrites_data();
+    void clipSoundsAsTheEncoderWrites();
     void volumeChangesWhilePlaying();
     void fadeInRamps_data();
     void fadeInRamps();
@@ -181,6 +183,72 @@ QString encodedPath(const QTemporaryDir &dir, int volume)
     return dir.filePath(QStringLiteral("encoded%1.wav").arg(volume));
 }
 
+// Clips that end before the file does, with fades: volume, fade-in, fade-out.
+constexpr double ClipLength = 0.5;
+struct Shaped
+{
+    int volume;
+    double fadeIn;
+    double fadeOut;
+};
+const Shaped ShapedClips[] = {{640, 0.1, 0.2}, {256, 0, 0.25}, {1280, 0.05, 0.1}};
+
+QString shapedPath(const QTemporaryDir &dir, const Shaped &clip)
+{
+    return dir.filePath(QStringLiteral("shaped%1-%2-%3.wav")
+                                .arg(clip.volume)
+                                .arg(clip.fadeIn)
+                                .arg(clip.fadeOut));
+}
+
+bool silent(const Frame &frame)
+{
+    return frame.left == 0 && frame.right == 0;
+}
+
+// The frames of a 16-bit stereo WAV file, or only its non-silent ones.
+std::vector<Frame> framesOf(const QString &path, bool soundOnly)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll().mid(44);
+    std::vector<Frame> frames;
+    for (qsizetype i = 0; i + 4 <= bytes.size(); i += 4) {
+        const Frame frame {qFromLittleEndian<int16_t>(bytes.constData() + i),
+                           qFromLittleEndian<int16_t>(bytes.constData() + i + 2)};
+        if (!soundOnly || !silent(frame))
+            frames.push_back(frame);
+    }
+    return frames;
+}
+
+// From the first to the last frame with sound.
+std::vector<Frame> trimmed(std::vector<Frame> frames)
+{
+    while (!frames.empty() && silent(frames.back()))
+        frames.pop_back();
+    const auto sound
+            = std::find_if(frames.begin(), frames.end(), [](const Frame &f) { return !silent(f); });
+    frames.erase(frames.begin(), sound);
+    return frames;
+}
+
+// The heard frames are the expected ones, the expected repeated where a loop played on.
+void compareSound(const std::vector<Frame> &sound, const std::vector<Frame> &expected)
+{
+    for (size_t i = 0; i < sound.size(); ++i) {
+        const Frame &want = expected[i % expected.size()];
+        if (sound[i].left != want.left || sound[i].right != want.right)
+            QFAIL(qPrintable(QStringLiteral("frame %1: %2 %3, the encoder wrote %4 %5")
+                                     .arg(i)
+                                     .arg(sound[i].left)
+                                     .arg(sound[i].right)
+                                     .arg(want.left)
+                                     .arg(want.right)));
+    }
+}
+
 // A loud song-like file (chords and bass under noise bursts, peaks at full scale) and what the
 // program's encoder makes of its second half at several volumes.
 void TestPlayer::makeEncodedClips()
@@ -211,6 +279,24 @@ void TestPlayer::makeEncodedClips()
                                      encodedPath(dir, volume)};
         if (!runProgram(encoder, arguments))
             qWarning() << "the encoder could not make" << encodedPath(dir, volume);
+    }
+    for (const Shaped &clip : ShapedClips) {
+        const QStringList arguments {"-ss",
+                                     QString::number(ClipStart),
+                                     "-t",
+                                     QString::number(ClipLength),
+                                     "-y",
+                                     "-i",
+                                     songPath,
+                                     "-vol",
+                                     QString::number(clip.volume),
+                                     "-fadein",
+                                     QString::number(clip.fadeIn),
+                                     "-fadeout",
+                                     QString::number(clip.fadeOut),
+                                     shapedPath(dir, clip)};
+        if (!runProgram(encoder, arguments))
+            qWarning() << "the encoder could not make" << shapedPath(dir, clip);
     }
 }
 
@@ -253,6 +339,11 @@ void TestPlayer::badArgumentsAreRefused_data()
     QTest::newRow("negative fade-in") << sonvix_fadein(-1.0);
     QTest::newRow("seek NaN") << sonvix_seek(NAN);
     QTest::newRow("open null") << sonvix_open(nullptr, 0, 0);
+    QTest::newRow("volume over 5") << sonvix_set_volume(5.01);
+    QTest::newRow("volume NaN") << sonvix_set_volume(NAN);
+    QTest::newRow("fade-out NaN") << sonvix_fadeout(NAN, 1.0);
+    QTest::newRow("fade-out ending before the file") << sonvix_fadeout(1.0, -1.0);
+    QTest::newRow("loop from infinity") << sonvix_loop(INFINITY, 1.0);
 }
 
 void TestPlayer::badArgumentsAreRefused()
@@ -397,16 +488,7 @@ void TestPlayer::soundsAsTheEncoderWrites()
 {
     QFETCH(int, volume);
 
-    QFile encoded(encodedPath(dir, volume));
-    QVERIFY(encoded.open(QIODevice::ReadOnly));
-    const QByteArray bytes = encoded.readAll().mid(44);
-    std::vector<Frame> expected;
-    for (qsizetype i = 0; i + 4 <= bytes.size(); i += 4) {
-        const Frame frame {qFromLittleEndian<int16_t>(bytes.constData() + i),
-                           qFromLittleEndian<int16_t>(bytes.constData() + i + 2)};
-        if (frame.left != 0 || frame.right != 0)
-            expected.push_back(frame);
-    }
+    const std::vector<Frame> expected = framesOf(encodedPath(dir, volume), true);
     QVERIFY(expected.size() > size_t(Rate / 2));
 
     QCOMPARE(sonvix_open(native(songPath).constData(), 0, 0), 0);
@@ -415,15 +497,67 @@ void TestPlayer::soundsAsTheEncoderWrites()
     playToEnd();
     const std::vector<Frame> sound = capture->soundSinceMark();
     QCOMPARE(sound.size(), expected.size());
-    for (size_t i = 0; i < sound.size(); ++i) {
-        if (sound[i].left != expected[i].left || sound[i].right != expected[i].right)
-            QFAIL(qPrintable(QStringLiteral("frame %1: %2 %3, the encoder wrote %4 %5")
-                                     .arg(i)
-                                     .arg(sound[i].left)
-                                     .arg(sound[i].right)
-                                     .arg(expected[i].left)
-                                     .arg(expected[i].right)));
+    compareSound(sound, expected);
+}
+
+void TestPlayer::clipSoundsAsTheEncoderWrites_data()
+{
+    QTest::addColumn<int>("clip");
+    QTest::addColumn<bool>("loop");
+    for (int i = 0; i < int(std::size(ShapedClips)); ++i) {
+        const Shaped &clip = ShapedClips[i];
+        for (const bool loop : {false, true}) {
+            QTest::addRow("-vol %d, fades %g and %g%s",
+                          clip.volume,
+                          clip.fadeIn,
+                          clip.fadeOut,
+                          loop ? ", looped" : "")
+                    << i << loop;
+        }
     }
+}
+
+// A clip that ends before the file does, with its fades, is heard frame for frame as the
+// encoder writes it, and ends there; looped, every pass is the ringtone again, seams included,
+// as a phone plays it over and over.
+void TestPlayer::clipSoundsAsTheEncoderWrites()
+{
+    QFETCH(int, clip);
+    QFETCH(bool, loop);
+
+    const Shaped &shaped = ShapedClips[clip];
+    const std::vector<Frame> expected = framesOf(shapedPath(dir, shaped), !loop);
+    QVERIFY(expected.size() > size_t(Rate * ClipLength * 0.9));
+
+    QCOMPARE(sonvix_open(native(songPath).constData(), 0, 0), 0);
+    QCOMPARE(sonvix_set_volume(shaped.volume / 256.0), 0);
+    QCOMPARE(sonvix_fadein(shaped.fadeIn), 0);
+    QCOMPARE(sonvix_fadeout(shaped.fadeOut, ClipStart + ClipLength), 0);
+    if (loop)
+        QCOMPARE(sonvix_loop(ClipStart, ClipStart + ClipLength), 0);
+    QCOMPARE(sonvix_seek(ClipStart), 0);
+    if (!loop) {
+        playToEnd();
+        const std::vector<Frame> sound = capture->soundSinceMark();
+        QCOMPARE(sound.size(), expected.size());
+        compareSound(sound, expected);
+        return;
+    }
+    QCOMPARE(sonvix_play(), 0);
+    const size_t wanted = expected.size() * 5 / 2;
+    for (int waited = 0; capture->soundSinceMark().size() < wanted && waited < 10000; waited += 50)
+        sleepMs(50);
+    QCOMPARE(sonvix_stop(), 0);
+    QVERIFY(log.waitFor({1, 0}));
+    // Silence included, so that a gap at a seam shows; the first pass's silent frames hide in
+    // the device's idle time before it.
+    const std::vector<Frame> sound = trimmed(capture->framesSinceMark());
+    QVERIFY2(sound.size() >= wanted, qPrintable(QString::number(sound.size())));
+    const auto lead = std::find_if(
+            expected.begin(), expected.end(), [](const Frame &f) { return !silent(f); });
+    std::vector<Frame> pass(lead, expected.end());
+    pass.insert(pass.end(), expected.begin(), lead);
+    compareSound(sound, pass);
 }
 
 void TestPlayer::volumeChangesWhilePlaying()
