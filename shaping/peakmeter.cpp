@@ -39,10 +39,7 @@ void PeakMeter::measure(int channel, int intervals)
     const float limit = std::max(m_floor, m_peak);
     // Where even the largest possible overshoot of the loudest sample stays under what is
     // already known, nothing here can raise the peak.
-    float loudest = 0;
-    for (const float value : pending)
-        loudest = std::max(loudest, std::abs(value));
-    if (loudest * m_truePeak.bound() > limit) {
+    if (TruePeak::loudest(pending.data(), int(pending.size())) * m_truePeak.bound() > limit) {
         m_peaks.resize(size_t(intervals));
         m_truePeak.run(pending.data(), intervals, limit, m_peaks.data());
         m_peak = std::max(m_peak, *std::max_element(m_peaks.begin(), m_peaks.end()));

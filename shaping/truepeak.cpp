@@ -123,7 +123,30 @@ __attribute__((target_clones("avx2", "default"))) void sweep(const float *sample
     std::memcpy(peaks, &result, sizeof result);
 }
 
+__attribute__((target_clones("avx2", "default"))) float largest(const float *samples, int count)
+{
+    Lanes top = {};
+    Lanes x;
+    int i = 0;
+    for (; i + Width <= count; i += Width) {
+        std::memcpy(&x, samples + i, sizeof x);
+        x = x < 0 ? -x : x;
+        top = x > top ? x : top;
+    }
+    float result = 0;
+    for (int lane = 0; lane < Width; ++lane)
+        result = std::max(result, top[lane]);
+    for (; i < count; ++i)
+        result = std::max(result, std::abs(samples[i]));
+    return result;
+}
+
 } // namespace
+
+float TruePeak::loudest(const float *samples, int count)
+{
+    return largest(samples, count);
+}
 
 TruePeak::TruePeak()
 {
@@ -191,11 +214,8 @@ float TruePeak::between(const float *window, float limit) const
 
 void TruePeak::run(const float *samples, int count, float limit, float *peaks) const
 {
-    float loudest = 0;
-    for (int i = 0; i < count + Window - 1; ++i)
-        loudest = std::max(loudest, std::abs(samples[i]));
     // A little over, for the rounding in the bound's own sums.
-    loudest *= 1.001f;
+    const float loudest = TruePeak::loudest(samples, count + Window - 1) * 1.001f;
     int j = 0;
     for (; j + Width <= count; j += Width)
         sweep(samples + j, m_taps, m_far, loudest, limit, peaks + j);

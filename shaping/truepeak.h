@@ -28,6 +28,8 @@ public:
     // .. samples[count + Window - 2]. Runs the intervals side by side, and skips the filter
     // where a quick bound shows that the limit cannot be passed.
     void run(const float *samples, int count, float limit, float *peaks) const;
+    // The largest magnitude among count samples.
+    static float loudest(const float *samples, int count);
     // No estimate exceeds this many times the largest magnitude among the samples it reads.
     float bound() const { return m_bound; }
 
