@@ -87,11 +87,9 @@ void MainDialog::placeTypedEdge(ClipModel::Edge edge, QTime time)
 void MainDialog::tellFit(ClipModel::Fit fit)
 {
     if (fit == ClipModel::Fit::HeldAtFileEnd)
-        setStatus(QT_TR_NOOP("The clip would run past the end of the file, so it was moved back "
-                             "to end with the file; its length is kept."));
+        setStatus(QT_TR_NOOP("Moved back to end with the file; the clip keeps its length."));
     else if (fit == ClipModel::Fit::HeldAtFileStart)
-        setStatus(QT_TR_NOOP("The clip would begin before the file, so it was moved on to begin "
-                             "with the file; its length is kept."));
+        setStatus(QT_TR_NOOP("Moved on to begin with the file; the clip keeps its length."));
 }
 
 void MainDialog::onFadeInChanged()

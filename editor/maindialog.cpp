@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/windowdrag.h"
 #include "progressbars.h"
+#include "timefieldtab.h"
 
 #include <QBitmap>
 #include <QMenu>
@@ -117,6 +118,12 @@ void MainDialog::connectWidgets()
     connect(ui->spinFadein, &QSpinBox::editingFinished, this, &MainDialog::onEditFinished);
     connect(ui->editStartTime, &QTimeEdit::editingFinished, this, &MainDialog::onEditFinished);
     connect(ui->editEndTime, &QTimeEdit::editingFinished, this, &MainDialog::onEditFinished);
+    // A typed time counts once it is entered (Enter, Tab, leaving the field, an arrow key),
+    // never digit by digit: half a typed time would push the other edge about.
+    for (QTimeEdit *field : {ui->editStartTime, ui->editEndTime}) {
+        field->setKeyboardTracking(false);
+        new TimeFieldTab(field);
+    }
     // Default connections: reports raised on a library thread are queued to this one.
     connect(&player, &PreviewPlayer::stateChanged, this, &MainDialog::onPlayStateChanged);
     connect(&device, &DeviceLink::eventRaised, this, &MainDialog::onDeviceEvent);

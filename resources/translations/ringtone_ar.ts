@@ -280,14 +280,6 @@ Pointer at %3</source>
         <translation>المقطع فارغ: اختر بداية قبل نهايته.</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>كان المقطع سيتجاوز نهاية الملف، فأُعيد لينتهي مع الملف؛ وبقي طوله كما هو.</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>كان المقطع سيبدأ قبل الملف، فنُقل ليبدأ مع الملف؛ وبقي طوله كما هو.</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>«%1» مجلد أو جهاز أو أنبوب، وليس ملفًا. اختر ملف صوت أو فيديو.</translation>
     </message>
@@ -306,6 +298,14 @@ Pointer at %3</source>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>مدة «%1» نصف ثانية أو أقل، وهي أقصر من أن تكون نغمة رنين. اختر ملفًا أطول.</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>أُعيد لينتهي مع الملف؛ ويبقى طول المقطع كما هو.</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>نُقل ليبدأ مع الملف؛ ويبقى طول المقطع كما هو.</translation>
     </message>
 </context>
 <context>

@@ -280,14 +280,6 @@ Zeiger bei %3</translation>
         <translation>Der Ausschnitt ist leer: Wählen Sie einen Anfang vor seinem Ende.</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>Der Ausschnitt wäre über das Dateiende hinausgegangen und wurde so verschoben, dass er mit der Datei endet; seine Länge bleibt erhalten.</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>Der Ausschnitt hätte vor der Datei begonnen und wurde so verschoben, dass er mit der Datei beginnt; seine Länge bleibt erhalten.</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>„%1“ ist ein Ordner, ein Gerät oder eine Pipe, keine Datei. Wählen Sie eine Audio- oder Videodatei.</translation>
     </message>
@@ -306,6 +298,14 @@ Zeiger bei %3</translation>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>„%1“ dauert eine halbe Sekunde oder weniger, zu kurz für einen Klingelton. Wählen Sie eine längere Datei.</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>Zurückgeschoben, sodass er mit der Datei endet; der Ausschnitt behält seine Länge.</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Vorgeschoben, sodass er mit der Datei beginnt; der Ausschnitt behält seine Länge.</translation>
     </message>
 </context>
 <context>

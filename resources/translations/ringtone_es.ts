@@ -280,14 +280,6 @@ Puntero en %3</translation>
         <translation>El fragmento está vacío: elija un inicio anterior a su final.</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>El fragmento pasaría del final del archivo, así que se ha movido para terminar con el archivo; se mantiene su duración.</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>El fragmento empezaría antes del archivo, así que se ha movido para empezar con el archivo; se mantiene su duración.</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>«%1» es una carpeta, un dispositivo o una tubería, no un archivo. Elija un archivo de audio o vídeo.</translation>
     </message>
@@ -306,6 +298,14 @@ Puntero en %3</translation>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>«%1» dura medio segundo o menos, demasiado corto para un tono. Elija un archivo más largo.</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>Movido atrás para terminar con el archivo; el fragmento conserva su duración.</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Movido adelante para empezar con el archivo; el fragmento conserva su duración.</translation>
     </message>
 </context>
 <context>

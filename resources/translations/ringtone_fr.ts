@@ -280,14 +280,6 @@ Pointeur à %3</translation>
         <translation>L’extrait est vide : choisissez un début avant sa fin.</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>L’extrait aurait dépassé la fin du fichier : il a été ramené pour finir avec le fichier, sa durée est conservée.</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>L’extrait aurait commencé avant le fichier : il a été avancé pour commencer avec le fichier, sa durée est conservée.</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>« %1 » est un dossier, un périphérique ou un tube, pas un fichier. Choisissez un fichier audio ou vidéo.</translation>
     </message>
@@ -306,6 +298,14 @@ Pointeur à %3</translation>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>« %1 » dure une demi-seconde ou moins, trop court pour une sonnerie. Choisissez un fichier plus long.</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>Ramené pour finir avec le fichier ; l’extrait garde sa durée.</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Avancé pour commencer avec le fichier ; l’extrait garde sa durée.</translation>
     </message>
 </context>
 <context>

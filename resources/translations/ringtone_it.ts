@@ -280,14 +280,6 @@ Puntatore a %3</translation>
         <translation>Lo spezzone è vuoto: scegli un inizio prima della fine.</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>Lo spezzone avrebbe superato la fine del file, quindi è stato spostato per finire con il file; la sua durata resta la stessa.</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>Lo spezzone sarebbe iniziato prima del file, quindi è stato spostato per iniziare con il file; la sua durata resta la stessa.</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>«%1» è una cartella, un dispositivo o una pipe, non un file. Scegli un file audio o video.</translation>
     </message>
@@ -306,6 +298,14 @@ Puntatore a %3</translation>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>«%1» dura mezzo secondo o meno, troppo poco per una suoneria. Scegli un file più lungo.</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>Spostato indietro per finire con il file; lo spezzone mantiene la sua durata.</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Spostato avanti per iniziare con il file; lo spezzone mantiene la sua durata.</translation>
     </message>
 </context>
 <context>

@@ -280,14 +280,6 @@ Pointer at %3</source>
         <translation>区間が空です。終了より前に開始を選んでください。</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>区間がファイルの終わりを越えるため、ファイルの終わりで終わるように戻しました。長さはそのままです。</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>区間がファイルの先頭より前から始まるため、ファイルの先頭から始まるように移しました。長さはそのままです。</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>「%1」はフォルダー、デバイス、またはパイプで、ファイルではありません。音声または動画ファイルを選んでください。</translation>
     </message>
@@ -306,6 +298,14 @@ Pointer at %3</source>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>「%1」は 0.5 秒以下で、着信音には短すぎます。もっと長いファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>ファイルの終わりで終わるように戻しました。区間の長さはそのままです。</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>ファイルの先頭から始まるように移しました。区間の長さはそのままです。</translation>
     </message>
 </context>
 <context>

@@ -280,14 +280,6 @@ Pointer at %3</source>
         <translation>片段为空：请选择早于结束的开始时间。</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>片段会超出文件结尾，因此已移回到与文件同时结束；长度保持不变。</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>片段会在文件开始之前开始，因此已移到与文件同时开始；长度保持不变。</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>“%1”是文件夹、设备或管道，不是文件。请选择音频或视频文件。</translation>
     </message>
@@ -306,6 +298,14 @@ Pointer at %3</source>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>“%1”不超过半秒，太短，无法做铃声。请选择更长的文件。</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>已移回至与文件同时结束；片段长度不变。</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>已移至与文件同时开始；片段长度不变。</translation>
     </message>
 </context>
 <context>

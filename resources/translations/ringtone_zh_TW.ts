@@ -280,14 +280,6 @@ Pointer at %3</source>
         <translation>片段為空：請選擇早於結束的開始時間。</translation>
     </message>
     <message>
-        <source>The clip would run past the end of the file, so it was moved back to end with the file; its length is kept.</source>
-        <translation>片段會超出檔案結尾，因此已移回到與檔案同時結束；長度保持不變。</translation>
-    </message>
-    <message>
-        <source>The clip would begin before the file, so it was moved on to begin with the file; its length is kept.</source>
-        <translation>片段會在檔案開始之前開始，因此已移到與檔案同時開始；長度保持不變。</translation>
-    </message>
-    <message>
         <source>“%1” is a folder, a device or a pipe, not a file. Choose an audio or video file.</source>
         <translation>「%1」是資料夾、裝置或管線，不是檔案。請選擇音訊或視訊檔案。</translation>
     </message>
@@ -306,6 +298,14 @@ Pointer at %3</source>
     <message>
         <source>“%1” lasts half a second or less, too short for a ringtone. Choose a longer file.</source>
         <translation>「%1」不超過半秒，太短，無法做鈴聲。請選擇更長的檔案。</translation>
+    </message>
+    <message>
+        <source>Moved back to end with the file; the clip keeps its length.</source>
+        <translation>已移回至與檔案同時結束；片段長度不變。</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>已移至與檔案同時開始；片段長度不變。</translation>
     </message>
 </context>
 <context>
