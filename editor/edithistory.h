@@ -6,16 +6,18 @@
 #include <deque>
 #include <optional>
 
-// What undo brings back: the clip, the fade-in and the volume.
+// What undo brings back: the clip, the fades and the volume.
 struct EditState
 {
     ClipModel clip;
     int fadeIn = 0;
     int volume = 100;
+    int fadeOut = 0;
 
     bool operator==(const EditState &other) const
     {
-        return clip == other.clip && fadeIn == other.fadeIn && volume == other.volume;
+        return clip == other.clip && fadeIn == other.fadeIn && volume == other.volume
+                && fadeOut == other.fadeOut;
     }
     bool operator!=(const EditState &other) const { return !(*this == other); }
 };

@@ -108,7 +108,10 @@ void MainDialog::onVolumeEdited()
 
 EditState MainDialog::editState() const
 {
-    return {clipModel, ui->spinFadein->value(), ui->sliderVolume->position()};
+    return {clipModel,
+            ui->spinFadein->value(),
+            ui->sliderVolume->position(),
+            spinFadeout ? spinFadeout->value() : 0};
 }
 
 // A change from elsewhere than the open step's source ends that step first.
@@ -133,6 +136,7 @@ void MainDialog::restoreEdit(const EditState &state)
     clipModel = state.clip;
     showClip();
     ui->spinFadein->setValue(state.fadeIn);
+    spinFadeout->setValue(state.fadeOut);
     ui->sliderVolume->setPos(state.volume);
     onVolumeSliderMoved(state.volume);
     restoringEdit = false;

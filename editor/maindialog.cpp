@@ -38,6 +38,7 @@ MainDialog::MainDialog(QWidget *parent)
     ui->progressBar->hide();
     connectWidgets();
     setUpKeyboard();
+    buildShapeControls();
     showKeysInToolTips();
 
     ui->editStartTime->setTimeRange(QTime(0, 0), QTime(0, 0));
@@ -189,6 +190,7 @@ void MainDialog::changeEvent(QEvent *event)
     writeSetting(QStringLiteral("UiLanguage"), QxLanguage::instance()->currentLanguage());
     ui->retranslateUi(this);
     showKeysInToolTips();
+    retranslateShapeControls();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

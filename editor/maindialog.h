@@ -16,6 +16,9 @@
 class CWaveSummary;
 struct InputCheck;
 class QAction;
+class QCheckBox;
+class QLabel;
+class QSpinBox;
 class QMenu;
 class QUrl;
 
@@ -86,12 +89,18 @@ private:
     void placeTypedEdge(ClipModel::Edge edge, QTime time);
     void tellFit(ClipModel::Fit fit);
     void markLength(bool tooLong);
-    enum class EditSource { None, Strip, StartField, EndField, FadeIn, Volume };
+    enum class EditSource { None, Strip, StartField, EndField, FadeIn, FadeOut, Volume };
     EditState editState() const;
     void beginEditStep(EditSource source);
     void endEditStep();
     void restoreEdit(const EditState &state);
     void markLoudness();
+    // The fade-out and the loop preview (mainshape.cpp).
+    void buildShapeControls();
+    void retranslateShapeControls();
+    void onFadeOutChanged();
+    int fadeOutSeconds() const;
+    void prepareClipShape();
     void advancePlayHead();
     void tellMissingOutput(PreviewPlayer::Result result);
     void startJob(CAVConverter::JobType jobType);
@@ -111,6 +120,9 @@ private:
     QAction *actHelp = nullptr;
     QAction *actHome = nullptr;
     QMenu *languageMenu = nullptr;
+    QLabel *labelFadeout = nullptr;
+    QSpinBox *spinFadeout = nullptr;
+    QCheckBox *checkLoop = nullptr;
     double fileDuration = 0.0;
     // The clip, in whole milliseconds: what every view shows and what the encoder gets.
     ClipModel clipModel;
@@ -123,6 +135,7 @@ private:
     QString durationText;
     PreviewPlayer::State playState = PreviewPlayer::Stopped;
     bool playingClip = false;
+    bool loopingClip = false; // the clip preview goes round until stopped
     int playTimerId = 0;
     int jobTimerId = 0;
     bool syncingTimes = false;

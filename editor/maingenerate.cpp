@@ -75,6 +75,9 @@ void MainDialog::onBtnGenerate()
 
     converter.addVolume(encoderVolume(ui->sliderVolume->position()));
     converter.addFadeIn(ui->spinFadein->value());
+    // Only when asked for, so that the form's defaults make the command line they always made.
+    if (fadeOutSeconds() > 0)
+        converter.addFadeOut(fadeOutSeconds());
 
     const QString folder = ui->editOutputFolder->text();
     if (!QDir(folder).exists())

@@ -39,6 +39,8 @@ void MainDialog::onBtnPlayClip()
         if (playState == PreviewPlayer::Stopped)
             ui->btnPlayClip->setEnabled(false);
         player.setFadeIn(double(ui->spinFadein->value()));
+        if (playState == PreviewPlayer::Stopped)
+            prepareClipShape();
         player.seek(secondsOf(clipModel.begin()));
         tellMissingOutput(playState == PreviewPlayer::Paused ? player.pause() : player.play());
     }
@@ -63,7 +65,7 @@ void MainDialog::advancePlayHead()
     const double p = player.position();
     ui->sliderBar->followPos(p);
     ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(p), durationText));
-    if (playingClip && p > secondsOf(clipModel.end()))
+    if (playingClip && !loopingClip && p > secondsOf(clipModel.end()))
         player.stop();
     discAngle += 10.0;
 }
@@ -106,6 +108,7 @@ void MainDialog::onPlayStateChanged(PreviewPlayer::State state)
     }
     if (state == PreviewPlayer::Stopped) {
         playingClip = false;
+        loopingClip = false;
         ui->sliderBar->setPos(0.0);
         ui->labelPlayTime->setText(QStringLiteral("%1 / %2").arg(clockText(0.0), durationText));
     } else if (state == PreviewPlayer::Playing) {

@@ -2,6 +2,8 @@
 
 #include <sonvix.h>
 
+#include <dlfcn.h>
+
 namespace {
 
 // Called on the library's thread; the signal carries the state over.
@@ -23,6 +25,9 @@ PreviewPlayer::Result result(int code)
 PreviewPlayer::PreviewPlayer(QObject *parent)
     : QObject(parent)
 {
+    // Looked up where the program runs: the library there may be older than the program.
+    m_fadeOut = reinterpret_cast<int (*)(double, double)>(dlsym(RTLD_DEFAULT, "sonvix_fadeout"));
+    m_loop = reinterpret_cast<int (*)(double, double)>(dlsym(RTLD_DEFAULT, "sonvix_loop"));
     sonvix_init();
     sonvix_set_callback(reportState, this);
 }
@@ -71,4 +76,16 @@ void PreviewPlayer::setVolume(double factor)
 void PreviewPlayer::setFadeIn(double seconds)
 {
     sonvix_fadein(seconds);
+}
+
+void PreviewPlayer::setFadeOut(double seconds, double clipEnd)
+{
+    if (m_fadeOut)
+        m_fadeOut(seconds, clipEnd);
+}
+
+void PreviewPlayer::setLoop(double begin, double end)
+{
+    if (m_loop)
+        m_loop(begin, end);
 }

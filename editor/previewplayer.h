@@ -31,8 +31,20 @@ public:
     // Applies to the next start or resume.
     void setFadeIn(double seconds);
 
+    // Calls an older player library lacks; the window disables what needs them.
+    bool canFadeOut() const { return m_fadeOut != nullptr; }
+    bool canLoop() const { return m_loop != nullptr; }
+    // For the next start: a fade to silence over `seconds` before `clipEnd`, where playback ends.
+    void setFadeOut(double seconds, double clipEnd);
+    // For the next start: begin to end over and over, each pass shaped as the ringtone is.
+    void setLoop(double begin, double end);
+
 signals:
     void stateChanged(PreviewPlayer::State state);
+
+private:
+    int (*m_fadeOut)(double, double) = nullptr;
+    int (*m_loop)(double, double) = nullptr;
 };
 
 #endif

@@ -83,6 +83,11 @@ void CAVConverter::addFadeIn(int fadeIn)
     m_outputOptions << QStringLiteral("-fadein") << QStringLiteral("%1").arg(fadeIn);
 }
 
+void CAVConverter::addFadeOut(int fadeOut)
+{
+    m_outputOptions << QStringLiteral("-fadeout") << QStringLiteral("%1").arg(fadeOut);
+}
+
 QString CAVConverter::program() const
 {
     if (!m_program.isEmpty())

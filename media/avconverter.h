@@ -35,6 +35,8 @@ public:
     void addLength(double seconds);
     void addVolume(int volume);
     void addFadeIn(int fadeIn);
+    // Seconds of fade-out at the end; the caller adds it only when above 0.
+    void addFadeOut(int fadeOut);
 
     void start(int type);
 

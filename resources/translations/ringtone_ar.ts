@@ -306,6 +306,24 @@ Pointer at %3</source>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>نُقل ليبدأ مع الملف؛ ويبقى طول المقطع كما هو.</translation>
+        <source>Fade out:</source>
+        <translation>‫تلاشٍ ختامي:‬</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>‫عدد الثواني التي تخفت فيها نهاية النغمة حتى الصمت‬</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>‫تلاشٍ ختامي‬</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>‫تكرار‬</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>‫يكرر «تشغيل المقطع» المقطع مع تدرّجاته كما سيفعل الهاتف، حتى الإيقاف‬</translation>
     </message>
 </context>
 <context>

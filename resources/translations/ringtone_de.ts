@@ -306,6 +306,24 @@ Zeiger bei %3</translation>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>Vorgeschoben, sodass er mit der Datei beginnt; der Ausschnitt behält seine Länge.</translation>
+        <source>Fade out:</source>
+        <translation>Fade-out:</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>Sekunden, über die das Ende des Klingeltons bis zur Stille ausgeblendet wird</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fade-out</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>„Ausschnitt abspielen“ wiederholt den Ausschnitt mit seinen Blenden wie das Telefon, bis er angehalten wird</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,24 @@ Puntero en %3</translation>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>Movido adelante para empezar con el archivo; el fragmento conserva su duración.</translation>
+        <source>Fade out:</source>
+        <translation>Fundido final:</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>Segundos durante los que el final del tono se desvanece hasta el silencio</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fundido final</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>Reproducir fragmento repite el fragmento con sus fundidos, como lo hará el teléfono, hasta que se detenga</translation>
     </message>
 </context>
 <context>

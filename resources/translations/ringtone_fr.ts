@@ -306,6 +306,24 @@ Pointeur à %3</translation>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>Avancé pour commencer avec le fichier ; l’extrait garde sa durée.</translation>
+        <source>Fade out:</source>
+        <translation>Fondu final :</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>Secondes pendant lesquelles la fin de la sonnerie s’estompe jusqu’au silence</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fondu final</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>Lire l’extrait répète l’extrait avec ses fondus, comme le fera le téléphone, jusqu’à l’arrêt</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,24 @@ Puntatore a %3</translation>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>Spostato avanti per iniziare con il file; lo spezzone mantiene la sua durata.</translation>
+        <source>Fade out:</source>
+        <translation>Fade-out:</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>Secondi in cui la fine della suoneria sfuma fino al silenzio</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fade-out</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>Riproduci clip ripete la clip con le sue dissolvenze, come farà il telefono, finché non viene fermata</translation>
     </message>
 </context>
 <context>

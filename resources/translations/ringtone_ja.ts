@@ -306,6 +306,24 @@ Pointer at %3</source>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>ファイルの先頭から始まるように移しました。区間の長さはそのままです。</translation>
+        <source>Fade out:</source>
+        <translation>フェードアウト:</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>着信音の終わりが無音までフェードする秒数</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>フェードアウト</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>ループ</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>クリップ再生は、電話と同じようにフェード付きでクリップを停止するまで繰り返します</translation>
     </message>
 </context>
 <context>

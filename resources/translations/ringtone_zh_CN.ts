@@ -306,6 +306,24 @@ Pointer at %3</source>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>已移至与文件同时开始；片段长度不变。</translation>
+        <source>Fade out:</source>
+        <translation>淡出:</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>铃声结尾渐弱至静音的秒数</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>淡出</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>循环</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>播放片段会像手机一样连同淡入淡出反复播放片段，直到停止</translation>
     </message>
 </context>
 <context>

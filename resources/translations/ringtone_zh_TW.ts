@@ -306,6 +306,24 @@ Pointer at %3</source>
     <message>
         <source>Moved on to begin with the file; the clip keeps its length.</source>
         <translation>已移至與檔案同時開始；片段長度不變。</translation>
+        <source>Fade out:</source>
+        <translation>淡出:</translation>
+    </message>
+    <message>
+        <source>Seconds over which the ringtone's end fades to silence</source>
+        <translation>鈴聲結尾漸弱至靜音的秒數</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>淡出</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>循環</translation>
+    </message>
+    <message>
+        <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
+        <translation>播放片段會像手機一樣連同淡入淡出反覆播放片段，直到停止</translation>
     </message>
 </context>
 <context>

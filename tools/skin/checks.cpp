@@ -79,6 +79,10 @@ const QRect requiredRects[] = {
         {644, 208, 27, 299},
 };
 
+// Controls added beside the form's, which must cover none of them: the fade-out and the loop
+// preview (editor/mainshape.cpp).
+const QRect addedRects[] = {{410, 382, 72, 28}, {484, 384, 51, 22}, {545, 384, 82, 22}};
+
 bool opaque(const QImage &image, int x, int y)
 {
     return qAlpha(image.pixel(x, y)) == 255;
@@ -110,7 +114,21 @@ QStringList layoutProblems(const QImage &mainBackground)
 {
     QStringList problems;
     const QRect inside = mainBackground.rect();
-    for (const QRect &r : requiredRects) {
+    QList<QRect> rects(std::begin(requiredRects), std::end(requiredRects));
+    for (const QRect &added : addedRects) {
+        for (const QRect &other : rects) {
+            if (added.intersects(other))
+                problems << QStringLiteral("%1,%2 %3x%4 covers a control at %5,%6")
+                                    .arg(added.x())
+                                    .arg(added.y())
+                                    .arg(added.width())
+                                    .arg(added.height())
+                                    .arg(other.x())
+                                    .arg(other.y());
+        }
+        rects << added;
+    }
+    for (const QRect &r : rects) {
         const QRect part = r.intersected(inside);
         int holes = 0;
         for (int y = part.top(); y <= part.bottom(); ++y) {
