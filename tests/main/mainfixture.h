@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -92,6 +93,25 @@ struct MainFixture
                 *details = box->informativeText();
             box->button(QMessageBox::Ok)->click();
         });
+    }
+
+    // Generate with the stand-in encoder, which writes the arguments it was given to
+    // `argsPath`; they come back one a line (nothing when Generate is disabled).
+    QStringList generateArguments(const QString &argsPath)
+    {
+        QFile::remove(argsPath);
+        child<QLineEdit>("editOutputFolder")->setText(dir.filePath(QStringLiteral("out")));
+        auto *generate = child<QPushButton>("btnGenerate");
+        if (!generate->isEnabled())
+            return {};
+        generate->click();
+        QDeadlineTimer deadline(30000);
+        while (!generate->isEnabled() && !deadline.hasExpired())
+            QTest::qWait(10);
+        QFile args(argsPath);
+        if (!args.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(args.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
     void loadAndWait(const QString &path)

@@ -77,19 +77,7 @@ QString TestClipTruth::file(const QString &name, double seconds)
 // Presses Generate and reads what the encoder was asked for.
 QStringList TestClipTruth::generateArguments()
 {
-    QFile::remove(argsPath);
-    f.child<QLineEdit>("editOutputFolder")->setText(f.dir.filePath(QStringLiteral("out")));
-    auto *generate = f.child<QPushButton>("btnGenerate");
-    if (!generate->isEnabled())
-        return {};
-    generate->click();
-    QDeadlineTimer deadline(30000);
-    while (!generate->isEnabled() && !deadline.hasExpired())
-        QTest::qWait(10);
-    QFile args(argsPath);
-    if (!args.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(args.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return f.generateArguments(argsPath);
 }
 
 static qint64 msOfArgument(const QStringList &args, const char *option)

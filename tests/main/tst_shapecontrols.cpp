@@ -3,8 +3,6 @@
 // encoder here is the stand-in that writes its arguments down.
 #include "mainfixture.h"
 
-#include <QDeadlineTimer>
-
 class TestShapeControls : public QObject
 {
     Q_OBJECT
@@ -61,19 +59,7 @@ void TestShapeControls::loadClip()
 
 QStringList TestShapeControls::generateArguments()
 {
-    QFile::remove(argsPath);
-    f.child<QLineEdit>("editOutputFolder")->setText(f.dir.filePath(QStringLiteral("out")));
-    auto *generate = f.child<QPushButton>("btnGenerate");
-    if (!generate->isEnabled())
-        return {};
-    generate->click();
-    QDeadlineTimer deadline(30000);
-    while (!generate->isEnabled() && !deadline.hasExpired())
-        QTest::qWait(10);
-    QFile args(argsPath);
-    if (!args.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(args.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return f.generateArguments(argsPath);
 }
 
 void TestShapeControls::reachPlayerAndEncoder_data()
