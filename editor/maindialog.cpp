@@ -39,6 +39,7 @@ MainDialog::MainDialog(QWidget *parent)
     connectWidgets();
     setUpKeyboard();
     buildShapeControls();
+    nameControls();
     showKeysInToolTips();
 
     ui->editStartTime->setTimeRange(QTime(0, 0), QTime(0, 0));
@@ -191,6 +192,7 @@ void MainDialog::changeEvent(QEvent *event)
     ui->retranslateUi(this);
     showKeysInToolTips();
     retranslateShapeControls();
+    nameControls();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

@@ -96,6 +96,7 @@ private:
     void restoreEdit(const EditState &state);
     void markLoudness();
     // The fade-out and the loop preview (mainshape.cpp).
+    void nameControls();
     void buildShapeControls();
     void retranslateShapeControls();
     void onFadeOutChanged();

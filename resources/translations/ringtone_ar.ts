@@ -32,6 +32,74 @@ Pointer at %3</source>
 <context>
     <name>MainDialog</name>
     <message>
+        <source>Plays the song from the play head</source>
+        <translation>يشغّل الأغنية من موضع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Clip</source>
+        <translation>تشغيل المقطع</translation>
+    </message>
+    <message>
+        <source>Plays the clip as the ringtone will sound</source>
+        <translation>يشغّل المقطع كما ستبدو النغمة</translation>
+    </message>
+    <message>
+        <source>Stops playing</source>
+        <translation>يوقف التشغيل</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Makes the ringtone from the clip</source>
+        <translation>ينشئ النغمة من المقطع</translation>
+    </message>
+    <message>
+        <source>Opens the menu</source>
+        <translation>يفتح القائمة</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Minimises the window</source>
+        <translation>يصغّر النافذة</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>يغلق البرنامج</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>المقطع</translation>
+    </message>
+    <message>
+        <source>The song's waveform with the clip marked on it</source>
+        <translation>الموجة الصوتية للأغنية وعليها المقطع</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>The ringtone's gain</source>
+        <translation>تضخيم النغمة</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>وقت البداية</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>وقت النهاية</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -32,6 +32,74 @@ Zeiger bei %3</translation>
 <context>
     <name>MainDialog</name>
     <message>
+        <source>Plays the song from the play head</source>
+        <translation>Spielt das Lied ab der Abspielposition</translation>
+    </message>
+    <message>
+        <source>Play Clip</source>
+        <translation>Ausschnitt abspielen</translation>
+    </message>
+    <message>
+        <source>Plays the clip as the ringtone will sound</source>
+        <translation>Spielt den Ausschnitt so, wie der Klingelton klingen wird</translation>
+    </message>
+    <message>
+        <source>Stops playing</source>
+        <translation>Hält die Wiedergabe an</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Makes the ringtone from the clip</source>
+        <translation>Erstellt den Klingelton aus dem Ausschnitt</translation>
+    </message>
+    <message>
+        <source>Opens the menu</source>
+        <translation>Öffnet das Menü</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Minimises the window</source>
+        <translation>Minimiert das Fenster</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>Beendet das Programm</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Ausschnitt</translation>
+    </message>
+    <message>
+        <source>The song's waveform with the clip marked on it</source>
+        <translation>Die Wellenform des Lieds mit dem markierten Ausschnitt</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>The ringtone's gain</source>
+        <translation>Die Verstärkung des Klingeltons</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -32,6 +32,74 @@ Puntero en %3</translation>
 <context>
     <name>MainDialog</name>
     <message>
+        <source>Plays the song from the play head</source>
+        <translation>Reproduce la canción desde el cabezal</translation>
+    </message>
+    <message>
+        <source>Play Clip</source>
+        <translation>Reproducir fragmento</translation>
+    </message>
+    <message>
+        <source>Plays the clip as the ringtone will sound</source>
+        <translation>Reproduce el fragmento tal como sonará el tono</translation>
+    </message>
+    <message>
+        <source>Stops playing</source>
+        <translation>Detiene la reproducción</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Makes the ringtone from the clip</source>
+        <translation>Crea el tono a partir del fragmento</translation>
+    </message>
+    <message>
+        <source>Opens the menu</source>
+        <translation>Abre el menú</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Minimises the window</source>
+        <translation>Minimiza la ventana</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>Cierra el programa</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Fragmento</translation>
+    </message>
+    <message>
+        <source>The song's waveform with the clip marked on it</source>
+        <translation>La forma de onda de la canción con el fragmento marcado</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>The ringtone's gain</source>
+        <translation>La ganancia del tono</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -32,6 +32,74 @@ Pointeur à %3</translation>
 <context>
     <name>MainDialog</name>
     <message>
+        <source>Plays the song from the play head</source>
+        <translation>Lit la chanson depuis la tête de lecture</translation>
+    </message>
+    <message>
+        <source>Play Clip</source>
+        <translation>Lire l'extrait</translation>
+    </message>
+    <message>
+        <source>Plays the clip as the ringtone will sound</source>
+        <translation>Lit l'extrait tel que sonnera la sonnerie</translation>
+    </message>
+    <message>
+        <source>Stops playing</source>
+        <translation>Arrête la lecture</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Makes the ringtone from the clip</source>
+        <translation>Crée la sonnerie à partir de l'extrait</translation>
+    </message>
+    <message>
+        <source>Opens the menu</source>
+        <translation>Ouvre le menu</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Minimises the window</source>
+        <translation>Réduit la fenêtre</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>Ferme le programme</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Extrait</translation>
+    </message>
+    <message>
+        <source>The song's waveform with the clip marked on it</source>
+        <translation>La forme d'onde de la chanson avec l'extrait marqué</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>The ringtone's gain</source>
+        <translation>Le gain de la sonnerie</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

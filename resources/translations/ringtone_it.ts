@@ -32,6 +32,74 @@ Puntatore a %3</translation>
 <context>
     <name>MainDialog</name>
     <message>
+        <source>Plays the song from the play head</source>
+        <translation>Riproduce il brano dalla testina</translation>
+    </message>
+    <message>
+        <source>Play Clip</source>
+        <translation>Riproduci clip</translation>
+    </message>
+    <message>
+        <source>Plays the clip as the ringtone will sound</source>
+        <translation>Riproduce la clip come suonerà la suoneria</translation>
+    </message>
+    <message>
+        <source>Stops playing</source>
+        <translation>Ferma la riproduzione</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genera</translation>
+    </message>
+    <message>
+        <source>Makes the ringtone from the clip</source>
+        <translation>Crea la suoneria dalla clip</translation>
+    </message>
+    <message>
+        <source>Opens the menu</source>
+        <translation>Apre il menu</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Minimises the window</source>
+        <translation>Riduce la finestra a icona</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>Chiude il programma</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Clip</translation>
+    </message>
+    <message>
+        <source>The song's waveform with the clip marked on it</source>
+        <translation>La forma d'onda del brano con la clip segnata</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>The ringtone's gain</source>
+        <translation>Il guadagno della suoneria</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Ora di fine</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -32,6 +32,74 @@ Pointer at %3</source>
 <context>
     <name>MainDialog</name>
     <message>
+        <source>Plays the song from the play head</source>
+        <translation>再生位置から曲を再生します</translation>
+    </message>
+    <message>
+        <source>Play Clip</source>
+        <translation>クリップを再生</translation>
+    </message>
+    <message>
+        <source>Plays the clip as the ringtone will sound</source>
+        <translation>着信音として鳴る通りにクリップを再生します</translation>
+    </message>
+    <message>
+        <source>Stops playing</source>
+        <translation>再生を止めます</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <source>Makes the ringtone from the clip</source>
+        <translation>クリップから着信音を作ります</translation>
+    </message>
+    <message>
+        <source>Opens the menu</source>
+        <translation>メニューを開きます</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Minimises the window</source>
+        <translation>ウィンドウを最小化します</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>プログラムを終了します</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>クリップ</translation>
+    </message>
+    <message>
+        <source>The song's waveform with the clip marked on it</source>
+        <translation>クリップを示した曲の波形</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>The ringtone's gain</source>
+        <translation>着信音の音量の倍率</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>開始時刻</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>終了時刻</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -32,6 +32,74 @@ Pointer at %3</source>
 <context>
     <name>MainDialog</name>
     <message>
+        <source>Plays the song from the play head</source>
+        <translation>从播放头处播放歌曲</translation>
+    </message>
+    <message>
+        <source>Play Clip</source>
+        <translation>播放片段</translation>
+    </message>
+    <message>
+        <source>Plays the clip as the ringtone will sound</source>
+        <translation>按铃声的效果播放片段</translation>
+    </message>
+    <message>
+        <source>Stops playing</source>
+        <translation>停止播放</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <source>Makes the ringtone from the clip</source>
+        <translation>用片段制作铃声</translation>
+    </message>
+    <message>
+        <source>Opens the menu</source>
+        <translation>打开菜单</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Minimises the window</source>
+        <translation>最小化窗口</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>关闭程序</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>片段</translation>
+    </message>
+    <message>
+        <source>The song's waveform with the clip marked on it</source>
+        <translation>标出片段的歌曲波形</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>The ringtone's gain</source>
+        <translation>铃声的增益</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -1,0 +1,31 @@
+#include "maindialog.h"
+#include "ui_maindialog.h"
+
+// The round buttons show only pictures, so a screen reader has nothing to say about them
+// unless each one carries its name and what it does.
+void MainDialog::nameControls()
+{
+    const struct
+    {
+        QWidget *widget;
+        QString name;
+        QString description;
+    } controls[] = {
+            {ui->btnPlay, tr("Play"), tr("Plays the song from the play head")},
+            {ui->btnPlayClip, tr("Play Clip"), tr("Plays the clip as the ringtone will sound")},
+            {ui->btnPause, tr("Pause"), tr("Stops playing")},
+            {ui->btnGenerate, tr("Generate"), tr("Makes the ringtone from the clip")},
+            {ui->btnMenu, tr("Menu"), tr("Opens the menu")},
+            {ui->btnMinimize, tr("Minimise"), tr("Minimises the window")},
+            {ui->btnClose, tr("Close"), tr("Closes the program")},
+            {ui->sliderBar, tr("Clip"), tr("The song's waveform with the clip marked on it")},
+            {ui->sliderVolume, tr("Volume"), tr("The ringtone's gain")},
+            {ui->editStartTime, tr("Start time"), QString()},
+            {ui->editEndTime, tr("End time"), QString()},
+            {ui->labelStatus, tr("Status"), QString()},
+    };
+    for (const auto &control : controls) {
+        control.widget->setAccessibleName(control.name);
+        control.widget->setAccessibleDescription(control.description);
+    }
+}
