@@ -96,10 +96,6 @@ Pointer at %3</source>
         <translation>وقت النهاية</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>الحالة</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -96,10 +96,6 @@ Zeiger bei %3</translation>
         <translation>Endzeit</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -96,10 +96,6 @@ Puntero en %3</translation>
         <translation>Hora de fin</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -96,10 +96,6 @@ Pointeur à %3</translation>
         <translation>Heure de fin</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -96,10 +96,6 @@ Puntatore a %3</translation>
         <translation>Ora di fine</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Stato</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -96,10 +96,6 @@ Pointer at %3</source>
         <translation>終了時刻</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>状態</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

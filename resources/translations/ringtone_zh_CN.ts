@@ -96,10 +96,6 @@ Pointer at %3</source>
         <translation>结束时间</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>状态</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>

@@ -96,10 +96,6 @@ Pointer at %3</source>
         <translation>結束時間</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>狀態</translation>
-    </message>
-    <message>
         <source>Vardel</source>
         <translation>Vardel</translation>
     </message>
