@@ -78,9 +78,6 @@ void TestAccessNames::named_data()
     QTest::newRow("end") << "editEndTime"
                          << "End time"
                          << "Endzeit";
-    QTest::newRow("status") << "labelStatus"
-                            << "Status"
-                            << "Status";
 }
 
 void TestAccessNames::named()
