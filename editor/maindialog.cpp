@@ -5,7 +5,9 @@
 #include "app/qxlanguage.h"
 #include "app/settings.h"
 #include "app/windowdrag.h"
+#include "jobbutton.h"
 #include "progressbars.h"
+#include "statusline.h"
 #include "timefieldtab.h"
 
 #include <QBitmap>
@@ -24,6 +26,7 @@ MainDialog::MainDialog(QWidget *parent)
     , ui(new Ui::MainDialog)
 {
     ui->setupUi(this);
+    setUpJobControls();
     setAcceptDrops(true);
     new WindowDrag(this);
     buildMenu();
@@ -137,13 +140,22 @@ void MainDialog::setStatus(const char *text, const char *lead)
 {
     statusSource = text;
     statusLead = lead;
+    statusArg.clear();
+    savedRingtone.clear();
     showStatus();
 }
 
 void MainDialog::showStatus()
 {
-    const QString text = statusSource ? tr(statusSource) : QString();
-    ui->labelStatus->setText(statusLead ? tr(statusLead) + QLatin1Char(' ') + text : text);
+    QString text = statusSource ? tr(statusSource) : QString();
+    if (!statusArg.isEmpty())
+        text = text.arg(statusArg);
+    if (statusLead)
+        text = tr(statusLead) + QLatin1Char(' ') + text;
+    if (savedRingtone.isEmpty())
+        statusLine->show(text);
+    else
+        statusLine->showSaved(text, tr("Saved as %1"), savedRingtone);
 }
 
 void MainDialog::timerEvent(QTimerEvent *event)
@@ -151,8 +163,7 @@ void MainDialog::timerEvent(QTimerEvent *event)
     if (event->timerId() == playTimerId) {
         advancePlayHead();
     } else if (event->timerId() == jobTimerId) {
-        if (const auto percent = jobPercent(converter.encodedTime(), fileDuration))
-            ui->progressBar->setValue(*percent);
+        showJobProgress();
     } else {
         QDialog::timerEvent(event);
     }
@@ -203,5 +214,6 @@ void MainDialog::changeEvent(QEvent *event)
     onVolumeSliderMoved(ui->sliderVolume->position());
     markLength(ui->labelLengthValue->property("tooLong").toBool());
     showGenerateState();
+    jobButton->retranslate();
     setWindowTitle(productTitle());
 }

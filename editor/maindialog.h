@@ -14,6 +14,8 @@
 #include <memory>
 
 class CWaveSummary;
+class JobButton;
+class StatusLine;
 struct InputCheck;
 class QAction;
 class QCheckBox;
@@ -114,6 +116,12 @@ private:
     void showWaveView(double from, double to);
     double markPosition() const;
     void exportRingtone(const QString &encoded);
+    // The ringtone job's progress and its stop (mainjob.cpp).
+    void setUpJobControls();
+    void showJobProgress();
+    void cancelRingtone();
+    void showRingtoneStarted();
+    void showSavedStatus(const QString &ringtone);
 
     Ui::MainDialog *ui;
     QAction *actManage = nullptr;
@@ -148,6 +156,7 @@ private:
         QString name; // as typed
         QString inputName; // base name of the input
         double length = 0.0; // seconds
+        bool cancelled = false; // stopped by the user: nothing is kept or sent
     } ringtoneJob;
     CAVConverter converter;
     PreviewPlayer player;
@@ -155,6 +164,10 @@ private:
     double discAngle = 0.0;
     const char *statusSource = nullptr;
     const char *statusLead = nullptr;
+    QString statusArg; // fills the status text's "%1"
+    QString savedRingtone; // a made ringtone whose place follows the status text
+    StatusLine *statusLine = nullptr;
+    std::unique_ptr<JobButton> jobButton;
     // The result of a ringtone job that a load waited for: it stays in front of the load's own
     // status until the load has ended, so a load never hides how the ringtone went.
     const char *waitedResult = nullptr;

@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 
+#include "jobbutton.h"
 #include "volumelevels.h"
 
 #include "editor/ringtonelength.h"
@@ -61,6 +62,10 @@ void MainDialog::detectITunes()
 
 void MainDialog::onBtnGenerate()
 {
+    if (jobButton->isRunning()) {
+        cancelRingtone();
+        return;
+    }
     // Generate is disabled for such a clip; a shortcut pressed in the same moment finds it so.
     if (!clipModel.isValid())
         return;
@@ -84,10 +89,12 @@ void MainDialog::onBtnGenerate()
         QDir().mkpath(folder);
     converter.setOutput(encoderOutputPath(ui->editInputFile->text(), folder));
     startJob(CAVConverter::Ringtone);
+    showRingtoneStarted();
 }
 
 void MainDialog::onAVConverterFinished()
 {
+    jobButton->setRunning(false);
     endJob();
     const QString output = converter.output();
     if (converter.jobType() != CAVConverter::Decode) {
@@ -114,6 +121,13 @@ void MainDialog::finishRingtone(const QString &output)
         setStatus(QT_TR_NOOP("The encoder could not be started."));
         return;
     }
+    // The encoder removes its unfinished file when stopped; a ringtone that was finished in
+    // the same moment is not kept either, so a cancel always leaves the folder as it was.
+    if (ringtoneJob.cancelled) {
+        QFile::remove(output);
+        setStatus(QT_TR_NOOP("Making the ringtone was cancelled; nothing was saved."));
+        return;
+    }
     // A failed encoding is never reported as a ringtone, and leaves nothing behind.
     if (!converter.succeeded() || !QFile::exists(output)) {
         QFile::remove(output);
@@ -131,7 +145,7 @@ void MainDialog::exportRingtone(const QString &encoded)
                 "The ringtone could not be renamed; it was kept as the encoder wrote it."));
         return;
     }
-    setStatus(QT_TR_NOOP("Conversion succeed."));
+    showSavedStatus(renamed);
 
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked()) {

@@ -26,12 +26,14 @@ const QKeySequence redoKeys[]
 } // namespace
 
 // The window is a dialog, but it is the whole program: Esc would reject it and end the
-// program, and Enter would press the first button, the tool menu. Enter presses only a
-// focused button; none of the buttons ever becomes the dialog's default. Space reaches the
-// window only when the focused widget has no use for it, and then plays or pauses.
+// program (here it stops a ringtone being made instead), and Enter would press the first
+// button, the tool menu. Enter presses only a focused button; none of the buttons ever
+// becomes the dialog's default. Space reaches the window only when the focused widget has no
+// use for it, and then plays or pauses.
 void MainDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
+        cancelRingtone();
         event->accept();
         return;
     }

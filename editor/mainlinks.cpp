@@ -6,6 +6,7 @@
 #include "app/weblinks.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 // The help pages open in the desktop's browser; no desktop has a viewer for help.chm.
@@ -33,7 +34,9 @@ void MainDialog::onBtnAbout()
 // Reached for the window's own links and the about box's alike, even once the box is gone.
 void MainDialog::onOpenFailed(const QUrl &url)
 {
-    if (url.isLocalFile())
+    if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir())
+        setStatus(QT_TR_NOOP("The folder could not be opened: no file manager was found."));
+    else if (url.isLocalFile())
         setStatus(QT_TR_NOOP("The help could not be opened: no web browser was found."));
     else
         setStatus(QT_TR_NOOP("The web page could not be opened: no web browser was found."));

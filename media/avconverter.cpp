@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QTimer>
 
 namespace {
 
@@ -114,6 +115,18 @@ void CAVConverter::start(int type)
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_started = true;
     m_process.start(program(), arguments, QIODevice::ReadWrite);
+}
+
+void CAVConverter::cancel()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    const qint64 pid = m_process.processId();
+    QTimer::singleShot(5000, this, [this, pid] {
+        if (m_process.state() != QProcess::NotRunning && m_process.processId() == pid)
+            m_process.kill();
+    });
 }
 
 void CAVConverter::onStdoutReady()

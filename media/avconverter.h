@@ -39,6 +39,9 @@ public:
     void addFadeOut(int fadeOut);
 
     void start(int type);
+    // Asks a running encoder to stop; it removes its unfinished output and finished() follows.
+    // One that does not stop in a few seconds is killed.
+    void cancel();
 
     // The encoder program; by default "ffmpeg" in the application's folder.
     QString program() const;

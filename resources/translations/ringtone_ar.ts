@@ -30,6 +30,13 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>إيقاف إنشاء النغمة</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Pointer at %3</source>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>‫يكرر «تشغيل المقطع» المقطع مع تدرّجاته كما سيفعل الهاتف، حتى الإيقاف‬</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>جارٍ إنشاء النغمة: %1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>أُلغي إنشاء النغمة؛ لم يُحفظ أي شيء.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>حُفظت باسم %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>تعذّر فتح المجلد: لم يُعثر على مدير ملفات.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,13 @@ Zeiger bei %3</translation>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>Erstellen des Klingeltons abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Zeiger bei %3</translation>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>„Ausschnitt abspielen“ wiederholt den Ausschnitt mit seinen Blenden wie das Telefon, bis er angehalten wird</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>Klingelton wird erstellt: %1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>Das Erstellen des Klingeltons wurde abgebrochen; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>Der Ordner konnte nicht geöffnet werden: Es wurde kein Dateimanager gefunden.</translation>
     </message>
 </context>
 <context>

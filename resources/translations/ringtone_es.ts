@@ -30,6 +30,13 @@ Puntero en %3</translation>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>Detener la creación del tono</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Puntero en %3</translation>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>Reproducir fragmento repite el fragmento con sus fundidos, como lo hará el teléfono, hasta que se detenga</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>Creando el tono: %1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>Se canceló la creación del tono; no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Guardado como %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>No se pudo abrir la carpeta: no se encontró ningún gestor de archivos.</translation>
     </message>
 </context>
 <context>

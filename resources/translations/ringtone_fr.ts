@@ -30,6 +30,13 @@ Pointeur à %3</translation>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>Arrêter la création de la sonnerie</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Pointeur à %3</translation>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>Lire l’extrait répète l’extrait avec ses fondus, comme le fera le téléphone, jusqu’à l’arrêt</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>Création de la sonnerie : %1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>La création de la sonnerie a été annulée ; rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistrée sous %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>Impossible d’ouvrir le dossier : aucun gestionnaire de fichiers n’a été trouvé.</translation>
     </message>
 </context>
 <context>

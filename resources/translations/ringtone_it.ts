@@ -30,6 +30,13 @@ Puntatore a %3</translation>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>Interrompi la creazione della suoneria</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Puntatore a %3</translation>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>Riproduci clip ripete la clip con le sue dissolvenze, come farà il telefono, finché non viene fermata</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>Creazione della suoneria: %1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>La creazione della suoneria è stata annullata; non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Salvata come %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>Impossibile aprire la cartella: non è stato trovato alcun gestore di file.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,13 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>着信音の作成を中止</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Pointer at %3</source>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>クリップ再生は、電話と同じようにフェード付きでクリップを停止するまで繰り返します</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>着信音を作成中: %1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>着信音の作成を中止しました。何も保存されていません。</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>保存先: %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>フォルダーを開けませんでした。ファイルマネージャーが見つかりません。</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,13 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>停止制作铃声</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Pointer at %3</source>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>播放片段会像手机一样连同淡入淡出反复播放片段，直到停止</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>正在制作铃声：%1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>已取消制作铃声，未保存任何文件。</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>已保存为 %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>无法打开文件夹：未找到文件管理器。</translation>
     </message>
 </context>
 <context>

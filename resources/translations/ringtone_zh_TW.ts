@@ -30,6 +30,13 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>JobButton</name>
+    <message>
+        <source>Stop making the ringtone</source>
+        <translation>停止製作鈴聲</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Plays the song from the play head</source>
@@ -388,6 +395,22 @@ Pointer at %3</source>
     <message>
         <source>Play Clip repeats the clip with its fades, as the phone will, until stopped</source>
         <translation>播放片段會像手機一樣連同淡入淡出反覆播放片段，直到停止</translation>
+    </message>
+    <message>
+        <source>Making the ringtone: %1 %</source>
+        <translation>正在製作鈴聲：%1 %</translation>
+    </message>
+    <message>
+        <source>Making the ringtone was cancelled; nothing was saved.</source>
+        <translation>已取消製作鈴聲，未儲存任何檔案。</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>已儲存為 %1</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>無法開啟資料夾：找不到檔案管理員。</translation>
     </message>
 </context>
 <context>

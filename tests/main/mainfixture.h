@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -56,7 +57,27 @@ struct MainFixture
         return widget;
     }
 
-    QString status() const { return child<QLabel>("labelStatus")->text(); }
+    // The status line as read: a saved ringtone's link shows as its text.
+    QString status() const
+    {
+        const QLabel *label = child<QLabel>("labelStatus");
+        if (label->textFormat() != Qt::RichText)
+            return label->text();
+        return QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+    }
+    // The whole status text, also where the line shows it cut short.
+    QString wholeStatus() const
+    {
+        const QString tip = child<QLabel>("labelStatus")->toolTip();
+        return tip.isEmpty() ? status() : tip;
+    }
+
+    // A job has ended once Generate is back: enabled, and no longer the job's stop button.
+    bool generateIsBack() const
+    {
+        const auto *generate = child<QPushButton>("btnGenerate");
+        return generate->isEnabled() && !generate->property("stopsJob").toBool();
+    }
     CClipSlider *slider() const { return child<CClipSlider>("sliderBar"); }
 
     QPair<double, double> clip() const
@@ -106,7 +127,7 @@ struct MainFixture
             return {};
         generate->click();
         QDeadlineTimer deadline(30000);
-        while (!generate->isEnabled() && !deadline.hasExpired())
+        while (!generateIsBack() && !deadline.hasExpired())
             QTest::qWait(10);
         QFile args(argsPath);
         if (!args.open(QIODevice::ReadOnly))

@@ -1,6 +1,18 @@
 #include "mainfixture.h"
+#include "openrecorder.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
+
+namespace {
+
+// The status after a made ringtone, with the place of a file outside the home folder.
+QString savedAs(const QString &file)
+{
+    return QStringLiteral("Conversion succeed. Saved as ") + file;
+}
+
+} // namespace
 
 class TestGenerate : public QObject
 {
@@ -26,6 +38,8 @@ private slots:
     void clipWithoutAudioIsNoRingtone();
     void missingOutputLevelsAreCreated();
     void failedRenameKeepsEncoderOutput();
+    void savedPlaceIsShownAndOpens_data();
+    void savedPlaceIsShownAndOpens();
     void loadingDuringGenerationWaitsForIt_data();
     void loadingDuringGenerationWaitsForIt();
 
@@ -66,8 +80,9 @@ void TestGenerate::loadInput(const QString &name, double seconds)
 void TestGenerate::generateAndWait()
 {
     f.child<QPushButton>("btnGenerate")->click();
-    QVERIFY(!f.child<QPushButton>("btnGenerate")->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(f.child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+    // While the job runs, the button is the job's stop button.
+    QVERIFY(f.child<QPushButton>("btnGenerate")->property("stopsJob").toBool());
+    QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 60000);
 }
 
 void TestGenerate::naming_data()
@@ -91,8 +106,8 @@ void TestGenerate::naming()
     loadInput(QStringLiteral("Song.wav"), 3.0);
     f.child<QLineEdit>("editOutputName")->setText(typed);
     generateAndWait();
-    QCOMPARE(f.status(), QStringLiteral("Conversion succeed."));
     QFETCH(QString, ringtone);
+    QCOMPARE(f.wholeStatus(), savedAs(QDir(outputFolder).filePath(ringtone)));
     QVERIFY2(QFile::exists(QDir(outputFolder).filePath(ringtone)),
              qPrintable(QDir(outputFolder).entryList(QDir::Files).join(QLatin1Char(','))));
     // Files that were there before are untouched, and no .m4a of this run is left.
@@ -220,8 +235,8 @@ void TestGenerate::disconnectDuringGenerationSendsNothing()
     f.child<QPushButton>("btnGenerate")->click();
     fakes::raiseDeviceEvent(0, "disconnect");
     QVERIFY(!f.child<QCheckBox>("checkExport")->isChecked());
-    QTRY_VERIFY_WITH_TIMEOUT(f.child<QPushButton>("btnGenerate")->isEnabled(), 60000);
-    QCOMPARE(f.status(), QStringLiteral("Conversion succeed."));
+    QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 60000);
+    QCOMPARE(f.wholeStatus(), savedAs(QDir(outputFolder).filePath(QStringLiteral("Away.m4r"))));
     for (const QString &call : fakes::deviceCalls())
         QVERIFY2(!call.startsWith(QLatin1String("add_ringtone")), qPrintable(call));
 }
@@ -289,7 +304,7 @@ void TestGenerate::missingOutputLevelsAreCreated()
     const QString deep = QDir(outputFolder).filePath(QStringLiteral("a/b/c"));
     f.child<QLineEdit>("editOutputFolder")->setText(deep);
     generateAndWait();
-    QCOMPARE(f.status(), QStringLiteral("Conversion succeed."));
+    QCOMPARE(f.wholeStatus(), savedAs(QDir(deep).filePath(QStringLiteral("Deep.m4r"))));
     QVERIFY(QFile::exists(QDir(deep).filePath(QStringLiteral("Deep.m4r"))));
 }
 
@@ -359,6 +374,52 @@ void TestGenerate::loadingDuringGenerationWaitsForIt()
              QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"}));
     QCOMPARE(f.child<QLineEdit>("editOutputName")->text(), QStringLiteral("Next"));
     QCOMPARE(f.clip(), qMakePair(0.0, 4.0));
+}
+
+void TestGenerate::savedPlaceIsShownAndOpens_data()
+{
+    QTest::addColumn<QString>("folder"); // under the home folder
+    QTest::addColumn<bool>("cut"); // too long for the line
+
+    QTest::newRow("home folder") << "Vardel Tones" << false;
+    QTest::newRow("long path")
+            << "Vardel Tones/a folder with a rather long name/and another one below it/and "
+               "yet another level for good measure"
+            << true;
+}
+
+// The status names where the ringtone went, from the home folder; a place too long for the
+// line loses the middle of its folder, never the file's name; its link opens the folder.
+void TestGenerate::savedPlaceIsShownAndOpens()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, cut);
+    const QString home = QDir::home().filePath(folder);
+    QDir(QDir::home().filePath(QStringLiteral("Vardel Tones"))).removeRecursively();
+    QVERIFY(QDir().mkpath(home));
+    loadInput(QStringLiteral("Song.wav"), 3.0);
+    f.child<QLineEdit>("editOutputFolder")->setText(home);
+    generateAndWait();
+
+    const QString whole = QStringLiteral("Conversion succeed. Saved as ~/%1/Song.m4r").arg(folder);
+    QCOMPARE(f.wholeStatus(), whole);
+    QCOMPARE(f.status() != whole, cut);
+    QVERIFY(f.status().startsWith(QStringLiteral("Conversion succeed. Saved as ~/")));
+    QVERIFY(f.status().endsWith(QStringLiteral("/Song.m4r")));
+
+    auto *label = f.child<QLabel>("labelStatus");
+    const QString href = QRegularExpression(QStringLiteral("href=\"([^\"]+)\""))
+                                 .match(label->text())
+                                 .captured(1);
+    OpenRecorder recorder;
+    emit label->linkActivated(href);
+    QTRY_COMPARE(recorder.opened(), QList<QUrl> {QUrl::fromLocalFile(home)});
+
+    recorder.succeed(false);
+    emit label->linkActivated(href);
+    QTRY_COMPARE(f.status(),
+                 QStringLiteral("The folder could not be opened: no file manager was found."));
+    QDir(QDir::home().filePath(QStringLiteral("Vardel Tones"))).removeRecursively();
 }
 
 QTEST_MAIN(TestGenerate)

@@ -57,6 +57,12 @@ private:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
+    // A job has ended once Generate is back: enabled, and no longer the job's stop button.
+    bool generateIsBack() const
+    {
+        const auto *generate = child<QPushButton>("btnGenerate");
+        return generate->isEnabled() && !generate->property("stopsJob").toBool();
+    }
     void generate();
     void failedTransferIsTold(const QByteArray &fault, const QString &finally);
 
@@ -96,7 +102,7 @@ void TestPhoneWindow::cleanup()
 void TestPhoneWindow::generate()
 {
     child<QPushButton>("btnGenerate")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(generateIsBack(), 60000);
 }
 
 void TestPhoneWindow::ringtoneReachesThePhone()

@@ -42,6 +42,12 @@ private:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
+    // A job has ended once Generate is back: enabled, and no longer the job's stop button.
+    bool generateIsBack() const
+    {
+        const auto *generate = child<QPushButton>("btnGenerate");
+        return generate->isEnabled() && !generate->property("stopsJob").toBool();
+    }
 
     QTemporaryDir dir;
     QString input;
@@ -146,7 +152,7 @@ void TestRealWindow::typedClipBecomesRingtoneOnPhone()
     QCOMPARE(fade->value(), 3);
 
     QTest::mouseClick(child<QPushButton>("btnGenerate"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(generateIsBack(), 60000);
     QCOMPARE(status(), QStringLiteral("Transfer succeed."));
 
     const QString ringtone = QDir(outputFolder).filePath(QStringLiteral("Clip Song.m4r"));
@@ -219,7 +225,7 @@ void TestRealWindow::hourLongFileClipPlacedWithKeys()
 
     child<QSpinBox>("spinFadein")->setValue(0);
     QTest::mouseClick(child<QPushButton>("btnGenerate"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnGenerate")->isEnabled(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(generateIsBack(), 60000);
     const QString ringtone = QDir(outputFolder).filePath(QStringLiteral("Hour.m4r"));
     // -t 12.345: round(12.345 * 44100) samples.
     QCOMPARE(MediaTool::probe(ringtone, QStringLiteral("format=duration")),

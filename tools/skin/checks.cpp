@@ -45,6 +45,7 @@ QMap<QString, QSize> expectedSizes()
                          {18, 8});
     }
     const std::pair<const char *, QSize> families[] = {{"generate", {60, 60}},
+                                                       {"stop", {60, 60}},
                                                        {"play", {92, 38}},
                                                        {"pause", {92, 38}},
                                                        {"clip", {92, 38}},

@@ -177,14 +177,32 @@ QImage orb(QSize size,
     return img;
 }
 
-// The main action: a chrome bezel around a glowing orb with a note; focus turns the bezel amber.
-QImage generateButton(State s, bool focused)
+// Generate's stop face while a ringtone is being made: red, as a stop sign.
+Tone stopTone(State s)
+{
+    switch (s) {
+    case State::Hover:
+        return closeTone(State::Hover);
+    case State::Down:
+        return closeTone(State::Down);
+    case State::Disabled:
+        return blueTone(State::Disabled);
+    case State::Normal:
+        break;
+    }
+    return {{236, 96, 86}, {160, 28, 34}, {50, 5, 8}, Qt::white, 130, {}};
+}
+
+const QPointF orbCentre(30, 29.5);
+
+// The main action: a chrome bezel around a glowing orb with a glyph; focus turns the bezel
+// amber.
+QImage orbButton(State s, bool focused, const Tone &tone, const QPainterPath &glyph)
 {
     QImage img = canvas(60, 60);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c(30, 29.5);
-    const Tone tone = blueTone(s);
+    const QPointF c = orbCentre;
     const QPainterPath bezel = circle(c, 27);
     paintBacking(p, bezel, tone, State::Normal);
     QLinearGradient chrome(0, 3, 0, 57);
@@ -202,9 +220,20 @@ QImage generateButton(State s, bool focused)
     p.fillPath(circle(c, 26), chrome);
     p.fillPath(circle(c, 23.5), ink::outline);
     paintFace(p, circle(c + QPointF(0, 0.5), 23), tone, s, 1.0);
-    const QRectF box(c.x() - 11, c.y() - 11.5, 22, 23);
-    paintGlyph(p, noteGlyph(box.translated(-0.5, 0)), tone.glyph, s);
+    paintGlyph(p, glyph, tone.glyph, s);
     return img;
+}
+
+QImage generateButton(State s, bool focused)
+{
+    const QRectF box(orbCentre.x() - 11, orbCentre.y() - 11.5, 22, 23);
+    return orbButton(s, focused, blueTone(s), noteGlyph(box.translated(-0.5, 0)));
+}
+
+QImage stopButton(State s, bool focused)
+{
+    const QRectF box(orbCentre.x() - 10, orbCentre.y() - 9.5, 20, 20);
+    return orbButton(s, focused, stopTone(s), stopGlyph(box));
 }
 
 QString fileName(const QString &stem, State s)
@@ -276,6 +305,7 @@ QImage browseButton(State s, bool focused)
 void addButtons(Pictures &out)
 {
     addFamily(out, QStringLiteral("generate"), generateButton);
+    addFamily(out, QStringLiteral("stop"), stopButton);
     addFamily(out, QStringLiteral("play"), [](State s, bool focused) {
         return transportButton(s, focused, playGlyph(QRectF(40, 11, 13, 14)));
     });

@@ -5,6 +5,9 @@
 #include <QPainterPathStroker>
 #include <QTransform>
 
+#include <algorithm>
+#include <cmath>
+
 namespace skin {
 
 namespace {
@@ -97,6 +100,22 @@ QPainterPath menuGlyph(const QRectF &box, qreal width)
         lines.lineTo(box.right(), y);
     }
     return stroked(lines, width);
+}
+
+// The stop sign's octagon, flat sides up and down.
+QPainterPath stopGlyph(const QRectF &box)
+{
+    const QPointF c = box.center();
+    const qreal r = std::min(box.width(), box.height()) / 2 / std::cos(M_PI / 8);
+    QPolygonF octagon;
+    for (int i = 0; i < 8; ++i) {
+        const qreal a = M_PI / 8 + i * M_PI / 4;
+        octagon << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+    }
+    QPainterPath path;
+    path.addPolygon(octagon);
+    path.closeSubpath();
+    return path;
 }
 
 QPainterPath noteGlyph(const QRectF &box)
