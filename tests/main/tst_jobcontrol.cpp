@@ -81,8 +81,9 @@ void TestJobControl::runningJobShowsItsPercentAfresh()
     QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 10000);
     QCOMPARE(f.status(), QStringLiteral("Conversion failed."));
 
-    startHeldJob();
     auto *generate = f.child<QPushButton>("btnGenerate");
+    const QString idleName = generate->accessibleName();
+    startHeldJob();
     QVERIFY(generate->isEnabled());
     QCOMPARE(generate->accessibleName(), QStringLiteral("Stop making the ringtone"));
     QCOMPARE(generate->toolTip(), QStringLiteral("Stop making the ringtone (Esc)"));
@@ -91,7 +92,7 @@ void TestJobControl::runningJobShowsItsPercentAfresh()
     QTest::keyClick(f.window.get(), Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 10000);
     QVERIFY(generate->styleSheet().contains(QLatin1String("generate_button.png")));
-    QVERIFY(generate->accessibleName().isEmpty());
+    QCOMPARE(generate->accessibleName(), idleName);
     QVERIFY(generate->toolTip().startsWith(QLatin1String("Generate the ringtone")));
 }
 
