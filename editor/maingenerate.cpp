@@ -10,6 +10,7 @@
 
 #include "editor/ringtonelength.h"
 
+#include "media/encoderleftovers.h"
 #include "media/filepath.h"
 #include "media/ringtonepaths.h"
 
@@ -87,6 +88,7 @@ void MainDialog::onBtnGenerate()
     const QString folder = ui->editOutputFolder->text();
     if (!QDir(folder).exists())
         QDir().mkpath(folder);
+    sweepEncoderLeftovers(folder);
     converter.setOutput(encoderOutputPath(ui->editInputFile->text(), folder));
     startJob(CAVConverter::Ringtone);
     showRingtoneStarted();

@@ -23,4 +23,8 @@ private:
 // Text of a libav* error code, for messages.
 std::string avErrorText(int error);
 
+// A message as one line: control characters (a newline in a file name, say) written as escapes,
+// so that no name can end the error line or fake another one.
+std::string oneLine(const std::string &text);
+
 #endif

@@ -28,7 +28,10 @@ void watchSignals()
     struct sigaction action = {};
     action.sa_handler = removePendingAndExit;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+    // Every signal whose default would end the run without a word; SIGKILL can't be caught:
+    // the program sweeps what such a run leaves by the pid in its name.
+    for (int signal :
+         {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU})
         sigaction(signal, &action, nullptr);
 }
 
@@ -94,8 +97,11 @@ void OutputFile::create()
     if (stat(m_path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         throw Failure("output '" + m_path + "' is a folder");
     watchSignals();
-    // A name of fixed length, so that any name the folder accepts can be written.
-    const std::string pattern = folderOf(m_path) + "/.encoding-XXXXXX";
+    // A name of fixed length, so that any name the folder accepts can be written; the pid in it
+    // tells the program which unfinished files belong to encoders that are gone.
+    char pid[16];
+    std::snprintf(pid, sizeof pid, "%010ld", static_cast<long>(getpid()));
+    const std::string pattern = folderOf(m_path) + "/.encoding-" + pid + "-XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     // No signal may come between the file's creation and its record for the handler.

@@ -113,6 +113,11 @@ void CAVConverter::start(int type)
               << QStringLiteral("-ac") << QStringLiteral("2") << QStringLiteral("-ar")
               << QStringLiteral("44100") << m_outputFile;
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    // The encoder checks that its parent is still this process once it can watch for its death.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VARDEL_PARENT_PID"),
+                       QString::number(QCoreApplication::applicationPid()));
+    m_process.setProcessEnvironment(environment);
     m_started = true;
     m_process.start(program(), arguments, QIODevice::ReadWrite);
 }

@@ -177,6 +177,10 @@ private slots:
     void longestNamesWork();
     void stopsWhenItsParentDies_data();
     void stopsWhenItsParentDies();
+    void checksItsParentAtStart_data();
+    void checksItsParentAtStart();
+    void signalsLeaveNoOutput_data();
+    void signalsLeaveNoOutput();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -649,6 +653,15 @@ void TestEncoder::failures_data()
             << 1;
     QTest::newRow("fade-out beyond a minute")
             << QStringList {"-y", "-i", "%in/sine.wav", "-fadeout", "61", "%out/x.wav"} << 2;
+    // A name can't end the error line, nor fake one of its own.
+    QTest::newRow("a newline in the output's folder")
+            << (QStringList {"-y", "-i", "%in/sine.wav"} + tail
+                + QStringList {"%out/no\nError: all is well/x.m4a"})
+            << 1;
+    QTest::newRow("control characters in the input's name")
+            << (QStringList {"-y", "-i", "%in/none\r\n\t\x1b.mp3"} + tail
+                + QStringList {"%out/x.wav"})
+            << 1;
     QTest::newRow("clip where the video has no audio")
             << (QStringList {"-ss", "4", "-t", "1", "-y", "-i", "%in/shortaudio.mkv"} + tail
                 + QStringList {"%out/x.m4a"})
@@ -815,6 +828,86 @@ void TestEncoder::stopsWhenItsParentDies()
     ::kill(shellPid, SIGKILL);
     shell.waitForFinished();
     QTRY_VERIFY_WITH_TIMEOUT(!isRunning(pid), 5000);
+    QCOMPARE(listing(folder), QStringList());
+}
+
+// The program names itself in VARDEL_PARENT_PID; an encoder whose parent is already another
+// process (the program died while the encoder was still loading) ends at once, writing nothing.
+void TestEncoder::checksItsParentAtStart_data()
+{
+    QTest::addColumn<QString>("parent"); // "self": this test, which starts the encoder
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("run by hand, no variable") << QString() << 0;
+    QTest::newRow("started by the program named") << "self" << 0;
+    QTest::newRow("the program named is gone") << "1" << 1;
+    QTest::newRow("a number that is no process") << "4194399" << 1;
+}
+
+void TestEncoder::checksItsParentAtStart()
+{
+    QFETCH(QString, parent);
+    QFETCH(int, exitCode);
+    const QString folder = freshFolder();
+    QStringList environment;
+    if (parent == QLatin1String("self"))
+        environment
+                << QStringLiteral("VARDEL_PARENT_PID=%1").arg(QCoreApplication::applicationPid());
+    else if (!parent.isEmpty())
+        environment << QStringLiteral("VARDEL_PARENT_PID=") + parent;
+    const MediaTool::Run run = runEncoder(
+            generateLine(path("sine.wav"), 0, 1, 256, 0, folder + QStringLiteral("/tone.m4r")),
+            environment);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(listing(folder), exitCode == 0 ? QStringList {"tone.m4r"} : QStringList());
+}
+
+void TestEncoder::signalsLeaveNoOutput_data()
+{
+    QTest::addColumn<int>("signal");
+    for (const auto &[name, number] : {std::pair("SIGTERM", SIGTERM),
+                                       std::pair("SIGINT", SIGINT),
+                                       std::pair("SIGHUP", SIGHUP),
+                                       std::pair("SIGUSR1", SIGUSR1),
+                                       std::pair("SIGUSR2", SIGUSR2),
+                                       std::pair("SIGALRM", SIGALRM),
+                                       std::pair("SIGXCPU", SIGXCPU),
+                                       std::pair("SIGVTALRM", SIGVTALRM),
+                                       std::pair("SIGPROF", SIGPROF)})
+        QTest::newRow(name) << number;
+}
+
+// Whatever signal ends a run, its unfinished output goes with it; the input is a pipe held open,
+// so the run waits with its output on disk when the signal comes.
+void TestEncoder::signalsLeaveNoOutput()
+{
+    QFETCH(int, signal);
+    std::signal(SIGPIPE, SIG_IGN);
+    const QString pipe = freshFolder() + QStringLiteral("/input");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = freshFolder();
+    QProcess run;
+    run.start(encoder(), generateLine(pipe, 0, 30, 256, 0, folder + QStringLiteral("/tone.m4a")));
+    QVERIFY(run.waitForStarted());
+    int fd = -1;
+    const auto cleanUp = qScopeGuard([&] {
+        run.kill();
+        run.waitForFinished();
+        if (fd >= 0)
+            ::close(fd);
+    });
+    QTRY_VERIFY((fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK)) >= 0);
+    fcntl(fd, F_SETFL, 0);
+    QFile source(path("song.mp3"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray half = source.readAll().first(source.size() / 2);
+    QCOMPARE(::write(fd, half.constData(), size_t(half.size())), ssize_t(half.size()));
+    QTRY_COMPARE_WITH_TIMEOUT(listing(folder).size(), 1, 10000);
+    QVERIFY(listing(folder).constFirst().startsWith(
+            QStringLiteral(".encoding-%1-").arg(run.processId(), 10, 10, QLatin1Char('0'))));
+
+    ::kill(pid_t(run.processId()), signal);
+    QVERIFY(run.waitForFinished(10000));
     QCOMPARE(listing(folder), QStringList());
 }
 
