@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/decodefolder.h"
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
@@ -10,9 +11,24 @@
 #include <QFont>
 #include <QTranslator>
 
-// Arguments go to the toolkit first; a file left over is loaded as if it had been dropped.
+#include <cstdio>
+
+// The command line is read before the toolkit starts, so --help and --version need no display.
+// A file named there is loaded as if it had been dropped.
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = parseCommandLine(arguments);
+    if (command.action != CommandLine::Run) {
+        const QByteArray text
+                = (command.action == CommandLine::Refuse ? command.error : command.output)
+                          .toLocal8Bit();
+        std::fputs(text.constData(), command.action == CommandLine::Refuse ? stderr : stdout);
+        return command.exitCode;
+    }
+
     QApplication app(argc, argv);
     removeOrphanDecodeFolders();
     QApplication::setWindowIcon(vardelIcon());
@@ -31,7 +47,7 @@ int main(int argc, char *argv[])
     {
         MainDialog window;
         window.show();
-        const QString file = commandLineFile(QCoreApplication::arguments());
+        const QString file = command.file;
         if (!file.isEmpty())
             afterFirstExposure(&window, [&window, file] { window.loadFile(file); });
         result = app.exec();
