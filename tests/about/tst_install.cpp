@@ -59,6 +59,8 @@ void TestInstall::installedFile_data()
     QTest::newRow("device") << "lib/vardel/libhandvia.so" << false;
     QTest::newRow("help") << "lib/vardel/help.chm" << false;
     QTest::newRow("help-pages") << "lib/vardel/help/index.html" << false;
+    QTest::newRow("licences-page") << "lib/vardel/help/licences.html" << false;
+    QTest::newRow("manual-page") << "share/man/man1/vardel.1" << false;
     QTest::newRow("desktop-entry") << "share/applications/vardel.desktop" << false;
     QTest::newRow("icon") << "share/icons/hicolor/256x256/apps/vardel.png" << false;
 }
