@@ -49,10 +49,15 @@ AboutDialog::AboutDialog(QWidget *parent)
     noticeLabel = addLabel(QRect(20, 235, 370, 22),
                            tr("Vardel is made by <a href=\"%1\">Marvolen</a>.").arg(siteUrl()));
     versionLabel = addLabel(QRect(150, 145, 240, 22), tr("Version: ") + productVersion());
+    // Below the disc, left of the version: the program's licence and those of its libraries.
+    licencesLabel = addLabel(QRect(20, 165, 130, 22),
+                             tr("<a href=\"%1\">Licences</a>")
+                                     .arg(QUrl::fromLocalFile(licencesPagePath()).toString()));
 
     connect(homeLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
     connect(supportLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
     connect(noticeLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
+    connect(licencesLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
     versionLabel->setAlignment(Qt::AlignRight);
 }
 

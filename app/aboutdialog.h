@@ -29,6 +29,7 @@ private:
     QLabel *supportLabel = nullptr;
     QLabel *noticeLabel = nullptr;
     QLabel *versionLabel = nullptr;
+    QLabel *licencesLabel = nullptr;
 };
 
 #endif

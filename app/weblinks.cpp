@@ -31,6 +31,11 @@ QString helpIndexPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/help/index.html");
 }
 
+QString licencesPagePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/help/licences.html");
+}
+
 QString productVersion()
 {
 #ifdef VARDEL_VERSION

@@ -19,6 +19,10 @@
         <source>Version: </source>
         <translation>‫الإصدار: ‬</translation>
     </message>
+    <message>
+        <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;التراخيص&lt;/a&gt;</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>

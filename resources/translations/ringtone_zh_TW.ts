@@ -19,6 +19,10 @@
         <source>Version: </source>
         <translation>版本: </translation>
     </message>
+    <message>
+        <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;授權條款&lt;/a&gt;</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>

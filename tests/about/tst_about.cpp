@@ -97,7 +97,7 @@ void TestAbout::addressesFollowLanguage()
 QLabel *TestAbout::label(AboutDialog &box, int index) const
 {
     const QList<QLabel *> labels = box.findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
-    if (labels.size() != 4)
+    if (labels.size() != 5)
         qFatal("the about box holds %d labels", int(labels.size()));
     return labels.at(index);
 }
@@ -126,6 +126,7 @@ void TestAbout::boxShowsVersionAndLinks()
     QVERIFY(label(box, 1)->text().contains(QStringLiteral("href=\"%1\"").arg(support)));
     QCOMPARE(label(box, 1)->geometry(), QRect(20, 215, 360, 22));
     QVERIFY(label(box, 2)->text().contains(QStringLiteral("Marvolen")));
+    QCOMPARE(plainText(label(box, 4)), QStringLiteral("Licences"));
 }
 
 void TestAbout::boxKeepsItsAddressesAfterSwitch()
@@ -190,6 +191,8 @@ void TestAbout::linkClickOpensExactAddress_data()
                                 << "https://www.marvolen.es/support.html";
     QTest::newRow("maker-en") << "en" << 2 << "Vardel is made by "
                               << "https://www.marvolen.com";
+    QTest::newRow("licences-fr") << "fr" << 4 << ""
+                                 << QUrl::fromLocalFile(licencesPagePath()).toString();
 }
 
 // A real click on the link text, just past the words in front of it.
