@@ -26,6 +26,8 @@ private slots:
     void mainLabelsAreWhite();
     void dragMovesOnlyFromBackground();
     void leftoversOfGoneProcessesAreRemoved();
+    void answersWithoutDisplay_data();
+    void answersWithoutDisplay();
 };
 
 void TestStartup::initTestCase()
@@ -213,6 +215,44 @@ void TestStartup::leftoversOfGoneProcessesAreRemoved()
     QCOMPARE(QSet<QString>(left.begin(), left.end()), QSet<QString>(kept.begin(), kept.end()));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("target/song.wav"))));
     QVERIFY(QFile::exists(dir.filePath(running + QStringLiteral("/song.wav"))));
+}
+
+void TestStartup::answersWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    QTest::newRow("version") << "--version" << 0 << "Vardel 1.0.0\n"
+                             << "";
+    QTest::newRow("help") << "--help" << 0 << "Usage: vardel [options] [FILE]"
+                          << "";
+    QTest::newRow("unknown") << "--frobnicate" << 2 << ""
+                             << "Usage: vardel [options] [FILE]";
+}
+
+// The real program with no display at all: no window is tried, the text goes where a shell
+// script expects it.
+void TestStartup::answersWithoutDisplay()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(env);
+    program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"), {option});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QTEST(program.exitCode(), "exitCode");
+    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+    QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
 }
 
 QTEST_MAIN(TestStartup)
