@@ -28,6 +28,7 @@ void MainDialog::showClip()
     markLength(clipModel.length() > phoneRingtoneLimitMs);
     markLoudness();
     showGenerateState();
+    scheduleLoudness();
 }
 
 // Generate is offered for a loaded file's clip that the encoder can make, and says why not.

@@ -43,6 +43,7 @@ MainDialog::MainDialog(QWidget *parent)
     setUpKeyboard();
     buildShapeControls();
     nameControls();
+    buildLoudnessControls();
     showKeysInToolTips();
 
     ui->editStartTime->setTimeRange(QTime(0, 0), QTime(0, 0));
@@ -204,6 +205,7 @@ void MainDialog::changeEvent(QEvent *event)
     showKeysInToolTips();
     retranslateShapeControls();
     nameControls();
+    retranslateLoudnessControls();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

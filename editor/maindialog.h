@@ -4,12 +4,14 @@
 #include "device/devicelink.h"
 #include "editor/clipmodel.h"
 #include "editor/edithistory.h"
+#include "loudnessprobe.h"
 #include "media/avconverter.h"
 #include "previewplayer.h"
 
 #include <QDialog>
 #include <QImage>
 #include <QTime>
+#include <QTimer>
 
 #include <memory>
 
@@ -104,6 +106,12 @@ private:
     void onFadeOutChanged();
     int fadeOutSeconds() const;
     void prepareClipShape();
+    // The clip's loudness and the even-loudness option (mainloudness.cpp).
+    void buildLoudnessControls();
+    void retranslateLoudnessControls();
+    void scheduleLoudness();
+    void showLoudness();
+    void applyEvenLoudness();
     void advancePlayHead();
     void tellMissingOutput(PreviewPlayer::Result result);
     void startJob(CAVConverter::JobType jobType);
@@ -132,6 +140,11 @@ private:
     QLabel *labelFadeout = nullptr;
     QSpinBox *spinFadeout = nullptr;
     QCheckBox *checkLoop = nullptr;
+    QLabel *labelLoudness = nullptr;
+    QCheckBox *checkEvenLoudness = nullptr;
+    LoudnessProbe loudnessProbe;
+    QTimer loudnessTimer;
+    double clipLoudness = 0.0; // LUFS at unchanged volume; NaN until measured
     double fileDuration = 0.0;
     // The clip, in whole milliseconds: what every view shows and what the encoder gets.
     ClipModel clipModel;

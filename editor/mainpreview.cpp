@@ -75,6 +75,7 @@ void MainDialog::onVolumeSliderMoved(int position)
     player.setVolume(volumeGain(position));
     ui->labelVolume->setText(tr("Volume: %1x").arg(gainText(position)));
     markLoudness();
+    showLoudness();
 }
 
 // The skin draws the volume in a warning colour while the ringtone's limiter will bring the

@@ -415,6 +415,24 @@ Pointer at %3</source>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>تعذّر فتح المجلد: لم يُعثر على مدير ملفات.</translation>
+        <source>Even</source>
+        <translation>‫متساوٍ‬</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>‫توحيد الجهارة‬</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>‫توحيد الجهارة: يُضبط مستوى الصوت لتبلغ النغمة ‎-14 LUFS، بجهارة الموسيقى المبثوثة‬</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>‫جهارة النغمة بمستوى الصوت هذا (متكاملة، بوحدة LUFS)‬</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,24 @@ Zeiger bei %3</translation>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>Der Ordner konnte nicht geöffnet werden: Es wurde kein Dateimanager gefunden.</translation>
+        <source>Even</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Gleiche Lautheit</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>Gleiche Lautheit: Die Lautstärke wird so gesetzt, dass der Klingelton -14 LUFS erreicht, so laut wie gestreamte Musik</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>Die Lautheit des Klingeltons bei dieser Lautstärke (integriert, in LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

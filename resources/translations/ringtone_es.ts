@@ -415,6 +415,24 @@ Puntero en %3</translation>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>No se pudo abrir la carpeta: no se encontró ningún gestor de archivos.</translation>
+        <source>Even</source>
+        <translation>Igualar</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Sonoridad igualada</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>Sonoridad igualada: el volumen se ajusta para que el tono alcance -14 LUFS, tan alto como la música en streaming</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>La sonoridad del tono con este volumen (integrada, en LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

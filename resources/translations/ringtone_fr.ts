@@ -415,6 +415,24 @@ Pointeur à %3</translation>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>Impossible d’ouvrir le dossier : aucun gestionnaire de fichiers n’a été trouvé.</translation>
+        <source>Even</source>
+        <translation>Égaliser</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Sonie égalisée</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>Sonie égalisée : le volume est réglé pour que la sonnerie atteigne -14 LUFS, aussi fort que la musique en streaming</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>La sonie de la sonnerie à ce volume (intégrée, en LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,24 @@ Puntatore a %3</translation>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>Impossibile aprire la cartella: non è stato trovato alcun gestore di file.</translation>
+        <source>Even</source>
+        <translation>Uniforma</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Loudness uniforme</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>Loudness uniforme: il volume viene impostato perché la suoneria raggiunga -14 LUFS, forte come la musica in streaming</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>La loudness della suoneria a questo volume (integrata, in LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,24 @@ Pointer at %3</source>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>フォルダーを開けませんでした。ファイルマネージャーが見つかりません。</translation>
+        <source>Even</source>
+        <translation>均一</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>ラウドネスを揃える</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>ラウドネスを揃える: 着信音がストリーミング音楽と同じ -14 LUFS になるよう音量を設定します</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>この音量での着信音のラウドネス（統合値、LUFS）</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

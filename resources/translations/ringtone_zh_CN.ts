@@ -415,6 +415,24 @@ Pointer at %3</source>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>无法打开文件夹：未找到文件管理器。</translation>
+        <source>Even</source>
+        <translation>均衡</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>响度均衡</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>响度均衡：设置音量，使铃声达到 -14 LUFS，与流媒体音乐一样响</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>此音量下铃声的响度（综合，单位 LUFS）</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,24 @@ Pointer at %3</source>
     <message>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>無法開啟資料夾：找不到檔案管理員。</translation>
+        <source>Even</source>
+        <translation>均衡</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>響度均衡</translation>
+    </message>
+    <message>
+        <source>Even loudness: the volume is set so that the ringtone reaches -14 LUFS, as loud as streamed music</source>
+        <translation>響度均衡：設定音量，使鈴聲達到 -14 LUFS，與串流音樂一樣響</translation>
+    </message>
+    <message>
+        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <translation>此音量下鈴聲的響度（整合，單位 LUFS）</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

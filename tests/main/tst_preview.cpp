@@ -1,6 +1,12 @@
 #include "mainfixture.h"
 
+#include "editor/volumelevels.h"
+
+#include <QProcess>
+#include <QRegularExpression>
 #include <sonvix.h>
+
+#include <cmath>
 
 class TestPreview : public QObject
 {
@@ -20,6 +26,7 @@ private slots:
     void missingOutputIsTold();
     void volumeReachesPlayerAndLabel_data();
     void volumeReachesPlayerAndLabel();
+    void evenLoudnessSetsTheVolume();
 
 private:
     void loadClip(double begin, double end);
@@ -226,6 +233,57 @@ void TestPreview::volumeReachesPlayerAndLabel()
     QCOMPARE(fakes::playerCalls().size(), 1);
     QTEST(fakes::playerCalls().constFirst(), "call");
     QTEST(f.child<QLabel>("labelVolume")->text(), "label");
+}
+
+// The loudness a meter gives for the clip, to a tenth.
+static double meteredLoudness(const QString &path, double begin, double length)
+{
+    QProcess meter;
+    meter.start(QStringLiteral("/usr/bin/ffmpeg"),
+                {"-nostats",
+                 "-ss",
+                 QString::number(begin),
+                 "-t",
+                 QString::number(length),
+                 "-i",
+                 path,
+                 "-af",
+                 "ebur128",
+                 "-f",
+                 "null",
+                 "-"});
+    meter.waitForFinished(60000);
+    const QString text = QString::fromUtf8(meter.readAllStandardError());
+    // The summary after the running values.
+    const QRegularExpressionMatch match
+            = QRegularExpression(QStringLiteral(R"(Integrated loudness:\s+I:\s+(-?[\d.]+) LUFS)"))
+                      .match(text);
+    return match.hasMatch() ? match.captured(1).toDouble() : 1000.0;
+}
+
+// The clip's loudness is shown beside the volume as a meter measures it; Even loudness sets the
+// volume so that the ringtone reaches -14 LUFS from below, one undoable step.
+void TestPreview::evenLoudnessSetsTheVolume()
+{
+    loadClip(5.0, 8.0);
+    auto *label = f.child<QLabel>("labelLoudness");
+    QTRY_VERIFY_WITH_TIMEOUT(!label->text().isEmpty(), 30000);
+    const double shown = label->text().section(QLatin1Char(' '), 0, 0).toDouble();
+    const double metered = meteredLoudness(f.dir.filePath(QStringLiteral("preview.wav")), 5.0, 3.0);
+    QVERIFY2(std::abs(shown - metered) <= 0.15,
+             qPrintable(QStringLiteral("%1 vs %2").arg(shown).arg(metered)));
+
+    auto *volume = f.child<CVolumeSlider>("sliderVolume");
+    QCOMPARE(volume->position(), 100);
+    f.child<QCheckBox>("checkEvenLoudness")->setChecked(true);
+    QVERIFY(volume->position() > 100);
+    const double even = label->text().section(QLatin1Char(' '), 0, 0).toDouble();
+    QVERIFY2(even <= -14.0 && even > -14.6, qPrintable(label->text()));
+    QCOMPARE(fakes::playerCalls().constLast(),
+             QStringLiteral("volume %1").arg(volumeGain(volume->position())));
+
+    QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(volume->position(), 100);
 }
 
 QTEST_MAIN(TestPreview)

@@ -118,6 +118,8 @@ void TestShapeControls::keptInSettingsAndUndo()
     f.window->setFocus();
     QTest::keyClick(f.window.get(), Qt::Key_L);
     QVERIFY(f.child<QCheckBox>("checkLoop")->isChecked());
+    QVERIFY(!f.child<QCheckBox>("checkEvenLoudness")->isChecked());
+    f.child<QCheckBox>("checkEvenLoudness")->setChecked(true);
 
     QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(spin->value(), 0);
@@ -128,9 +130,12 @@ void TestShapeControls::keptInSettingsAndUndo()
     f.open();
     QCOMPARE(f.child<QSpinBox>("spinFadeout")->value(), 4);
     QVERIFY(f.child<QCheckBox>("checkLoop")->isChecked());
+    QVERIFY(f.child<QCheckBox>("checkEvenLoudness")->isChecked());
     QSettings settings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));
     QCOMPARE(settings.value(QStringLiteral("Setting/FadeOut")).toString(), QStringLiteral("4"));
     QCOMPARE(settings.value(QStringLiteral("Setting/Loop")).toString(), QStringLiteral("true"));
+    QCOMPARE(settings.value(QStringLiteral("Setting/EvenLoudness")).toString(),
+             QStringLiteral("true"));
 }
 
 QTEST_MAIN(TestShapeControls)

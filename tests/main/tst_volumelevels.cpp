@@ -2,6 +2,9 @@
 
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 class TestVolumeLevels : public QObject
 {
     Q_OBJECT
@@ -11,6 +14,8 @@ private slots:
     void levels();
     void limiterWorks_data();
     void limiterWorks();
+    void evenLoudness_data();
+    void evenLoudness();
 };
 
 // The preview plays exactly the gain N / 256 that the encoder writes; the label shows it.
@@ -63,6 +68,38 @@ void TestVolumeLevels::limiterWorks()
     QFETCH(int, peak);
     QFETCH(int, position);
     QTEST(::limiterWorks(peak, position), "works");
+}
+
+void TestVolumeLevels::evenLoudness_data()
+{
+    QTest::addColumn<double>("loudness"); // of the clip at unchanged volume
+    QTest::addColumn<int>("position");
+
+    QTest::newRow("at the target already: unchanged") << -14.0 << 100;
+    // 10^(6/20) = 1.995: 1.96 (position 124) is the last gain under it.
+    QTest::newRow("6 dB quiet") << -20.0 << 124;
+    QTest::newRow("6 dB loud") << -8.0 << 49;
+    QTest::newRow("very quiet: the largest gain, -vol 1259") << -40.0 << 198;
+    QTest::newRow("silence: left as it is") << -std::numeric_limits<double>::infinity() << 77;
+    QTest::newRow("not measured: left as it is") << std::numeric_limits<double>::quiet_NaN() << 77;
+}
+
+// The gain reaches the target from below, at a position a drag reaches too.
+void TestVolumeLevels::evenLoudness()
+{
+    QFETCH(double, loudness);
+    QFETCH(int, position);
+
+    const int even = evenLoudnessPosition(loudness, -14.0, 77);
+    QCOMPARE(even, position);
+    if (!std::isfinite(loudness))
+        return;
+    QVERIFY(loudnessAt(loudness, even) <= -14.0 + 1e-9);
+    QVERIFY(encoderVolume(even) <= 1259);
+    bool reachable = false;
+    for (int k = 0; k <= 128; ++k)
+        reachable = reachable || 200 * k / 129 == even;
+    QVERIFY(reachable);
 }
 
 QTEST_APPLESS_MAIN(TestVolumeLevels)

@@ -82,7 +82,12 @@ const QRect requiredRects[] = {
 
 // Controls added beside the form's, which must cover none of them: the fade-out and the loop
 // preview (editor/mainshape.cpp).
-const QRect addedRects[] = {{410, 382, 72, 28}, {484, 384, 51, 22}, {545, 384, 82, 22}};
+const QRect addedRects[] = {{410, 382, 72, 28},
+                            {484, 384, 51, 22},
+                            {545, 384, 82, 22},
+                            // The loudness beside the volume, and the even-loudness option.
+                            {478, 326, 108, 16},
+                            {575, 413, 58, 24}};
 
 bool opaque(const QImage &image, int x, int y)
 {

@@ -1,0 +1,109 @@
+// The clip's loudness beside the volume, and the option that sets the volume so that every
+// ringtone reaches the same loudness.
+#include "maindialog.h"
+#include "ui_maindialog.h"
+
+#include "app/settings.h"
+#include "editor/volumelevels.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString evenKey = QStringLiteral("EvenLoudness");
+// The streaming services' norm; a phone's small speaker needs a ringtone that loud.
+constexpr double evenTarget = -14.0;
+// A clip edit waits this long for the next before the clip is measured again.
+constexpr int settleMs = 400;
+
+const QRect loudnessRect(478, 326, 108, 16);
+const QRect evenRect(575, 413, 58, 24);
+
+} // namespace
+
+void MainDialog::buildLoudnessControls()
+{
+    labelLoudness = new QLabel(this);
+    labelLoudness->setObjectName(QStringLiteral("labelLoudness"));
+    labelLoudness->setGeometry(loudnessRect);
+    labelLoudness->setAlignment(Qt::AlignCenter);
+    labelLoudness->setProperty("st", ui->labelVolume->property("st"));
+
+    checkEvenLoudness = new QCheckBox(this);
+    checkEvenLoudness->setObjectName(QStringLiteral("checkEvenLoudness"));
+    checkEvenLoudness->setGeometry(evenRect);
+    checkEvenLoudness->setFont(ui->checkExport->font());
+    checkEvenLoudness->setStyleSheet(ui->checkExport->styleSheet());
+    checkEvenLoudness->setChecked(readSetting(evenKey, QString()) == QLatin1String("true"));
+    connect(checkEvenLoudness, &QCheckBox::toggled, this, [this](bool on) {
+        writeSetting(evenKey, on ? QStringLiteral("true") : QStringLiteral("false"));
+        if (on)
+            applyEvenLoudness();
+    });
+
+    clipLoudness = std::numeric_limits<double>::quiet_NaN();
+    loudnessTimer.setSingleShot(true);
+    loudnessTimer.setInterval(settleMs);
+    connect(&loudnessTimer, &QTimer::timeout, this, [this] {
+        if (fileDuration > 0 && clipModel.isValid())
+            loudnessProbe.measure(ui->editInputFile->text(),
+                                  secondsOf(clipModel.begin()),
+                                  secondsOf(clipModel.length()));
+    });
+    connect(&loudnessProbe, &LoudnessProbe::measured, this, [this](double loudness) {
+        clipLoudness = loudness;
+        showLoudness();
+        if (checkEvenLoudness->isChecked())
+            applyEvenLoudness();
+    });
+    // On the output folder's row, and Tab reaches it there.
+    setTabOrder(ui->btnBrowseOut, checkEvenLoudness);
+    setTabOrder(checkEvenLoudness, ui->checkExport);
+    retranslateLoudnessControls();
+}
+
+void MainDialog::retranslateLoudnessControls()
+{
+    checkEvenLoudness->setText(tr("Even"));
+    checkEvenLoudness->setAccessibleName(tr("Even loudness"));
+    checkEvenLoudness->setToolTip(tr("Even loudness: the volume is set so that the ringtone "
+                                     "reaches -14 LUFS, as loud as streamed music"));
+    labelLoudness->setToolTip(tr("The ringtone's loudness at this volume (integrated, in LUFS)"));
+    showLoudness();
+}
+
+// The clip changed: it is measured again once the edits settle.
+void MainDialog::scheduleLoudness()
+{
+    if (!labelLoudness)
+        return;
+    clipLoudness = std::numeric_limits<double>::quiet_NaN();
+    showLoudness();
+    loudnessTimer.start();
+}
+
+void MainDialog::showLoudness()
+{
+    if (!labelLoudness)
+        return;
+    const double loudness = loudnessAt(clipLoudness, ui->sliderVolume->position());
+    labelLoudness->setText(std::isfinite(loudness) ? tr("%1 LUFS").arg(loudness, 0, 'f', 1)
+                                                   : QString());
+}
+
+// One volume step, undone like a move of the slider.
+void MainDialog::applyEvenLoudness()
+{
+    const int current = ui->sliderVolume->position();
+    const int position = evenLoudnessPosition(clipLoudness, evenTarget, current);
+    if (position == current)
+        return;
+    beginEditStep(EditSource::Volume);
+    ui->sliderVolume->setPos(position);
+    onVolumeSliderMoved(position);
+    endEditStep();
+}
