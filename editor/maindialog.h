@@ -102,6 +102,7 @@ private:
     // The fade-out and the loop preview (mainshape.cpp).
     void nameControls();
     void buildShapeControls();
+    QCheckBox *addCheckBox(const QString &name, const QRect &rect);
     void retranslateShapeControls();
     void onFadeOutChanged();
     int fadeOutSeconds() const;

@@ -33,11 +33,7 @@ void MainDialog::buildLoudnessControls()
     labelLoudness->setAlignment(Qt::AlignCenter);
     labelLoudness->setProperty("st", ui->labelVolume->property("st"));
 
-    checkEvenLoudness = new QCheckBox(this);
-    checkEvenLoudness->setObjectName(QStringLiteral("checkEvenLoudness"));
-    checkEvenLoudness->setGeometry(evenRect);
-    checkEvenLoudness->setFont(ui->checkExport->font());
-    checkEvenLoudness->setStyleSheet(ui->checkExport->styleSheet());
+    checkEvenLoudness = addCheckBox(QStringLiteral("checkEvenLoudness"), evenRect);
     checkEvenLoudness->setChecked(readSetting(evenKey, QString()) == QLatin1String("true"));
     connect(checkEvenLoudness, &QCheckBox::toggled, this, [this](bool on) {
         writeSetting(evenKey, on ? QStringLiteral("true") : QStringLiteral("false"));

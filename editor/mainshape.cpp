@@ -39,11 +39,7 @@ void MainDialog::buildShapeControls()
     spinFadeout->setRange(0, ui->spinFadein->maximum());
     labelFadeout->setBuddy(spinFadeout);
 
-    checkLoop = new QCheckBox(this);
-    checkLoop->setObjectName(QStringLiteral("checkLoop"));
-    checkLoop->setGeometry(loopRect);
-    checkLoop->setFont(ui->checkExport->font());
-    checkLoop->setStyleSheet(ui->checkExport->styleSheet());
+    checkLoop = addCheckBox(QStringLiteral("checkLoop"), loopRect);
 
     // A missing key leaves the ringtone as the form makes it: no fade-out, no loop.
     spinFadeout->setValue(readSetting(fadeOutKey, QStringLiteral("0")).toInt());
@@ -67,6 +63,17 @@ void MainDialog::buildShapeControls()
     setTabOrder(spinFadeout, checkLoop);
     setTabOrder(checkLoop, ui->editOutputFolder);
     retranslateShapeControls();
+}
+
+// A check box drawn as the form's own are.
+QCheckBox *MainDialog::addCheckBox(const QString &name, const QRect &rect)
+{
+    auto *box = new QCheckBox(this);
+    box->setObjectName(name);
+    box->setGeometry(rect);
+    box->setFont(ui->checkExport->font());
+    box->setStyleSheet(ui->checkExport->styleSheet());
+    return box;
 }
 
 void MainDialog::retranslateShapeControls()
