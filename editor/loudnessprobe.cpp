@@ -1,10 +1,10 @@
 #include "loudnessprobe.h"
 
+#include "app/decodefolder.h"
 #include "media/loudness.h"
 
+#include <QDir>
 #include <QtConcurrent>
-
-#include <limits>
 
 LoudnessProbe::LoudnessProbe(QObject *parent)
     : QObject(parent)
@@ -38,16 +38,12 @@ void LoudnessProbe::measure(const QString &input, double begin, double length)
 void LoudnessProbe::startPending()
 {
     m_pending = false;
-    if (!m_dir.isValid()) {
-        emit measured(std::numeric_limits<double>::quiet_NaN());
-        return;
-    }
     m_busy = true;
     m_decoder.reset();
     m_decoder.setInput(m_input);
     m_decoder.addStart(m_begin);
     m_decoder.addLength(m_length);
-    m_decoder.setOutput(m_dir.filePath(QStringLiteral("clip.wav")));
+    m_decoder.setOutput(QDir(decodeFolder()).filePath(QStringLiteral("loudness.wav")));
     m_decoder.start(CAVConverter::Decode);
 }
 

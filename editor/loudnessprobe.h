@@ -5,11 +5,10 @@
 
 #include <QFutureWatcher>
 #include <QObject>
-#include <QTemporaryDir>
 
 // Measures a clip's integrated loudness away from the GUI thread: the encoder decodes the clip
-// to a temporary WAV, a pool thread measures it. A newer request makes an older one's result
-// go unreported.
+// to a WAV in the process's decode folder, a pool thread measures and removes it. A newer request
+// makes an older one's result go unreported.
 class LoudnessProbe : public QObject
 {
     Q_OBJECT
@@ -28,7 +27,6 @@ private:
     void onDecoded();
     void startPending();
 
-    QTemporaryDir m_dir;
     CAVConverter m_decoder;
     QFutureWatcher<double> m_watcher;
     bool m_busy = false;
