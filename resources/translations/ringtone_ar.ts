@@ -34,6 +34,21 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>صانع نغمات الرنين</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>اصنع نغمات رنين للآيفون من مقطع من أي ملف صوتي أو فيديو</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -87,7 +102,7 @@ Pointer at %3</source>
         <translation>المقطع</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
+        <source>The song&apos;s waveform with the clip marked on it</source>
         <translation>الموجة الصوتية للأغنية وعليها المقطع</translation>
     </message>
     <message>
@@ -95,7 +110,7 @@ Pointer at %3</source>
         <translation>مستوى الصوت</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>تضخيم النغمة</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Pointer at %3</source>
         <translation>أُعيد لينتهي مع الملف؛ ويبقى طول المقطع كما هو.</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>نُقل ليبدأ مع الملف؛ ويبقى طول المقطع كما هو.</translation>
         <source>Fade out:</source>
         <translation>‫تلاشٍ ختامي:‬</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>‫عدد الثواني التي تخفت فيها نهاية النغمة حتى الصمت‬</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Pointer at %3</source>
         <translation>حُفظت باسم %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>تعذّر فتح المجلد: لم يُعثر على مدير ملفات.</translation>
         <source>Even</source>
         <translation>‫متساوٍ‬</translation>
     </message>
@@ -427,12 +438,20 @@ Pointer at %3</source>
         <translation>‫توحيد الجهارة: يُضبط مستوى الصوت لتبلغ النغمة ‎-14 LUFS، بجهارة الموسيقى المبثوثة‬</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>‫جهارة النغمة بمستوى الصوت هذا (متكاملة، بوحدة LUFS)‬</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>نُقل ليبدأ مع الملف؛ ويبقى طول المقطع كما هو.</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>تعذّر فتح المجلد: لم يُعثر على مدير ملفات.</translation>
     </message>
 </context>
 <context>

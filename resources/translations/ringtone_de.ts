@@ -34,6 +34,21 @@ Zeiger bei %3</translation>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>Klingelton-Ersteller</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>iPhone-Klingeltöne aus einem Ausschnitt einer beliebigen Audio- oder Videodatei erstellen</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -87,7 +102,7 @@ Zeiger bei %3</translation>
         <translation>Ausschnitt</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
+        <source>The song&apos;s waveform with the clip marked on it</source>
         <translation>Die Wellenform des Lieds mit dem markierten Ausschnitt</translation>
     </message>
     <message>
@@ -95,7 +110,7 @@ Zeiger bei %3</translation>
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>Die Verstärkung des Klingeltons</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Zeiger bei %3</translation>
         <translation>Zurückgeschoben, sodass er mit der Datei endet; der Ausschnitt behält seine Länge.</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>Vorgeschoben, sodass er mit der Datei beginnt; der Ausschnitt behält seine Länge.</translation>
         <source>Fade out:</source>
         <translation>Fade-out:</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>Sekunden, über die das Ende des Klingeltons bis zur Stille ausgeblendet wird</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Zeiger bei %3</translation>
         <translation>Gespeichert als %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>Der Ordner konnte nicht geöffnet werden: Es wurde kein Dateimanager gefunden.</translation>
         <source>Even</source>
         <translation>Gleich</translation>
     </message>
@@ -427,12 +438,20 @@ Zeiger bei %3</translation>
         <translation>Gleiche Lautheit: Die Lautstärke wird so gesetzt, dass der Klingelton -14 LUFS erreicht, so laut wie gestreamte Musik</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>Die Lautheit des Klingeltons bei dieser Lautstärke (integriert, in LUFS)</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Vorgeschoben, sodass er mit der Datei beginnt; der Ausschnitt behält seine Länge.</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>Der Ordner konnte nicht geöffnet werden: Es wurde kein Dateimanager gefunden.</translation>
     </message>
 </context>
 <context>

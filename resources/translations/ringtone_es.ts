@@ -34,6 +34,21 @@ Puntero en %3</translation>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>Creador de tonos de llamada</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>Crear tonos de llamada para iPhone a partir de un fragmento de cualquier archivo de audio o vídeo</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -87,7 +102,7 @@ Puntero en %3</translation>
         <translation>Fragmento</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
+        <source>The song&apos;s waveform with the clip marked on it</source>
         <translation>La forma de onda de la canción con el fragmento marcado</translation>
     </message>
     <message>
@@ -95,7 +110,7 @@ Puntero en %3</translation>
         <translation>Volumen</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>La ganancia del tono</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Puntero en %3</translation>
         <translation>Movido atrás para terminar con el archivo; el fragmento conserva su duración.</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>Movido adelante para empezar con el archivo; el fragmento conserva su duración.</translation>
         <source>Fade out:</source>
         <translation>Fundido final:</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>Segundos durante los que el final del tono se desvanece hasta el silencio</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Puntero en %3</translation>
         <translation>Guardado como %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>No se pudo abrir la carpeta: no se encontró ningún gestor de archivos.</translation>
         <source>Even</source>
         <translation>Igualar</translation>
     </message>
@@ -427,12 +438,20 @@ Puntero en %3</translation>
         <translation>Sonoridad igualada: el volumen se ajusta para que el tono alcance -14 LUFS, tan alto como la música en streaming</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>La sonoridad del tono con este volumen (integrada, en LUFS)</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Movido adelante para empezar con el archivo; el fragmento conserva su duración.</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>No se pudo abrir la carpeta: no se encontró ningún gestor de archivos.</translation>
     </message>
 </context>
 <context>

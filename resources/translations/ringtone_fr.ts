@@ -34,6 +34,21 @@ Pointeur à %3</translation>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>Créateur de sonneries</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>Créer des sonneries d’iPhone à partir d’un extrait de n’importe quel fichier audio ou vidéo</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -48,11 +63,11 @@ Pointeur à %3</translation>
     </message>
     <message>
         <source>Play Clip</source>
-        <translation>Lire l'extrait</translation>
+        <translation>Lire l&apos;extrait</translation>
     </message>
     <message>
         <source>Plays the clip as the ringtone will sound</source>
-        <translation>Lit l'extrait tel que sonnera la sonnerie</translation>
+        <translation>Lit l&apos;extrait tel que sonnera la sonnerie</translation>
     </message>
     <message>
         <source>Stops playing</source>
@@ -64,7 +79,7 @@ Pointeur à %3</translation>
     </message>
     <message>
         <source>Makes the ringtone from the clip</source>
-        <translation>Crée la sonnerie à partir de l'extrait</translation>
+        <translation>Crée la sonnerie à partir de l&apos;extrait</translation>
     </message>
     <message>
         <source>Opens the menu</source>
@@ -87,15 +102,15 @@ Pointeur à %3</translation>
         <translation>Extrait</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
-        <translation>La forme d'onde de la chanson avec l'extrait marqué</translation>
+        <source>The song&apos;s waveform with the clip marked on it</source>
+        <translation>La forme d&apos;onde de la chanson avec l&apos;extrait marqué</translation>
     </message>
     <message>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>Le gain de la sonnerie</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Pointeur à %3</translation>
         <translation>Ramené pour finir avec le fichier ; l’extrait garde sa durée.</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>Avancé pour commencer avec le fichier ; l’extrait garde sa durée.</translation>
         <source>Fade out:</source>
         <translation>Fondu final :</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>Secondes pendant lesquelles la fin de la sonnerie s’estompe jusqu’au silence</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Pointeur à %3</translation>
         <translation>Enregistrée sous %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>Impossible d’ouvrir le dossier : aucun gestionnaire de fichiers n’a été trouvé.</translation>
         <source>Even</source>
         <translation>Égaliser</translation>
     </message>
@@ -427,12 +438,20 @@ Pointeur à %3</translation>
         <translation>Sonie égalisée : le volume est réglé pour que la sonnerie atteigne -14 LUFS, aussi fort que la musique en streaming</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>La sonie de la sonnerie à ce volume (intégrée, en LUFS)</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Avancé pour commencer avec le fichier ; l’extrait garde sa durée.</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>Impossible d’ouvrir le dossier : aucun gestionnaire de fichiers n’a été trouvé.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,21 @@ Puntatore a %3</translation>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>Creatore di suonerie</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>Creare suonerie per iPhone da un tratto di qualsiasi file audio o video</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -87,15 +102,15 @@ Puntatore a %3</translation>
         <translation>Clip</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
-        <translation>La forma d'onda del brano con la clip segnata</translation>
+        <source>The song&apos;s waveform with the clip marked on it</source>
+        <translation>La forma d&apos;onda del brano con la clip segnata</translation>
     </message>
     <message>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>Il guadagno della suoneria</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Puntatore a %3</translation>
         <translation>Spostato indietro per finire con il file; lo spezzone mantiene la sua durata.</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>Spostato avanti per iniziare con il file; lo spezzone mantiene la sua durata.</translation>
         <source>Fade out:</source>
         <translation>Fade-out:</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>Secondi in cui la fine della suoneria sfuma fino al silenzio</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Puntatore a %3</translation>
         <translation>Salvata come %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>Impossibile aprire la cartella: non è stato trovato alcun gestore di file.</translation>
         <source>Even</source>
         <translation>Uniforma</translation>
     </message>
@@ -427,12 +438,20 @@ Puntatore a %3</translation>
         <translation>Loudness uniforme: il volume viene impostato perché la suoneria raggiunga -14 LUFS, forte come la musica in streaming</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>La loudness della suoneria a questo volume (integrata, in LUFS)</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>Spostato avanti per iniziare con il file; lo spezzone mantiene la sua durata.</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>Impossibile aprire la cartella: non è stato trovato alcun gestore di file.</translation>
     </message>
 </context>
 <context>

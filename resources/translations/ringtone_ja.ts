@@ -34,6 +34,21 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>着信音メーカー</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>あらゆる音声・動画ファイルの一部から iPhone の着信音を作成します</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -87,7 +102,7 @@ Pointer at %3</source>
         <translation>クリップ</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
+        <source>The song&apos;s waveform with the clip marked on it</source>
         <translation>クリップを示した曲の波形</translation>
     </message>
     <message>
@@ -95,7 +110,7 @@ Pointer at %3</source>
         <translation>音量</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>着信音の音量の倍率</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Pointer at %3</source>
         <translation>ファイルの終わりで終わるように戻しました。区間の長さはそのままです。</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>ファイルの先頭から始まるように移しました。区間の長さはそのままです。</translation>
         <source>Fade out:</source>
         <translation>フェードアウト:</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>着信音の終わりが無音までフェードする秒数</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Pointer at %3</source>
         <translation>保存先: %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>フォルダーを開けませんでした。ファイルマネージャーが見つかりません。</translation>
         <source>Even</source>
         <translation>均一</translation>
     </message>
@@ -427,12 +438,20 @@ Pointer at %3</source>
         <translation>ラウドネスを揃える: 着信音がストリーミング音楽と同じ -14 LUFS になるよう音量を設定します</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>この音量での着信音のラウドネス（統合値、LUFS）</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>ファイルの先頭から始まるように移しました。区間の長さはそのままです。</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>フォルダーを開けませんでした。ファイルマネージャーが見つかりません。</translation>
     </message>
 </context>
 <context>

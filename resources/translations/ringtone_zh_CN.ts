@@ -34,6 +34,21 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>铃声制作工具</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>从任意音频或视频文件中截取一段制作 iPhone 铃声</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -87,7 +102,7 @@ Pointer at %3</source>
         <translation>片段</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
+        <source>The song&apos;s waveform with the clip marked on it</source>
         <translation>标出片段的歌曲波形</translation>
     </message>
     <message>
@@ -95,7 +110,7 @@ Pointer at %3</source>
         <translation>音量</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>铃声的增益</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Pointer at %3</source>
         <translation>已移回至与文件同时结束；片段长度不变。</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>已移至与文件同时开始；片段长度不变。</translation>
         <source>Fade out:</source>
         <translation>淡出:</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>铃声结尾渐弱至静音的秒数</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Pointer at %3</source>
         <translation>已保存为 %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>无法打开文件夹：未找到文件管理器。</translation>
         <source>Even</source>
         <translation>均衡</translation>
     </message>
@@ -427,12 +438,20 @@ Pointer at %3</source>
         <translation>响度均衡：设置音量，使铃声达到 -14 LUFS，与流媒体音乐一样响</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>此音量下铃声的响度（综合，单位 LUFS）</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>已移至与文件同时开始；片段长度不变。</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>无法打开文件夹：未找到文件管理器。</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,21 @@ Pointer at %3</source>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Vardel</source>
+        <translation>Vardel</translation>
+    </message>
+    <message>
+        <source>Ringtone Maker</source>
+        <translation>鈴聲製作工具</translation>
+    </message>
+    <message>
+        <source>Make iPhone ringtones from a stretch of any audio or video file</source>
+        <translation>從任何音訊或視訊檔案擷取一段製作 iPhone 鈴聲</translation>
+    </message>
+</context>
+<context>
     <name>JobButton</name>
     <message>
         <source>Stop making the ringtone</source>
@@ -87,7 +102,7 @@ Pointer at %3</source>
         <translation>片段</translation>
     </message>
     <message>
-        <source>The song's waveform with the clip marked on it</source>
+        <source>The song&apos;s waveform with the clip marked on it</source>
         <translation>標出片段的歌曲波形</translation>
     </message>
     <message>
@@ -95,7 +110,7 @@ Pointer at %3</source>
         <translation>音量</translation>
     </message>
     <message>
-        <source>The ringtone's gain</source>
+        <source>The ringtone&apos;s gain</source>
         <translation>鈴聲的增益</translation>
     </message>
     <message>
@@ -379,13 +394,11 @@ Pointer at %3</source>
         <translation>已移回至與檔案同時結束；片段長度不變。</translation>
     </message>
     <message>
-        <source>Moved on to begin with the file; the clip keeps its length.</source>
-        <translation>已移至與檔案同時開始；片段長度不變。</translation>
         <source>Fade out:</source>
         <translation>淡出:</translation>
     </message>
     <message>
-        <source>Seconds over which the ringtone's end fades to silence</source>
+        <source>Seconds over which the ringtone&apos;s end fades to silence</source>
         <translation>鈴聲結尾漸弱至靜音的秒數</translation>
     </message>
     <message>
@@ -413,8 +426,6 @@ Pointer at %3</source>
         <translation>已儲存為 %1</translation>
     </message>
     <message>
-        <source>The folder could not be opened: no file manager was found.</source>
-        <translation>無法開啟資料夾：找不到檔案管理員。</translation>
         <source>Even</source>
         <translation>均衡</translation>
     </message>
@@ -427,12 +438,20 @@ Pointer at %3</source>
         <translation>響度均衡：設定音量，使鈴聲達到 -14 LUFS，與串流音樂一樣響</translation>
     </message>
     <message>
-        <source>The ringtone's loudness at this volume (integrated, in LUFS)</source>
+        <source>The ringtone&apos;s loudness at this volume (integrated, in LUFS)</source>
         <translation>此音量下鈴聲的響度（整合，單位 LUFS）</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Moved on to begin with the file; the clip keeps its length.</source>
+        <translation>已移至與檔案同時開始；片段長度不變。</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened: no file manager was found.</source>
+        <translation>無法開啟資料夾：找不到檔案管理員。</translation>
     </message>
 </context>
 <context>

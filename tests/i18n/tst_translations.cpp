@@ -39,7 +39,12 @@ void readMessage(QXmlStreamReader &xml, const QString &context, TsFile &file)
 {
     Message message {context, {}, {}, {}};
     while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1String("source")) {
+        // Two texts in one message are what a careless merge leaves: lrelease keeps one of them
+        // and the other's translation is lost without a word.
+        if (xml.name() == QLatin1String("source") && !message.source.isNull()) {
+            file.error = QStringLiteral("two sources in one message: ") + message.source;
+            xml.skipCurrentElement();
+        } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
