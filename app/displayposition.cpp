@@ -10,6 +10,8 @@
 #ifdef VARDEL_HAVE_XCB
 #include <xcb/xcb.h>
 
+#include <dlfcn.h>
+
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -21,24 +23,54 @@ namespace {
 template<typename Reply>
 using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
 
-// The client area's top-left corner in the root window's coordinates.
+// The few xcb calls the placement needs, taken from the xcb library that Qt's X11 plugin has
+// already loaded. The program itself does not link xcb, so it starts where xcb is absent.
+struct XcbCalls
+{
+    decltype(&xcb_get_geometry) getGeometry;
+    decltype(&xcb_get_geometry_reply) getGeometryReply;
+    decltype(&xcb_translate_coordinates) translate;
+    decltype(&xcb_translate_coordinates_reply) translateReply;
+
+    static std::optional<XcbCalls> loaded()
+    {
+        XcbCalls calls {resolve<decltype(getGeometry)>("xcb_get_geometry"),
+                        resolve<decltype(getGeometryReply)>("xcb_get_geometry_reply"),
+                        resolve<decltype(translate)>("xcb_translate_coordinates"),
+                        resolve<decltype(translateReply)>("xcb_translate_coordinates_reply")};
+        if (!calls.getGeometry || !calls.getGeometryReply || !calls.translate
+            || !calls.translateReply)
+            return std::nullopt;
+        return calls;
+    }
+
+private:
+    template<typename Call>
+    static Call resolve(const char *name)
+    {
+        return reinterpret_cast<Call>(::dlsym(RTLD_DEFAULT, name));
+    }
+};
+
+// The client area's top-left corner in the root window's coordinates, on X11 only.
 std::optional<QPoint> x11Position(const QWidget *window)
 {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return std::nullopt;
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window->windowHandle())
+    static const std::optional<XcbCalls> xcb = XcbCalls::loaded();
+    if (!x11 || !xcb || !window->windowHandle())
         return std::nullopt;
     xcb_connection_t *connection = x11->connection();
     const auto id = xcb_window_t(window->winId());
     const XcbReply<xcb_get_geometry_reply_t> geometry(
-            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr),
+            xcb->getGeometryReply(connection, xcb->getGeometry(connection, id), nullptr),
             &std::free);
     if (!geometry)
         return std::nullopt;
     const XcbReply<xcb_translate_coordinates_reply_t> root(
-            xcb_translate_coordinates_reply(
-                    connection,
-                    xcb_translate_coordinates(connection, id, geometry->root, 0, 0),
-                    nullptr),
+            xcb->translateReply(
+                    connection, xcb->translate(connection, id, geometry->root, 0, 0), nullptr),
             &std::free);
     if (!root)
         return std::nullopt;

@@ -2,10 +2,12 @@
 
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 WindowDrag::WindowDrag(QWidget *window)
     : QObject(window)
     , window(window)
+    , systemMove([](QWindow *handle) { return handle->startSystemMove(); })
 {
     window->installEventFilter(this);
 }
@@ -22,14 +24,14 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         if (press->button() != Qt::LeftButton)
             return false;
         offset = press->globalPosition().toPoint() - window->frameGeometry().topLeft();
+        moved = false;
         return true;
     }
     case QEvent::MouseMove: {
         const auto *move = static_cast<QMouseEvent *>(event);
         if (!(move->buttons() & Qt::LeftButton) || !offset)
             return false;
-        window->move(move->globalPosition().toPoint() - *offset);
-        return true;
+        return dragTo(move->globalPosition().toPoint());
     }
     case QEvent::MouseButtonRelease:
         offset.reset();
@@ -37,4 +39,19 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     default:
         return false;
     }
+}
+
+bool WindowDrag::dragTo(QPoint global)
+{
+    if (!moved) {
+        moved = true;
+        QWindow *handle = window->windowHandle();
+        if (handle && systemMove && systemMove(handle)) {
+            // The window system has the pointer until the button is released.
+            offset.reset();
+            return true;
+        }
+    }
+    window->move(global - *offset);
+    return true;
 }

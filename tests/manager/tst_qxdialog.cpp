@@ -1,5 +1,6 @@
 // Dragging a skinned frameless dialog by its background, and its shape from the picture.
 #include "app/qxdialog.h"
+#include "app/windowdrag.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -57,6 +58,16 @@ struct DragFixture
     }
     void moveTo(QPoint global) { send(QEvent::MouseMove, global, Qt::NoButton); }
     QPoint pos() const { return dialog->frameGeometry().topLeft(); }
+
+    // Lets the window system take every drag, as a desktop with a window manager does.
+    void offerSystemMove()
+    {
+        for (QObject *child : dialog->children()) {
+            if (auto *drag = dynamic_cast<WindowDrag *>(child))
+                drag->setSystemMove([this](QWindow *) { return ++systemMoves > 0; });
+        }
+    }
+    int systemMoves = 0;
 };
 
 } // namespace
@@ -118,6 +129,33 @@ private slots:
         f.moveTo({330, 280});
         QCOMPARE(f.pos(), QPoint(100, 100));
         f.release({330, 280});
+    }
+
+    // The window system moves the window from the first move of a left drag on the skin; a
+    // click, a right drag or a drag from a control never asks it.
+    void systemMoveTakesTheDragWhereOffered()
+    {
+        DragFixture f;
+        f.offerSystemMove();
+        f.press({150, 120});
+        f.release({150, 120});
+        f.press({150, 120}, Qt::RightButton);
+        f.moveTo({170, 150});
+        f.release({170, 150}, Qt::RightButton);
+        f.press({310, 260});
+        f.moveTo({330, 280});
+        f.release({330, 280});
+        QCOMPARE(f.systemMoves, 0);
+
+        f.press({150, 120});
+        f.moveTo({170, 150});
+        f.moveTo({180, 160});
+        QCOMPARE(f.systemMoves, 1);
+        QCOMPARE(f.pos(), QPoint(100, 100));
+        f.release({180, 160});
+        f.press({180, 160});
+        f.moveTo({190, 160});
+        QCOMPARE(f.systemMoves, 2);
     }
 
     void backgroundGivesSizeAndShape()
