@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     removeOrphanDecodeFolders();
     QApplication::setWindowIcon(vardelIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("vardel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.marvolen.Vardel"));
     // The skin's fields are sized for a compact sans serif of Arial's metrics.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QTranslator translator;

@@ -23,9 +23,13 @@ private slots:
     void librariesResolveBesideProgram_data();
     void librariesResolveBesideProgram();
     void desktopEntryAndIcon();
+    void programStartsWithoutX11Libraries();
+    void desktopEntryTranslated_data();
+    void desktopEntryTranslated();
 
 private:
     QString path(const QString &relative) const { return prefix.filePath(relative); }
+    QList<QByteArray> desktopEntry() const;
     QTemporaryDir prefix;
 };
 
@@ -60,8 +64,11 @@ void TestInstall::installedFile_data()
     QTest::newRow("help") << "lib/vardel/help.chm" << false;
     QTest::newRow("help-pages") << "lib/vardel/help/index.html" << false;
     QTest::newRow("licences-page") << "lib/vardel/help/licences.html" << false;
-    QTest::newRow("manual-page") << "share/man/man1/vardel.1" << false;
-    QTest::newRow("desktop-entry") << "share/applications/vardel.desktop" << false;
+    QTest::newRow("manual-page") << "share/man/man1/vardel.1.gz" << false;
+    QTest::newRow("desktop-entry") << "share/applications/com.marvolen.Vardel.desktop" << false;
+    QTest::newRow("metainfo") << "share/metainfo/com.marvolen.Vardel.metainfo.xml" << false;
+    QTest::newRow("copyright") << "share/doc/vardel/copyright" << false;
+    QTest::newRow("changelog") << "share/doc/vardel/changelog.gz" << false;
     QTest::newRow("icon") << "share/icons/hicolor/256x256/apps/vardel.png" << false;
 }
 
@@ -127,9 +134,7 @@ void TestInstall::librariesResolveBesideProgram()
 // A file manager offers the program for these types and hands it the file (%f).
 void TestInstall::desktopEntryAndIcon()
 {
-    QFile entry(path(QStringLiteral("share/applications/vardel.desktop")));
-    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QList<QByteArray> lines = entry.readAll().split('\n');
+    const QList<QByteArray> lines = desktopEntry();
     for (const char *line :
          {"Exec=vardel %f", "Icon=vardel", "Categories=AudioVideo;Audio;", "Type=Application"})
         QVERIFY2(lines.contains(QByteArray(line)), line);
@@ -158,6 +163,65 @@ void TestInstall::desktopEntryAndIcon()
         QCOMPARE(icon.format(), QByteArray("png"));
         QCOMPARE(icon.size(), QSize(size, size));
     }
+}
+
+// On a Wayland desktop the X11 client library need not be installed: the program asks X11
+// things only through what Qt's X11 plugin has loaded.
+void TestInstall::programStartsWithoutX11Libraries()
+{
+    QProcess readelf;
+    readelf.start(QStringLiteral("readelf"),
+                  {QStringLiteral("-d"), path(QStringLiteral("lib/vardel/vardel"))});
+    QVERIFY(readelf.waitForFinished(60000));
+    const QByteArray dynamic = readelf.readAllStandardOutput();
+    QVERIFY(dynamic.contains("(NEEDED)"));
+    QVERIFY2(!dynamic.contains("libxcb") && !dynamic.contains("libX11"), dynamic.constData());
+}
+
+QList<QByteArray> TestInstall::desktopEntry() const
+{
+    QFile entry(path(QStringLiteral("share/applications/com.marvolen.Vardel.desktop")));
+    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return entry.readAll().split('\n');
+}
+
+void TestInstall::desktopEntryTranslated_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QByteArray>("genericName");
+
+    QTest::newRow("fr") << QByteArray("fr") << QByteArray("Créateur de sonneries");
+    QTest::newRow("de") << QByteArray("de") << QByteArray("Klingelton-Ersteller");
+    QTest::newRow("es") << QByteArray("es") << QByteArray("Creador de tonos de llamada");
+    QTest::newRow("it") << QByteArray("it") << QByteArray("Creatore di suonerie");
+    QTest::newRow("ja") << QByteArray("ja") << QByteArray("着信音メーカー");
+    QTest::newRow("zh_CN") << QByteArray("zh_CN") << QByteArray("铃声制作工具");
+    QTest::newRow("zh_TW") << QByteArray("zh_TW") << QByteArray("鈴聲製作工具");
+    QTest::newRow("ar") << QByteArray("ar") << QByteArray("صانع نغمات الرنين");
+}
+
+// The menu shows the entry in the desktop's language: every translated key is there, and the
+// translation is the one of the program's own files, not the English text again.
+void TestInstall::desktopEntryTranslated()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QByteArray, genericName);
+
+    const QList<QByteArray> lines = desktopEntry();
+    QVERIFY(lines.contains("GenericName[" + locale + "]=" + genericName));
+    for (const QByteArray key : {"Name", "Comment"}) {
+        const QByteArray prefix = key + '[' + locale + "]=";
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const QByteArray &l) {
+            return l.startsWith(prefix);
+        });
+        QVERIFY2(line != lines.end(), prefix.constData());
+        QVERIFY(line->size() > prefix.size());
+    }
+    const auto comment = std::find_if(lines.begin(), lines.end(), [&](const QByteArray &l) {
+        return l.startsWith("Comment[" + locale + "]=");
+    });
+    QVERIFY(!comment->endsWith("=Make iPhone ringtones from a stretch of any audio or video file"));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
