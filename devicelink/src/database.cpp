@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "nultext.h"
+#include "plistdepth.h"
 #include "text.h"
 
 #include <cstdlib>
@@ -148,7 +149,9 @@ Database Database::fromBytes(const std::string &bytes)
     if (bytes.empty())
         return db;
     db.m_origin = Origin::Unreadable;
-    if (bytes.size() > maxDatabaseSize || mayHoldNulText(bytes))
+    // The plist element and a leaf add two levels to the deepest container walked later.
+    if (bytes.size() > maxDatabaseSize || mayHoldNulText(bytes)
+        || nestsDeeperThan(bytes, maxDepth + 2))
         return db;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);

@@ -1,5 +1,7 @@
 #include "nultext.h"
 
+#include "bplist.h"
+
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
@@ -7,16 +9,6 @@
 namespace handvia {
 
 namespace {
-
-const size_t trailerSize = 32;
-
-uint64_t bigEndian(const std::string &bytes, size_t pos, size_t count)
-{
-    uint64_t value = 0;
-    for (size_t i = 0; i < count; ++i)
-        value = (value << 8) | static_cast<unsigned char>(bytes[pos + i]);
-    return value;
-}
 
 // Checks one string object of the binary form; false when it cannot be read.
 bool stringObjectIsClean(const std::string &bytes, size_t offset, size_t end)
@@ -50,18 +42,12 @@ bool stringObjectIsClean(const std::string &bytes, size_t offset, size_t end)
 
 bool binaryMayHoldNul(const std::string &bytes)
 {
-    if (bytes.size() < 8 + trailerSize)
+    const BplistTrailer t = readBplistTrailer(bytes);
+    if (!t.valid)
         return true;
-    const size_t trailer = bytes.size() - trailerSize;
-    const size_t offsetSize = static_cast<unsigned char>(bytes[trailer + 6]);
-    const uint64_t objects = bigEndian(bytes, trailer + 8, 8);
-    const uint64_t table = bigEndian(bytes, trailer + 24, 8);
-    if (offsetSize < 1 || offsetSize > 8 || table > trailer || objects > trailer
-        || table + objects * offsetSize > trailer)
-        return true;
-    for (uint64_t i = 0; i < objects; ++i) {
-        const uint64_t offset = bigEndian(bytes, table + i * offsetSize, offsetSize);
-        if (offset >= table || !stringObjectIsClean(bytes, offset, table))
+    for (uint64_t i = 0; i < t.objects; ++i) {
+        const uint64_t offset = bigEndian(bytes, t.table + i * t.offsetSize, t.offsetSize);
+        if (offset >= t.table || !stringObjectIsClean(bytes, offset, t.table))
             return true;
     }
     return false;

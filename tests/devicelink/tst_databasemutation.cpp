@@ -1,5 +1,6 @@
 // Seeded mutations of valid databases, in both plist forms: reading and listing must never
 // crash, list an unsafe name, or lose entries across a write.
+#include "database.h"
 #include "databasecheck.h"
 
 #include <QTest>
@@ -37,6 +38,63 @@ std::string toBinary(const std::string &xml)
     plist_to_bin_free(data);
     plist_free(root);
     return bytes;
+}
+
+std::string bigEndian(uint64_t value, int width)
+{
+    std::string bytes;
+    for (int i = width - 1; i >= 0; --i)
+        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+// A database with an empty ringtone table beside arrays each holding the next one, written by
+// hand: the plist library cannot write them. With loop set, the innermost holds the outermost.
+std::string nestedBinary(uint32_t levels, bool loop)
+{
+    const uint32_t first = 4; // after the root, its two keys and the empty table
+    std::string objects[] = {std::string("\xD2") + bigEndian(1, 4) + bigEndian(2, 4)
+                                     + bigEndian(3, 4) + bigEndian(first, 4),
+                             "\x59"
+                             "Ringtones",
+                             "\x54"
+                             "Deep",
+                             "\xD0"};
+    std::string bytes = "bplist00";
+    std::string table;
+    for (const std::string &object : objects) {
+        table += bigEndian(bytes.size(), 4);
+        bytes += object;
+    }
+    for (uint32_t i = 0; i < levels; ++i) {
+        table += bigEndian(bytes.size(), 4);
+        const bool last = i + 1 == levels;
+        if (last && !loop) {
+            bytes += '\xA0';
+        } else {
+            bytes += '\xA1';
+            bytes += bigEndian(last ? first : first + i + 1, 4);
+        }
+    }
+    const uint64_t tableOffset = bytes.size();
+    bytes += table;
+    bytes += std::string(6, '\0') + '\x04' + '\x04';
+    bytes += bigEndian(first + levels, 8) + bigEndian(0, 8) + bigEndian(tableOffset, 8);
+    return bytes;
+}
+
+// A valid database whose one entry carries an extra value nested levels deep.
+std::string nestedXml(int levels, const std::string &between = {})
+{
+    std::string nested;
+    for (int i = 0; i < levels; ++i)
+        nested += "<array>" + between;
+    for (int i = 0; i < levels; ++i)
+        nested += "</array>";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+           "<key>Ringtones</key><dict><key>AAAA.m4r</key><dict><key>Name</key><string>A</string>"
+           "<key>GUID</key><string>1</string><key>Extra</key>"
+            + (levels ? nested : "<true/>") + "</dict></dict></dict></plist>\n";
 }
 
 std::string mutate(std::string bytes, std::mt19937_64 &random)
@@ -77,6 +135,8 @@ class TestDatabaseMutation : public QObject
 private slots:
     void mutantsAreSurvived_data();
     void mutantsAreSurvived();
+    void nestingIsBounded_data();
+    void nestingIsBounded();
 };
 
 void TestDatabaseMutation::mutantsAreSurvived_data()
@@ -87,6 +147,42 @@ void TestDatabaseMutation::mutantsAreSurvived_data()
     QVERIFY(binary.rfind("bplist00", 0) == 0);
     QTest::newRow("xml") << QByteArray::fromStdString(xml);
     QTest::newRow("binary") << QByteArray::fromStdString(binary);
+    // Mutations that cut or repeat the nesting must not slip a deep file past the check.
+    QTest::newRow("xml nested") << QByteArray::fromStdString(nestedXml(60));
+    QTest::newRow("binary nested") << QByteArray::fromStdString(nestedBinary(60, false));
+}
+
+void TestDatabaseMutation::nestingIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<bool>("readable");
+    const auto row = [](const char *name, const std::string &bytes, int listed, bool readable) {
+        QTest::newRow(name) << QByteArray::fromStdString(bytes) << listed << readable;
+    };
+    row("xml, plain", nestedXml(0), 1, true);
+    row("xml, 40 levels", nestedXml(40), 1, true);
+    row("xml, 300000 levels", nestedXml(300000), 0, false);
+    row("xml, 300000 levels around comments", nestedXml(300000, "<!-- <x> -->"), 0, false);
+    std::string hidden;
+    for (int i = 0; i < 300000; ++i)
+        hidden += "<array>";
+    row("xml, levels hidden in a comment", nestedXml(1, "<!--" + hidden + "-->"), 1, true);
+    row("binary, 40 levels", nestedBinary(40, false), 0, true);
+    row("binary, 100000 levels", nestedBinary(100000, false), 0, false);
+    row("binary, a loop", nestedBinary(3, true), 0, false);
+}
+
+// Deep files are refused before the plist library recurses on them, and read as unreadable.
+void TestDatabaseMutation::nestingIsBounded()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, listed);
+    QFETCH(bool, readable);
+    const handvia::Database db = handvia::Database::fromBytes(bytes.toStdString());
+    QCOMPARE(db.origin() != handvia::Database::Origin::Unreadable, readable);
+    QCOMPARE(static_cast<int>(db.list().size()), listed);
+    QCOMPARE(QString::fromStdString(checkDatabaseBytes(bytes.toStdString(), 0)), QString());
 }
 
 void TestDatabaseMutation::mutantsAreSurvived()
