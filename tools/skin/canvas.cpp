@@ -7,11 +7,35 @@
 
 namespace skin {
 
-QImage canvas(int width, int height)
+namespace {
+
+qreal currentRatio = 1.0;
+
+QImage canvas(QSize size, qreal ratio)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(size.width() * ratio),
+                 qRound(size.height() * ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     return image;
+}
+
+} // namespace
+
+void setPixelRatio(qreal ratio)
+{
+    currentRatio = ratio;
+}
+
+qreal pixelRatio()
+{
+    return currentRatio;
+}
+
+QImage canvas(int width, int height)
+{
+    return canvas(QSize(width, height), currentRatio);
 }
 
 QColor mix(const QColor &a, const QColor &b, qreal t)
@@ -65,6 +89,7 @@ void blurLine(QRgb *data, int count, int stride, int radius, std::vector<QRgb> &
 QImage blurred(const QImage &image, int radius)
 {
     QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    radius = qRound(radius * image.devicePixelRatio());
     if (radius <= 0)
         return out;
     std::vector<QRgb> scratch;
@@ -84,8 +109,10 @@ QImage blurred(const QImage &image, int radius)
 void softShadow(
         QPainter &p, const QPainterPath &shape, QPointF offset, int blur, const QColor &color)
 {
-    const QSize size(p.device()->width(), p.device()->height());
-    QImage layer = canvas(size.width(), size.height());
+    // The layer matches the target's pixels, whatever ratio the target was made at.
+    const qreal ratio = p.device()->devicePixelRatio();
+    const QSize size(qRound(p.device()->width() / ratio), qRound(p.device()->height() / ratio));
+    QImage layer = canvas(size, ratio);
     {
         QPainter lp(&layer);
         lp.setRenderHint(QPainter::Antialiasing);

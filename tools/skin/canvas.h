@@ -24,13 +24,19 @@ inline const QColor field {8, 20, 36};
 inline const QColor hot {236, 86, 84};
 } // namespace ink
 
-// A transparent premultiplied canvas.
+// Pictures are drawn in logical pixels; at a ratio of 2 the same drawing gives each picture's
+// "@2x" twin, twice as many pixels for screens that scale by two.
+void setPixelRatio(qreal ratio);
+qreal pixelRatio();
+
+// A transparent premultiplied canvas of `width` x `height` logical pixels at the current ratio.
 QImage canvas(int width, int height);
 
 QColor mix(const QColor &a, const QColor &b, qreal t);
 QColor withAlpha(QColor c, int alpha);
 QColor grayed(const QColor &c);
 
+// The radius is in logical pixels, so a picture and its twin blur alike.
 QImage blurred(const QImage &image, int radius);
 
 // Fills `shape` blurred by `blur` and moved by `offset`; the painter must have no transform.

@@ -91,15 +91,25 @@ const QRect addedRects[] = {{410, 382, 72, 28},
 
 bool opaque(const QImage &image, int x, int y)
 {
-    return qAlpha(image.pixel(x, y)) == 255;
+    const int ratio = qRound(image.devicePixelRatio());
+    for (int dy = 0; dy < ratio; ++dy) {
+        for (int dx = 0; dx < ratio; ++dx) {
+            if (qAlpha(image.pixel(x * ratio + dx, y * ratio + dy)) != 255)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
-QStringList sizeProblems(const Pictures &pictures)
+QStringList sizeProblems(const Pictures &pictures, qreal ratio)
 {
     QStringList problems;
-    QMap<QString, QSize> expected = expectedSizes();
+    QMap<QString, QSize> expected;
+    const QMap<QString, QSize> logical = expectedSizes();
+    for (auto it = logical.constBegin(); it != logical.constEnd(); ++it)
+        expected.insert(ratio == 1 ? it.key() : twinName(it.key()), it.value() * ratio);
     for (const Picture &picture : pictures) {
         const auto it = expected.constFind(picture.name);
         if (it == expected.constEnd())
@@ -119,7 +129,7 @@ QStringList sizeProblems(const Pictures &pictures)
 QStringList layoutProblems(const QImage &mainBackground)
 {
     QStringList problems;
-    const QRect inside = mainBackground.rect();
+    const QRect inside(QPoint(0, 0), mainBackground.deviceIndependentSize().toSize());
     QList<QRect> rects(std::begin(requiredRects), std::end(requiredRects));
     for (const QRect &added : addedRects) {
         for (const QRect &other : rects) {

@@ -1,3 +1,4 @@
+#include "canvas.h"
 #include "checks.h"
 #include "controls.h"
 #include "frames.h"
@@ -12,8 +13,10 @@
 
 namespace {
 
-skin::Pictures drawAll()
+// Every picture at `ratio` device pixels per logical pixel, named as the program loads it.
+skin::Pictures drawAll(qreal ratio)
 {
+    skin::setPixelRatio(ratio);
     skin::Pictures pictures;
     skin::addWindows(pictures);
     skin::addDisc(pictures);
@@ -24,6 +27,10 @@ skin::Pictures drawAll()
     skin::addSpinArrows(pictures);
     skin::addFrames(pictures);
     skin::addIcons(pictures);
+    if (ratio != 1) {
+        for (skin::Picture &pic : pictures)
+            pic.name = skin::twinName(pic.name);
+    }
     return pictures;
 }
 
@@ -84,10 +91,15 @@ int main(int argc, char *argv[])
     if ((sheet && args.size() != 3) || (!sheet && args.size() != 1))
         return usage();
 
-    const skin::Pictures pictures = drawAll();
-    bool ok = report(skin::sizeProblems(pictures));
-    if (const skin::Picture *bg = find(pictures, QStringLiteral("main_bg.png")))
-        ok = report(skin::layoutProblems(bg->image)) && ok;
+    const skin::Pictures pictures = drawAll(1);
+    const skin::Pictures twins = drawAll(2);
+    bool ok = report(skin::sizeProblems(pictures, 1));
+    ok = report(skin::sizeProblems(twins, 2)) && ok;
+    for (const skin::Picture *bg : {find(pictures, QStringLiteral("main_bg.png")),
+                                    find(twins, QStringLiteral("main_bg@2x.png"))}) {
+        if (bg)
+            ok = report(skin::layoutProblems(bg->image)) && ok;
+    }
     if (!ok)
         return 1;
     if (sheet) {
@@ -96,5 +108,5 @@ int main(int argc, char *argv[])
                 ? 0
                 : 1;
     }
-    return savePictures(pictures, args[0]) ? 0 : 1;
+    return savePictures(pictures, args[0]) && savePictures(twins, args[0]) ? 0 : 1;
 }

@@ -347,7 +347,9 @@ QImage managerBackground()
 
 QImage aboutBackground()
 {
-    QImage img(400, 258, QImage::Format_RGB32);
+    const qreal ratio = pixelRatio();
+    QImage img(qRound(400 * ratio), qRound(258 * ratio), QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
     img.fill(ink::outline);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
