@@ -88,21 +88,25 @@ void TestRealWindow::initTestCase()
 void TestRealWindow::browseLoadsAndShowsWaveform()
 {
     // The open dialog is modal: fill it in once it is up. A loaded machine may take longer
-    // than any fixed delay to show it, so look until it is there.
+    // than any fixed delay to show it, so look until it is there. A completion list that
+    // opens late takes a Return for itself, so Return is pressed until the dialog has gone.
     auto *poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [this, poll] {
+    connect(poll, &QTimer::timeout, this, [this] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         auto *name
                 = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
         if (!name || !name->isVisible())
             return;
-        poll->stop();
-        poll->deleteLater();
-        QTest::keyClicks(name, input);
+        if (name->text() != input) {
+            name->clear();
+            QTest::keyClicks(name, input);
+        }
         QTest::keyClick(name, Qt::Key_Return);
     });
     poll->start(50);
     QTest::mouseClick(child<QPushButton>("btnBrowseIn"), Qt::LeftButton);
+    poll->stop();
+    poll->deleteLater();
 
     QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("File loaded."), 60000);
     QCOMPARE(child<QLineEdit>("editInputFile")->text(), input);
