@@ -34,6 +34,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     setObjectName(QStringLiteral("aboutDialog"));
     // The mask alone leaves a system frame outside it on X11 and Wayland.
     setWindowFlag(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
     new WindowDrag(this);
 
     const QSize size = QImage(backgroundPath()).size();

@@ -5,10 +5,12 @@
 #include <QBitmap>
 #include <QPixmap>
 
-// The mask alone leaves a system frame around the shape on most desktops.
+// The mask alone leaves a system frame around the shape on most desktops. Where a compositor
+// blends windows, the picture's transparent pixels are seen through rather than cut out.
 QxDialog::QxDialog(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags | Qt::FramelessWindowHint)
 {
+    setAttribute(Qt::WA_TranslucentBackground);
     new WindowDrag(this);
 }
 

@@ -3,6 +3,7 @@
 #include "app/translator.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QTranslator>
@@ -67,6 +68,8 @@ void QxLanguage::loadLanguage(const QString &locale)
     const QString language = locale.isEmpty() ? systemLanguage() : locale;
     if (g_translator)
         (void)g_translator->load(QStringLiteral(":/translations/ringtone_") + language);
+    // Arabic mirrors every window: labels right of their fields, menus opening leftwards.
+    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
     emit languageChanged(language);
 
     // The current language cannot be picked again; every other entry can.

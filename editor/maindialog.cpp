@@ -31,8 +31,10 @@ MainDialog::MainDialog(QWidget *parent)
     new WindowDrag(this);
     buildMenu();
 
-    // The background's fully transparent pixels give the window its outline.
+    // The background's fully transparent pixels give the window its outline: seen through where
+    // a compositor blends windows (Wayland has no other way), cut out by the mask elsewhere.
     const QPixmap background(QString::fromLatin1(backgroundImage));
+    setAttribute(Qt::WA_TranslucentBackground);
     setMask(background.createMaskFromColor(QColor(Qt::transparent)));
 
     ui->sliderBar->setCornerCut(10);
@@ -44,6 +46,7 @@ MainDialog::MainDialog(QWidget *parent)
     buildShapeControls();
     nameControls();
     buildLoudnessControls();
+    placeForDirection();
     showKeysInToolTips();
 
     ui->editStartTime->setTimeRange(QTime(0, 0), QTime(0, 0));
@@ -198,6 +201,8 @@ void MainDialog::paintEvent(QPaintEvent *)
 void MainDialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeForDirection();
     if (event->type() != QEvent::LanguageChange)
         return;
     writeSetting(QStringLiteral("UiLanguage"), QxLanguage::instance()->currentLanguage());

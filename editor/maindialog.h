@@ -9,6 +9,7 @@
 #include "previewplayer.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QImage>
 #include <QTime>
 #include <QTimer>
@@ -102,6 +103,8 @@ private:
     // The fade-out and the loop preview (mainshape.cpp).
     void nameControls();
     void buildShapeControls();
+    QList<QList<QWidget *>> mirroredRows() const;
+    void placeForDirection();
     QCheckBox *addCheckBox(const QString &name, const QRect &rect);
     void retranslateShapeControls();
     void onFadeOutChanged();
@@ -138,6 +141,7 @@ private:
     QAction *actHelp = nullptr;
     QAction *actHome = nullptr;
     QMenu *languageMenu = nullptr;
+    QHash<QWidget *, QRect> leftToRightPlaces;
     QLabel *labelFadeout = nullptr;
     QSpinBox *spinFadeout = nullptr;
     QCheckBox *checkLoop = nullptr;

@@ -47,7 +47,7 @@ void CVolumeSlider::positionFromThumb()
 // and holding the button on does not drag.
 void CVolumeSlider::mousePressEvent(QMouseEvent *event)
 {
-    const int x = clampToTrack(event->position().toPoint().x(), width());
+    const int x = clampToTrack(logicalX(event->position().toPoint().x()), width());
     if (m_thumbX - 2 <= x && x <= m_thumbX + 2) {
         m_lastX = x;
         m_dragging = 1;
@@ -67,7 +67,8 @@ void CVolumeSlider::mouseReleaseEvent(QMouseEvent *)
 
 void CVolumeSlider::mouseMoveEvent(QMouseEvent *event)
 {
-    const int x = snapToMiddle(clampToTrack(event->position().toPoint().x(), width()), width());
+    const int x = snapToMiddle(clampToTrack(logicalX(event->position().toPoint().x()), width()),
+                               width());
     if (x == m_lastX)
         return;
     if (m_dragging == 1) {
@@ -78,16 +79,22 @@ void CVolumeSlider::mouseMoveEvent(QMouseEvent *event)
     m_lastX = x;
 }
 
-// The arrow keys move the thumb one pixel, as the finest drag does; Page keys ten.
+// The arrow keys move the thumb one pixel, as the finest drag does; Page keys ten. Left and
+// Right move it the way they point, also where the slider is mirrored.
 void CVolumeSlider::keyPressEvent(QKeyEvent *event)
 {
     int x = m_thumbX;
+    const int right = isRightToLeft() ? -1 : 1;
     switch (event->key()) {
     case Qt::Key_Left:
+        x -= right;
+        break;
+    case Qt::Key_Right:
+        x += right;
+        break;
     case Qt::Key_Down:
         x -= 1;
         break;
-    case Qt::Key_Right:
     case Qt::Key_Up:
         x += 1;
         break;
@@ -116,9 +123,20 @@ void CVolumeSlider::keyPressEvent(QKeyEvent *event)
     }
 }
 
+// Right to left, the louder end is on the left: the whole slider is drawn mirrored about its
+// track, and presses are mirrored back.
+int CVolumeSlider::logicalX(int x) const
+{
+    return isRightToLeft() ? m_track.left() + m_track.right() - x : x;
+}
+
 void CVolumeSlider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (isRightToLeft()) {
+        painter.translate(m_track.left() + m_track.right() + 1, 0);
+        painter.scale(-1, 1);
+    }
     const int left = m_track.left();
     const int right = left + trackWidth - 1;
     painter.drawPixmap(left, 2, m_rightImage);

@@ -38,6 +38,7 @@ protected:
 
 private:
     void positionFromThumb();
+    int logicalX(int x) const;
 
     double m_rangeMin;
     double m_rangeMax;

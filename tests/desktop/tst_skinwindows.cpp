@@ -1,0 +1,162 @@
+// The skinned windows as a desktop shows them: see-through where the skin is transparent, and
+// mirrored where the language is written right to left.
+#include "app/aboutdialog.h"
+#include "app/qxlanguage.h"
+#include "app/skin.h"
+#include "device/managedialog.h"
+#include "editor/maindialog.h"
+#include "editor/volumeslider.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using WindowMaker = std::function<QWidget *()>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(WindowMaker)
+
+class TestSkinWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applySkin(); }
+    void transparentWhereTheSkinIs_data();
+    void transparentWhereTheSkinIs();
+    void labelsSitBesideTheirFields_data();
+    void labelsSitBesideTheirFields();
+    void volumeRunsTheWayItIsRead();
+};
+
+void TestSkinWindows::transparentWhereTheSkinIs_data()
+{
+    QTest::addColumn<WindowMaker>("make");
+    QTest::addColumn<QPoint>("clear");
+    QTest::addColumn<QPoint>("skin");
+
+    // The about box's picture is a plain rectangle: nothing of it is clear.
+    QTest::newRow("main window") << WindowMaker([] { return new MainDialog; }) << QPoint(1, 1)
+                                 << QPoint(380, 60);
+    QTest::newRow("manager") << WindowMaker([] { return new ManageDialog; }) << QPoint(0, 0)
+                             << QPoint(268, 192);
+    QTest::newRow("about box") << WindowMaker([] { return new AboutDialog; }) << QPoint()
+                               << QPoint(1, 1);
+}
+
+// A compositor shows what the window paints, alpha included: the skin's clear corners must
+// come out clear, not in the window's grey, and the skin itself opaque.
+void TestSkinWindows::transparentWhereTheSkinIs()
+{
+    QFETCH(WindowMaker, make);
+    QFETCH(QPoint, clear);
+    QFETCH(QPoint, skin);
+
+    const std::unique_ptr<QWidget> window(make());
+    QVERIFY(window->testAttribute(Qt::WA_TranslucentBackground));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QImage picture = window->grab().toImage();
+    QVERIFY(picture.hasAlphaChannel());
+    QCOMPARE(qAlpha(picture.pixel(skin)), 255);
+    QVERIFY(window->mask().contains(skin));
+    if (!clear.isNull()) {
+        QCOMPARE(qAlpha(picture.pixel(clear)), 0);
+        QVERIFY(!window->mask().contains(clear));
+    }
+}
+
+namespace {
+
+// A main window shown in a language; English again when it goes.
+struct WindowIn
+{
+    explicit WindowIn(const QString &language)
+    {
+        window.show();
+        QxLanguage::instance()->loadLanguage(language);
+    }
+    ~WindowIn() { QxLanguage::instance()->loadLanguage(QStringLiteral("en")); }
+
+    QWidget *child(const QString &name) const { return window.findChild<QWidget *>(name); }
+    // Where a widget starts on the window, whatever layout holds it.
+    int leftOf(const QString &name) const
+    {
+        QWidget *widget = child(name);
+        return widget ? widget->mapTo(&window, QPoint(0, 0)).x() : -1;
+    }
+
+    MainDialog window;
+};
+
+} // namespace
+
+void TestSkinWindows::labelsSitBesideTheirFields_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("field");
+
+    QTest::newRow("input file") << "labelInput"
+                                << "editInputFile";
+    QTest::newRow("start") << "labelStart"
+                           << "editStartTime";
+    QTest::newRow("fade-in") << "labelFadein"
+                             << "spinFadein";
+    QTest::newRow("fade-out") << "labelFadeout"
+                              << "spinFadeout";
+    QTest::newRow("output folder") << "labelOutput"
+                                   << "editOutputFolder";
+}
+
+// Arabic puts each label right of its field, hand-placed controls as well as the form's
+// layouts; English puts them back exactly where they were.
+void TestSkinWindows::labelsSitBesideTheirFields()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, field);
+
+    QRect englishLabel;
+    {
+        WindowIn english(QStringLiteral("en"));
+        QVERIFY(english.child(label) && english.child(field));
+        QVERIFY(english.leftOf(label) < english.leftOf(field));
+        englishLabel = english.child(label)->geometry();
+    }
+    WindowIn arabic(QStringLiteral("ar"));
+    QCOMPARE(arabic.window.layoutDirection(), Qt::RightToLeft);
+    // The form's layouts follow when they are next laid out.
+    QTRY_VERIFY(arabic.leftOf(label) > arabic.leftOf(field));
+    for (const char *timeline : {"sliderBar", "editStartTime", "editEndTime"})
+        QCOMPARE(arabic.child(QString::fromLatin1(timeline))->layoutDirection(), Qt::LeftToRight);
+
+    QxLanguage::instance()->loadLanguage(QStringLiteral("en"));
+    QTRY_COMPARE(arabic.child(label)->geometry(), englishLabel);
+}
+
+// Mirrored, the louder end is on the left: Left raises the volume, Right lowers it.
+void TestSkinWindows::volumeRunsTheWayItIsRead()
+{
+    WindowIn arabic(QStringLiteral("ar"));
+    auto *volume = arabic.window.findChild<CVolumeSlider *>(QStringLiteral("sliderVolume"));
+    QVERIFY(volume);
+    const auto position = [volume] { return volume->position(); };
+    const auto press = [volume](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(volume, &event);
+    };
+    press(Qt::Key_Left);
+    const int louder = position();
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    QVERIFY(position() < louder);
+}
+
+QTEST_MAIN(TestSkinWindows)
+#include "tst_skinwindows.moc"
