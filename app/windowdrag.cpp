@@ -1,13 +1,28 @@
 #include "windowdrag.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
+namespace {
+
+// Qt 6.4's X11 plugin hands the window manager the pointer in window coordinates, so the window
+// would jump by its own position at the start of the move; on X11 the window moves itself,
+// exactly, as it always did.
+bool startSystemMove(QWindow *handle)
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return false;
+    return handle->startSystemMove();
+}
+
+} // namespace
+
 WindowDrag::WindowDrag(QWidget *window)
     : QObject(window)
     , window(window)
-    , systemMove([](QWindow *handle) { return handle->startSystemMove(); })
+    , systemMove(startSystemMove)
 {
     window->installEventFilter(this);
 }

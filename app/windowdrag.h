@@ -16,8 +16,8 @@ class QWindow;
 //
 // The first move of a drag hands the window to the window system (a system move, which also
 // snaps and tiles as the desktop does, and is the only way a Wayland client can move at all).
-// Where the window system declines, as X11 without a window manager does, the window follows
-// the mouse itself. A press without a move is left alone, so a click still reaches the window.
+// Where the window system declines, and on X11 (see windowdrag.cpp), the window follows the
+// mouse itself. A press without a move is left alone, so a click still reaches the window.
 class WindowDrag : public QObject
 {
 public:
