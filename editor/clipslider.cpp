@@ -2,6 +2,7 @@
 
 #include "editor/clipslidermath.h"
 
+#include <QAccessible>
 #include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,6 +132,8 @@ void CClipSlider::setClip(double dMin, double dMax)
     m_clipEnd = dMax;
     computePixels();
     update();
+    QAccessibleValueChangeEvent changed(this, m_clipBegin);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void CClipSlider::getPos(double &dPos)

@@ -53,6 +53,8 @@ public:
 
 public slots:
     void setRange(double dMin, double dMax);
+    clipview::Span range() const { return {m_rangeMin, m_rangeMax}; }
+    clipview::Span clip() const { return {m_clipBegin, m_clipEnd}; }
     void setPos(double dPos);
     void setClip(double dMin, double dMax);
     void getPos(double &dPos);
@@ -82,8 +84,6 @@ protected:
 private:
     enum DragMode { DragNone, DragBegin, DragBand, DragEnd, DragPosition };
 
-    clipview::Span range() const { return {m_rangeMin, m_rangeMax}; }
-    clipview::Span clip() const { return {m_clipBegin, m_clipEnd}; }
     clipslider::Band shownBand() const;
     void computePixels();
     void positionFromPixel();

@@ -1,6 +1,7 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "accessiblesliders.h"
 #include "app/desktopopener.h"
 #include "app/qxlanguage.h"
 #include "app/settings.h"
@@ -29,6 +30,7 @@ MainDialog::MainDialog(QWidget *parent)
     setUpJobControls();
     setAcceptDrops(true);
     new WindowDrag(this);
+    installAccessibleSliders();
     buildMenu();
 
     // The background's fully transparent pixels give the window its outline: seen through where

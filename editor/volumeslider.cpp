@@ -2,6 +2,7 @@
 
 #include "editor/volumeslidermath.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,12 +35,20 @@ void CVolumeSlider::setPos(double dPos)
 {
     m_position = dPos;
     m_thumbX = volumeslider::thumbX(m_position, width());
+    tellScreenReader();
     update();
+}
+
+void CVolumeSlider::tellScreenReader()
+{
+    QAccessibleValueChangeEvent changed(this, position());
+    QAccessible::updateAccessibility(&changed);
 }
 
 void CVolumeSlider::positionFromThumb()
 {
     m_position = positionAt(m_thumbX, width());
+    tellScreenReader();
     emit sliderMoved(int(m_position));
 }
 

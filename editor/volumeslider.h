@@ -38,6 +38,7 @@ protected:
 
 private:
     void positionFromThumb();
+    void tellScreenReader();
     int logicalX(int x) const;
 
     double m_rangeMin;

@@ -453,6 +453,10 @@ Pointer at %3</source>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>تعذّر فتح المجلد: لم يُعثر على مدير ملفات.</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>من %1 ث إلى %2 ث، بطول %3 ث</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -453,6 +453,10 @@ Zeiger bei %3</translation>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>Der Ordner konnte nicht geöffnet werden: Es wurde kein Dateimanager gefunden.</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>Von %1 s bis %2 s, %3 s lang</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -453,6 +453,10 @@ Puntero en %3</translation>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>No se pudo abrir la carpeta: no se encontró ningún gestor de archivos.</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>De %1 s a %2 s, %3 s de duración</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -453,6 +453,10 @@ Pointeur à %3</translation>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>Impossible d’ouvrir le dossier : aucun gestionnaire de fichiers n’a été trouvé.</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>De %1 s à %2 s, durée %3 s</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

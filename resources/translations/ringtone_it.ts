@@ -453,6 +453,10 @@ Puntatore a %3</translation>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>Impossibile aprire la cartella: non è stato trovato alcun gestore di file.</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>Da %1 s a %2 s, durata %3 s</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

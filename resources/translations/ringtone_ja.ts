@@ -453,6 +453,10 @@ Pointer at %3</source>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>フォルダーを開けませんでした。ファイルマネージャーが見つかりません。</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>%1 秒から %2 秒まで、長さ %3 秒</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -453,6 +453,10 @@ Pointer at %3</source>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>无法打开文件夹：未找到文件管理器。</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>从 %1 秒到 %2 秒，长 %3 秒</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -453,6 +453,10 @@ Pointer at %3</source>
         <source>The folder could not be opened: no file manager was found.</source>
         <translation>無法開啟資料夾：找不到檔案管理員。</translation>
     </message>
+    <message>
+        <source>From %1 s to %2 s, %3 s long</source>
+        <translation>從 %1 秒到 %2 秒，長 %3 秒</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -12,6 +12,7 @@ private slots:
     void initTestCase();
     void named_data();
     void named();
+    void slidersTellTheirValues();
 
 private:
     static QString spoken(QWidget *widget, QAccessible::Text text);
@@ -93,6 +94,32 @@ void TestAccessNames::named()
     QCOMPARE(spoken(control, QAccessible::Name), german);
     useGerman(false);
     QCOMPARE(spoken(control, QAccessible::Name), english);
+}
+
+// A screen reader reads the picture-drawn sliders as sliders: the volume's gain, which it may
+// also set as the user would, and the clip's start, end and length.
+void TestAccessNames::slidersTellTheirValues()
+{
+    QAccessibleInterface *volume
+            = QAccessible::queryAccessibleInterface(f.child<QWidget>("sliderVolume"));
+    QVERIFY(volume && volume->valueInterface());
+    QCOMPARE(volume->role(), QAccessible::Slider);
+    QCOMPARE(volume->valueInterface()->currentValue().toInt(), 100);
+    QCOMPARE(volume->text(QAccessible::Value), QStringLiteral("1x"));
+    volume->valueInterface()->setCurrentValue(150);
+    QCOMPARE(volume->valueInterface()->currentValue().toInt(), 150);
+    QCOMPARE(f.child<QLabel>("labelVolume")->text(),
+             QStringLiteral("Volume: ") + volume->text(QAccessible::Value));
+    volume->valueInterface()->setCurrentValue(100);
+
+    f.loadAndWait(f.makeTone(QStringLiteral("spoken.wav"), 30.0));
+    QAccessibleInterface *clip
+            = QAccessible::queryAccessibleInterface(f.child<QWidget>("sliderBar"));
+    QVERIFY(clip && clip->valueInterface());
+    QCOMPARE(clip->valueInterface()->currentValue().toDouble(), 0.0);
+    QCOMPARE(clip->valueInterface()->maximumValue().toDouble(), 30.0);
+    QCOMPARE(clip->text(QAccessible::Value),
+             QStringLiteral("From 0.000 s to 10.000 s, 10.000 s long"));
 }
 
 QTEST_MAIN(TestAccessNames)
