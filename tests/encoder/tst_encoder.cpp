@@ -245,9 +245,13 @@ void TestEncoder::initTestCase()
                {"quiet-noise.wav", "0.2*(2*random(%1)-1)"},
                // Bursts of loud noise, 20 ms in every half second.
                {"gated-noise.wav", "if(lt(mod(t\\,0.5)\\,0.02)\\,0.9*(2*random(%1)-1)\\,0)"}};
+    // Noise takes each channel's seed for %1; a tone has no %1 and is the same in both.
+    const auto channel = [](const QString &expression, int seed) {
+        return expression.contains(QLatin1String("%1")) ? expression.arg(seed) : expression;
+    };
     for (const QStringList &level : levels) {
         const QString expression = QStringLiteral("aevalsrc=exprs=%1|%2:s=44100:d=3")
-                                           .arg(level[1].arg(0), level[1].arg(1));
+                                           .arg(channel(level[1], 0), channel(level[1], 1));
         QVERIFY(MediaTool::make(
                 {"-f", "lavfi", "-i", expression, "-c:a", "pcm_s16le", path(level[0])}));
     }
