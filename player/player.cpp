@@ -32,10 +32,7 @@ Player::~Player()
 {
     if (!ready)
         return;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        callback = nullptr;
-    }
+    setCallback(nullptr, nullptr);
     notifier.reset();
     SDL_CloseAudioDevice(device);
     {
@@ -92,10 +89,13 @@ int Player::openDevice()
     return 0;
 }
 
+// Waits for a report that is being delivered: once this returns, the old receiver is never
+// entered again and may be destroyed. A callback may itself set the callback (same thread).
 int Player::setCallback(sonvix_callback cb, void *user)
 {
     if (!ready)
         return NoDevice;
+    std::lock_guard<std::recursive_mutex> delivering(deliveryMutex);
     std::lock_guard<std::mutex> lock(mutex);
     callback = cb;
     callbackUser = user;
@@ -341,6 +341,7 @@ void Player::finish()
 void Player::report(int newState)
 {
     notifier->post([this, newState] {
+        std::lock_guard<std::recursive_mutex> delivering(deliveryMutex);
         sonvix_callback cb;
         void *user;
         {

@@ -94,6 +94,8 @@ private:
     // Everything below is shared by the callers, the decoder and the audio thread.
     std::mutex mutex;
     std::condition_variable decoderWake;
+    // Held while a report is delivered and while the callback changes.
+    std::recursive_mutex deliveryMutex;
     sonvix_callback callback = nullptr;
     void *callbackUser = nullptr;
     int state = 0;

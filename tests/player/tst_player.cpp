@@ -9,8 +9,11 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -83,6 +86,7 @@ private slots:
     void playsAnyMedia();
     void refusedFileUnloadsTheLast_data();
     void refusedFileUnloadsTheLast();
+    void clearedCallbackIsNeverEntered();
 
 private:
     void checkCallsFailWithoutDevice();
@@ -696,6 +700,45 @@ void TestPlayer::refusedFileUnloadsTheLast()
     QCOMPARE(heard.size(), size_t(1));
     QCOMPARE(heard.front().first, int64_t(0));
     QVERIFY(heard.front().second < CounterFrames - 1);
+}
+
+// A window clears its callback and is destroyed at once: from the moment the clearing call
+// returns, no report may be running in the old callback or enter it later, however many are
+// under way.
+void TestPlayer::clearedCallbackIsNeverEntered()
+{
+    struct Receiver
+    {
+        std::atomic<int> inside {0};
+        std::atomic<bool> gone {false};
+        std::atomic<int> enteredAfterwards {0};
+        static int callback(int, void *user)
+        {
+            auto *self = static_cast<Receiver *>(user);
+            ++self->inside;
+            if (self->gone)
+                ++self->enteredAfterwards;
+            // A slow receiver keeps each report in flight long enough to be caught.
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            --self->inside;
+            return 0;
+        }
+    };
+    QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
+    for (int round = 0; round < 20; ++round) {
+        Receiver receiver;
+        QCOMPARE(sonvix_set_callback(&Receiver::callback, &receiver), 0);
+        for (int report = 0; report < 4; ++report) {
+            sonvix_play();
+            sonvix_pause();
+        }
+        QCOMPARE(sonvix_set_callback(nullptr, nullptr), 0);
+        receiver.gone = true;
+        QCOMPARE(receiver.inside.load(), 0);
+        sonvix_stop();
+        QCOMPARE(receiver.enteredAfterwards.load(), 0);
+    }
+    QCOMPARE(sonvix_set_callback(&StateLog::callback, &log), 0);
 }
 
 QTEST_APPLESS_MAIN(TestPlayer)
