@@ -13,6 +13,11 @@ typedef int (*handvia_event_callback)(int kind, const char *text);
 #define HANDVIA_CONNECT_FAILED "{1A24CC59-DF3E-49fe-A677-0DB951E26846}"
 #define HANDVIA_ITUNES_PATH_SIZE 260
 
+/* Results of commit besides 0 (written) and -1 (no phone, lock or write failed; the staged
+ * changes are kept for a later commit). */
+#define HANDVIA_E_OTHER_PHONE (-2) /* changes staged for another phone were dropped */
+#define HANDVIA_E_UPLOAD_LOST (-3) /* an upload vanished from the phone; its add was dropped */
+
 typedef void (*handvia_unused)(void);
 
 /* Member i is entry i of the table; the program never calls the unused ones. */

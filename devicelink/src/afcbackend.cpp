@@ -108,6 +108,12 @@ public:
         return m_epoch;
     }
 
+    std::string identity() override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return "usb:" + m_udid;
+    }
+
     void announce() override
     {
         std::lock_guard<std::mutex> lock(m_mutex);

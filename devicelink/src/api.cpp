@@ -60,10 +60,10 @@ public:
         for (int attempt = 0; attempt < 2; ++attempt) {
             const std::shared_ptr<Storage> storage = m_backend->storage();
             if (!storage) {
-                m_store.drop();
+                m_store.lose();
                 return -1;
             }
-            m_store.attach(*storage, m_backend->epoch());
+            m_store.attach(*storage, m_backend->epoch(), m_backend->identity());
             result = op(m_store, *storage);
             if (result >= 0 || !storage->broken())
                 break;
@@ -96,7 +96,7 @@ private:
         const std::string root = env ? env : "";
         if (m_backend && root == m_root)
             return;
-        m_store.drop();
+        m_store.lose();
         setPolled(nullptr);
         // What the old backend still had to say is about a phone no longer served.
         if (m_backend)

@@ -23,6 +23,8 @@ public:
     virtual std::shared_ptr<Storage> storage() = 0;
     // Changes on every connect and disconnect, so staged changes never cross a replug.
     virtual uint64_t epoch() = 0;
+    // Tells one phone from another across connections: staged changes follow it.
+    virtual std::string identity() = 0;
     // Posts "connect" again for a callback registered after the phone arrived.
     virtual void announce() = 0;
     virtual void poll() { }

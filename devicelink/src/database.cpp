@@ -287,6 +287,15 @@ bool Database::removeFile(const std::string &fileName)
     return true;
 }
 
+bool Database::setTotalTime(const std::string &fileName, uint64_t totalTimeMs)
+{
+    plist_t entry = plist_dict_get_item(ringtones(), fileName.c_str());
+    if (!entry || plist_get_node_type(entry) != PLIST_DICT)
+        return false;
+    plist_dict_set_item(entry, "Total Time", plist_new_uint(totalTimeMs));
+    return true;
+}
+
 Database Database::copy() const
 {
     Database db;

@@ -49,6 +49,8 @@ public:
     // By file name, for changes applied to a database read again.
     bool renameFile(const std::string &fileName, const std::string &title);
     bool removeFile(const std::string &fileName);
+    // Only the entry's "Total Time"; false when no entry has that file name.
+    bool setTotalTime(const std::string &fileName, uint64_t totalTimeMs);
 
     Database copy() const;
     std::string toBinary() const;

@@ -36,6 +36,8 @@ public:
         return m_epoch;
     }
 
+    std::string identity() override { return "folder:" + m_root; }
+
     void announce() override
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -1,9 +1,10 @@
 #include "store.h"
 
+#include "handvia.h"
+#include "mp4length.h"
+#include "phonepaths.h"
 #include "text.h"
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -13,57 +14,8 @@ namespace handvia {
 
 namespace {
 
-const char ringtoneDir[] = "iTunes_Control/Ringtones";
-const char databaseDir[] = "iTunes_Control/iTunes";
-const char databasePath[] = "iTunes_Control/iTunes/Ringtones.plist";
-const char writerMark[] = ".handvia-";
-
 // The reader refuses larger databases, so none is ever written.
 const size_t maxDatabaseSize = 16 * 1024 * 1024;
-
-std::string ringtonePath(const std::string &fileName)
-{
-    return std::string(ringtoneDir) + '/' + fileName;
-}
-
-// Unfinished files carry the writer's process id, so leftovers of a writer that is gone can be
-// told from the files of one that is still at work.
-std::string writerTag(const char *suffix)
-{
-    return writerMark + std::to_string(getpid()) + suffix;
-}
-
-std::string tempDatabasePath()
-{
-    return databasePath + writerTag(".tmp");
-}
-
-std::string partPath(const std::string &fileName)
-{
-    return std::string(ringtoneDir) + "/." + fileName + writerTag(".part");
-}
-
-// The writer of one of our unfinished files, or 0 for any other name.
-long writerOf(const std::string &name, const std::string &prefix, const std::string &suffix)
-{
-    const size_t mark = name.rfind(writerMark);
-    if (name.compare(0, prefix.size(), prefix) != 0 || mark == std::string::npos
-        || name.size() < suffix.size()
-        || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return 0;
-    const std::string digits
-            = name.substr(mark + sizeof writerMark - 1,
-                          name.size() - suffix.size() - mark - (sizeof writerMark - 1));
-    char *end = nullptr;
-    const long pid = std::strtol(digits.c_str(), &end, 10);
-    return !digits.empty() && *end == '\0' && pid > 0 ? pid : 0;
-}
-
-// At a new connection nothing of this process is under way any more.
-bool writerGone(long pid)
-{
-    return pid == getpid() || (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
-}
 
 bool readAll(Storage &storage, const std::string &path, std::string &bytes)
 {
@@ -84,9 +36,10 @@ bool readAll(Storage &storage, const std::string &path, std::string &bytes)
 }
 
 // False when the database could not be looked at; only a missing one reads as empty.
-bool readDatabase(Storage &storage, const Stamp &stamp, Database &db)
+bool readDatabase(Storage &storage, const Stamp &stamp, Database &db, std::string *read = nullptr)
 {
-    std::string bytes;
+    std::string own;
+    std::string &bytes = read ? *read : own;
     if (stamp.failed || (stamp.exists && !readAll(storage, databasePath, bytes)))
         return false;
     db = Database::fromBytes(bytes);
@@ -145,48 +98,35 @@ RingtoneStore::RingtoneStore()
     : m_random(std::random_device {}())
 { }
 
-void RingtoneStore::drop()
+void RingtoneStore::forgetDatabase()
 {
-    m_epoch = ~uint64_t(0);
     m_base = Database();
     m_view = Database();
     m_stamp = Stamp();
     m_loaded = false;
     m_listed.clear();
-    m_staged.clear();
 }
 
-void RingtoneStore::attach(Storage &storage, uint64_t epoch)
+void RingtoneStore::lose()
+{
+    m_epoch = ~uint64_t(0);
+    forgetDatabase();
+}
+
+void RingtoneStore::attach(Storage &storage, uint64_t epoch, const std::string &phone)
 {
     if (epoch == m_epoch)
         return;
-    drop();
+    forgetDatabase();
     m_epoch = epoch;
-    cleanLeftovers(storage);
-}
-
-void RingtoneStore::cleanLeftovers(Storage &storage)
-{
-    // Under the writers' lock, so a commit under way elsewhere keeps its files.
-    if (!storage.tryLockWriters())
-        return;
-    const struct
-    {
-        const char *dir;
-        std::string prefix;
-        const char *suffix;
-    } places[] = {{databaseDir, "Ringtones.plist", ".tmp"}, {ringtoneDir, ".", ".part"}};
-    std::vector<std::string> names;
-    for (const auto &place : places) {
-        if (!storage.list(place.dir, names))
-            continue;
-        for (const std::string &name : names) {
-            const long pid = writerOf(name, place.prefix, place.suffix);
-            if (pid > 0 && writerGone(pid))
-                storage.remove(std::string(place.dir) + '/' + name);
-        }
+    if (phone != m_phone) {
+        // Their uploads stay in the other phone's journal, removed when that phone is back.
+        m_otherPhoneDropped = m_otherPhoneDropped || !m_staged.empty();
+        m_staged.clear();
+        m_phone = phone;
+        m_journal = Journal(phone);
     }
-    storage.unlockWriters();
+    sweep(storage);
 }
 
 bool RingtoneStore::refresh(Storage &storage)
@@ -208,8 +148,11 @@ bool RingtoneStore::refresh(Storage &storage)
 
 void RingtoneStore::stage(Staged change)
 {
-    if (!change.fileName.empty())
+    if (!change.fileName.empty()) {
+        // The caller has moved on to this phone: its commit answers for these changes.
+        m_otherPhoneDropped = false;
         m_staged.push_back(std::move(change));
+    }
     m_view = m_base.copy();
     applyStaged(m_view, nullptr);
     m_listed = m_view.list();
@@ -266,7 +209,7 @@ int RingtoneStore::remove(Storage &storage, int index)
     return 0;
 }
 
-std::string RingtoneStore::newFileName(Storage &storage)
+std::string RingtoneStore::newFileName(Storage &storage, const Database &also)
 {
     std::uniform_int_distribution<int> letter('A', 'Z');
     for (int attempt = 0; attempt < 1000; ++attempt) {
@@ -274,10 +217,12 @@ std::string RingtoneStore::newFileName(Storage &storage)
         for (int i = 0; i < 4; ++i)
             name += static_cast<char>(letter(m_random));
         name += ".m4r";
+        if (m_view.hasFile(name) || also.hasFile(name) || holds(name))
+            continue;
         const Stamp stamp = storage.stamp(ringtonePath(name));
         if (stamp.failed)
             return {};
-        if (!m_view.hasFile(name) && !stamp.exists)
+        if (!stamp.exists)
             return name;
     }
     return {};
@@ -293,6 +238,24 @@ std::string RingtoneStore::newGuid(const Database &db)
     }
 }
 
+bool RingtoneStore::holds(const std::string &fileName) const
+{
+    for (const Staged &change : m_staged) {
+        if (change.kind == Staged::Kind::Add && change.fileName == fileName)
+            return true;
+    }
+    return false;
+}
+
+bool RingtoneStore::holdsUpload(const std::string &part) const
+{
+    for (const Staged &change : m_staged) {
+        if (change.kind == Staged::Kind::Add && change.part == part)
+            return true;
+    }
+    return false;
+}
+
 int RingtoneStore::add(Storage &storage, const std::string &localPath, int lengthMs)
 {
     if (!ensureLoaded(storage))
@@ -300,12 +263,15 @@ int RingtoneStore::add(Storage &storage, const std::string &localPath, int lengt
     auto source = openLocalRead(localPath);
     if (!source || !storage.makeDir(ringtoneDir))
         return -1;
-    Staged change(Staged::Kind::Add, newFileName(storage));
+    Staged change(Staged::Kind::Add, newFileName(storage, m_view));
     if (change.fileName.empty())
         return -1;
-    const std::string target = ringtonePath(change.fileName);
-    if (!copyOver(*source, [&] { return storage.openWrite(target); })) {
-        storage.remove(target);
+    // Recorded first: whatever stops this writer, the upload is known to be ours.
+    m_journal.record(change.fileName);
+    change.part = partPath(change.fileName);
+    if (!copyOver(*source, [&] { return storage.openWrite(change.part); })) {
+        storage.remove(change.part);
+        m_journal.forget({{static_cast<long>(getpid()), change.fileName}});
         return -1;
     }
     change.title = repairUtf8(baseTitle(localPath));
@@ -317,48 +283,132 @@ int RingtoneStore::add(Storage &storage, const std::string &localPath, int lengt
     return 0;
 }
 
-bool RingtoneStore::writeStaged(Storage &storage)
+bool RingtoneStore::rewrite(Storage &storage,
+                            const std::function<bool(Database &)> &edit,
+                            const std::function<bool()> &movesBefore)
 {
     const Stamp stamp = storage.stamp(databasePath);
     Database fresh;
-    if (!readDatabase(storage, stamp, fresh))
+    std::string previous;
+    if (!readDatabase(storage, stamp, fresh, &previous) || !edit(fresh))
         return false;
     // Content that could not be kept as it was is never destroyed: it moves aside first.
     const bool keepAside = stamp.exists
             && (fresh.origin() == Database::Origin::Unreadable
                 || fresh.origin() == Database::Origin::Repaired);
-    std::vector<std::string> removed;
-    applyStaged(fresh, &removed);
     const std::string bytes = fresh.toBinary();
     const std::string temp = tempDatabasePath();
     if (bytes.empty() || bytes.size() > maxDatabaseSize || !storage.makeDir(databaseDir))
         return false;
     const std::string backup = keepAside ? freeBackupPath(storage) : std::string();
-    if (!writeAll(storage, temp, bytes) || (keepAside && backup.empty())
+    if (!writeAll(storage, temp, bytes) || (keepAside && backup.empty()) || !movesBefore()
         || (keepAside && !storage.rename(databasePath, backup))
         || !storage.rename(temp, databasePath)) {
         storage.remove(temp);
         return false;
     }
+    m_base = std::move(fresh);
+    m_stamp = storage.stamp(databasePath);
+    return true;
+}
+
+// An upload that is gone (the phone was wiped meanwhile) can never be committed: its add is
+// dropped, and the commit fails rather than name a missing file.
+bool RingtoneStore::dropMissingUploads(Storage &storage)
+{
+    const size_t before = m_staged.size();
+    std::vector<JournalRecord> gone;
+    for (auto it = m_staged.begin(); it != m_staged.end();) {
+        if (it->kind == Staged::Kind::Add && !storage.stamp(it->part).exists) {
+            gone.push_back({static_cast<long>(getpid()), it->fileName});
+            it = m_staged.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    m_journal.forget(gone);
+    if (m_staged.size() != before)
+        stage(Staged());
+    return gone.empty();
+}
+
+// Another writer may have taken an add's name since it was staged: it gets a free one now.
+void RingtoneStore::nameUploads(Storage &storage, const Database &db, std::vector<Move> &moves)
+{
+    for (Staged &change : m_staged) {
+        if (change.kind != Staged::Kind::Add)
+            continue;
+        if (db.hasFile(change.fileName) || storage.stamp(ringtonePath(change.fileName)).exists) {
+            const std::string taken = change.fileName;
+            const std::string name = newFileName(storage, db);
+            if (name.empty())
+                continue; // the move fails and so does the commit
+            change.fileName = name;
+            m_journal.record(name);
+            // The taken name is another's file now: never ours to remove.
+            m_journal.forget({{static_cast<long>(getpid()), taken}});
+            for (Staged &later : m_staged) {
+                if (later.kind != Staged::Kind::Add && later.fileName == taken)
+                    later.fileName = change.fileName;
+            }
+        }
+        moves.push_back({change.part, ringtonePath(change.fileName)});
+    }
+}
+
+bool RingtoneStore::writeStaged(Storage &storage)
+{
+    std::vector<std::string> removed;
+    std::vector<Move> moves;
+    const auto edit = [&](Database &db) {
+        nameUploads(storage, db, moves);
+        applyStaged(db, &removed);
+        return true;
+    };
+    // The uploads take their names just before the database that names them goes in.
+    const auto moveUploads = [&] {
+        for (Move &move : moves) {
+            if (!(move.done = storage.rename(move.from, move.to)))
+                return false;
+        }
+        return true;
+    };
+    if (!rewrite(storage, edit, moveUploads)) {
+        for (const Move &move : moves) {
+            if (move.done)
+                storage.rename(move.to, move.from);
+        }
+        return false;
+    }
     // Only now that no entry names them.
     for (const std::string &fileName : removed)
         storage.remove(ringtonePath(fileName));
+    std::vector<JournalRecord> committed;
+    for (const Staged &change : m_staged) {
+        if (change.kind == Staged::Kind::Add)
+            committed.push_back({static_cast<long>(getpid()), change.fileName});
+    }
+    m_journal.forget(committed);
     m_staged.clear();
-    m_base = std::move(fresh);
-    m_stamp = storage.stamp(databasePath);
     stage(Staged());
     return true;
 }
 
 int RingtoneStore::commit(Storage &storage)
 {
+    if (m_otherPhoneDropped) {
+        m_otherPhoneDropped = false;
+        return HANDVIA_E_OTHER_PHONE;
+    }
     if (m_staged.empty())
         return 0;
+    if (!dropMissingUploads(storage))
+        return HANDVIA_E_UPLOAD_LOST;
     if (!storage.beginSync())
         return -1;
     const bool written = writeStaged(storage);
     storage.endSync();
-    // A failed commit keeps everything staged, copied files included, for a later one.
+    // A failed commit keeps everything staged, uploads included, for a later one.
     return written ? 0 : -1;
 }
 
@@ -391,12 +441,36 @@ int RingtoneStore::replaceOnPhone(Storage &storage,
         return -1;
     const std::string target = ringtonePath(fileName);
     const std::string temp = partPath(fileName);
-    if (!copyOver(*source, [&] { return storage.openWrite(temp); })
-        || !storage.rename(temp, target)) {
+    if (!copyOver(*source, [&] { return storage.openWrite(temp); }) || !storage.beginSync()) {
         storage.remove(temp);
         return -1;
     }
-    return 0;
+    uint64_t lengthMs = 0;
+    const bool known = mp4LengthMs(local, lengthMs);
+    const bool replaced = moveIn(storage, fileName, temp, [&](Database &db) {
+        return known && db.origin() != Database::Origin::Unreadable
+                && db.setTotalTime(fileName, lengthMs);
+    });
+    storage.endSync();
+    if (!replaced)
+        storage.remove(temp);
+    return replaced ? 0 : -1;
+}
+
+// The new content goes in together with the entry's change; a database that cannot be changed
+// keeps its entry as it was rather than stop the file from being replaced.
+bool RingtoneStore::moveIn(Storage &storage,
+                           const std::string &fileName,
+                           const std::string &temp,
+                           const std::function<bool(Database &)> &edit)
+{
+    const std::string target = ringtonePath(fileName);
+    bool moved = false;
+    if (rewrite(storage, edit, [&] { return moved = storage.rename(temp, target); })) {
+        stage(Staged());
+        return true;
+    }
+    return moved || storage.rename(temp, target);
 }
 
 } // namespace handvia

@@ -1,13 +1,15 @@
-// The ringtones of one phone: the database as last read, the changes staged since, and the file
-// copies that go with them. A commit applies the staged changes to the database read again
+// The ringtones of one phone: the database as last read, the changes staged since, and the
+// uploads that go with them. A commit applies the staged changes to the database read again
 // under the writers' lock, so what another writer did meanwhile is kept.
 #ifndef HANDVIA_STORE_H
 #define HANDVIA_STORE_H
 
 #include "database.h"
+#include "journal.h"
 #include "storage.h"
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <utility>
@@ -30,6 +32,7 @@ struct Staged
     std::string guid;
     uint64_t pid = 0;
     uint64_t lengthMs = 0;
+    std::string part; // an add's upload, renamed to fileName inside the commit
 };
 
 class RingtoneStore
@@ -37,11 +40,12 @@ class RingtoneStore
 public:
     RingtoneStore();
 
-    // A new epoch is a new connection: staged changes are forgotten and the unfinished files
-    // of writers that are gone are removed.
-    void attach(Storage &storage, uint64_t epoch);
-    // Forgets everything, e.g. when the phone goes away; the next attach is a new connection.
-    void drop();
+    // A new epoch is a new connection: the database is read again and the unfinished files of
+    // writers that are gone are removed. Staged changes stay for the same phone; those staged
+    // for another one are dropped, and the next commit says so unless new changes came since.
+    void attach(Storage &storage, uint64_t epoch, const std::string &phone);
+    // The phone went away: what was read is forgotten, staged changes are kept.
+    void lose();
 
     int commit(Storage &storage);
     int add(Storage &storage, const std::string &localPath, int lengthMs);
@@ -53,13 +57,37 @@ public:
     int replaceOnPhone(Storage &storage, const std::string &phonePath, const std::string &local);
 
 private:
+    struct Move
+    {
+        std::string from;
+        std::string to;
+        bool done = false;
+    };
+
     bool refresh(Storage &storage);
     bool ensureLoaded(Storage &storage) { return m_loaded || refresh(storage); }
+    void forgetDatabase();
     void stage(Staged change);
     void applyStaged(Database &db, std::vector<std::string> *removedFiles);
+    bool dropMissingUploads(Storage &storage);
+    void nameUploads(Storage &storage, const Database &db, std::vector<Move> &moves);
     bool writeStaged(Storage &storage);
-    void cleanLeftovers(Storage &storage);
-    std::string newFileName(Storage &storage);
+    // Under the writers' lock: the database read again, changed by edit, written beside it and
+    // renamed in after movesBefore; false when anything failed and the database stayed as it was.
+    bool rewrite(Storage &storage,
+                 const std::function<bool(Database &)> &edit,
+                 const std::function<bool()> &movesBefore);
+    bool moveIn(Storage &storage,
+                const std::string &fileName,
+                const std::string &temp,
+                const std::function<bool(Database &)> &edit);
+    // Whether a staged add still needs this final name, or this upload.
+    bool holds(const std::string &fileName) const;
+    bool holdsUpload(const std::string &part) const;
+    void sweep(Storage &storage);
+    void removeUnfinished(Storage &storage);
+    void removeOrphans(Storage &storage, const Database &db);
+    std::string newFileName(Storage &storage, const Database &also);
     std::string newGuid(const Database &db);
 
     Database m_base;
@@ -69,6 +97,9 @@ private:
     std::vector<Ringtone> m_listed;
     std::vector<Staged> m_staged;
     uint64_t m_epoch = ~uint64_t(0);
+    std::string m_phone;
+    Journal m_journal;
+    bool m_otherPhoneDropped = false;
     std::mt19937_64 m_random;
 };
 

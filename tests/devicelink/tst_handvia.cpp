@@ -4,11 +4,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <atomic>
+#include <csignal>
 #include <fcntl.h>
 #include <plist/plist.h>
 #include <sys/file.h>
@@ -20,6 +25,47 @@ namespace {
 const QByteArray threeTones = databaseXml(toneXml("AAAA.m4r", "One", "0000000000000001")
                                           + toneXml("BBBB.m4r", "Two", "0000000000000002")
                                           + toneXml("CCCC.m4r", "Three", "0000000000000003"));
+
+QByteArray bigEndian(uint64_t value, int bytes)
+{
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += char((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+QByteArray box(const char *type, const QByteArray &content)
+{
+    return bigEndian(uint64_t(8 + content.size()), 4) + type + content;
+}
+
+// An MP4 file with only what tells its length: the movie header inside the movie box.
+QByteArray movie(int version, uint32_t timescale, uint64_t duration)
+{
+    const int wide = version == 1 ? 8 : 4;
+    const QByteArray header = bigEndian(uint64_t(version) << 24, 4) + bigEndian(1, wide)
+            + bigEndian(2, wide) + bigEndian(timescale, 4) + bigEndian(duration, wide)
+            + QByteArray(80, '\0');
+    return box("ftyp", "M4A \0\0\0\0") + box("free", QByteArray(10, 'f'))
+            + box("moov", box("trak", QByteArray(20, 't')) + box("mvhd", header))
+            + box("mdat", QByteArray(300, 'a'));
+}
+
+QByteArray xmlOf(plist_t node)
+{
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(node, &xml, &length);
+    const QByteArray bytes(xml, int(length));
+    plist_to_xml_free(xml);
+    return bytes;
+}
+
+// Every file in the ringtone folder, hidden uploads included.
+QStringList ringtoneFiles(const PhoneFolder &phone)
+{
+    return QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files | QDir::Hidden);
+}
 
 } // namespace
 
@@ -34,6 +80,8 @@ private slots:
     void removeAndRenameShiftIndexes();
     void badIndexesAndDevices();
     void replaceAndCopyAreByteExact();
+    void replaceUpdatesOnlyTotalTime_data();
+    void replaceUpdatesOnlyTotalTime();
     void phonePathsStayInsideRingtones_data();
     void phonePathsStayInsideRingtones();
     void readsXmlFromAnotherTool();
@@ -42,7 +90,8 @@ private slots:
     void titlesCutBetweenCharacters_data();
     void titlesCutBetweenCharacters();
     void failedCommitKeepsStagedChanges();
-    void unplugBeforeCommitLosesOnlyThatChange();
+    void stagedChangesOutliveAnUnplug();
+    void anotherPhoneDropsStagedChanges();
     void eventsFollowTheRoot();
     void eventsDoNotWaitForACommit();
     void twoProcessesCommitAtOnce();
@@ -50,13 +99,21 @@ private slots:
     void errorIsNotAnEmptyPhone();
     void oversizedDatabaseIsNeverWritten();
     void leftoversOfGoneWritersAreRemoved();
+    void orphansAreRemovedOnlyIfWeWroteThem();
+    void killedWritersLeaveNothingBehind();
 
 private:
+    // The library's journal of this phone, found by the upload it records.
+    QString journalOf(const QString &fileName) const;
+
     HandviaApi *api = nullptr;
+    QTemporaryDir m_state;
 };
 
 void TestHandvia::initTestCase()
 {
+    QVERIFY(m_state.isValid());
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_state.path()));
     PhoneFolder phone;
     api = handvia_get_api();
     QVERIFY(api);
@@ -184,6 +241,51 @@ void TestHandvia::replaceAndCopyAreByteExact()
                      < 0,
              "replacing never creates an unlisted file");
     QVERIFY(!phone.exists("iTunes_Control/Ringtones/ZZZZ.m4r"));
+}
+
+void TestHandvia::replaceUpdatesOnlyTotalTime_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<uint64_t>("totalTime");
+    QTest::newRow("header version 0") << movie(0, 44100, 1102500) << uint64_t(25000);
+    QTest::newRow("header version 1") << movie(1, 1000, 25000) << uint64_t(25000);
+    QTest::newRow("rounded down") << movie(0, 600, 1000) << uint64_t(1666);
+    QTest::newRow("length unknown") << movie(0, 600, 0xFFFFFFFFu) << uint64_t(9851);
+    QTest::newRow("no movie header") << QByteArray("not an mp4 file") << uint64_t(9851);
+    QTest::newRow("box past the end") << movie(0, 600, 6000).left(60) << uint64_t(9851);
+}
+
+void TestHandvia::replaceUpdatesOnlyTotalTime()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(uint64_t, totalTime);
+    PhoneFolder phone;
+    const QByteArray kept = "<key>GUID</key><string>00000000000000B2</string>"
+                            "<key>Name</key><string>Two</string>"
+                            "<key>Media Kind</key><string>tone</string>"
+                            "<key>Total Time</key><integer>9851</integer>"
+                            "<key>PID</key><integer>77</integer>"
+                            "<key>Artist</key><string>Someone</string>";
+    phone.write(phone.databasePath(),
+                databaseXml(toneXml("AAAA.m4r", "One", "00000000000000A1")
+                            + entryXml("BBBB.m4r", kept)
+                            + toneXml("CCCC.m4r", "Three", "00000000000000C3")));
+    phone.write("iTunes_Control/Ringtones/BBBB.m4r", "old");
+    const PlistFile before(phone.read(phone.databasePath()));
+    const QString source = phone.writeLocal("new.m4r", content);
+
+    QCOMPARE(api->replace_on_phone(0,
+                                   "/iTunes_Control/Ringtones/BBBB.m4r",
+                                   QFile::encodeName(source).constData()),
+             0);
+    QCOMPARE(phone.read("iTunes_Control/Ringtones/BBBB.m4r"), content);
+    const PlistFile after(phone.read(phone.databasePath()));
+    QCOMPARE(after.files(), before.files());
+    QCOMPARE(PlistFile::number(after.entry("BBBB.m4r"), "Total Time"), totalTime);
+    plist_set_uint_val(plist_dict_get_item(before.entry("BBBB.m4r"), "Total Time"), totalTime);
+    for (const QString &file : before.files())
+        QCOMPARE(xmlOf(after.entry(file)), xmlOf(before.entry(file)));
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
 }
 
 void TestHandvia::phonePathsStayInsideRingtones_data()
@@ -362,7 +464,7 @@ void TestHandvia::failedCommitKeepsStagedChanges()
     QVERIFY(api->commit(0) < 0);
     QCOMPARE(phone.read(phone.databasePath()), before);
     QCOMPARE(titlesOf(listAll(api)), QStringList({"Changed", "Two", "Three", "New"}));
-    QCOMPARE(QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files).size(), 1);
+    QCOMPARE(ringtoneFiles(phone).size(), 1); // the upload, kept for the next commit
 
     QVERIFY(QDir(phone.path(temp)).removeRecursively());
     QCOMPARE(api->commit(0), 0);
@@ -371,24 +473,53 @@ void TestHandvia::failedCommitKeepsStagedChanges()
     QCOMPARE(phone.read("iTunes_Control/Ringtones/" + tones[3].file), QByteArray("new"));
 }
 
-void TestHandvia::unplugBeforeCommitLosesOnlyThatChange()
+void TestHandvia::stagedChangesOutliveAnUnplug()
 {
     PhoneFolder phone;
     phone.write(phone.databasePath(), threeTones);
     const QByteArray before = phone.read(phone.databasePath());
     const QString control = phone.path("iTunes_Control");
+    const QString source = phone.writeLocal("Added.m4r", "added tone");
 
-    QCOMPARE(api->rename_ringtone(0, 2, "Lost"), 0);
+    QCOMPARE(api->rename_ringtone(0, 2, "Renamed"), 0);
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 10), 0);
+    QVERIFY2(QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files).isEmpty(),
+             "an upload has no name the phone lists");
     QVERIFY(QDir().rename(control, control + ".away"));
     QVERIFY(api->commit(0) < 0);
     QVERIFY(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0) < 0);
     QVERIFY(QDir().rename(control + ".away", control));
     QCOMPARE(phone.read(phone.databasePath()), before);
-    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Renamed", "Added"}));
 
-    QCOMPARE(api->rename_ringtone(0, 0, "Kept"), 0);
     QCOMPARE(api->commit(0), 0);
-    QCOMPARE(titlesOf(listAll(api)), QStringList({"Kept", "Two", "Three"}));
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"One", "Two", "Renamed", "Added"}));
+    QCOMPARE(phone.read("iTunes_Control/Ringtones/" + tones[3].file), QByteArray("added tone"));
+    QCOMPARE(ringtoneFiles(phone), QStringList({tones[3].file}));
+}
+
+void TestHandvia::anotherPhoneDropsStagedChanges()
+{
+    PhoneFolder first;
+    first.write(first.databasePath(), threeTones);
+    const QByteArray before = first.read(first.databasePath());
+    const QString source = first.writeLocal("Added.m4r", "added tone");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 10), 0);
+    QCOMPARE(ringtoneFiles(first).size(), 1);
+
+    PhoneFolder second;
+    QCOMPARE(api->commit(0), HANDVIA_E_OTHER_PHONE);
+    QCOMPARE(listAll(api).size(), 0);
+    QCOMPARE(api->commit(0), 0);
+    QVERIFY(!second.exists(second.databasePath()));
+    QCOMPARE(ringtoneFiles(second), QStringList());
+
+    qputenv("HANDVIA_ROOT", QFile::encodeName(first.root()));
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(ringtoneFiles(first), QStringList());
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(first.read(first.databasePath()), before);
 }
 
 void TestHandvia::eventsFollowTheRoot()
@@ -560,6 +691,136 @@ void TestHandvia::leftoversOfGoneWritersAreRemoved()
         QVERIFY2(phone.exists(file), qPrintable(file));
     running.kill();
     running.waitForFinished();
+}
+
+QString TestHandvia::journalOf(const QString &fileName) const
+{
+    QDirIterator it(m_state.path(),
+                    {QStringLiteral("*.journal")},
+                    QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile journal(it.next());
+        if (journal.open(QIODevice::ReadOnly)
+            && journal.readAll().contains(" " + fileName.toUtf8()))
+            return journal.fileName();
+    }
+    return {};
+}
+
+void TestHandvia::orphansAreRemovedOnlyIfWeWroteThem()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    QVERIFY(gone.waitForStarted());
+    const QByteArray dead = QByteArray::number(gone.processId());
+    QVERIFY(gone.waitForFinished());
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    for (const char *file : {"AAAA.m4r", "BBBB.m4r", "CCCC.m4r"})
+        phone.write(QStringLiteral("iTunes_Control/Ringtones/") + file, file);
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 10), 0);
+    const QString upload = ringtoneFiles(phone).filter(QStringLiteral(".part")).value(0);
+    const QString added = upload.mid(1, 8);
+    const QString journal = journalOf(added);
+    QVERIFY2(!journal.isEmpty(), qPrintable(upload));
+    QCOMPARE(api->commit(0), 0);
+
+    // A writer that died after naming its upload, before the database named it.
+    QFile records(journal);
+    QVERIFY(records.open(QIODevice::Append));
+    records.write(dead + " ZZZZ.m4r\n" + dead + " AAAA.m4r\n");
+    records.close();
+    phone.write("iTunes_Control/Ringtones/ZZZZ.m4r", "orphan of ours");
+    phone.write("iTunes_Control/Ringtones/YYYY.m4r", "another program's");
+    const QString control = phone.path("iTunes_Control");
+    QVERIFY(QDir().rename(control, control + ".away"));
+    QVERIFY(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0) < 0);
+    QVERIFY(QDir().rename(control + ".away", control));
+
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three", "Added"}));
+    QStringList expected = {"AAAA.m4r", "BBBB.m4r", "CCCC.m4r", added, "YYYY.m4r"};
+    expected.sort();
+    QStringList files = ringtoneFiles(phone);
+    files.sort();
+    QCOMPARE(files.join(' '), expected.join(' '));
+    QVERIFY(records.open(QIODevice::ReadOnly));
+    QCOMPARE(records.readAll(), QByteArray());
+}
+
+void TestHandvia::killedWritersLeaveNothingBehind()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    for (const char *file : {"AAAA.m4r", "BBBB.m4r", "CCCC.m4r"})
+        phone.write(QStringLiteral("iTunes_Control/Ringtones/") + file, file);
+    const int killsWanted = 30;
+    QProcess writers[3];
+    QStringList acknowledged;
+    int started = 0;
+    int kills = 0;
+    QRandomGenerator random(QRandomGenerator::global()->generate());
+    const auto start = [&](QProcess &writer) {
+        writer.start(QStringLiteral(HANDVIA_WRITER),
+                     {phone.root(),
+                      phone.localPath(QString()),
+                      QStringLiteral("k%1").arg(started++),
+                      QStringLiteral("1000")});
+    };
+    const auto collect = [&](QProcess &writer) {
+        while (writer.canReadLine())
+            acknowledged += QString::fromUtf8(writer.readLine()).trimmed();
+    };
+    bool stopping = false;
+    for (QProcess &each : writers) {
+        QProcess *writer = &each;
+        // Each tone a writer reports starts its next add: a kill some time into it lands
+        // anywhere in add or commit.
+        connect(writer, &QProcess::readyReadStandardOutput, this, [&, writer] {
+            collect(*writer);
+            if (stopping || writer->property("doomed").toBool())
+                return;
+            writer->setProperty("doomed", true);
+            QTimer::singleShot(int(random.bounded(25)), this, [&, writer] {
+                if (stopping)
+                    return;
+                ::kill(pid_t(writer->processId()), SIGKILL);
+                writer->waitForFinished();
+                collect(*writer);
+                writer->setProperty("doomed", false);
+                stopping = ++kills >= killsWanted;
+                if (!stopping)
+                    start(*writer);
+            });
+        });
+        start(*writer);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(stopping, 240000);
+    for (QProcess &writer : writers) {
+        writer.disconnect();
+        if (writer.state() != QProcess::NotRunning)
+            ::kill(pid_t(writer.processId()), SIGKILL);
+        writer.waitForFinished();
+        collect(writer);
+    }
+
+    const QVector<Listed> tones = listAll(api); // the next connect
+    QStringList listed = titlesOf(tones);
+    QCOMPARE(listed.mid(0, 3), QStringList({"One", "Two", "Three"}));
+    for (const QString &title : acknowledged)
+        QVERIFY2(listed.contains(title), qPrintable(title));
+    QStringList named;
+    for (const Listed &tone : tones)
+        named << tone.file;
+    named.sort();
+    QStringList files = ringtoneFiles(phone);
+    files.sort();
+    QCOMPARE(files, named);
+    qInfo("%d kills, %d tones acknowledged, %d listed",
+          kills,
+          int(acknowledged.size()),
+          int(tones.size()));
 }
 
 QTEST_GUILESS_MAIN(TestHandvia)

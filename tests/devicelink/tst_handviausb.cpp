@@ -60,6 +60,7 @@ private slots:
     void changesMadeMeanwhileAreKept();
     void unplugInTheMiddleOfACommit_data();
     void unplugInTheMiddleOfACommit();
+    void unplugDuringAdd();
     void refusedPhoneIsTriedAgain_data();
     void refusedPhoneIsTriedAgain();
     void secondPhoneIsTakenUp();
@@ -237,8 +238,41 @@ void TestHandviaUsb::unplugInTheMiddleOfACommit()
     QCOMPARE(Standin::command("attach " + Standin::udid()), QByteArray("ok"));
     QTRY_COMPARE_WITH_TIMEOUT(
             recordedEvents(), QStringList({"0:disconnect", "0:connect"}), eventWait);
-    QCOMPARE(titlesOf(listAll(api)), QStringList({"Tone 0", "Tone 1", "Tone 2"}));
+    // Listed cut to the table's 256-byte buffer.
+    const QStringList staged = {QString(255, 'x'), "Tone 1", "Tone 2"};
+    QCOMPARE(titlesOf(listAll(api)), staged);
     QVERIFY2(!Standin::exists("iTunes_Control/iTunes/" + leftovers[0]), "cleaned at connect");
+    QCOMPARE(Standin::read(Standin::databasePath()), before);
+    // The same phone is back: what was staged before the unplug is committed now.
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), staged);
+    QCOMPARE(PlistFile::string(PlistFile(Standin::read(Standin::databasePath())).entry("T000.m4r"),
+                               "Name"),
+             QString(100000, 'x'));
+}
+
+void TestHandviaUsb::unplugDuringAdd()
+{
+    QCOMPARE(Standin::command("trap write Ringtones/."), QByteArray("ok"));
+    clearEvents();
+    local("Cut.m4r", QByteArray(300000, 'c'));
+    QVERIFY(api->add_ringtone(0, localName("Cut.m4r").constData(), 1000) < 0);
+    QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:disconnect"}), eventWait);
+    QVERIFY(!ringtoneFiles().isEmpty());
+
+    QCOMPARE(Standin::command("attach " + Standin::udid()), QByteArray("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+            recordedEvents(), QStringList({"0:disconnect", "0:connect"}), eventWait);
+    QCOMPARE(listAll(api).size(), 0);
+    QCOMPARE(ringtoneFiles(), QStringList());
+    QCOMPARE(api->commit(0), 0);
+    QVERIFY(!Standin::exists(Standin::databasePath()));
+    QCOMPARE(api->add_ringtone(0, localName("Cut.m4r").constData(), 1000), 0);
+    QCOMPARE(api->commit(0), 0);
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"Cut"}));
+    QCOMPARE(ringtoneFiles(), QStringList({tones[0].file}));
+    QCOMPARE(Standin::read(ringtone(tones[0].file)), QByteArray(300000, 'c'));
 }
 
 void TestHandviaUsb::refusedPhoneIsTriedAgain_data()
