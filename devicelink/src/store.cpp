@@ -80,6 +80,26 @@ std::string freeBackupPath(Storage &storage)
     return {};
 }
 
+// The database as it was before each rewrite, the newest as Ringtones.1.plist, three kept.
+bool keepPrevious(Storage &storage, const std::string &bytes)
+{
+    const std::string temp = databasePath + std::string(".old")
+            + tempDatabasePath().substr(std::string(databasePath).size());
+    const auto numbered = [](int n) {
+        return std::string(databaseDir) + "/Ringtones." + std::to_string(n) + ".plist";
+    };
+    if (!writeAll(storage, temp, bytes)) {
+        storage.remove(temp);
+        return false;
+    }
+    storage.rename(numbered(2), numbered(3));
+    storage.rename(numbered(1), numbered(2));
+    if (storage.rename(temp, numbered(1)))
+        return true;
+    storage.remove(temp);
+    return false;
+}
+
 } // namespace
 
 std::string ringtoneFileOf(const std::string &phonePath)
@@ -301,7 +321,8 @@ bool RingtoneStore::rewrite(Storage &storage,
     if (bytes.empty() || bytes.size() > maxDatabaseSize || !storage.makeDir(databaseDir))
         return false;
     const std::string backup = keepAside ? freeBackupPath(storage) : std::string();
-    if (!writeAll(storage, temp, bytes) || (keepAside && backup.empty()) || !movesBefore()
+    if (!writeAll(storage, temp, bytes) || (keepAside && backup.empty())
+        || (!keepAside && !previous.empty() && !keepPrevious(storage, previous)) || !movesBefore()
         || (keepAside && !storage.rename(databasePath, backup))
         || !storage.rename(temp, databasePath)) {
         storage.remove(temp);

@@ -96,6 +96,7 @@ private slots:
     void eventsDoNotWaitForACommit();
     void twoProcessesCommitAtOnce();
     void unreadableDatabasesAreNumberedBackups();
+    void rewritesKeepThreeNumberedBackups();
     void errorIsNotAnEmptyPhone();
     void oversizedDatabaseIsNeverWritten();
     void leftoversOfGoneWritersAreRemoved();
@@ -614,6 +615,27 @@ void TestHandvia::unreadableDatabasesAreNumberedBackups()
     QCOMPARE(phone.read(phone.databasePath() + ".bak"), garbage[0]);
     QCOMPARE(phone.read(phone.databasePath() + ".bak1"), garbage[1]);
     QCOMPARE(titlesOf(listAll(api)), QStringList({"Added"}));
+}
+
+void TestHandvia::rewritesKeepThreeNumberedBackups()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    QByteArrayList versions = {phone.read(phone.databasePath())};
+    for (const char *title : {"A", "B", "C", "D"}) {
+        QCOMPARE(api->rename_ringtone(0, 0, title), 0);
+        QCOMPARE(api->commit(0), 0);
+        versions << phone.read(phone.databasePath());
+    }
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"D", "Two", "Three"}));
+    for (int n = 1; n <= 3; ++n)
+        QCOMPARE(phone.read(QStringLiteral("iTunes_Control/iTunes/Ringtones.%1.plist").arg(n)),
+                 versions[versions.size() - 1 - n]);
+    QCOMPARE(QDir(phone.path("iTunes_Control/iTunes")).entryList({"*.plist*"}, QDir::Files),
+             QStringList({"Ringtones.1.plist",
+                          "Ringtones.2.plist",
+                          "Ringtones.3.plist",
+                          "Ringtones.plist"}));
 }
 
 void TestHandvia::errorIsNotAnEmptyPhone()
