@@ -3,6 +3,7 @@
 #include "app/desktopopener.h"
 #include "app/weblinks.h"
 #include "app/windowdrag.h"
+#include "editor/skinpicture.h"
 
 #include <QBitmap>
 #include <QImage>
@@ -85,5 +86,6 @@ void AboutDialog::mouseReleaseEvent(QMouseEvent *)
 void AboutDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, QImage(backgroundPath()));
+    filterFractionalScaling(painter, devicePixelRatioF());
+    painter.drawPixmap(0, 0, skinPixmap(backgroundPath(), devicePixelRatioF()));
 }

@@ -8,6 +8,7 @@
 #include "app/windowdrag.h"
 #include "jobbutton.h"
 #include "progressbars.h"
+#include "skinpicture.h"
 #include "statusline.h"
 #include "timefieldtab.h"
 
@@ -181,22 +182,27 @@ void MainDialog::timerEvent(QTimerEvent *event)
 void MainDialog::paintEvent(QPaintEvent *)
 {
     const int v = ui->progressBar->value();
+    const qreal ratio = devicePixelRatioF();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, QPixmap(QString::fromLatin1(backgroundImage)));
+    filterFractionalScaling(painter, ratio);
+    painter.drawPixmap(0, 0, skinPixmap(QString::fromLatin1(backgroundImage), ratio));
 
-    painter.drawPixmap(0, 82, QPixmap(QStringLiteral(":/images/left_back.png")));
+    painter.drawPixmap(0, 82, skinPixmap(QStringLiteral(":/images/left_back.png"), ratio));
     const BarPiece left = leftBarPiece(v);
-    painter.drawPixmap(left.at, QPixmap(QStringLiteral(":/images/left_fore.png")), left.source);
+    const QPixmap leftFore = skinPixmap(QStringLiteral(":/images/left_fore.png"), ratio);
+    painter.drawPixmap(left.at, leftFore, picturePart(leftFore, left.source));
 
-    painter.drawPixmap(644, 208, QPixmap(QStringLiteral(":/images/right_back.png")));
+    painter.drawPixmap(644, 208, skinPixmap(QStringLiteral(":/images/right_back.png"), ratio));
     const BarPiece right = rightBarPiece(v);
-    painter.drawPixmap(right.at, QPixmap(QStringLiteral(":/images/right_fore.png")), right.source);
+    const QPixmap rightFore = skinPixmap(QStringLiteral(":/images/right_fore.png"), ratio);
+    painter.drawPixmap(right.at, rightFore, picturePart(rightFore, right.source));
 
     painter.save();
     painter.translate(666, 82);
     painter.rotate(discAngle);
     painter.translate(-666, -82);
-    painter.drawPixmap(QRect(584, 0, 166, 166), QPixmap(QStringLiteral(":/images/disc.png")));
+    painter.drawPixmap(QRect(584, 0, 166, 166),
+                       skinPixmap(QStringLiteral(":/images/disc.png"), ratio));
     painter.restore();
 }
 

@@ -1,5 +1,6 @@
 #include "volumeslider.h"
 
+#include "editor/skinpicture.h"
 #include "editor/volumeslidermath.h"
 
 #include <QAccessible>
@@ -13,12 +14,6 @@ CVolumeSlider::CVolumeSlider(QWidget *parent)
     : QWidget(parent)
     , m_rangeMin(volumeslider::rangeMin)
     , m_rangeMax(volumeslider::rangeMax)
-    , m_leftImage(QStringLiteral(":/images/volume_left.png"))
-    , m_rightImage(QStringLiteral(":/images/volume_right.png"))
-    , m_thumbImage(QStringLiteral(":/images/volume_thumb.png"))
-    , m_plusImage(QStringLiteral(":/images/volume_add.png"))
-    , m_strongPlusImage(QStringLiteral(":/images/volume_add2.png"))
-    , m_minusImage(QStringLiteral(":/images/volume_sub.png"))
 {
     m_thumbX = volumeslider::thumbX(m_position, width());
     setFocusPolicy(Qt::StrongFocus);
@@ -141,21 +136,31 @@ int CVolumeSlider::logicalX(int x) const
 
 void CVolumeSlider::paintEvent(QPaintEvent *)
 {
+    // Loaded at each paint, so a window moved to a screen of another scale gets the right ones.
+    const qreal ratio = devicePixelRatioF();
+    auto picture = [ratio](const char *name) {
+        return skinPixmap(QStringLiteral(":/images/%1.png").arg(QLatin1String(name)), ratio);
+    };
     QPainter painter(this);
+    filterFractionalScaling(painter, ratio);
     if (isRightToLeft()) {
         painter.translate(m_track.left() + m_track.right() + 1, 0);
         painter.scale(-1, 1);
     }
     const int left = m_track.left();
     const int right = left + trackWidth - 1;
-    painter.drawPixmap(left, 2, m_rightImage);
+    painter.drawPixmap(left, 2, picture("volume_right"));
     const int filled = m_thumbX - left;
-    if (filled > 0)
-        painter.drawPixmap(
-                QRect(left, 2, filled, trackHeight), m_leftImage, QRect(0, 0, filled, trackHeight));
-    painter.drawPixmap(left - 9, 5, m_minusImage);
-    painter.drawPixmap(right + 4, 5, showsStrongPlus(m_position) ? m_strongPlusImage : m_plusImage);
-    painter.drawPixmap(m_thumbX - 2, 0, m_thumbImage);
+    if (filled > 0) {
+        const QPixmap fill = picture("volume_left");
+        painter.drawPixmap(QRect(left, 2, filled, trackHeight),
+                           fill,
+                           picturePart(fill, QRect(0, 0, filled, trackHeight)));
+    }
+    painter.drawPixmap(left - 9, 5, picture("volume_sub"));
+    painter.drawPixmap(
+            right + 4, 5, picture(showsStrongPlus(m_position) ? "volume_add2" : "volume_add"));
+    painter.drawPixmap(m_thumbX - 2, 0, picture("volume_thumb"));
     if (hasFocus()) {
         painter.setPen(QPen(QColor(255, 200, 60), 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -47,12 +47,6 @@ private:
     int m_thumbX = 0;
     int m_lastX = -1;
     int m_dragging = 0;
-    QPixmap m_leftImage;
-    QPixmap m_rightImage;
-    QPixmap m_thumbImage;
-    QPixmap m_plusImage;
-    QPixmap m_strongPlusImage;
-    QPixmap m_minusImage;
     QRect m_track;
 };
 
