@@ -1,6 +1,7 @@
 #ifndef MAINDIALOG_H
 #define MAINDIALOG_H
 
+#include "app/mirroredrows.h"
 #include "device/devicelink.h"
 #include "editor/clipmodel.h"
 #include "editor/edithistory.h"
@@ -9,7 +10,6 @@
 #include "previewplayer.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QImage>
 #include <QTime>
 #include <QTimer>
@@ -103,7 +103,6 @@ private:
     // The fade-out and the loop preview (mainshape.cpp).
     void nameControls();
     void buildShapeControls();
-    QList<QList<QWidget *>> mirroredRows() const;
     void placeForDirection();
     QCheckBox *addCheckBox(const QString &name, const QRect &rect);
     void retranslateShapeControls();
@@ -141,7 +140,7 @@ private:
     QAction *actHelp = nullptr;
     QAction *actHome = nullptr;
     QMenu *languageMenu = nullptr;
-    QHash<QWidget *, QRect> leftToRightPlaces;
+    std::unique_ptr<MirroredRows> handPlaced;
     QLabel *labelFadeout = nullptr;
     QSpinBox *spinFadeout = nullptr;
     QCheckBox *checkLoop = nullptr;
