@@ -3,6 +3,9 @@
 #include "desktopentry.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
+
+#include <cmath>
 
 namespace {
 
@@ -46,6 +49,55 @@ QString usageText(const QCommandLineParser &parser)
     return text;
 }
 
+CommandLine refusal(const QString &why, const QCommandLineParser &parser)
+{
+    CommandLine result;
+    result.action = CommandLine::Refuse;
+    result.error = why + QLatin1Char('\n') + usageText(parser);
+    result.exitCode = 2;
+    return result;
+}
+
+// Shorter stretches than a second are no ringtone; a hundred candidates cover any song.
+constexpr double shortestSuggestion = 1.0;
+constexpr int mostSuggestions = 100;
+
+// Reads --suggest's length and count into `result`; the reason when one is not a fit value.
+QString readSuggestOptions(const QCommandLineParser &parser, CommandLine &result)
+{
+    const QLocale c = QLocale::c();
+    bool ok = true;
+    if (parser.isSet(QStringLiteral("length"))) {
+        const QString text = parser.value(QStringLiteral("length"));
+        result.suggestLength = c.toDouble(text, &ok);
+        if (!ok || !std::isfinite(result.suggestLength)
+            || result.suggestLength < shortestSuggestion)
+            return QStringLiteral("--length wants seconds, at least 1: '%1'.").arg(text);
+    }
+    if (parser.isSet(QStringLiteral("count"))) {
+        const QString text = parser.value(QStringLiteral("count"));
+        result.suggestCount = c.toInt(text, &ok);
+        if (!ok || result.suggestCount < 1 || result.suggestCount > mostSuggestions)
+            return QStringLiteral("--count wants a whole number from 1 to 100: '%1'.").arg(text);
+    }
+    return QString();
+}
+
+void addSuggestOptions(QCommandLineParser &parser)
+{
+    parser.addOption({QStringLiteral("suggest"),
+                      QStringLiteral("Print the best stretches of FILE for a ringtone, one a line "
+                                     "as START END SCORE in seconds, best first, and quit."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("length"),
+                      QStringLiteral("With --suggest: the stretches' length in seconds "
+                                     "(default 30)."),
+                      QStringLiteral("SECONDS")});
+    parser.addOption({QStringLiteral("count"),
+                      QStringLiteral("With --suggest: how many stretches to print (default 3)."),
+                      QStringLiteral("N")});
+}
+
 } // namespace
 
 QString versionText()
@@ -65,15 +117,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The audio or video file to open."),
                                  QStringLiteral("[FILE]"));
+    addSuggestOptions(parser);
     addToolkitOptions(parser);
 
     CommandLine result;
-    if (!parser.parse(arguments)) {
-        result.action = CommandLine::Refuse;
-        result.error = parser.errorText() + QLatin1Char('\n') + usageText(parser);
-        result.exitCode = 2;
-        return result;
-    }
+    if (!parser.parse(arguments))
+        return refusal(parser.errorText(), parser);
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         result.action = CommandLine::ShowHelp;
         result.output = usageText(parser);
@@ -82,6 +131,20 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(version)) {
         result.action = CommandLine::ShowVersion;
         result.output = versionText() + QLatin1Char('\n');
+        return result;
+    }
+    const bool suggest = parser.isSet(QStringLiteral("suggest"));
+    if (!suggest
+        && (parser.isSet(QStringLiteral("length")) || parser.isSet(QStringLiteral("count"))))
+        return refusal(QStringLiteral("--length and --count go with --suggest."), parser);
+    if (suggest) {
+        const QString why = readSuggestOptions(parser, result);
+        if (!why.isEmpty())
+            return refusal(why, parser);
+        result.action = CommandLine::Suggest;
+        result.file = commandLineFile({arguments.value(0),
+                                       QStringLiteral("--"),
+                                       parser.value(QStringLiteral("suggest"))});
         return result;
     }
     // As the desktop entry's %f gives one file, a second one is ignored.

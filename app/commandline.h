@@ -7,10 +7,18 @@
 // What the command line asks of the program, decided before any window or display exists.
 struct CommandLine
 {
-    enum Action { Run, ShowHelp, ShowVersion, Refuse };
+    enum Action { Run, ShowHelp, ShowVersion, Suggest, Refuse };
+
+    // A ringtone's usual length, and the candidates a user compares.
+    static constexpr double defaultSuggestLength = 30.0;
+    static constexpr int defaultSuggestCount = 3;
 
     Action action = Run;
-    QString file; // Run: the file to load after start-up, absolute; empty when none
+    // Run: the file to load after start-up; Suggest: the file to analyse. Absolute; empty when
+    // none.
+    QString file;
+    double suggestLength = defaultSuggestLength; // seconds
+    int suggestCount = defaultSuggestCount;
     QString output; // ShowHelp, ShowVersion: the text for standard output
     QString error; // Refuse: the message for standard error, the usage after it
     int exitCode = 0; // for every action but Run

@@ -4,23 +4,29 @@
 #include "app/dialogplacement.h"
 #include "app/displayposition.h"
 #include "app/skin.h"
+#include "app/suggestcommand.h"
 #include "app/translator.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QTranslator>
 
 #include <cstdio>
 
-// The command line is read before the toolkit starts, so --help and --version need no display.
-// A file named there is loaded as if it had been dropped.
+// The command line is read before the toolkit starts, so --help, --version and --suggest need
+// no display. A file named there is loaded as if it had been dropped.
 int main(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine command = parseCommandLine(arguments);
+    if (command.action == CommandLine::Suggest) {
+        QCoreApplication app(argc, argv);
+        return runSuggestCommand(command);
+    }
     if (command.action != CommandLine::Run) {
         const QByteArray text
                 = (command.action == CommandLine::Refuse ? command.error : command.output)

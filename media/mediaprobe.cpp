@@ -7,6 +7,11 @@ extern "C" {
 // Current libavformat registers its formats by itself; the constructor has nothing to set up.
 CMediaProbe::CMediaProbe() = default;
 
+void CMediaProbe::silenceLibrary()
+{
+    av_log_set_level(AV_LOG_QUIET);
+}
+
 int CMediaProbe::probe(const char *fileName)
 {
     AVFormatContext *context = nullptr;

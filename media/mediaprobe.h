@@ -15,6 +15,9 @@ public:
     double duration() const { return m_duration; }
     // Whether the last file that opened holds an audio stream.
     bool hasAudio() const { return m_hasAudio; }
+    // Keeps the library's own warnings about odd files off standard error, where a command's
+    // one line of failure must stand alone.
+    static void silenceLibrary();
 
 private:
     double m_duration = 0.0;

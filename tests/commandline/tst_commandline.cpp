@@ -13,6 +13,8 @@ private slots:
     void parse_data();
     void parse();
     void helpNamesTheProgramAndFile();
+    void suggest_data();
+    void suggest();
 };
 
 void TestCommandLine::parse_data()
@@ -63,6 +65,7 @@ void TestCommandLine::parse()
     QTEST(command.exitCode, "exitCode");
     switch (action) {
     case CommandLine::Run:
+    case CommandLine::Suggest:
         break;
     case CommandLine::ShowVersion:
         QCOMPARE(command.output, QStringLiteral("Vardel 1.0.0\n"));
@@ -85,6 +88,77 @@ void TestCommandLine::helpNamesTheProgramAndFile()
     QVERIFY2(help.contains(QLatin1String("--version")), qPrintable(help));
     QVERIFY2(help.contains(QLatin1String("FILE")), qPrintable(help));
     QVERIFY2(!help.contains(QLatin1String("platform")), qPrintable(help));
+    QVERIFY2(help.contains(QLatin1String("--suggest <FILE>")), qPrintable(help));
+}
+
+void TestCommandLine::suggest_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CommandLine::Action>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<int>("count");
+
+    const auto suggest = CommandLine::Suggest;
+    const auto refuse = CommandLine::Refuse;
+    const QString here = QDir::currentPath();
+    QTest::newRow("defaults") << QStringList {"vardel", "--suggest", "/m/a.mp3"} << suggest
+                              << "/m/a.mp3" << 30.0 << 3;
+    QTest::newRow("length and count")
+            << QStringList {"vardel", "--suggest", "/m/a.mp3", "--length", "12.5", "--count", "5"}
+            << suggest << "/m/a.mp3" << 12.5 << 5;
+    QTest::newRow("options first, relative file")
+            << QStringList {"vardel", "--count=1", "--length=40", "--suggest=x.ogg"} << suggest
+            << here + "/x.ogg" << 40.0 << 1;
+    QTest::newRow("file url") << QStringList {"vardel", "--suggest", "file:///m/a%20b.mp3"}
+                              << suggest << "/m/a b.mp3" << 30.0 << 3;
+    QTest::newRow("file that looks like an option")
+            << QStringList {"vardel", "--suggest", "-odd.wav"} << suggest << here + "/-odd.wav"
+            << 30.0 << 3;
+    QTest::newRow("help wins") << QStringList {"vardel", "--suggest", "/a.mp3", "--help"}
+                               << CommandLine::ShowHelp << "" << 30.0 << 3;
+    QTest::newRow("no file") << QStringList {"vardel", "--suggest"} << refuse << "" << 30.0 << 3;
+    QTest::newRow("length without suggest")
+            << QStringList {"vardel", "--length", "20", "/a.mp3"} << refuse << "" << 30.0 << 3;
+    QTest::newRow("count without suggest")
+            << QStringList {"vardel", "--count", "2"} << refuse << "" << 30.0 << 3;
+    QTest::newRow("length not a number")
+            << QStringList {"vardel", "--suggest", "/a.mp3", "--length", "long"} << refuse << ""
+            << 30.0 << 3;
+    QTest::newRow("length below a second")
+            << QStringList {"vardel", "--suggest", "/a.mp3", "--length", "0.5"} << refuse << ""
+            << 30.0 << 3;
+    QTest::newRow("length infinite")
+            << QStringList {"vardel", "--suggest", "/a.mp3", "--length", "inf"} << refuse << ""
+            << 30.0 << 3;
+    QTest::newRow("count zero") << QStringList {"vardel", "--suggest", "/a.mp3", "--count", "0"}
+                                << refuse << "" << 30.0 << 3;
+    QTest::newRow("count a fraction")
+            << QStringList {"vardel", "--suggest", "/a.mp3", "--count", "2.5"} << refuse << ""
+            << 30.0 << 3;
+    QTest::newRow("count too many")
+            << QStringList {"vardel", "--suggest", "/a.mp3", "--count", "101"} << refuse << ""
+            << 30.0 << 3;
+}
+
+// A refused option names itself in the first line, the usage follows, and the exit code is 2.
+void TestCommandLine::suggest()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Action, action);
+
+    const CommandLine command = parseCommandLine(arguments);
+    QCOMPARE(command.action, action);
+    QTEST(command.file, "file");
+    if (action == CommandLine::Refuse) {
+        QCOMPARE(command.exitCode, 2);
+        QVERIFY2(command.error.contains(QLatin1String("\nUsage: vardel")),
+                 qPrintable(command.error));
+        return;
+    }
+    QCOMPARE(command.exitCode, 0);
+    QTEST(command.suggestLength, "length");
+    QTEST(command.suggestCount, "count");
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)
