@@ -49,6 +49,7 @@ MainDialog::MainDialog(QWidget *parent)
     buildShapeControls();
     nameControls();
     buildLoudnessControls();
+    buildSuggestControls();
     placeForDirection();
     showKeysInToolTips();
 
@@ -219,6 +220,7 @@ void MainDialog::changeEvent(QEvent *event)
     retranslateShapeControls();
     nameControls();
     retranslateLoudnessControls();
+    retranslateSuggestControls();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

@@ -8,6 +8,7 @@
 #include "loudnessprobe.h"
 #include "media/avconverter.h"
 #include "previewplayer.h"
+#include "suggestfinder.h"
 
 #include <QDialog>
 #include <QImage>
@@ -25,6 +26,7 @@ class QCheckBox;
 class QLabel;
 class QSpinBox;
 class QMenu;
+class QPushButton;
 class QUrl;
 
 namespace Ui {
@@ -94,7 +96,7 @@ private:
     void placeTypedEdge(ClipModel::Edge edge, QTime time);
     void tellFit(ClipModel::Fit fit);
     void markLength(bool tooLong);
-    enum class EditSource { None, Strip, StartField, EndField, FadeIn, FadeOut, Volume };
+    enum class EditSource { None, Strip, StartField, EndField, FadeIn, FadeOut, Volume, Suggest };
     EditState editState() const;
     void beginEditStep(EditSource source);
     void endEditStep();
@@ -115,6 +117,14 @@ private:
     void scheduleLoudness();
     void showLoudness();
     void applyEvenLoudness();
+    // The best-part suggestion (mainsuggest.cpp).
+    void buildSuggestControls();
+    void retranslateSuggestControls();
+    void forgetSuggestions();
+    void showSuggestState();
+    void onBtnSuggest();
+    void takeSuggestions(const SuggestFinder::Candidates &candidates);
+    void applySuggestion(size_t index);
     void advancePlayHead();
     void tellMissingOutput(PreviewPlayer::Result result);
     void startJob(CAVConverter::JobType jobType);
@@ -149,6 +159,12 @@ private:
     LoudnessProbe loudnessProbe;
     QTimer loudnessTimer;
     double clipLoudness = 0.0; // LUFS at unchanged volume; NaN until measured
+    QPushButton *btnSuggest = nullptr;
+    SuggestFinder suggestFinder;
+    SuggestFinder::Candidates suggestions; // for suggestedLengthMs, best first
+    ClipModel::Ms suggestedLengthMs = 0;
+    size_t suggestionIndex = 0; // the one last shown
+    ClipModel suggestedClip; // the clip it set: a press while it stays shows the next
     double fileDuration = 0.0;
     // The clip, in whole milliseconds: what every view shows and what the encoder gets.
     ClipModel clipModel;

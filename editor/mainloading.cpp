@@ -68,6 +68,7 @@ void MainDialog::loadFile(const QString &path)
     ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
     history.clear();
     stateShown = editState();
+    forgetSuggestions();
 
     showLoading();
     player.open(QDir::toNativeSeparators(path));
@@ -172,7 +173,8 @@ void MainDialog::showWaveform(const QString &wavPath)
     markLoudness();
     showWaveView(ui->sliderBar->viewStart(), ui->sliderBar->viewEnd());
     qDebug() << "CreateWaveImage " << timer.elapsed() << " ms\r\n";
-    QFile::remove(wavPath);
+    // The song is analysed from the same WAV, which goes once it is read.
+    suggestFinder.analyse(wavPath);
 }
 
 // The whole file shows the picture drawn while reading; any other view comes from the summary.

@@ -457,6 +457,42 @@ Pointer at %3</source>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>من %1 ث إلى %2 ث، بطول %3 ث</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>‫اقتراح‬</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>‫يضع المقطع على أجدر جزء من الأغنية بالسماع؛ اضغط مرة أخرى للجزء التالي‬</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>‫اقتراح أفضل جزء: ينتقل المقطع إلى أجدر جزء من الأغنية بالسماع؛ اضغط مرة أخرى للجزء التالي‬</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>‫اقتراح: جارٍ تحليل الأغنية...‬</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>‫اقتراح: افتح ملفًا أولًا.‬</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>‫اقتراح: تعذّر تحليل صوت هذا الملف.‬</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>‫الاقتراح %1: جزء تكرره الأغنية، وهو على الأرجح اللازمة.‬</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>‫الاقتراح %1: أعلى جزء صوتًا، إذ لا يتكرر شيء في الأغنية.‬</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>‫الاقتراح %1: الأغنية كلها، إذ ليست أطول من المقطع.‬</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

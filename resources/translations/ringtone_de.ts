@@ -457,6 +457,42 @@ Zeiger bei %3</translation>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>Von %1 s bis %2 s, %3 s lang</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>Vorschlagen</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>Setzt den Ausschnitt auf den hörenswertesten Teil des Lieds; erneut drücken für den nächsten</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>Den besten Teil vorschlagen: Der Ausschnitt springt auf den hörenswertesten Teil des Lieds; erneut drücken für den nächsten</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>Vorschlagen: Das Lied wird analysiert...</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>Vorschlagen: Öffnen Sie zuerst eine Datei.</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>Vorschlagen: Der Ton dieser Datei konnte nicht analysiert werden.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>Vorschlag %1: ein Teil, den das Lied wiederholt, wohl der Refrain.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>Vorschlag %1: der lauteste Teil, da sich im Lied nichts wiederholt.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>Vorschlag %1: das ganze Lied, da es nicht länger als der Ausschnitt ist.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -457,6 +457,42 @@ Puntero en %3</translation>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>De %1 s a %2 s, %3 s de duración</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>Sugerir</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>Lleva el fragmento a la parte de la canción que más merece oírse; pulse de nuevo para la siguiente</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>Sugerir la mejor parte: el fragmento pasa a la parte de la canción que más merece oírse; pulse de nuevo para la siguiente</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>Sugerir: se está analizando la canción...</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>Sugerir: abra primero un archivo.</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>Sugerir: no se pudo analizar el sonido de este archivo.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>Sugerencia %1: una parte que la canción repite, probablemente el estribillo.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>Sugerencia %1: la parte más fuerte, ya que nada se repite en la canción.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>Sugerencia %1: la canción entera, ya que no es más larga que el fragmento.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

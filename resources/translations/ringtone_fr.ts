@@ -457,6 +457,42 @@ Pointeur à %3</translation>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>De %1 s à %2 s, durée %3 s</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>Suggérer</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>Place l'extrait sur le passage de la chanson qui mérite le plus d'être entendu ; appuyez de nouveau pour le suivant</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>Suggérer le meilleur passage : l'extrait va sur le passage de la chanson qui mérite le plus d'être entendu ; appuyez de nouveau pour le suivant</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>Suggérer : analyse de la chanson en cours...</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>Suggérer : ouvrez d'abord un fichier.</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>Suggérer : le son de ce fichier n'a pas pu être analysé.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>Suggestion %1 : un passage que la chanson répète, sans doute son refrain.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>Suggestion %1 : le passage le plus fort, car rien ne se répète dans la chanson.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>Suggestion %1 : toute la chanson, car elle n'est pas plus longue que l'extrait.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

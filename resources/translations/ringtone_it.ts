@@ -457,6 +457,42 @@ Puntatore a %3</translation>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>Da %1 s a %2 s, durata %3 s</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>Suggerisci</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>Porta la clip sulla parte del brano che più merita l'ascolto; premi di nuovo per la successiva</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>Suggerisci la parte migliore: la clip va sulla parte del brano che più merita l'ascolto; premi di nuovo per la successiva</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>Suggerisci: analisi del brano in corso...</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>Suggerisci: apri prima un file.</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>Suggerisci: non è stato possibile analizzare l'audio di questo file.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>Suggerimento %1: una parte che il brano ripete, probabilmente il ritornello.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>Suggerimento %1: la parte più forte, poiché nel brano non si ripete nulla.</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>Suggerimento %1: tutto il brano, poiché non è più lungo della clip.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

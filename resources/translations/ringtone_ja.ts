@@ -457,6 +457,42 @@ Pointer at %3</source>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>%1 秒から %2 秒まで、長さ %3 秒</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>おすすめ</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>曲の中で最も聴きどころの部分にクリップを合わせます。もう一度押すと次の候補です</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>おすすめの部分: 曲の中で最も聴きどころの部分にクリップが移ります。もう一度押すと次の候補です</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>おすすめ: 曲を解析しています...</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>おすすめ: まずファイルを開いてください。</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>おすすめ: このファイルの音声を解析できませんでした。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>おすすめ %1: 曲の中で繰り返される部分、おそらくサビです。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>おすすめ %1: 曲に繰り返しがないため、最も音の大きい部分です。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>おすすめ %1: 曲がクリップより長くないため、曲全体です。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

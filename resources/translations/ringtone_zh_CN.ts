@@ -457,6 +457,42 @@ Pointer at %3</source>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>从 %1 秒到 %2 秒，长 %3 秒</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>推荐</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>将片段设为歌曲中最值得听的部分；再按一次换下一个</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>推荐最佳部分：片段移到歌曲中最值得听的部分；再按一次换下一个</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>推荐：正在分析歌曲...</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>推荐：请先打开一个文件。</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>推荐：无法分析此文件的声音。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>推荐 %1：歌曲中重复的部分，很可能是副歌。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>推荐 %1：最响亮的部分，因为歌曲中没有重复。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>推荐 %1：整首歌曲，因为它不比片段长。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -457,6 +457,42 @@ Pointer at %3</source>
         <source>From %1 s to %2 s, %3 s long</source>
         <translation>從 %1 秒到 %2 秒，長 %3 秒</translation>
     </message>
+    <message>
+        <source>Suggest</source>
+        <translation>推薦</translation>
+    </message>
+    <message>
+        <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
+        <translation>將片段設為歌曲中最值得聽的部分；再按一次換下一個</translation>
+    </message>
+    <message>
+        <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
+        <translation>推薦最佳部分：片段移到歌曲中最值得聽的部分；再按一次換下一個</translation>
+    </message>
+    <message>
+        <source>Suggest: the song is being analysed...</source>
+        <translation>推薦：正在分析歌曲...</translation>
+    </message>
+    <message>
+        <source>Suggest: open a file first.</source>
+        <translation>推薦：請先開啟一個檔案。</translation>
+    </message>
+    <message>
+        <source>Suggest: the sound of this file could not be analysed.</source>
+        <translation>推薦：無法分析此檔案的聲音。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
+        <translation>推薦 %1：歌曲中重複的部分，很可能是副歌。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the loudest part, as nothing in the song repeats.</source>
+        <translation>推薦 %1：最響亮的部分，因為歌曲中沒有重複。</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
+        <translation>推薦 %1：整首歌曲，因為它不比片段長。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

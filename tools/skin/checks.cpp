@@ -49,6 +49,7 @@ QMap<QString, QSize> expectedSizes()
                                                        {"play", {92, 38}},
                                                        {"pause", {92, 38}},
                                                        {"clip", {92, 38}},
+                                                       {"suggest", {36, 36}},
                                                        {"browse", {89, 29}},
                                                        {"close", {29, 29}},
                                                        {"minimize", {31, 31}},
@@ -87,7 +88,9 @@ const QRect addedRects[] = {{410, 382, 72, 28},
                             {545, 384, 82, 22},
                             // The loudness beside the volume, and the even-loudness option.
                             {478, 326, 108, 16},
-                            {575, 413, 58, 24}};
+                            {575, 413, 58, 24},
+                            // Suggest, left of Play (editor/mainsuggest.cpp).
+                            {251, 344, 36, 36}};
 
 bool opaque(const QImage &image, int x, int y)
 {

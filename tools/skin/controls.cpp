@@ -315,6 +315,16 @@ void addButtons(Pictures &out)
     addFamily(out, QStringLiteral("clip"), [](State s, bool focused) {
         return transportButton(s, focused, clipGlyph(QRectF(34, 11, 24, 14)));
     });
+    // Suggest sits beside Play in the same blue, round as the window's own buttons.
+    addFamily(out, QStringLiteral("suggest"), [](State s, bool focused) {
+        return orb({36, 36},
+                   {18, 17},
+                   15.5,
+                   blueTone(s),
+                   s,
+                   focused,
+                   sparkleGlyph(QRectF(10, 9.5, 16, 16)));
+    });
     addFamily(out, QStringLiteral("browse"), browseButton);
     addFamily(out, QStringLiteral("button"), [](State s, bool focused) {
         return pill({88, 29}, QRectF(2.5, 1.5, 83, 24), 7, lightTone(s), s, focused);

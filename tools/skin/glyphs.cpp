@@ -26,15 +26,20 @@ QPointF at(const QRectF &box, qreal fx, qreal fy)
     return {box.left() + box.width() * fx, box.top() + box.height() * fy};
 }
 
+QPainterPath closed(const QPolygonF &poly)
+{
+    QPainterPath path;
+    path.addPolygon(poly);
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath polygon(const QRectF &box, std::initializer_list<QPointF> unitPoints)
 {
     QPolygonF poly;
     for (const QPointF &u : unitPoints)
         poly << at(box, u.x(), u.y());
-    QPainterPath path;
-    path.addPolygon(poly);
-    path.closeSubpath();
-    return path;
+    return closed(poly);
 }
 
 } // namespace
@@ -112,10 +117,32 @@ QPainterPath stopGlyph(const QRectF &box)
         const qreal a = M_PI / 8 + i * M_PI / 4;
         octagon << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
     }
-    QPainterPath path;
-    path.addPolygon(octagon);
-    path.closeSubpath();
-    return path;
+    return closed(octagon);
+}
+
+namespace {
+
+// A four-pointed star with pinched sides, centred on c.
+QPainterPath star(QPointF c, qreal reach, qreal waist)
+{
+    QPolygonF points;
+    for (int i = 0; i < 8; ++i) {
+        const qreal a = -M_PI / 2 + i * M_PI / 4;
+        const qreal r = i % 2 == 0 ? reach : waist;
+        points << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+    }
+    return closed(points);
+}
+
+} // namespace
+
+// Suggest: a large sparkle with a small one above it, the "found for you" sign.
+QPainterPath sparkleGlyph(const QRectF &box)
+{
+    const qreal size = std::min(box.width(), box.height());
+    QPainterPath path = star(at(box, 0.42, 0.58), size * 0.42, size * 0.11);
+    path.addPath(star(at(box, 0.82, 0.18), size * 0.18, size * 0.05));
+    return path.simplified();
 }
 
 QPainterPath noteGlyph(const QRectF &box)

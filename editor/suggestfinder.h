@@ -1,0 +1,51 @@
+#ifndef SUGGESTFINDER_H
+#define SUGGESTFINDER_H
+
+#include "analysis/suggest.h"
+
+#include <QFuture>
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+// Finds the stretches of the loaded song worth hearing, away from the GUI thread: the song's
+// features once per file from the WAV decoded for its waveform, then the candidates of each
+// length asked for. A new file makes the last one's results go unreported.
+class SuggestFinder : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SuggestFinder)
+
+public:
+    using Candidates = std::vector<analysis::Suggestion>;
+
+    explicit SuggestFinder(QObject *parent = nullptr);
+
+    // Forgets the last file.
+    void clear();
+    // Reads the features of a decoded WAV, then removes it; analysed() follows.
+    void analyse(const QString &wavPath);
+    // The features are there and no search runs.
+    bool isReady() const;
+    // Up to `count` stretches of `seconds`, best first; found() follows.
+    void find(double seconds, int count);
+
+signals:
+    // False when the WAV could not be read: there is nothing to suggest from.
+    void analysed(bool ok);
+    void found(const SuggestFinder::Candidates &candidates);
+
+private:
+    using FeaturesPtr = std::shared_ptr<const analysis::Features>;
+
+    // Hands the future's result to `done` unless clear() came in between.
+    template<typename T, typename Done>
+    void whenFinished(const QFuture<T> &future, Done done);
+
+    FeaturesPtr m_features;
+    int m_generation = 0; // counts the files
+    bool m_searching = false;
+};
+
+#endif
