@@ -161,8 +161,10 @@ void MainDialog::showWaveform(const QString &wavPath)
         setStatus(QT_TR_NOOP("Could not read the audio of this file."), waitedResult);
     waitedResult = nullptr;
 
-    if (!QFile::exists(wavPath))
+    if (!QFile::exists(wavPath)) {
+        suggestFinder.analyse(wavPath); // tells that there is nothing to suggest from
         return;
+    }
     QElapsedTimer timer;
     timer.start();
     QFile wav(wavPath);

@@ -79,6 +79,8 @@ void MainDialog::showSuggestState()
                 tr("Suggest the best part: the clip moves to the part of the song most worth "
                    "hearing; press again for the next"),
                 suggestKey.toString(QKeySequence::NativeText)));
+    else if (fileDuration > 0 && suggestFinder.hasFailed())
+        btnSuggest->setToolTip(tr("Suggest: the sound of this file could not be analysed."));
     else if (fileDuration > 0)
         btnSuggest->setToolTip(tr("Suggest: the song is being analysed..."));
     else

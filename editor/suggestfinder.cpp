@@ -34,6 +34,7 @@ void SuggestFinder::clear()
     ++m_generation;
     m_features.reset();
     m_searching = false;
+    m_failed = false;
 }
 
 void SuggestFinder::analyse(const QString &wavPath)
@@ -54,6 +55,7 @@ void SuggestFinder::analyse(const QString &wavPath)
                  }),
                  [this](const FeaturesPtr &features) {
                      m_features = features;
+                     m_failed = !features;
                      emit analysed(m_features != nullptr);
                  });
 }

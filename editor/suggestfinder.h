@@ -28,6 +28,8 @@ public:
     void analyse(const QString &wavPath);
     // The features are there and no search runs.
     bool isReady() const;
+    // The last analysis found no sound it could read.
+    bool hasFailed() const { return m_failed; }
     // Up to `count` stretches of `seconds`, best first; found() follows.
     void find(double seconds, int count);
 
@@ -46,6 +48,7 @@ private:
     FeaturesPtr m_features;
     int m_generation = 0; // counts the files
     bool m_searching = false;
+    bool m_failed = false;
 };
 
 #endif

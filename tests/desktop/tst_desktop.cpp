@@ -191,12 +191,14 @@ void TestDesktop::tabGoesDownTheWindow()
 {
     enableAll(window.get());
     focus(child<QWidget>("btnMenu"));
-    const QStringList expected = {
-            "btnMinimize",      "btnClose",     "editInputFile",     "btnBrowseIn", "sliderBar",
-            "editStartTime",    "editEndTime",  "spinFadein",        "btnPlay",     "btnPause",
-            "btnPlayClip",      "sliderVolume", "editOutputName",    "spinFadeout", "checkLoop",
-            "editOutputFolder", "btnBrowseOut", "checkEvenLoudness", "checkExport", "btnGenerate",
-            "labelManage",      "labelHelp",    "labelHome",         "labelAbout",  "btnMenu"};
+    const QStringList expected
+            = {"btnMinimize",      "btnClose",       "editInputFile",     "btnBrowseIn",
+               "sliderBar",        "editStartTime",  "editEndTime",       "spinFadein",
+               "btnSuggest",       "btnPlay",        "btnPause",          "btnPlayClip",
+               "sliderVolume",     "editOutputName", "spinFadeout",       "checkLoop",
+               "editOutputFolder", "btnBrowseOut",   "checkEvenLoudness", "checkExport",
+               "btnGenerate",      "labelManage",    "labelHelp",         "labelHome",
+               "labelAbout",       "btnMenu"};
     // The time fields and the spin box hand focus to their inner text field, and Tab steps
     // through a time field's sections before it leaves.
     const auto focusedName = [] {
@@ -232,6 +234,7 @@ void TestDesktop::everyButtonShowsFocus_data()
                              "btnPlay",
                              "btnPause",
                              "btnPlayClip",
+                             "btnSuggest",
                              "btnBrowseOut",
                              "btnGenerate",
                              "checkExport",
@@ -275,6 +278,7 @@ void TestDesktop::focusFrameLeavesBackgroundAlone_data()
                                                               {"btnPlay", "play"},
                                                               {"btnPause", "pause"},
                                                               {"btnPlayClip", "clip"},
+                                                              {"btnSuggest", "suggest"},
                                                               {"btnBrowseOut", "browse"},
                                                               {"btnGenerate", "generate"}};
     for (const auto &[name, picture] : buttons)

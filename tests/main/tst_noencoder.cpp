@@ -21,6 +21,10 @@ void TestNoEncoder::missingEncoderIsReported()
     QCOMPARE(f.status(), QStringLiteral("The encoder could not be started."));
     QVERIFY(f.child<QPushButton>("btnGenerate")->isEnabled());
     QVERIFY(f.child<QPushButton>("btnPlay")->isEnabled());
+    // Without a decoded sound there is nothing to suggest from, and the button says so.
+    const auto *suggest = f.child<QPushButton>("btnSuggest");
+    QTRY_VERIFY(suggest->toolTip().contains(QLatin1String("could not be analysed")));
+    QVERIFY(!suggest->isEnabled());
 
     f.child<QLineEdit>("editOutputFolder")->setText(f.dir.path());
     f.child<QPushButton>("btnGenerate")->click();
