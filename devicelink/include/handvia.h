@@ -20,6 +20,17 @@ typedef int (*handvia_event_callback)(int kind, const char *text);
 
 typedef void (*handvia_unused)(void);
 
+#define HANDVIA_KIND_RINGTONE 0
+#define HANDVIA_KIND_TONE 1 /* an alert (text) tone */
+
+#define HANDVIA_PHONE_READY 0
+#define HANDVIA_PHONE_NONE 1 /* no phone attached */
+#define HANDVIA_PHONE_LOCKED 2
+#define HANDVIA_PHONE_TRUST_PENDING 3
+#define HANDVIA_PHONE_TRUST_REFUSED 4
+#define HANDVIA_PHONE_NO_USBMUXD 5
+#define HANDVIA_PHONE_OTHER 6
+
 /* Member i is entry i of the table; the program never calls the unused ones. */
 typedef struct HandviaApi
 {
@@ -47,6 +58,12 @@ typedef struct HandviaApi
                         int file_name_size); /* 16 */
     int (*remove_ringtone)(int device, int index); /* 17 */
     int (*rename_ringtone)(int device, int index, const char *title); /* 18 */
+    /* Entries below may be NULL: the call is not supported. */
+    int (*set_ringtone_kind)(int device, int index, int kind); /* 19, HANDVIA_KIND_* */
+    int (*get_ringtone_kind)(int device, int index); /* 20 */
+    int (*restart_phone)(int device); /* 21 */
+    /* 22: a HANDVIA_PHONE_* value; for HANDVIA_PHONE_OTHER, text holds the error. */
+    int (*phone_state)(int device, char *text, int text_size);
 } HandviaApi;
 
 #if defined(__GNUC__)

@@ -1,6 +1,7 @@
 #include "afcstorage.h"
 #include "backend.h"
 #include "events.h"
+#include "handvia.h"
 
 #include <algorithm>
 #include <chrono>
@@ -9,6 +10,13 @@
 #include <mutex>
 #include <set>
 #include <thread>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace handvia {
 
@@ -32,6 +40,47 @@ bool needsUser(lockdownd_error_t error)
     return error == LOCKDOWN_E_PASSWORD_PROTECTED || error == LOCKDOWN_E_USER_DENIED_PAIRING
             || error == LOCKDOWN_E_PAIRING_DIALOG_RESPONSE_PENDING
             || error == LOCKDOWN_E_INVALID_HOST_ID;
+}
+
+// Whether the phone daemon answers on its socket; a TCP address is taken on trust.
+bool usbmuxdAnswers()
+{
+    const char *env = std::getenv("USBMUXD_SOCKET_ADDRESS");
+    std::string path = env && *env ? env : "/var/run/usbmuxd";
+    if (path.rfind("UNIX:", 0) == 0)
+        path = path.substr(5);
+    else if (path[0] != '/')
+        return true;
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool answers = connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+    close(fd);
+    return answers;
+}
+
+int stateOf(lockdownd_error_t error, std::string &text)
+{
+    switch (error) {
+    case LOCKDOWN_E_PASSWORD_PROTECTED:
+        return HANDVIA_PHONE_LOCKED;
+    case LOCKDOWN_E_PAIRING_DIALOG_RESPONSE_PENDING:
+        return HANDVIA_PHONE_TRUST_PENDING;
+    case LOCKDOWN_E_USER_DENIED_PAIRING:
+        return HANDVIA_PHONE_TRUST_REFUSED;
+    case LOCKDOWN_E_SSL_ERROR:
+        text = "the secure connection to the phone failed (lockdown error " + std::to_string(error)
+                + ")";
+        return HANDVIA_PHONE_OTHER;
+    default:
+        text = "the phone refused the connection (lockdown error " + std::to_string(error) + ")";
+        return HANDVIA_PHONE_OTHER;
+    }
 }
 
 // A locked, untrusted or never paired phone fails the lockdown handshake here.
@@ -127,6 +176,18 @@ public:
         m_retired = true;
     }
 
+    int state(std::string &text) override
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_storage && !m_storage->broken())
+                return HANDVIA_PHONE_READY;
+            if (!m_attached.empty())
+                return m_tried ? stateOf(m_lastError, text) : HANDVIA_PHONE_NONE;
+        }
+        return usbmuxdAnswers() ? HANDVIA_PHONE_NONE : HANDVIA_PHONE_NO_USBMUXD;
+    }
+
 private:
     // Called with m_mutex held.
     void post(const char *event)
@@ -181,6 +242,7 @@ private:
         if (std::find(m_attached.begin(), m_attached.end(), udid) == m_attached.end())
             m_attached.push_back(udid);
         m_reported.erase(udid); // a new arrival may report its refusal again
+        m_tried = false;
     }
 
     void left(const std::string &udid)
@@ -216,6 +278,8 @@ private:
                     m_storage = storage; // a dead connection, replaced
                 return;
             }
+            m_tried = true;
+            m_lastError = error;
             if (storage) {
                 m_storage = storage;
                 m_udid = udid;
@@ -239,6 +303,8 @@ private:
     std::shared_ptr<AfcStorage> m_storage;
     std::string m_udid;
     uint64_t m_epoch = 0;
+    lockdownd_error_t m_lastError = LOCKDOWN_E_SUCCESS; // of the last attempt to open a phone
+    bool m_tried = false; // since the last arrival
     bool m_stopping = false;
     bool m_retired = false;
     bool m_subscribed = false;

@@ -71,6 +71,15 @@ public:
         return result;
     }
 
+    int phoneState(int device, std::string &text)
+    {
+        if (device != 0)
+            return -1;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ensureBackend();
+        return m_backend->state(text);
+    }
+
 private:
     Library()
     {
@@ -195,6 +204,14 @@ int renameRingtone(int device, int index, const char *title)
     });
 }
 
+int phoneState(int device, char *text, int textSize)
+{
+    std::string error;
+    const int state = Library::instance().phoneState(device, error);
+    copyToBuffer(error, text, textSize);
+    return state;
+}
+
 HandviaApi makeTable()
 {
     HandviaApi api {};
@@ -207,6 +224,7 @@ HandviaApi makeTable()
     api.get_ringtone = getRingtone;
     api.remove_ringtone = removeRingtone;
     api.rename_ringtone = renameRingtone;
+    api.phone_state = phoneState;
     return api;
 }
 

@@ -28,6 +28,8 @@ public:
     // Posts "connect" again for a callback registered after the phone arrived.
     virtual void announce() = 0;
     virtual void poll() { }
+    // What keeps the phone from being served: a HANDVIA_PHONE_* value; text for "other".
+    virtual int state(std::string &text) = 0;
     // Replaced by another backend: reports nothing from now on.
     virtual void retire() = 0;
 };

@@ -1,6 +1,7 @@
 #include "backend.h"
 #include "events.h"
 #include "folderstorage.h"
+#include "handvia.h"
 
 #include <mutex>
 #include <sys/stat.h>
@@ -58,6 +59,13 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_retired = true;
+    }
+
+    int state(std::string &) override
+    {
+        poll();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_connected ? HANDVIA_PHONE_READY : HANDVIA_PHONE_NONE;
     }
 
 private:

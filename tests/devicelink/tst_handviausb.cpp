@@ -63,6 +63,7 @@ private slots:
     void unplugDuringAdd();
     void refusedPhoneIsTriedAgain_data();
     void refusedPhoneIsTriedAgain();
+    void absentUsbmuxdIsNamed();
     void secondPhoneIsTakenUp();
     void deadConnectionIsReopened();
     void errorIsNotAnEmptyPhone();
@@ -279,16 +280,20 @@ void TestHandviaUsb::refusedPhoneIsTriedAgain_data()
 {
     QTest::addColumn<QByteArray>("refusal");
     QTest::addColumn<bool>("paired");
-    QTest::newRow("locked with a passcode") << QByteArray("locked") << false;
-    QTest::newRow("not trusted") << QByteArray("untrusted") << false;
-    QTest::newRow("trust dialog pending") << QByteArray("pending") << false;
-    QTest::newRow("host forgotten") << QByteArray("invalidhost") << true;
+    QTest::addColumn<int>("state");
+    QTest::newRow("locked with a passcode")
+            << QByteArray("locked") << false << HANDVIA_PHONE_LOCKED;
+    QTest::newRow("not trusted") << QByteArray("untrusted") << false << HANDVIA_PHONE_TRUST_REFUSED;
+    QTest::newRow("trust dialog pending")
+            << QByteArray("pending") << false << HANDVIA_PHONE_TRUST_PENDING;
+    QTest::newRow("host forgotten") << QByteArray("invalidhost") << true << HANDVIA_PHONE_OTHER;
 }
 
 void TestHandviaUsb::refusedPhoneIsTriedAgain()
 {
     QFETCH(QByteArray, refusal);
     QFETCH(bool, paired);
+    QFETCH(int, state);
     clearEvents();
     Standin::command("detach " + Standin::udid());
     QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:disconnect"}), eventWait);
@@ -301,6 +306,9 @@ void TestHandviaUsb::refusedPhoneIsTriedAgain()
     QTRY_COMPARE_WITH_TIMEOUT(
             recordedEvents(), QStringList({"0:" HANDVIA_CONNECT_FAILED}), eventWait);
     QVERIFY(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0) < 0);
+    char error[200] = "unset";
+    QCOMPARE(api->phone_state(0, error, sizeof error), state);
+    QCOMPARE(QByteArray(error).isEmpty(), state != HANDVIA_PHONE_OTHER);
     QTest::qWait(3500); // a quiet retry or more
     QCOMPARE(recordedEvents().size(), 1);
 
@@ -309,6 +317,24 @@ void TestHandviaUsb::refusedPhoneIsTriedAgain()
             recordedEvents(), QStringList({"0:" HANDVIA_CONNECT_FAILED, "0:connect"}), eventWait);
     QCOMPARE(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0), -1); // an empty phone
     QVERIFY(api->commit(0) >= 0);
+    QCOMPARE(api->phone_state(0, nullptr, 0), HANDVIA_PHONE_READY);
+}
+
+void TestHandviaUsb::absentUsbmuxdIsNamed()
+{
+    clearEvents();
+    Standin::command("detach " + Standin::udid());
+    QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:disconnect"}), eventWait);
+    QCOMPARE(api->phone_state(0, nullptr, 0), HANDVIA_PHONE_NONE);
+    const QByteArray address = qgetenv("USBMUXD_SOCKET_ADDRESS");
+    qputenv("USBMUXD_SOCKET_ADDRESS", "UNIX:" + QFile::encodeName(m_local.filePath("absent")));
+    const int absent = api->phone_state(0, nullptr, 0);
+    qputenv("USBMUXD_SOCKET_ADDRESS", address);
+    QCOMPARE(absent, HANDVIA_PHONE_NO_USBMUXD);
+
+    Standin::command("attach " + Standin::udid());
+    QTRY_COMPARE_WITH_TIMEOUT(
+            recordedEvents(), QStringList({"0:disconnect", "0:connect"}), eventWait);
 }
 
 void TestHandviaUsb::secondPhoneIsTakenUp()
