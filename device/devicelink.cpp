@@ -107,3 +107,15 @@ int DeviceLink::replaceOnPhone(const QString &phonePath, const QString &localPat
     return table()->replace_on_phone(
             device, phonePath.toUtf8().constData(), localPath.toUtf8().constData());
 }
+
+DeviceLink::PhoneState DeviceLink::phoneState(QString *errorText) const
+{
+    if (!table()->phone_state)
+        return StateUnknown;
+    char text[textSize] = {};
+    const int state = table()->phone_state(device, text, textSize);
+    text[textSize - 1] = '\0';
+    if (errorText)
+        *errorText = QString::fromUtf8(text);
+    return state >= PhoneReady && state <= OtherFailure ? PhoneState(state) : StateUnknown;
+}

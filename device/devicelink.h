@@ -16,6 +16,18 @@ public:
     enum Event { Connected, Disconnected, ConnectFailed };
     Q_ENUM(Event)
 
+    // What keeps the phone from being served, as the library's phone-state entry names it.
+    enum PhoneState {
+        StateUnknown = -1, // the library has no such entry
+        PhoneReady = 0,
+        NoPhone,
+        PhoneLocked,
+        TrustPending,
+        TrustRefused,
+        NoUsbmuxd,
+        OtherFailure // with the library's error text
+    };
+
     struct ITunes
     {
         unsigned version = 0; // 0 when not installed
@@ -37,6 +49,7 @@ public:
     int renameRingtone(int index, const QString &title);
     int copyFromPhone(const QString &phonePath, const QString &localPath);
     int replaceOnPhone(const QString &phonePath, const QString &localPath);
+    PhoneState phoneState(QString *errorText = nullptr) const;
 
 signals:
     void eventRaised(DeviceLink::Event event);

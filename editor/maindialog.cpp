@@ -144,11 +144,11 @@ void MainDialog::connectWidgets()
     connect(DesktopOpener::instance(), &DesktopOpener::failed, this, &MainDialog::onOpenFailed);
 }
 
-void MainDialog::setStatus(const char *text, const char *lead)
+void MainDialog::setStatus(const char *text, const char *lead, const QString &detail)
 {
     statusSource = text;
     statusLead = lead;
-    statusArg.clear();
+    statusArg = detail;
     savedRingtone.clear();
     showStatus();
 }
@@ -156,7 +156,7 @@ void MainDialog::setStatus(const char *text, const char *lead)
 void MainDialog::showStatus()
 {
     QString text = statusSource ? tr(statusSource) : QString();
-    if (!statusArg.isEmpty())
+    if (text.contains(QLatin1String("%1")))
         text = text.arg(statusArg);
     if (statusLead)
         text = tr(statusLead) + QLatin1Char(' ') + text;

@@ -44,7 +44,8 @@ public:
     ~MainDialog() override;
 
     // Shows a status text (untranslated source), after `lead` if one is given.
-    void setStatus(const char *text, const char *lead = nullptr);
+    // A "%1" in the text is replaced by `detail`.
+    void setStatus(const char *text, const char *lead = nullptr, const QString &detail = {});
     void loadFile(const QString &path);
 
 signals:
@@ -130,6 +131,10 @@ private:
     void startJob(CAVConverter::JobType jobType);
     void showLoading();
     void showStatus();
+    // The phone's state (mainphone.cpp).
+    DeviceLink::PhoneState tellPhoneState(const char *lead = nullptr);
+    void recheckUsbmuxd();
+    static bool stateNeedsPairingHelp(DeviceLink::PhoneState state);
     void startDecode();
     void finishRingtone(const QString &output);
     void endJob();

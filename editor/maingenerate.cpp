@@ -58,6 +58,7 @@ void MainDialog::detectITunes()
     ui->checkExportITunes->setChecked(false);
     ui->checkExportITunes->hide();
     setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
+    tellPhoneState();
 #endif
 }
 
@@ -179,7 +180,9 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
         setStatus(on ? QT_TR_NOOP("Ready.")
                      : QT_TR_NOOP("Please connect your iPhone to this computer."),
                   failed ? transferFailed : nullptr);
-    } else {
+        if (!on)
+            tellPhoneState(statusLead);
+    } else if (stateNeedsPairingHelp(tellPhoneState())) {
         QMessageBox::information(
                 this,
                 productTitle(),

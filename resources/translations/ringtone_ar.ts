@@ -246,6 +246,26 @@ Pointer at %3</source>
         <translation>‫يرجى توصيل جهاز iPhone بهذا الكمبيوتر.‬</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>افتح قفل iPhone للمتابعة.</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>اضغط على «وثوق» في iPhone.</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>افصل iPhone ثم وصّله مرة أخرى واضغط على «وثوق».</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>خدمة iPhone ‏usbmuxd لا تعمل. ثبّت الحزمة usbmuxd أو وصّل iPhone مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>تعذّر الاتصال بـ iPhone:‏ %1. راجع «حل المشكلات» في التعليمات.</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>‫إصدار iTunes قديم جدًا، يلزم الإصدار 7.3 على الأقل.‬</translation>
     </message>

@@ -246,6 +246,26 @@ Zeiger bei %3</translation>
         <translation>Bitte verbinden Sie Ihr iPhone mit diesem Computer.</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>Entsperren Sie Ihr iPhone, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>Tippen Sie auf Ihrem iPhone auf „Vertrauen“.</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>Trennen Sie das iPhone, schließen Sie es wieder an und tippen Sie auf „Vertrauen“.</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>Der iPhone-Dienst usbmuxd läuft nicht. Installieren Sie das Paket usbmuxd oder schließen Sie das iPhone erneut an.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>Das iPhone konnte nicht verbunden werden: %1. Siehe „Fehlerbehebung“ in der Hilfe.</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>iTunes-Version zu alt, mindestens 7.3 wird benötigt.</translation>
     </message>

@@ -246,6 +246,26 @@ Puntero en %3</translation>
         <translation>Conecte su iPhone a este ordenador.</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>Desbloquee su iPhone para continuar.</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>Toque «Confiar» en su iPhone.</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>Desconecte el iPhone, vuelva a conectarlo y toque «Confiar».</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>El servicio de iPhone usbmuxd no se está ejecutando. Instale el paquete usbmuxd o vuelva a conectar el iPhone.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>No se pudo conectar el iPhone: %1. Consulte «Solución de problemas» en la ayuda.</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>La versión de iTunes es demasiado antigua; se necesita la 7.3 o posterior.</translation>
     </message>

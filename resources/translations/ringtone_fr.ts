@@ -246,6 +246,26 @@ Pointeur à %3</translation>
         <translation>Veuillez connecter votre iPhone à cet ordinateur.</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>Déverrouillez votre iPhone pour continuer.</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>Touchez « Se fier » sur votre iPhone.</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>Débranchez l&apos;iPhone, rebranchez-le et touchez « Se fier ».</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>Le service iPhone usbmuxd n&apos;est pas en marche. Installez le paquet usbmuxd ou rebranchez l&apos;iPhone.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>Impossible de connecter l&apos;iPhone : %1. Voir « Dépannage » dans l&apos;aide.</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>Version d&apos;iTunes trop ancienne : la version 7.3 au moins est requise.</translation>
     </message>

@@ -246,6 +246,26 @@ Puntatore a %3</translation>
         <translation>Collega l&apos;iPhone a questo computer.</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>Sblocca l&apos;iPhone per continuare.</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>Tocca «Autorizza» sull&apos;iPhone.</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>Scollega l&apos;iPhone, ricollegalo e tocca «Autorizza».</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>Il servizio iPhone usbmuxd non è in esecuzione. Installa il pacchetto usbmuxd o ricollega l&apos;iPhone.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>Impossibile collegare l&apos;iPhone: %1. Vedi «Risoluzione dei problemi» nella guida.</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>Versione di iTunes troppo vecchia: è necessaria almeno la 7.3.</translation>
     </message>

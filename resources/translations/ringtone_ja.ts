@@ -246,6 +246,26 @@ Pointer at %3</source>
         <translation>iPhone をこのコンピューターに接続してください。</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>続行するには iPhone のロックを解除してください。</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>iPhone で「信頼」をタップしてください。</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>iPhone を取り外し、もう一度接続して「信頼」をタップしてください。</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>iPhone のサービス usbmuxd が動作していません。usbmuxd パッケージをインストールするか、iPhone を接続し直してください。</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>iPhone に接続できませんでした: %1。ヘルプの「トラブルシューティング」を参照してください。</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>iTunes のバージョンが古すぎます。7.3 以降が必要です。</translation>
     </message>

@@ -246,6 +246,26 @@ Pointer at %3</source>
         <translation>请将您的 iPhone 连接到这台电脑。</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>请解锁您的 iPhone 以继续。</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>请在 iPhone 上轻点“信任”。</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>请拔下 iPhone，重新插入并轻点“信任”。</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>iPhone 服务 usbmuxd 未运行。请安装 usbmuxd 软件包或重新插入 iPhone。</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>无法连接 iPhone：%1。请参阅帮助中的“故障排除”。</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>iTunes 版本过低，至少需要 7.3。</translation>
     </message>

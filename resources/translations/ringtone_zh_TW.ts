@@ -246,6 +246,26 @@ Pointer at %3</source>
         <translation>請將您的 iPhone 連接到這台電腦。</translation>
     </message>
     <message>
+        <source>Unlock your iPhone to continue.</source>
+        <translation>請解鎖您的 iPhone 以繼續。</translation>
+    </message>
+    <message>
+        <source>Tap Trust on your iPhone.</source>
+        <translation>請在 iPhone 上點一下「信任」。</translation>
+    </message>
+    <message>
+        <source>Unplug the iPhone, plug it in again and tap Trust.</source>
+        <translation>請拔下 iPhone，重新接上並點一下「信任」。</translation>
+    </message>
+    <message>
+        <source>The iPhone service usbmuxd is not running. Install the usbmuxd package or plug the iPhone in again.</source>
+        <translation>iPhone 服務 usbmuxd 未執行。請安裝 usbmuxd 套件或重新接上 iPhone。</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be connected: %1. See Troubleshooting in the help.</source>
+        <translation>無法連接 iPhone：%1。請參閱說明中的「疑難排解」。</translation>
+    </message>
+    <message>
         <source>iTunes version too low, at least 7.3 is needed.</source>
         <translation>iTunes 版本過舊，至少需要 7.3。</translation>
     </message>

@@ -49,6 +49,8 @@ private slots:
     void lockHeldByAnotherSync();
     void unpluggedWhileTheToneIsWritten();
     void unpluggedWhileTheListIsSaved();
+    void phoneStateIsTold_data();
+    void phoneStateIsTold();
 
 private:
     template<typename T>
@@ -171,6 +173,48 @@ void TestPhoneWindow::unpluggedWhileTheToneIsWritten()
 void TestPhoneWindow::unpluggedWhileTheListIsSaved()
 {
     failedTransferIsTold("trap rename iTunes/Ringtones.plist", failedAndUnplugged);
+}
+
+void TestPhoneWindow::phoneStateIsTold_data()
+{
+    QTest::addColumn<QByteArray>("refusal");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("locked") << QByteArray("locked")
+                            << QStringLiteral("Unlock your iPhone to continue.");
+    QTest::newRow("trust question waiting")
+            << QByteArray("pending") << QStringLiteral("Tap Trust on your iPhone.");
+    QTest::newRow("trust refused")
+            << QByteArray("untrusted")
+            << QStringLiteral("Unplug the iPhone, plug it in again and tap Trust.");
+    QTest::newRow("no usbmuxd") << QByteArray()
+                                << QStringLiteral("The iPhone service usbmuxd is not running. "
+                                                  "Install the usbmuxd package or plug the "
+                                                  "iPhone in again.");
+}
+
+// Each state has its own text, and the phone is taken up without a replug once it allows.
+void TestPhoneWindow::phoneStateIsTold()
+{
+    QFETCH(QByteArray, refusal);
+    QFETCH(QString, told);
+    const QByteArray udid = Standin::udid();
+    const QByteArray address = qgetenv("USBMUXD_SOCKET_ADDRESS");
+    if (refusal.isEmpty())
+        qputenv("USBMUXD_SOCKET_ADDRESS", "UNIX:" + QFile::encodeName(dir.filePath("absent")));
+    Standin::command("detach " + udid);
+    if (!refusal.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(!child<QCheckBox>("checkExport")->isEnabled(), phoneWait);
+        Standin::command("forget " + udid);
+        Standin::command("refuse " + refusal);
+        Standin::command("attach " + udid);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(status(), told, phoneWait);
+    QVERIFY(!child<QCheckBox>("checkExport")->isEnabled());
+
+    qputenv("USBMUXD_SOCKET_ADDRESS", address);
+    Standin::command("refuse none");
+    Standin::command("attach " + udid);
+    QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("Ready."), phoneWait);
 }
 
 QTEST_MAIN(TestPhoneWindow)

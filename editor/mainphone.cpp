@@ -1,0 +1,67 @@
+// What the phone needs from the user before it can be used, told in the status line.
+#include "maindialog.h"
+
+#include <QTimer>
+
+namespace {
+
+const char *const usbmuxdMissing
+        = QT_TRANSLATE_NOOP("MainDialog",
+                            "The iPhone service usbmuxd is not running. Install the usbmuxd "
+                            "package or plug the iPhone in again.");
+
+// How often a missing usbmuxd is looked for again, so the text goes once it runs.
+const int usbmuxdRecheckMs = 3000;
+
+const char *stateText(DeviceLink::PhoneState state)
+{
+    switch (state) {
+    case DeviceLink::PhoneLocked:
+        return QT_TRANSLATE_NOOP("MainDialog", "Unlock your iPhone to continue.");
+    case DeviceLink::TrustPending:
+        return QT_TRANSLATE_NOOP("MainDialog", "Tap Trust on your iPhone.");
+    case DeviceLink::TrustRefused:
+        return QT_TRANSLATE_NOOP("MainDialog",
+                                 "Unplug the iPhone, plug it in again and tap Trust.");
+    case DeviceLink::NoUsbmuxd:
+        return usbmuxdMissing;
+    case DeviceLink::OtherFailure:
+        return QT_TRANSLATE_NOOP("MainDialog",
+                                 "The iPhone could not be connected: %1. See Troubleshooting in "
+                                 "the help.");
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+// The library keeps trying a locked or undecided phone, and "Ready." replaces the text once
+// the phone is served; a refused trust needs the cable plugged in again.
+DeviceLink::PhoneState MainDialog::tellPhoneState(const char *lead)
+{
+    QString error;
+    const DeviceLink::PhoneState state = device.phoneState(&error);
+    if (const char *text = stateText(state))
+        setStatus(text, lead, error);
+    if (state == DeviceLink::NoUsbmuxd)
+        QTimer::singleShot(usbmuxdRecheckMs, this, &MainDialog::recheckUsbmuxd);
+    return state;
+}
+
+void MainDialog::recheckUsbmuxd()
+{
+    if (statusSource != usbmuxdMissing)
+        return; // something newer is shown
+    if (device.phoneState() == DeviceLink::NoUsbmuxd)
+        QTimer::singleShot(usbmuxdRecheckMs, this, &MainDialog::recheckUsbmuxd);
+    else
+        setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."), statusLead);
+}
+
+// The message box stays for what the library cannot name: a pairing that failed otherwise.
+bool MainDialog::stateNeedsPairingHelp(DeviceLink::PhoneState state)
+{
+    return state != DeviceLink::PhoneLocked && state != DeviceLink::TrustPending
+            && state != DeviceLink::TrustRefused && state != DeviceLink::NoUsbmuxd;
+}
