@@ -13,6 +13,8 @@ namespace {
 const char clientLabel[] = "handvia";
 const char syncLock[] = "/com.apple.itunes.lock_sync";
 const char syncFailedToStart[] = "com.apple.itunes-mobdev.syncFailedToStart";
+// Asks the phone to read its ringtone list again.
+const char ringtoneAdded[] = "com.apple.itunesstored.RingtoneAdded";
 const int syncWaitMs = 10000;
 const uint32_t maxChunk = 1u << 20;
 
@@ -253,6 +255,7 @@ void AfcStorage::endSync()
 {
     unlockWriters();
     post(NP_SYNC_DID_FINISH);
+    post(ringtoneAdded);
     endLockdown();
 }
 

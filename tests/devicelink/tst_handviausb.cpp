@@ -18,6 +18,7 @@ const char willStart[] = "com.apple.itunes-mobdev.syncWillStart";
 const char lockRequest[] = "com.apple.itunes-mobdev.syncLockRequest";
 const char didStart[] = "com.apple.itunes-mobdev.syncDidStart";
 const char didFinish[] = "com.apple.itunes-mobdev.syncDidFinish";
+const char ringtoneAdded[] = "com.apple.itunesstored.RingtoneAdded";
 const char failedToStart[] = "com.apple.itunes-mobdev.syncFailedToStart";
 
 QString ringtone(const QString &file)
@@ -167,7 +168,8 @@ void TestHandviaUsb::commitPostsTheSyncHandshake()
     QCOMPARE(api->add_ringtone(0, localName("Tone.m4r").constData(), 1000), 0);
     QCOMPARE(Standin::notifications(), QStringList());
     QCOMPARE(api->commit(0), 0);
-    QCOMPARE(Standin::notifications(), QStringList({willStart, lockRequest, didStart, didFinish}));
+    QCOMPARE(Standin::notifications(),
+             QStringList({willStart, lockRequest, didStart, didFinish, ringtoneAdded}));
     QCOMPARE(Standin::command("holdlock on"), QByteArray("ok"));
     QVERIFY2(Standin::command("holdlock on") == "ok", "the lock was released after the commit");
 }
