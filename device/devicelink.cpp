@@ -119,3 +119,13 @@ DeviceLink::PhoneState DeviceLink::phoneState(QString *errorText) const
         *errorText = QString::fromUtf8(text);
     return state >= PhoneReady && state <= OtherFailure ? PhoneState(state) : StateUnknown;
 }
+
+bool DeviceLink::canRestart() const
+{
+    return table()->restart_phone != nullptr;
+}
+
+int DeviceLink::restartPhone()
+{
+    return canRestart() ? table()->restart_phone(device) : -1;
+}

@@ -50,6 +50,9 @@ public:
     int copyFromPhone(const QString &phonePath, const QString &localPath);
     int replaceOnPhone(const QString &phonePath, const QString &localPath);
     PhoneState phoneState(QString *errorText = nullptr) const;
+    // False when the library has no restart entry.
+    bool canRestart() const;
+    int restartPhone();
 
 signals:
     void eventRaised(DeviceLink::Event event);

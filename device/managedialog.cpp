@@ -31,6 +31,7 @@ ManageDialog::ManageDialog(QWidget *parent)
     connect(btnReplace, &QPushButton::clicked, this, &ManageDialog::onBtnReplace);
     connect(btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
     connect(btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
+    connect(btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
     connect(listRingtone, &QListWidget::currentRowChanged, this, &ManageDialog::onListSelectChange);
     // Only the user's typing reaches the slot; text set by the dialog does not.
     connect(editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
@@ -44,8 +45,14 @@ ManageDialog::ManageDialog(QWidget *parent)
     noPhoneHint->setAttribute(Qt::WA_TransparentForMouseEvents);
     noPhoneHint->setStyleSheet(QStringLiteral("color: rgb(110, 110, 110);"));
     // Tab follows the dialog as it reads: the list, its name, then the buttons down the page.
-    const QList<QWidget *> order = {
-            listRingtone, editName, btnRename, btnRemove, btnIPhoneToPc, btnReplace, btnPcToIPhone};
+    const QList<QWidget *> order = {listRingtone,
+                                    editName,
+                                    btnRename,
+                                    btnRemove,
+                                    btnIPhoneToPc,
+                                    btnRestart,
+                                    btnReplace,
+                                    btnPcToIPhone};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     listRingtone->setFocus();
@@ -89,6 +96,8 @@ void ManageDialog::updateButtons()
     btnReplace->setEnabled(any);
     btnIPhoneToPc->setEnabled(any);
     editName->setEnabled(any);
+    // An older library cannot restart the phone; without a phone there is none to restart.
+    btnRestart->setEnabled(phoneAttached && device.canRestart());
 }
 
 void ManageDialog::onPhoneConnect(bool bConnect)
@@ -217,6 +226,26 @@ void ManageDialog::onBtnPcToIPhone()
     btnRename->setEnabled(false);
     listRingtone->setCurrentRow(0);
     updateButtons();
+}
+
+// The phone lists new ringtones only once it has started again, so the user may want that now.
+void ManageDialog::onBtnRestart()
+{
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+            this,
+            productTitle(),
+            tr("Restart the iPhone now? New ringtones show up in Settings, Sounds once it has "
+               "started again."),
+            QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No);
+    // The phone may have gone while the question was open.
+    if (answer != QMessageBox::Yes || !phoneAttached)
+        return;
+    if (device.restartPhone() < 0)
+        QMessageBox::warning(this,
+                             productTitle(),
+                             tr("The iPhone could not be restarted. Hold its side button and "
+                                "a volume button to turn it off, then turn it on again."));
 }
 
 // A question or file dialog keeps the event loop running: the phone may go, or another come,

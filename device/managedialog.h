@@ -22,6 +22,7 @@ public slots:
     void onBtnReplace();
     void onBtnIPhoneToPc();
     void onBtnPcToIPhone();
+    void onBtnRestart();
     void onListSelectChange(int row);
     void onEditNameChange(QString text);
 

@@ -157,11 +157,14 @@ void MainDialog::exportRingtone(const QString &encoded)
         const int committed = device.commit();
         if (added < 0 || committed < 0)
             setStatus(transferFailed);
+        // The phone reads its tone list again only when it starts up: the user must know.
         else if (tooLongForPhone(ringtoneJob.length))
             setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
-                                 "appear on the iPhone."));
+                                 "appear on the iPhone. New tones show up on the iPhone once it "
+                                 "has restarted."));
         else
-            setStatus(QT_TR_NOOP("Transfer succeed."));
+            setStatus(QT_TR_NOOP(
+                    "Transfer succeed. New tones show up on the iPhone once it has restarted."));
     }
     if (ui->checkExportITunes->isChecked())
         QProcess::startDetached(iTunesPath, {QStringLiteral("/open"), ringtone});

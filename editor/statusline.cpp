@@ -44,11 +44,14 @@ StatusLine::StatusLine(QLabel *label)
     connect(label, &QLabel::linkActivated, this, &StatusLine::openFolder);
 }
 
+// A text longer than the line is cut at its end; the tooltip then holds it whole.
 void StatusLine::show(const QString &text)
 {
     label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setToolTip(QString());
+    const QFontMetrics metrics = label->fontMetrics();
+    const bool fits = metrics.horizontalAdvance(text) <= label->width();
+    label->setText(fits ? text : metrics.elidedText(text, Qt::ElideRight, label->width()));
+    label->setToolTip(fits ? QString() : text);
 }
 
 void StatusLine::showSaved(const QString &text, const QString &savedAs, const QString &file)

@@ -2,6 +2,7 @@
 #include "backend.h"
 #include "events.h"
 #include "handvia.h"
+#include "restart.h"
 
 #include <algorithm>
 #include <chrono>
@@ -186,6 +187,19 @@ public:
                 return m_tried ? stateOf(m_lastError, text) : HANDVIA_PHONE_NONE;
         }
         return usbmuxdAnswers() ? HANDVIA_PHONE_NONE : HANDVIA_PHONE_NO_USBMUXD;
+    }
+
+    // Only a phone that is served: a refused one would not answer.
+    int restart() override
+    {
+        std::string udid;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_storage || m_storage->broken())
+                return -1;
+            udid = m_udid;
+        }
+        return restartPhone(udid) ? 0 : -1;
     }
 
 private:

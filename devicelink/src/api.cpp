@@ -71,13 +71,15 @@ public:
         return result;
     }
 
-    int phoneState(int device, std::string &text)
+    // Runs op(backend) for what concerns the phone rather than its ringtones.
+    template<typename Op>
+    int withBackend(int device, Op op)
     {
         if (device != 0)
             return -1;
         std::lock_guard<std::mutex> lock(m_mutex);
         ensureBackend();
-        return m_backend->state(text);
+        return op(*m_backend);
     }
 
 private:
@@ -207,9 +209,16 @@ int renameRingtone(int device, int index, const char *title)
 int phoneState(int device, char *text, int textSize)
 {
     std::string error;
-    const int state = Library::instance().phoneState(device, error);
+    const int state = Library::instance().withBackend(
+            device, [&](Backend &backend) { return backend.state(error); });
     copyToBuffer(error, text, textSize);
     return state;
+}
+
+int restartPhone(int device)
+{
+    return Library::instance().withBackend(device,
+                                           [](Backend &backend) { return backend.restart(); });
 }
 
 HandviaApi makeTable()
@@ -224,6 +233,7 @@ HandviaApi makeTable()
     api.get_ringtone = getRingtone;
     api.remove_ringtone = removeRingtone;
     api.rename_ringtone = renameRingtone;
+    api.restart_phone = restartPhone;
     api.phone_state = phoneState;
     return api;
 }

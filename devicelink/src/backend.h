@@ -30,6 +30,8 @@ public:
     virtual void poll() { }
     // What keeps the phone from being served: a HANDVIA_PHONE_* value; text for "other".
     virtual int state(std::string &text) = 0;
+    // 0 once the phone has been asked to restart; a folder has no phone to restart.
+    virtual int restart() { return -1; }
     // Replaced by another backend: reports nothing from now on.
     virtual void retire() = 0;
 };

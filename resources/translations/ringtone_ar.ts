@@ -513,6 +513,14 @@ Pointer at %3</source>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>‫الاقتراح %1: الأغنية كلها، إذ ليست أطول من المقطع.‬</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>‫تم النقل بنجاح. تظهر النغمات الجديدة على iPhone بعد إعادة تشغيله.‬</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>‫تم النقل بنجاح. قد لا تظهر على iPhone النغمات التي تزيد مدتها عن 40 ثانية. تظهر النغمات الجديدة على iPhone بعد إعادة تشغيله.‬</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>‫وصّل جهاز iPhone لعرض نغمات الرنين الموجودة عليه.‬</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>هل تريد إعادة تشغيل iPhone الآن؟ تظهر النغمات الجديدة في الإعدادات، الأصوات بعد أن يعمل من جديد.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>تعذّرت إعادة تشغيل iPhone. اضغط مطولاً على الزر الجانبي وأحد زرّي الصوت لإيقاف تشغيله، ثم شغّله من جديد.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Pointer at %3</source>
     <message>
         <source>Replace</source>
         <translation>‫استبدال‬</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>تظهر النغمات الجديدة في الإعدادات، الأصوات بعد إعادة تشغيل iPhone</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>إعادة التشغيل</translation>
     </message>
 </context>
 </TS>

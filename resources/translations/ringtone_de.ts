@@ -513,6 +513,14 @@ Zeiger bei %3</translation>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>Vorschlag %1: das ganze Lied, da es nicht länger als der Ausschnitt ist.</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Übertragung erfolgreich. Neue Töne erscheinen auf dem iPhone, sobald es neu gestartet wurde.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Übertragung erfolgreich. Klingeltöne, die länger als 40 Sekunden sind, werden auf dem iPhone möglicherweise nicht angezeigt. Neue Töne erscheinen auf dem iPhone, sobald es neu gestartet wurde.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Zeiger bei %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Schließen Sie Ihr iPhone an, um seine Klingeltöne zu sehen.</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>iPhone jetzt neu starten? Neue Klingeltöne erscheinen unter Einstellungen, Töne, sobald es wieder gestartet ist.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>Das iPhone konnte nicht neu gestartet werden. Halten Sie die Seitentaste und eine Lautstärketaste gedrückt, um es auszuschalten, und schalten Sie es dann wieder ein.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Zeiger bei %3</translation>
     <message>
         <source>Replace</source>
         <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>Neue Klingeltöne erscheinen unter Einstellungen, Töne, sobald das iPhone neu gestartet wurde</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>Neustart</translation>
     </message>
 </context>
 </TS>

@@ -513,6 +513,14 @@ Puntero en %3</translation>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>Sugerencia %1: la canción entera, ya que no es más larga que el fragmento.</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Transferencia completada. Los tonos nuevos aparecen en el iPhone cuando se haya reiniciado.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Transferencia completada. Es posible que los tonos de más de 40 segundos no aparezcan en el iPhone. Los tonos nuevos aparecen en el iPhone cuando se haya reiniciado.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Puntero en %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Conecte su iPhone para ver sus tonos.</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>¿Reiniciar el iPhone ahora? Los tonos nuevos aparecen en Ajustes, Sonidos cuando se haya vuelto a iniciar.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>No se ha podido reiniciar el iPhone. Mantenga pulsados el botón lateral y un botón de volumen para apagarlo y vuelva a encenderlo.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Puntero en %3</translation>
     <message>
         <source>Replace</source>
         <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>Los tonos nuevos aparecen en Ajustes, Sonidos cuando el iPhone se haya reiniciado</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>Reiniciar</translation>
     </message>
 </context>
 </TS>

@@ -513,6 +513,14 @@ Pointeur à %3</translation>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>Suggestion %1 : toute la chanson, car elle n'est pas plus longue que l'extrait.</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Transfert réussi. Les nouvelles sonneries apparaissent sur l&apos;iPhone une fois qu&apos;il a redémarré.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Transfert réussi. Les sonneries de plus de 40 secondes peuvent ne pas apparaître sur l&apos;iPhone. Les nouvelles sonneries apparaissent sur l&apos;iPhone une fois qu&apos;il a redémarré.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Pointeur à %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Connectez votre iPhone pour voir ses sonneries.</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>Redémarrer l&apos;iPhone maintenant ? Les nouvelles sonneries apparaissent dans Réglages, Sons une fois qu&apos;il a redémarré.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>L&apos;iPhone n&apos;a pas pu être redémarré. Maintenez le bouton latéral et un bouton de volume pour l&apos;éteindre, puis rallumez-le.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Pointeur à %3</translation>
     <message>
         <source>Replace</source>
         <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>Les nouvelles sonneries apparaissent dans Réglages, Sons une fois l&apos;iPhone redémarré</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>Redémarrer</translation>
     </message>
 </context>
 </TS>

@@ -513,6 +513,14 @@ Puntatore a %3</translation>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>Suggerimento %1: tutto il brano, poiché non è più lungo della clip.</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Trasferimento riuscito. I nuovi toni compaiono sull&apos;iPhone dopo il riavvio.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Trasferimento riuscito. Le suonerie più lunghe di 40 secondi potrebbero non comparire sull&apos;iPhone. I nuovi toni compaiono sull&apos;iPhone dopo il riavvio.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Puntatore a %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Collega l’iPhone per vederne le suonerie.</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>Riavviare l&apos;iPhone ora? Le nuove suonerie compaiono in Impostazioni, Suoni dopo il riavvio.</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>Impossibile riavviare l&apos;iPhone. Tieni premuti il tasto laterale e un tasto del volume per spegnerlo, poi riaccendilo.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Puntatore a %3</translation>
     <message>
         <source>Replace</source>
         <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>Le nuove suonerie compaiono in Impostazioni, Suoni dopo il riavvio dell&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>Riavvia</translation>
     </message>
 </context>
 </TS>

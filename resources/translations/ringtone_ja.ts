@@ -513,6 +513,14 @@ Pointer at %3</source>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>おすすめ %1: 曲がクリップより長くないため、曲全体です。</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>転送が完了しました。新しいサウンドは iPhone の再起動後に表示されます。</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>転送が完了しました。40 秒を超える着信音は iPhone に表示されない場合があります。新しいサウンドは iPhone の再起動後に表示されます。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>着信音を表示するには iPhone を接続してください。</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>今すぐ iPhone を再起動しますか？新しい着信音は再起動後に「設定」の「サウンド」に表示されます。</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>iPhone を再起動できませんでした。サイドボタンと音量ボタンのどちらかを長押しして電源を切り、もう一度電源を入れてください。</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Pointer at %3</source>
     <message>
         <source>Replace</source>
         <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>新しい着信音は iPhone の再起動後に「設定」の「サウンド」に表示されます</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>再起動</translation>
     </message>
 </context>
 </TS>

@@ -513,6 +513,14 @@ Pointer at %3</source>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>推荐 %1：整首歌曲，因为它不比片段长。</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>传输成功。iPhone 重新启动后才会显示新的铃声。</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>传输成功。超过 40 秒的铃声可能不会出现在 iPhone 上。iPhone 重新启动后才会显示新的铃声。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>连接您的 iPhone 以查看其铃声。</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>现在重新启动 iPhone 吗？重新启动后，新铃声会出现在“设置”的“声音”中。</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>无法重新启动 iPhone。请按住侧边按钮和任一音量按钮将其关机，然后再开机。</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Pointer at %3</source>
     <message>
         <source>Replace</source>
         <translation>替换</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>iPhone 重新启动后，新铃声会出现在“设置”的“声音”中</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>重启 iPhone</translation>
     </message>
 </context>
 </TS>

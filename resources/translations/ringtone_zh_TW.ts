@@ -513,6 +513,14 @@ Pointer at %3</source>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
         <translation>推薦 %1：整首歌曲，因為它不比片段長。</translation>
     </message>
+    <message>
+        <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
+        <translation>傳送成功。iPhone 重新啟動後才會顯示新的鈴聲。</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
+        <translation>傳送成功。超過 40 秒的鈴聲可能不會出現在 iPhone 上。iPhone 重新啟動後才會顯示新的鈴聲。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -523,6 +531,14 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>連接您的 iPhone 以檢視其鈴聲。</translation>
+    </message>
+    <message>
+        <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>
+        <translation>現在重新啟動 iPhone 嗎？重新啟動後，新鈴聲會出現在「設定」的「聲音」中。</translation>
+    </message>
+    <message>
+        <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
+        <translation>無法重新啟動 iPhone。請按住側邊按鈕和任一音量按鈕將其關機，然後再開機。</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,14 @@ Pointer at %3</source>
     <message>
         <source>Replace</source>
         <translation>取代</translation>
+    </message>
+    <message>
+        <source>New ringtones show up in Settings, Sounds once the iPhone has restarted</source>
+        <translation>iPhone 重新啟動後，新鈴聲會出現在「設定」的「聲音」中</translation>
+    </message>
+    <message>
+        <source>Restart iPhone</source>
+        <translation>重新啟動</translation>
     </message>
 </context>
 </TS>

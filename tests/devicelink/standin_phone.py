@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """A stand-in iPhone for the device library's tests.
 
-Serves the phone's side of usbmuxd, lockdownd, AFC and notification_proxy on a UNIX socket, so
+Serves the phone's side of usbmuxd, lockdownd, AFC, notification_proxy and the diagnostics relay
+on a UNIX socket, so
 that the unmodified libusbmuxd/libimobiledevice stack talks to it without a daemon or a phone.
 A folder stands for the media partition. Tests steer it through a second socket (see Control).
 
@@ -21,6 +22,10 @@ import tempfile
 import threading
 
 LOCKDOWN_PORT = 62078
+DIAGNOSTICS_RELAY = "com.apple.mobile.diagnostics_relay"
+SERVICES = ("com.apple.afc", "com.apple.mobile.notification_proxy", DIAGNOSTICS_RELAY)
+# How long a restarting phone stays away before it is attached again.
+RESTART_SECONDS = 1.0
 FIRST_UDID = "00008030-00000000000000A1"
 SYNC_LOCK = "com.apple.itunes.lock_sync"
 
@@ -133,6 +138,11 @@ class Phone:
                 conn.close()
             self.connections.clear()
             self.locks = {p: o for p, o in self.locks.items() if o == "other"}
+
+    def restart(self, udid):
+        """Goes away as a restarting phone does and comes back a moment later."""
+        self.detach(udid)
+        threading.Timer(RESTART_SECONDS, self.attach, [udid]).start()
 
     def unplug(self):
         with self.mutex:
@@ -269,6 +279,8 @@ class Connection:
             Afc(self.phone, self.sock, self).serve()
         elif service == "com.apple.mobile.notification_proxy":
             NotificationProxy(self.phone, self.sock).serve()
+        elif service == DIAGNOSTICS_RELAY:
+            DiagnosticsRelay(self.phone, self.sock, udid).serve()
         return True
 
 
@@ -332,7 +344,7 @@ class Lockdown:
             return {}
         if name == "StartService":
             service = request.get("Service")
-            if service not in ("com.apple.afc", "com.apple.mobile.notification_proxy"):
+            if service not in SERVICES:
                 return {"Error": "InvalidService"}
             return {"Service": service, "Port": phone.open_service(service),
                     "EnableServiceSSL": False}
@@ -359,6 +371,31 @@ class NotificationProxy:
             elif command == "Shutdown":
                 send_framed_plist(self.sock, {"Command": "ProxyDeath"})
                 return
+
+
+class DiagnosticsRelay:
+    """Answers Restart and Goodbye; a phone asked to restart does so once the client hangs up."""
+
+    def __init__(self, phone, sock, udid):
+        self.phone = phone
+        self.sock = sock
+        self.udid = udid
+
+    def serve(self):
+        restarting = False
+        try:
+            while True:
+                request = recv_framed_plist(self.sock)
+                name = request.get("Request")
+                self.phone.count("diag-" + str(name))
+                known = name in ("Restart", "Goodbye")
+                send_framed_plist(self.sock, {"Status": "Success" if known else "UnknownRequest"})
+                restarting = restarting or name == "Restart"
+                if name == "Goodbye":
+                    return
+        finally:
+            if restarting:
+                self.phone.restart(self.udid)
 
 
 class Afc:

@@ -69,6 +69,7 @@ private slots:
     void deadConnectionIsReopened();
     void errorIsNotAnEmptyPhone();
     void listingChecksTheDatabaseOnce();
+    void restartGoesThroughTheDiagnosticsRelay();
 
 private:
     // A local file, as the program makes it in its output folder.
@@ -412,6 +413,23 @@ void TestHandviaUsb::listingChecksTheDatabaseOnce()
           firstTrips,
           firstMs,
           againMs);
+}
+
+// The phone restarts once asked and comes back; a phone that is not served is never asked.
+void TestHandviaUsb::restartGoesThroughTheDiagnosticsRelay()
+{
+    QVERIFY(api->restart_phone);
+    clearEvents();
+    QCOMPARE(api->restart_phone(0), 0);
+    QCOMPARE(Standin::count("diag-Restart"), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(
+            recordedEvents(), QStringList({"0:disconnect", "0:connect"}), eventWait);
+
+    QCOMPARE(api->restart_phone(1), -1);
+    Standin::command("detach " + Standin::udid());
+    QTRY_VERIFY_WITH_TIMEOUT(recordedEvents().endsWith("0:disconnect"), eventWait);
+    QCOMPARE(api->restart_phone(0), -1);
+    QCOMPARE(Standin::count("diag-Restart"), 1);
 }
 
 QTEST_GUILESS_MAIN(TestHandviaUsb)

@@ -164,6 +164,7 @@ private slots:
         QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->data(Qt::UserRole + 1),
                  QVariant(QStringLiteral("/iTunes_Control/Ringtones/") + phoneTones()[1].second));
         QVERIFY(noPhoneHint(&dialog)->isHidden());
+        QVERIFY(child<QPushButton>(&dialog, "btnRestart")->isEnabled());
         // A title cut by the list's width is shown whole in its tool tip.
         QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->toolTip(),
                  QStringLiteral("Second"));
@@ -176,6 +177,7 @@ private slots:
         QCOMPARE(enabledState(&dialog),
                  QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
                                 "btnPcToIPhone- editName- btnClose+"));
+        QVERIFY(!child<QPushButton>(&dialog, "btnRestart")->isEnabled());
     }
 
     // With a phone listed and a new name typed every action is enabled; Tab then goes down
@@ -192,7 +194,7 @@ private slots:
         type(&dialog, QStringLiteral("Bell 2"));
         child<QListWidget>(&dialog, "listRingtone")->setFocus();
         QStringList steps;
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             steps << QApplication::focusWidget()->objectName();
         }
@@ -201,6 +203,7 @@ private slots:
                               "btnRename",
                               "btnRemove",
                               "btnIPhoneToPc",
+                              "btnRestart",
                               "btnReplace",
                               "btnPcToIPhone",
                               "listRingtone"}));

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,7 @@ private slots:
     void cleanup();
     void ringtoneReachesThePhone();
     void managerRenamesAndRemovesOnThePhone();
+    void managerRestartsThePhone();
     void lockHeldByAnotherSync();
     void unpluggedWhileTheToneIsWritten();
     void unpluggedWhileTheListIsSaved();
@@ -59,6 +61,12 @@ private:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
+    // Also where the line shows it cut short.
+    QString wholeStatus() const
+    {
+        const QString tip = child<QLabel>("labelStatus")->toolTip();
+        return tip.isEmpty() ? status() : tip;
+    }
     // A job has ended once Generate is back: enabled, and no longer the job's stop button.
     bool generateIsBack() const
     {
@@ -110,7 +118,9 @@ void TestPhoneWindow::generate()
 void TestPhoneWindow::ringtoneReachesThePhone()
 {
     generate();
-    QCOMPARE(status(), QStringLiteral("Transfer succeed."));
+    QCOMPARE(wholeStatus(),
+             QStringLiteral(
+                     "Transfer succeed. New tones show up on the iPhone once it has restarted."));
     const QStringList tones = phoneTones();
     QCOMPARE(tones.size(), 1);
     QFile local(QDir(outputFolder).filePath(QStringLiteral("Evening Bell.m4r")));
@@ -146,6 +156,31 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
     QCOMPARE(list->count(), 0);
     QVERIFY(!Standin::read(Standin::databasePath()).contains("Morning Bell"));
     QVERIFY(phoneTones().isEmpty());
+}
+
+// The restart is asked for first; the phone goes and comes back, and the button follows it.
+void TestPhoneWindow::managerRestartsThePhone()
+{
+    ManageDialog manager(window.get());
+    connect(window.get(), &MainDialog::phoneChanged, &manager, &ManageDialog::onPhoneConnect);
+    manager.onPhoneConnect(true);
+    auto *restart = ::child<QPushButton>(&manager, "btnRestart");
+    QVERIFY(restart->isEnabled());
+
+    QuestionAnswer question;
+    question.answerNext(QMessageBox::No);
+    QTest::mouseClick(restart, Qt::LeftButton);
+    QVERIFY(question.defaultNo);
+    QCOMPARE(Standin::count("diag-Restart"), 0);
+
+    QSignalSpy phone(window.get(), &MainDialog::phoneChanged);
+    question.answerNext(QMessageBox::Yes);
+    QTest::mouseClick(restart, Qt::LeftButton);
+    QCOMPARE(Standin::count("diag-Restart"), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(phone.size(), 1, phoneWait);
+    QVERIFY(!restart->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(phone.size(), 2, phoneWait);
+    QVERIFY(restart->isEnabled());
 }
 
 // The ringtone stays in the output folder; the phone keeps no half of it in its list, and the
@@ -208,7 +243,7 @@ void TestPhoneWindow::phoneStateIsTold()
         Standin::command("refuse " + refusal);
         Standin::command("attach " + udid);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(status(), told, phoneWait);
+    QTRY_COMPARE_WITH_TIMEOUT(wholeStatus(), told, phoneWait);
     QVERIFY(!child<QCheckBox>("checkExport")->isEnabled());
 
     qputenv("USBMUXD_SOCKET_ADDRESS", address);
