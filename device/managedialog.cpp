@@ -1,5 +1,6 @@
 #include "managedialog.h"
 
+#include "app/mirroredrows.h"
 #include "app/settings.h"
 #include "filechooser.h"
 #include "media/filepath.h"
@@ -25,6 +26,19 @@ ManageDialog::ManageDialog(QWidget *parent)
 {
     setBackground(QStringLiteral(":/images/register_bg.png"));
     setupUi(this);
+    // Right to left, the panel's controls turn about its middle: the list goes right, the
+    // buttons left, the name's label right of its field. Logo and close stay with the skin.
+    MirroredRows panel;
+    panel.addRow({listRingtone,
+                  labelName,
+                  editName,
+                  btnRename,
+                  btnRemove,
+                  btnIPhoneToPc,
+                  btnRestart,
+                  btnReplace,
+                  btnPcToIPhone});
+    panel.place(layoutDirection() == Qt::RightToLeft);
 
     connect(btnRemove, &QPushButton::clicked, this, &ManageDialog::onBtnRemove);
     connect(btnRename, &QPushButton::clicked, this, &ManageDialog::onBtnRename);

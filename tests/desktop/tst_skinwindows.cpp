@@ -34,6 +34,7 @@ private slots:
     void labelsSitBesideTheirFields_data();
     void labelsSitBesideTheirFields();
     void volumeRunsTheWayItIsRead();
+    void managerIsMirrored();
 };
 
 void TestSkinWindows::transparentWhereTheSkinIs_data()
@@ -156,6 +157,24 @@ void TestSkinWindows::volumeRunsTheWayItIsRead()
     press(Qt::Key_Right);
     press(Qt::Key_Right);
     QVERIFY(position() < louder);
+}
+
+// The manager's list goes right and its buttons left; the name's label sits right of its field.
+void TestSkinWindows::managerIsMirrored()
+{
+    const auto leftOf = [](const ManageDialog &dialog, const char *name) {
+        return dialog.findChild<QWidget *>(QString::fromLatin1(name))->geometry().left();
+    };
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    ManageDialog arabic;
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    ManageDialog english;
+    QVERIFY(leftOf(english, "listRingtone") < leftOf(english, "btnRename"));
+    QVERIFY(leftOf(arabic, "listRingtone") > leftOf(arabic, "btnRename"));
+    QVERIFY(leftOf(english, "labelName") < leftOf(english, "editName"));
+    QVERIFY(leftOf(arabic, "labelName") > leftOf(arabic, "editName"));
+    QCOMPARE(arabic.findChild<QWidget *>(QStringLiteral("btnClose"))->geometry(),
+             english.findChild<QWidget *>(QStringLiteral("btnClose"))->geometry());
 }
 
 QTEST_MAIN(TestSkinWindows)
