@@ -3,7 +3,7 @@
 #include "app/desktopopener.h"
 #include "app/weblinks.h"
 #include "app/windowdrag.h"
-#include "editor/skinpicture.h"
+#include "app/skinpicture.h"
 
 #include <QBitmap>
 #include <QImage>

@@ -1,4 +1,5 @@
 #include "managedialog.h"
+#include "ui_managedlg.h"
 
 #include "app/mirroredrows.h"
 #include "app/settings.h"
@@ -23,69 +24,78 @@ QString phonePath(const QString &fileName)
 
 ManageDialog::ManageDialog(QWidget *parent)
     : QxDialog(parent)
+    , ui(new Ui::manageDlg)
 {
     setBackground(QStringLiteral(":/images/register_bg.png"));
-    setupUi(this);
+    ui->setupUi(this);
     // Right to left, the panel's controls turn about its middle: the list goes right, the
     // buttons left, the name's label right of its field. Logo and close stay with the skin.
     MirroredRows panel;
-    panel.addRow({listRingtone,
-                  labelName,
-                  editName,
-                  btnRename,
-                  btnRemove,
-                  btnIPhoneToPc,
-                  btnRestart,
-                  btnReplace,
-                  btnPcToIPhone});
+    panel.addRow({ui->listRingtone,
+                  ui->labelName,
+                  ui->editName,
+                  ui->btnRename,
+                  ui->btnRemove,
+                  ui->btnIPhoneToPc,
+                  ui->btnRestart,
+                  ui->btnReplace,
+                  ui->btnPcToIPhone});
     panel.place(layoutDirection() == Qt::RightToLeft);
 
-    connect(btnRemove, &QPushButton::clicked, this, &ManageDialog::onBtnRemove);
-    connect(btnRename, &QPushButton::clicked, this, &ManageDialog::onBtnRename);
-    connect(btnReplace, &QPushButton::clicked, this, &ManageDialog::onBtnReplace);
-    connect(btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
-    connect(btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
-    connect(btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
-    connect(listRingtone, &QListWidget::currentRowChanged, this, &ManageDialog::onListSelectChange);
+    connect(ui->btnRemove, &QPushButton::clicked, this, &ManageDialog::onBtnRemove);
+    connect(ui->btnRename, &QPushButton::clicked, this, &ManageDialog::onBtnRename);
+    connect(ui->btnReplace, &QPushButton::clicked, this, &ManageDialog::onBtnReplace);
+    connect(ui->btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
+    connect(ui->btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
+    connect(ui->btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
+    connect(ui->listRingtone,
+            &QListWidget::currentRowChanged,
+            this,
+            &ManageDialog::onListSelectChange);
     // Only the user's typing reaches the slot; text set by the dialog does not.
-    connect(editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
+    connect(ui->editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
 
     // Drawn over the empty list, never an item of it, so rows stay the phone's indexes.
-    noPhoneHint
-            = new QLabel(tr("Connect your iPhone to see its ringtones."), listRingtone->viewport());
+    noPhoneHint = new QLabel(tr("Connect your iPhone to see its ringtones."),
+                             ui->listRingtone->viewport());
     noPhoneHint->setAlignment(Qt::AlignCenter);
     noPhoneHint->setWordWrap(true);
     noPhoneHint->setMargin(12);
     noPhoneHint->setAttribute(Qt::WA_TransparentForMouseEvents);
     noPhoneHint->setStyleSheet(QStringLiteral("color: rgb(110, 110, 110);"));
     // Tab follows the dialog as it reads: the list, its name, then the buttons down the page.
-    const QList<QWidget *> order = {listRingtone,
-                                    editName,
-                                    btnRename,
-                                    btnRemove,
-                                    btnIPhoneToPc,
-                                    btnRestart,
-                                    btnReplace,
-                                    btnPcToIPhone};
+    const QList<QWidget *> order = {ui->listRingtone,
+                                    ui->editName,
+                                    ui->btnRename,
+                                    ui->btnRemove,
+                                    ui->btnIPhoneToPc,
+                                    ui->btnRestart,
+                                    ui->btnReplace,
+                                    ui->btnPcToIPhone};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    listRingtone->setFocus();
+    ui->listRingtone->setFocus();
 
     refreshList();
-    btnRename->setEnabled(false);
-    btnPcToIPhone->setEnabled(false);
-    listRingtone->setCurrentRow(0);
+    ui->btnRename->setEnabled(false);
+    ui->btnPcToIPhone->setEnabled(false);
+    ui->listRingtone->setCurrentRow(0);
     updateButtons();
+}
+
+ManageDialog::~ManageDialog()
+{
+    delete ui;
 }
 
 // The item's row is the phone's index of the ringtone, so the list is always read whole.
 void ManageDialog::refreshList()
 {
-    listRingtone->clear();
+    ui->listRingtone->clear();
     QString title;
     QString fileName;
     for (int i = 0; device.ringtone(i, title, fileName); ++i) {
-        auto *item = new QListWidgetItem(unescapeTitle(title), listRingtone);
+        auto *item = new QListWidgetItem(unescapeTitle(title), ui->listRingtone);
         // A long title is cut by the list's width; the tool tip shows it whole.
         item->setToolTip(item->text());
         item->setData(phonePathRole, phonePath(fileName));
@@ -94,24 +104,24 @@ void ManageDialog::refreshList()
 
 void ManageDialog::showNoPhoneHint()
 {
-    noPhoneHint->setGeometry(QRect(QPoint(0, 0), listRingtone->contentsRect().size()));
-    noPhoneHint->setVisible(!phoneAttached && listRingtone->count() == 0);
+    noPhoneHint->setGeometry(QRect(QPoint(0, 0), ui->listRingtone->contentsRect().size()));
+    noPhoneHint->setVisible(!phoneAttached && ui->listRingtone->count() == 0);
 }
 
 void ManageDialog::updateButtons()
 {
     showNoPhoneHint();
-    const bool any = listRingtone->count() > 0;
+    const bool any = ui->listRingtone->count() > 0;
     if (!any) {
-        editName->setText(QString());
+        ui->editName->setText(QString());
         currentName.clear();
     }
-    btnRemove->setEnabled(any);
-    btnReplace->setEnabled(any);
-    btnIPhoneToPc->setEnabled(any);
-    editName->setEnabled(any);
+    ui->btnRemove->setEnabled(any);
+    ui->btnReplace->setEnabled(any);
+    ui->btnIPhoneToPc->setEnabled(any);
+    ui->editName->setEnabled(any);
     // An older library cannot restart the phone; without a phone there is none to restart.
-    btnRestart->setEnabled(phoneAttached && device.canRestart());
+    ui->btnRestart->setEnabled(phoneAttached && device.canRestart());
 }
 
 void ManageDialog::onPhoneConnect(bool bConnect)
@@ -119,64 +129,64 @@ void ManageDialog::onPhoneConnect(bool bConnect)
     phoneAttached = bConnect;
     if (bConnect) {
         refreshList();
-        listRingtone->setCurrentRow(0);
+        ui->listRingtone->setCurrentRow(0);
     } else {
-        listRingtone->clear();
+        ui->listRingtone->clear();
     }
-    btnPcToIPhone->setEnabled(bConnect);
-    btnRename->setEnabled(false);
+    ui->btnPcToIPhone->setEnabled(bConnect);
+    ui->btnRename->setEnabled(false);
     updateButtons();
 }
 
 // A failed commit may leave the phone otherwise than the list shows: show what it holds.
 void ManageDialog::relistAfterFailure()
 {
-    const int row = listRingtone->currentRow();
+    const int row = ui->listRingtone->currentRow();
     refreshList();
-    listRingtone->setCurrentRow(qMin(row, listRingtone->count() - 1));
-    btnRename->setEnabled(false);
+    ui->listRingtone->setCurrentRow(qMin(row, ui->listRingtone->count() - 1));
+    ui->btnRename->setEnabled(false);
     updateButtons();
 }
 
 void ManageDialog::onListSelectChange(int row)
 {
-    const QListWidgetItem *item = row < 0 ? nullptr : listRingtone->item(row);
+    const QListWidgetItem *item = row < 0 ? nullptr : ui->listRingtone->item(row);
     if (!item)
         return;
     currentName = item->text();
-    editName->setText(currentName);
+    ui->editName->setText(currentName);
 }
 
 void ManageDialog::onEditNameChange(QString text)
 {
-    btnRename->setEnabled(text != currentName);
+    ui->btnRename->setEnabled(text != currentName);
 }
 
 void ManageDialog::onBtnRename()
 {
-    const QString text = editName->text();
+    const QString text = ui->editName->text();
     if (text == currentName)
         return;
-    const int row = listRingtone->currentRow();
+    const int row = ui->listRingtone->currentRow();
     device.renameRingtone(row, escapeTitle(text));
     if (device.commit() < 0) {
         relistAfterFailure();
         return;
     }
-    if (QListWidgetItem *item = listRingtone->item(row)) {
+    if (QListWidgetItem *item = ui->listRingtone->item(row)) {
         item->setText(text);
         item->setToolTip(text);
         currentName = text;
-        btnRename->setEnabled(false);
+        ui->btnRename->setEnabled(false);
     }
 }
 
 void ManageDialog::onBtnRemove()
 {
-    const int row = listRingtone->currentRow();
+    const int row = ui->listRingtone->currentRow();
     if (row < 0)
         return;
-    const QString path = listRingtone->item(row)->data(phonePathRole).toString();
+    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
     const QMessageBox::StandardButton answer
             = QMessageBox::question(this,
                                     productTitle(),
@@ -191,16 +201,16 @@ void ManageDialog::onBtnRemove()
         return;
     }
     // The rows below move up by one, as the phone's indexes do.
-    delete listRingtone->takeItem(row);
+    delete ui->listRingtone->takeItem(row);
     updateButtons();
 }
 
 void ManageDialog::onBtnReplace()
 {
-    const int row = listRingtone->currentRow();
+    const int row = ui->listRingtone->currentRow();
     if (row < 0)
         return;
-    const QString path = listRingtone->item(row)->data(phonePathRole).toString();
+    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
     const QString chosen = CFileChooser::instance().openFile(this, startFolder(), fileFilter());
     if (chosen.isEmpty() || !stillListed(row, path))
         return;
@@ -209,10 +219,10 @@ void ManageDialog::onBtnReplace()
 
 void ManageDialog::onBtnIPhoneToPc()
 {
-    const int row = listRingtone->currentRow();
+    const int row = ui->listRingtone->currentRow();
     if (row < 0)
         return;
-    const QListWidgetItem *item = listRingtone->item(row);
+    const QListWidgetItem *item = ui->listRingtone->item(row);
     const QString path = item->data(phonePathRole).toString();
     const QString chosen = CFileChooser::instance().saveFile(
             this, proposedSavePath(item->text(), path, startFolder()), fileFilter());
@@ -237,8 +247,8 @@ void ManageDialog::onBtnPcToIPhone()
     }
     device.commit();
     refreshList();
-    btnRename->setEnabled(false);
-    listRingtone->setCurrentRow(0);
+    ui->btnRename->setEnabled(false);
+    ui->listRingtone->setCurrentRow(0);
     updateButtons();
 }
 
@@ -267,7 +277,7 @@ void ManageDialog::onBtnRestart()
 // an index of another listing would name another ringtone.
 bool ManageDialog::stillListed(int row, const QString &phonePath) const
 {
-    const QListWidgetItem *item = listRingtone->item(row);
+    const QListWidgetItem *item = ui->listRingtone->item(row);
     return item && item->data(phonePathRole).toString() == phonePath;
 }
 

@@ -3,17 +3,23 @@
 
 #include "app/qxdialog.h"
 #include "devicelink.h"
-#include "ui_managedlg.h"
+
+class QLabel;
+
+namespace Ui {
+class manageDlg;
+}
 
 // Lists the ringtones on the attached phone and renames, removes, replaces, saves and adds
 // them through the device library.
-class ManageDialog : public QxDialog, public Ui::manageDlg
+class ManageDialog : public QxDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ManageDialog)
 
 public:
     explicit ManageDialog(QWidget *parent = nullptr);
+    ~ManageDialog() override;
 
 public slots:
     void onPhoneConnect(bool bConnect);
@@ -37,6 +43,7 @@ private:
     static QString escapeTitle(QString title);
     static QString unescapeTitle(QString title);
 
+    Ui::manageDlg *ui;
     DeviceLink device;
     QString currentName;
     bool phoneAttached = false;

@@ -8,7 +8,7 @@
 #include "app/windowdrag.h"
 #include "jobbutton.h"
 #include "progressbars.h"
-#include "skinpicture.h"
+#include "app/skinpicture.h"
 #include "statusline.h"
 #include "timefieldtab.h"
 

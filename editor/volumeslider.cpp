@@ -1,6 +1,6 @@
 #include "volumeslider.h"
 
-#include "editor/skinpicture.h"
+#include "app/skinpicture.h"
 #include "editor/volumeslidermath.h"
 
 #include <QAccessible>

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -101,9 +102,12 @@ void TestLanguageSwitch::deliverLanguageChange()
 void TestLanguageSwitch::checkDialogs(bool isEnglish) const
 {
     ManageDialog manager(window.get());
-    QCOMPARE(manager.labelTitle->text() == QLatin1String("Manage ringtones on your iPhone."),
+    QCOMPARE(manager.findChild<QLabel *>(QStringLiteral("labelTitle"))->text()
+                     == QLatin1String("Manage ringtones on your iPhone."),
              isEnglish);
-    QCOMPARE(manager.btnRename->text() == QLatin1String("Rename"), isEnglish);
+    QCOMPARE(manager.findChild<QPushButton *>(QStringLiteral("btnRename"))->text()
+                     == QLatin1String("Rename"),
+             isEnglish);
 
     AboutDialog about(window.get());
     bool englishHomePage = false;

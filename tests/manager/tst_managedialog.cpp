@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
