@@ -2,7 +2,7 @@
 
 #include <handvia.h>
 
-#include <atomic>
+#include <mutex>
 
 namespace {
 
@@ -15,23 +15,76 @@ HandviaApi *table()
     return api;
 }
 
-// The library's callback carries no user pointer, so its receiver is kept here.
-std::atomic<DeviceLink *> receiver {nullptr};
+// The library's callback carries no user pointer, so its receiver is kept here. The lock is
+// held while an event is delivered and while the receiver changes, so a link that is going
+// away waits for an event in flight instead of receiving it half destroyed. Recursive: a
+// receiver on the library's thread may change it while an event is delivered.
+std::recursive_mutex &deliveryMutex()
+{
+    static std::recursive_mutex mutex;
+    return mutex;
+}
+DeviceLink *receiver = nullptr;
+
+void setReceiver(DeviceLink *link, DeviceLink *expected)
+{
+    std::lock_guard<std::recursive_mutex> lock(deliveryMutex());
+    if (!expected || receiver == expected)
+        receiver = link;
+}
 
 // Called on a library thread; only kind 0 is an event, and only three texts name one.
 int reportEvent(int kind, const char *text)
 {
-    DeviceLink *link = receiver;
-    if (kind != 0 || !link)
+    std::lock_guard<std::recursive_mutex> lock(deliveryMutex());
+    if (kind != 0 || !receiver || !text)
         return kind;
     const QString name = QString::fromLatin1(text);
     if (name == QLatin1String("connect"))
-        emit link->eventRaised(DeviceLink::Connected);
+        emit receiver->eventRaised(DeviceLink::Connected);
     else if (name == QLatin1String("disconnect"))
-        emit link->eventRaised(DeviceLink::Disconnected);
+        emit receiver->eventRaised(DeviceLink::Disconnected);
     else if (name == QLatin1String(HANDVIA_CONNECT_FAILED))
-        emit link->eventRaised(DeviceLink::ConnectFailed);
+        emit receiver->eventRaised(DeviceLink::ConnectFailed);
     return kind;
+}
+
+DeviceLink::Result resultOf(int code)
+{
+    switch (code) {
+    case HANDVIA_E_OTHER_PHONE:
+        return DeviceLink::OtherPhone;
+    case HANDVIA_E_UPLOAD_LOST:
+        return DeviceLink::UploadLost;
+    default:
+        return code < 0 ? DeviceLink::Failed : DeviceLink::Ok;
+    }
+}
+
+QList<DeviceLink::Ringtone> listRingtones()
+{
+    QList<DeviceLink::Ringtone> tones;
+    char title[textSize];
+    char fileName[textSize];
+    for (int i = 0; table()->get_ringtone(device, i, title, textSize, fileName, textSize) >= 0;
+         ++i) {
+        title[textSize - 1] = '\0';
+        fileName[textSize - 1] = '\0';
+        tones.append({QString::fromUtf8(title), QString::fromUtf8(fileName)});
+    }
+    return tones;
+}
+
+DeviceLink::PhoneReport readPhoneState()
+{
+    if (!table()->phone_state)
+        return {};
+    char text[textSize] = {};
+    const int state = table()->phone_state(device, text, textSize);
+    text[textSize - 1] = '\0';
+    const bool known = state >= DeviceLink::PhoneReady && state <= DeviceLink::OtherFailure;
+    return {known ? DeviceLink::PhoneState(state) : DeviceLink::StateUnknown,
+            QString::fromUtf8(text)};
 }
 
 } // namespace
@@ -40,17 +93,22 @@ DeviceLink::DeviceLink(QObject *parent)
     : QObject(parent)
 {
     table();
+    // One thread, so the calls reach the phone in the order they were made.
+    worker.setMaxThreadCount(1);
 }
 
 DeviceLink::~DeviceLink()
 {
-    DeviceLink *self = this;
-    receiver.compare_exchange_strong(self, nullptr);
+    setReceiver(nullptr, this);
+    worker.clear();
+    worker.waitForDone();
 }
 
 void DeviceLink::listen()
 {
-    receiver = this;
+    setReceiver(this, nullptr);
+    // At once: the program listens when its window opens, before any call could hold the
+    // library, and an event raised right after must find its receiver.
     table()->set_event_callback(reportEvent);
 }
 
@@ -63,69 +121,106 @@ DeviceLink::ITunes DeviceLink::queryITunes() const
     return found;
 }
 
-int DeviceLink::addRingtone(const QString &localPath, int lengthMs)
-{
-    return table()->add_ringtone(device, localPath.toUtf8().constData(), lengthMs);
-}
-
-int DeviceLink::commit()
-{
-    return table()->commit(device);
-}
-
-bool DeviceLink::ringtone(int index, QString &title, QString &fileName) const
-{
-    char titleText[textSize];
-    char fileText[textSize];
-    if (table()->get_ringtone(device, index, titleText, textSize, fileText, textSize) < 0)
-        return false;
-    titleText[textSize - 1] = '\0';
-    fileText[textSize - 1] = '\0';
-    title = QString::fromUtf8(titleText);
-    fileName = QString::fromUtf8(fileText);
-    return true;
-}
-
-int DeviceLink::removeRingtone(int index)
-{
-    return table()->remove_ringtone(device, index);
-}
-
-int DeviceLink::renameRingtone(int index, const QString &title)
-{
-    return table()->rename_ringtone(device, index, title.toUtf8().constData());
-}
-
-int DeviceLink::copyFromPhone(const QString &phonePath, const QString &localPath)
-{
-    return table()->copy_from_phone(
-            device, phonePath.toUtf8().constData(), localPath.toUtf8().constData());
-}
-
-int DeviceLink::replaceOnPhone(const QString &phonePath, const QString &localPath)
-{
-    return table()->replace_on_phone(
-            device, phonePath.toUtf8().constData(), localPath.toUtf8().constData());
-}
-
-DeviceLink::PhoneState DeviceLink::phoneState(QString *errorText) const
-{
-    if (!table()->phone_state)
-        return StateUnknown;
-    char text[textSize] = {};
-    const int state = table()->phone_state(device, text, textSize);
-    text[textSize - 1] = '\0';
-    if (errorText)
-        *errorText = QString::fromUtf8(text);
-    return state >= PhoneReady && state <= OtherFailure ? PhoneState(state) : StateUnknown;
-}
-
 bool DeviceLink::canRestart() const
 {
     return table()->restart_phone != nullptr;
 }
 
-int DeviceLink::restartPhone()
+void DeviceLink::addRingtone(const QString &localPath,
+                             int lengthMs,
+                             QObject *context,
+                             Done<Result> done)
 {
-    return canRestart() ? table()->restart_phone(device) : -1;
+    run<Result>(
+            [path = localPath.toUtf8(), lengthMs] {
+                return resultOf(table()->add_ringtone(device, path.constData(), lengthMs));
+            },
+            context,
+            std::move(done));
+}
+
+void DeviceLink::commit(QObject *context, Done<Result> done)
+{
+    run<Result>([] { return resultOf(table()->commit(device)); }, context, std::move(done));
+}
+
+void DeviceLink::ringtones(QObject *context, Done<QList<Ringtone>> done)
+{
+    run<QList<Ringtone>>(listRingtones, context, std::move(done));
+}
+
+void DeviceLink::removeRingtone(int index, QObject *context, Done<Result> done)
+{
+    run<Result>([index] { return resultOf(table()->remove_ringtone(device, index)); },
+                context,
+                std::move(done));
+}
+
+void DeviceLink::renameRingtone(int index,
+                                const QString &title,
+                                QObject *context,
+                                Done<Result> done)
+{
+    run<Result>(
+            [index, text = title.toUtf8()] {
+                return resultOf(table()->rename_ringtone(device, index, text.constData()));
+            },
+            context,
+            std::move(done));
+}
+
+void DeviceLink::copyFromPhone(const QString &phonePath,
+                               const QString &localPath,
+                               QObject *context,
+                               Done<Result> done)
+{
+    run<Result>(
+            [from = phonePath.toUtf8(), to = localPath.toUtf8()] {
+                return resultOf(
+                        table()->copy_from_phone(device, from.constData(), to.constData()));
+            },
+            context,
+            std::move(done));
+}
+
+void DeviceLink::replaceOnPhone(const QString &phonePath,
+                                const QString &localPath,
+                                QObject *context,
+                                Done<Result> done)
+{
+    run<Result>(
+            [to = phonePath.toUtf8(), from = localPath.toUtf8()] {
+                return resultOf(
+                        table()->replace_on_phone(device, to.constData(), from.constData()));
+            },
+            context,
+            std::move(done));
+}
+
+void DeviceLink::phoneState(QObject *context, Done<PhoneReport> done)
+{
+    run<PhoneReport>(readPhoneState, context, std::move(done));
+}
+
+void DeviceLink::restartPhone(QObject *context, Done<Result> done)
+{
+    run<Result>(
+            [] {
+                return table()->restart_phone ? resultOf(table()->restart_phone(device))
+                                              : Unsupported;
+            },
+            context,
+            std::move(done));
+}
+
+void DeviceLink::started()
+{
+    if (pending++ == 0)
+        emit busyChanged(true);
+}
+
+void DeviceLink::finished()
+{
+    if (--pending == 0)
+        emit busyChanged(false);
 }

@@ -1,12 +1,20 @@
 #ifndef DEVICELINK_H
 #define DEVICELINK_H
 
+#include <QList>
+#include <QMetaObject>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QThreadPool>
+
+#include <functional>
+#include <utility>
 
 // The Qt side of the device library: its table, fetched once, behind thin calls on device 0,
 // and its connection events from the library's thread as a signal that Qt queues to the
-// receiver's thread.
+// receiver's thread. A call on the phone may take seconds, so each one runs on this link's own
+// thread, after the calls made before it, and hands its result back to the caller's thread.
 class DeviceLink : public QObject
 {
     Q_OBJECT
@@ -28,34 +36,103 @@ public:
         OtherFailure // with the library's error text
     };
 
+    enum Result {
+        Ok,
+        Failed, // no phone, the lock or the write failed; staged changes are kept
+        OtherPhone, // changes staged for another phone were not written here
+        UploadLost, // an uploaded tone vanished from the phone; its add was dropped
+        Unsupported // the library has no such entry
+    };
+    Q_ENUM(Result)
+
     struct ITunes
     {
         unsigned version = 0; // 0 when not installed
         QString path;
     };
 
+    struct Ringtone
+    {
+        QString title;
+        QString fileName;
+    };
+
+    struct PhoneReport
+    {
+        PhoneState state = StateUnknown;
+        QString error; // for OtherFailure
+    };
+
+    // Runs on the thread of the context the call was given, unless that is gone by then.
+    template<typename T>
+    using Done = std::function<void(T)>;
+
     explicit DeviceLink(QObject *parent = nullptr);
+    // Waits for the call running on the phone, so that it ends cleanly; queued ones are dropped.
     ~DeviceLink() override;
 
     // Makes this the one receiver of the library's events until it is destroyed.
     void listen();
 
+    // These ask nothing of the phone and answer at once.
     ITunes queryITunes() const;
-    int addRingtone(const QString &localPath, int lengthMs);
-    int commit();
-    // False past the last ringtone.
-    bool ringtone(int index, QString &title, QString &fileName) const;
-    int removeRingtone(int index);
-    int renameRingtone(int index, const QString &title);
-    int copyFromPhone(const QString &phonePath, const QString &localPath);
-    int replaceOnPhone(const QString &phonePath, const QString &localPath);
-    PhoneState phoneState(QString *errorText = nullptr) const;
-    // False when the library has no restart entry.
     bool canRestart() const;
-    int restartPhone();
+
+    void addRingtone(const QString &localPath, int lengthMs, QObject *context, Done<Result> done);
+    void commit(QObject *context, Done<Result> done);
+    // The whole list, in the phone's order: a row is the phone's index of the ringtone.
+    void ringtones(QObject *context, Done<QList<Ringtone>> done);
+    void removeRingtone(int index, QObject *context, Done<Result> done);
+    void renameRingtone(int index, const QString &title, QObject *context, Done<Result> done);
+    void copyFromPhone(const QString &phonePath,
+                       const QString &localPath,
+                       QObject *context,
+                       Done<Result> done);
+    void replaceOnPhone(const QString &phonePath,
+                        const QString &localPath,
+                        QObject *context,
+                        Done<Result> done);
+    void phoneState(QObject *context, Done<PhoneReport> done);
+    void restartPhone(QObject *context, Done<Result> done);
+
+    // True from a call until its result has been handed back.
+    bool isBusy() const { return pending > 0; }
 
 signals:
     void eventRaised(DeviceLink::Event event);
+    void busyChanged(bool busy);
+
+private:
+    // Each call above is one of these: work for the phone, run in order on the link's thread.
+    template<typename T>
+    void run(std::function<T()> work, QObject *context, Done<T> done);
+    void started();
+    void finished();
+
+    QThreadPool worker;
+    int pending = 0;
 };
+
+template<typename T>
+void DeviceLink::run(std::function<T()> work, QObject *context, Done<T> done)
+{
+    started();
+    // Checked on this object's thread only; the result reaches it through its event queue,
+    // which its destruction empties.
+    QPointer<QObject> receiver(context);
+    worker.start([this, work = std::move(work), receiver, done = std::move(done)] {
+        T value = work();
+        QMetaObject::invokeMethod(
+                this,
+                [this, receiver, done, value = std::move(value)] {
+                    // Idle first: what the result sets off may open a dialog or close the
+                    // window that owns this link.
+                    finished();
+                    if (receiver && done)
+                        done(value);
+                },
+                Qt::QueuedConnection);
+    });
+}
 
 #endif

@@ -22,9 +22,11 @@ QString phonePath(const QString &fileName)
 
 } // namespace
 
-ManageDialog::ManageDialog(QWidget *parent)
+ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     : QxDialog(parent)
     , ui(new Ui::manageDlg)
+    , ownLink(link ? nullptr : std::make_unique<DeviceLink>())
+    , device(link ? *link : *ownLink)
 {
     setBackground(QStringLiteral(":/images/register_bg.png"));
     ui->setupUi(this);
@@ -48,16 +50,13 @@ ManageDialog::ManageDialog(QWidget *parent)
     connect(ui->btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
     connect(ui->btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
     connect(ui->btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
-    connect(ui->listRingtone,
-            &QListWidget::currentRowChanged,
-            this,
-            &ManageDialog::onListSelectChange);
+    connect(ui->listRingtone, &QListWidget::currentRowChanged, this, &ManageDialog::onListSelectChange);
     // Only the user's typing reaches the slot; text set by the dialog does not.
     connect(ui->editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
 
     // Drawn over the empty list, never an item of it, so rows stay the phone's indexes.
-    noPhoneHint = new QLabel(tr("Connect your iPhone to see its ringtones."),
-                             ui->listRingtone->viewport());
+    noPhoneHint
+            = new QLabel(tr("Connect your iPhone to see its ringtones."), ui->listRingtone->viewport());
     noPhoneHint->setAlignment(Qt::AlignCenter);
     noPhoneHint->setWordWrap(true);
     noPhoneHint->setMargin(12);
@@ -75,11 +74,10 @@ ManageDialog::ManageDialog(QWidget *parent)
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     ui->listRingtone->setFocus();
+    // While the phone works the list and the actions wait, so a row keeps naming its ringtone.
+    connect(&device, &DeviceLink::busyChanged, this, &ManageDialog::updateButtons);
 
-    refreshList();
-    ui->btnRename->setEnabled(false);
-    ui->btnPcToIPhone->setEnabled(false);
-    ui->listRingtone->setCurrentRow(0);
+    relist(0);
     updateButtons();
 }
 
@@ -89,17 +87,27 @@ ManageDialog::~ManageDialog()
 }
 
 // The item's row is the phone's index of the ringtone, so the list is always read whole.
-void ManageDialog::refreshList()
+void ManageDialog::relist(int row)
+{
+    const int listedAt = phoneChanges;
+    device.ringtones(this, [this, listedAt, row](const QList<DeviceLink::Ringtone> &tones) {
+        if (listedAt == phoneChanges)
+            showList(tones, row);
+    });
+}
+
+void ManageDialog::showList(const QList<DeviceLink::Ringtone> &tones, int row)
 {
     ui->listRingtone->clear();
-    QString title;
-    QString fileName;
-    for (int i = 0; device.ringtone(i, title, fileName); ++i) {
-        auto *item = new QListWidgetItem(unescapeTitle(title), ui->listRingtone);
+    for (const DeviceLink::Ringtone &tone : tones) {
+        auto *item = new QListWidgetItem(unescapeTitle(tone.title), ui->listRingtone);
         // A long title is cut by the list's width; the tool tip shows it whole.
         item->setToolTip(item->text());
-        item->setData(phonePathRole, phonePath(fileName));
+        item->setData(phonePathRole, phonePath(tone.fileName));
     }
+    ui->listRingtone->setCurrentRow(qMin(row, ui->listRingtone->count() - 1));
+    nameTyped = false;
+    updateButtons();
 }
 
 void ManageDialog::showNoPhoneHint()
@@ -111,41 +119,43 @@ void ManageDialog::showNoPhoneHint()
 void ManageDialog::updateButtons()
 {
     showNoPhoneHint();
+    const bool idle = !device.isBusy();
+    ui->listRingtone->setEnabled(idle);
+    if (idle)
+        ui->listRingtone->unsetCursor();
+    else
+        ui->listRingtone->setCursor(Qt::BusyCursor);
     const bool any = ui->listRingtone->count() > 0;
     if (!any) {
         ui->editName->setText(QString());
         currentName.clear();
     }
-    ui->btnRemove->setEnabled(any);
-    ui->btnReplace->setEnabled(any);
-    ui->btnIPhoneToPc->setEnabled(any);
-    ui->editName->setEnabled(any);
+    ui->btnRemove->setEnabled(idle && any);
+    ui->btnReplace->setEnabled(idle && any);
+    ui->btnIPhoneToPc->setEnabled(idle && any);
+    ui->editName->setEnabled(idle && any);
+    // Only typing enables renaming; a row chosen since leaves it as typing set it.
+    ui->btnRename->setEnabled(idle && any && nameTyped);
+    ui->btnPcToIPhone->setEnabled(idle && phoneAttached);
     // An older library cannot restart the phone; without a phone there is none to restart.
-    ui->btnRestart->setEnabled(phoneAttached && device.canRestart());
+    ui->btnRestart->setEnabled(idle && phoneAttached && device.canRestart());
 }
 
 void ManageDialog::onPhoneConnect(bool bConnect)
 {
     phoneAttached = bConnect;
-    if (bConnect) {
-        refreshList();
-        ui->listRingtone->setCurrentRow(0);
-    } else {
-        ui->listRingtone->clear();
-    }
-    ui->btnPcToIPhone->setEnabled(bConnect);
-    ui->btnRename->setEnabled(false);
+    ++phoneChanges;
+    ui->listRingtone->clear();
+    nameTyped = false;
+    if (bConnect)
+        relist(0);
     updateButtons();
 }
 
 // A failed commit may leave the phone otherwise than the list shows: show what it holds.
 void ManageDialog::relistAfterFailure()
 {
-    const int row = ui->listRingtone->currentRow();
-    refreshList();
-    ui->listRingtone->setCurrentRow(qMin(row, ui->listRingtone->count() - 1));
-    ui->btnRename->setEnabled(false);
-    updateButtons();
+    relist(ui->listRingtone->currentRow());
 }
 
 void ManageDialog::onListSelectChange(int row)
@@ -159,7 +169,8 @@ void ManageDialog::onListSelectChange(int row)
 
 void ManageDialog::onEditNameChange(QString text)
 {
-    ui->btnRename->setEnabled(text != currentName);
+    nameTyped = text != currentName;
+    updateButtons();
 }
 
 void ManageDialog::onBtnRename()
@@ -168,17 +179,22 @@ void ManageDialog::onBtnRename()
     if (text == currentName)
         return;
     const int row = ui->listRingtone->currentRow();
-    device.renameRingtone(row, escapeTitle(text));
-    if (device.commit() < 0) {
-        relistAfterFailure();
+    if (row < 0)
         return;
-    }
-    if (QListWidgetItem *item = ui->listRingtone->item(row)) {
-        item->setText(text);
-        item->setToolTip(text);
-        currentName = text;
-        ui->btnRename->setEnabled(false);
-    }
+    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
+    device.renameRingtone(row, escapeTitle(text), this, {});
+    device.commit(this, [this, row, path, text](DeviceLink::Result result) {
+        if (result != DeviceLink::Ok) {
+            relistAfterFailure();
+        } else if (stillListed(row, path)) {
+            QListWidgetItem *item = ui->listRingtone->item(row);
+            item->setText(text);
+            item->setToolTip(text);
+            currentName = text;
+            nameTyped = false;
+            updateButtons();
+        }
+    });
 }
 
 void ManageDialog::onBtnRemove()
@@ -195,14 +211,16 @@ void ManageDialog::onBtnRemove()
                                     QMessageBox::No);
     if (answer != QMessageBox::Yes || !stillListed(row, path))
         return;
-    device.removeRingtone(row);
-    if (device.commit() < 0) {
-        relistAfterFailure();
-        return;
-    }
-    // The rows below move up by one, as the phone's indexes do.
-    delete ui->listRingtone->takeItem(row);
-    updateButtons();
+    device.removeRingtone(row, this, {});
+    device.commit(this, [this, row, path](DeviceLink::Result result) {
+        if (result != DeviceLink::Ok) {
+            relistAfterFailure();
+        } else if (stillListed(row, path)) {
+            // The rows below move up by one, as the phone's indexes do.
+            delete ui->listRingtone->takeItem(row);
+            updateButtons();
+        }
+    });
 }
 
 void ManageDialog::onBtnReplace()
@@ -214,7 +232,7 @@ void ManageDialog::onBtnReplace()
     const QString chosen = CFileChooser::instance().openFile(this, startFolder(), fileFilter());
     if (chosen.isEmpty() || !stillListed(row, path))
         return;
-    device.replaceOnPhone(path, chosen);
+    device.replaceOnPhone(path, chosen, this, {});
 }
 
 void ManageDialog::onBtnIPhoneToPc()
@@ -228,7 +246,7 @@ void ManageDialog::onBtnIPhoneToPc()
             this, proposedSavePath(item->text(), path, startFolder()), fileFilter());
     if (chosen.isEmpty() || !stillListed(row, path))
         return;
-    device.copyFromPhone(path, chosen);
+    device.copyFromPhone(path, chosen, this, {});
 }
 
 void ManageDialog::onBtnPcToIPhone()
@@ -243,13 +261,10 @@ void ManageDialog::onBtnPcToIPhone()
         const QString native = QDir::toNativeSeparators(file);
         CMediaProbe probe;
         probe.probe(native.toUtf8().constData());
-        device.addRingtone(native, int(probe.duration() * 1000.0));
+        device.addRingtone(native, int(probe.duration() * 1000.0), this, {});
     }
-    device.commit();
-    refreshList();
-    ui->btnRename->setEnabled(false);
-    ui->listRingtone->setCurrentRow(0);
-    updateButtons();
+    device.commit(this, {});
+    relist(0);
 }
 
 // The phone lists new ringtones only once it has started again, so the user may want that now.
@@ -265,11 +280,13 @@ void ManageDialog::onBtnRestart()
     // The phone may have gone while the question was open.
     if (answer != QMessageBox::Yes || !phoneAttached)
         return;
-    if (device.restartPhone() < 0)
-        QMessageBox::warning(this,
-                             productTitle(),
-                             tr("The iPhone could not be restarted. Hold its side button and "
-                                "a volume button to turn it off, then turn it on again."));
+    device.restartPhone(this, [this](DeviceLink::Result result) {
+        if (result != DeviceLink::Ok)
+            QMessageBox::warning(this,
+                                 productTitle(),
+                                 tr("The iPhone could not be restarted. Hold its side button "
+                                    "and a volume button to turn it off, then turn it on again."));
+    });
 }
 
 // A question or file dialog keeps the event loop running: the phone may go, or another come,

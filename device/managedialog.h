@@ -4,6 +4,8 @@
 #include "app/qxdialog.h"
 #include "devicelink.h"
 
+#include <memory>
+
 class QLabel;
 
 namespace Ui {
@@ -18,7 +20,9 @@ class ManageDialog : public QxDialog
     Q_DISABLE_COPY_MOVE(ManageDialog)
 
 public:
-    explicit ManageDialog(QWidget *parent = nullptr);
+    // Works through `link`, the window's link to the phone, so that its calls queue behind the
+    // window's; without one the dialog makes a link of its own.
+    explicit ManageDialog(QWidget *parent = nullptr, DeviceLink *link = nullptr);
     ~ManageDialog() override;
 
 public slots:
@@ -33,7 +37,9 @@ public slots:
     void onEditNameChange(QString text);
 
 private:
-    void refreshList();
+    // Lists the phone again and selects `row`, or the last row if there are fewer.
+    void relist(int row);
+    void showList(const QList<DeviceLink::Ringtone> &tones, int row);
     void relistAfterFailure();
     void updateButtons();
     void showNoPhoneHint();
@@ -44,8 +50,12 @@ private:
     static QString unescapeTitle(QString title);
 
     Ui::manageDlg *ui;
-    DeviceLink device;
+    std::unique_ptr<DeviceLink> ownLink;
+    DeviceLink &device;
+    // Counts the phone's comings and goings: a listing made before the last one is stale.
+    int phoneChanges = 0;
     QString currentName;
+    bool nameTyped = false; // the typed name differs from the listed one
     bool phoneAttached = false;
     QLabel *noPhoneHint = nullptr;
 };

@@ -15,6 +15,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class CWaveSummary;
@@ -132,9 +133,15 @@ private:
     void showLoading();
     void showStatus();
     // The phone's state (mainphone.cpp).
-    DeviceLink::PhoneState tellPhoneState(const char *lead = nullptr);
+    void tellPhoneState(const char *lead = nullptr,
+                        std::function<void(DeviceLink::PhoneState)> then = {});
     void recheckUsbmuxd();
     static bool stateNeedsPairingHelp(DeviceLink::PhoneState state);
+    void showPairingHelp();
+    // Sending a made ringtone to the phone (maintransfer.cpp).
+    void sendToPhone(const QString &ringtone, double seconds);
+    void showTransferResult(const char *failure, double seconds);
+    const char *shownTransferFailure() const;
     void startDecode();
     void finishRingtone(const QString &output);
     void endJob();

@@ -25,9 +25,6 @@ namespace {
 const unsigned oldestITunes = 0x07040000;
 #endif
 
-// One text, so that the phone's comings and goings can tell it from others.
-const char *const transferFailed = QT_TRANSLATE_NOOP("MainDialog", "Transfer failed.");
-
 } // namespace
 
 void MainDialog::detectITunes()
@@ -151,21 +148,8 @@ void MainDialog::exportRingtone(const QString &encoded)
     showSavedStatus(renamed);
 
     const QString ringtone = QDir::toNativeSeparators(renamed);
-    if (ui->checkExport->isChecked()) {
-        const int added = device.addRingtone(ringtone, int(wholeMilliseconds(ringtoneJob.length)));
-        // The tone is on the phone only once the commit has written it there too.
-        const int committed = device.commit();
-        if (added < 0 || committed < 0)
-            setStatus(transferFailed);
-        // The phone reads its tone list again only when it starts up: the user must know.
-        else if (tooLongForPhone(ringtoneJob.length))
-            setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
-                                 "appear on the iPhone. New tones show up on the iPhone once it "
-                                 "has restarted."));
-        else
-            setStatus(QT_TR_NOOP(
-                    "Transfer succeed. New tones show up on the iPhone once it has restarted."));
-    }
+    if (ui->checkExport->isChecked())
+        sendToPhone(ringtone, ringtoneJob.length);
     if (ui->checkExportITunes->isChecked())
         QProcess::startDetached(iTunesPath, {QStringLiteral("/open"), ringtone});
 }
@@ -177,16 +161,22 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
         ui->checkExport->setEnabled(on);
         ui->checkExport->setChecked(on);
         emit phoneChanged(on);
-        // A transfer that has just failed stays in front of them: an unplugged cable is often
-        // why it failed, and the user must still learn that the tone is not on the phone.
-        const bool failed = statusSource == transferFailed || statusLead == transferFailed;
         setStatus(on ? QT_TR_NOOP("Ready.")
                      : QT_TR_NOOP("Please connect your iPhone to this computer."),
-                  failed ? transferFailed : nullptr);
+                  shownTransferFailure());
         if (!on)
             tellPhoneState(statusLead);
-    } else if (stateNeedsPairingHelp(tellPhoneState())) {
-        QMessageBox::information(
+    } else {
+        tellPhoneState(nullptr, [this](DeviceLink::PhoneState state) {
+            if (stateNeedsPairingHelp(state))
+                showPairingHelp();
+        });
+    }
+}
+
+void MainDialog::showPairingHelp()
+{
+    QMessageBox::information(
                 this,
                 productTitle(),
                 tr("Could not initialize the connection to your iPhone/iTouch!<br>You may get this "
@@ -196,6 +186,5 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
                    "device<br>  * after it shows up in iTunes, exit iTunes (no need to sync or "
                    "transfer anything<br>)  * restart this application.<br><br>Sorry for this "
                    "inconvenience, it is caused by Apple's technical restrictions..."),
-                QMessageBox::Ok);
-    }
+            QMessageBox::Ok);
 }

@@ -7,7 +7,7 @@
 // goings reach the open manager through the same signal.
 void MainDialog::onBtnManage()
 {
-    ManageDialog dialog(this);
+    ManageDialog dialog(this, &device);
     connect(this, &MainDialog::phoneChanged, &dialog, &ManageDialog::onPhoneConnect);
     if (ui->checkExport->isEnabled())
         emit phoneChanged(true);

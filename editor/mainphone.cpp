@@ -37,26 +37,32 @@ const char *stateText(DeviceLink::PhoneState state)
 } // namespace
 
 // The library keeps trying a locked or undecided phone, and "Ready." replaces the text once
-// the phone is served; a refused trust needs the cable plugged in again.
-DeviceLink::PhoneState MainDialog::tellPhoneState(const char *lead)
+// the phone is served; a refused trust needs the cable plugged in again. The phone's link
+// answers once the calls before are done, and `then` gets the state.
+void MainDialog::tellPhoneState(const char *lead, std::function<void(DeviceLink::PhoneState)> then)
 {
-    QString error;
-    const DeviceLink::PhoneState state = device.phoneState(&error);
-    if (const char *text = stateText(state))
-        setStatus(text, lead, error);
-    if (state == DeviceLink::NoUsbmuxd)
-        QTimer::singleShot(usbmuxdRecheckMs, this, &MainDialog::recheckUsbmuxd);
-    return state;
+    device.phoneState(this, [this, lead, then](const DeviceLink::PhoneReport &report) {
+        if (const char *text = stateText(report.state))
+            setStatus(text, lead, report.error);
+        if (report.state == DeviceLink::NoUsbmuxd)
+            QTimer::singleShot(usbmuxdRecheckMs, this, &MainDialog::recheckUsbmuxd);
+        if (then)
+            then(report.state);
+    });
 }
 
 void MainDialog::recheckUsbmuxd()
 {
     if (statusSource != usbmuxdMissing)
         return; // something newer is shown
-    if (device.phoneState() == DeviceLink::NoUsbmuxd)
-        QTimer::singleShot(usbmuxdRecheckMs, this, &MainDialog::recheckUsbmuxd);
-    else
-        setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."), statusLead);
+    device.phoneState(this, [this](const DeviceLink::PhoneReport &report) {
+        if (statusSource != usbmuxdMissing)
+            return;
+        if (report.state == DeviceLink::NoUsbmuxd)
+            QTimer::singleShot(usbmuxdRecheckMs, this, &MainDialog::recheckUsbmuxd);
+        else
+            setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."), statusLead);
+    });
 }
 
 // The message box stays for what the library cannot name: a pairing that failed otherwise.

@@ -286,6 +286,18 @@ Pointer at %3</source>
         <translation>‫تم التحويل بنجاح.‬</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>جارٍ الإرسال إلى iPhone…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>جُهّزت النغمة لجهاز iPhone آخر. وصّل ذلك الجهاز مرة أخرى لإرسالها.</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>فشل النقل: اختفت نسخة النغمة من iPhone قبل حفظها عليه. اضغط إنشاء لإرسالها مرة أخرى.</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>‫فشل النقل.‬</translation>
     </message>

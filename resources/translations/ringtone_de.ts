@@ -286,6 +286,18 @@ Zeiger bei %3</translation>
         <translation>Konvertierung erfolgreich.</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>Wird an das iPhone gesendet…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>Der Klingelton wurde für ein anderes iPhone vorbereitet. Schließen Sie dieses iPhone wieder an, um ihn zu senden.</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>Übertragung fehlgeschlagen: Die Kopie des Klingeltons ist vom iPhone verschwunden, bevor sie dort gespeichert wurde. Klicken Sie auf „Erzeugen“, um ihn erneut zu senden.</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>Übertragung fehlgeschlagen.</translation>
     </message>

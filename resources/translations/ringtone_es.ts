@@ -286,6 +286,18 @@ Puntero en %3</translation>
         <translation>Conversión completada.</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>Enviando al iPhone…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>El tono se preparó para otro iPhone. Vuelva a conectar ese iPhone para enviarlo.</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>La transferencia falló: la copia del tono desapareció del iPhone antes de guardarse allí. Pulse Generar para enviarlo de nuevo.</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>Error en la transferencia.</translation>
     </message>

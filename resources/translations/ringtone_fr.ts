@@ -286,6 +286,18 @@ Pointeur à %3</translation>
         <translation>Conversion réussie.</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>Envoi vers l&apos;iPhone…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>La sonnerie a été préparée pour un autre iPhone. Rebranchez cet iPhone pour l&apos;envoyer.</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>Échec du transfert : la copie de la sonnerie a disparu de l&apos;iPhone avant d&apos;y être enregistrée. Cliquez sur Générer pour l&apos;envoyer à nouveau.</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>Échec du transfert.</translation>
     </message>

@@ -286,6 +286,18 @@ Puntatore a %3</translation>
         <translation>Conversione riuscita.</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>Invio all&apos;iPhone…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>La suoneria è stata preparata per un altro iPhone. Ricollega quell&apos;iPhone per inviarla.</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>Trasferimento non riuscito: la copia della suoneria è scomparsa dall&apos;iPhone prima di esservi salvata. Premi Genera per inviarla di nuovo.</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>Trasferimento non riuscito.</translation>
     </message>

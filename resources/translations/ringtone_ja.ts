@@ -286,6 +286,18 @@ Pointer at %3</source>
         <translation>変換が完了しました。</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>iPhone に送信しています…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>この着信音は別の iPhone 用に準備されました。送信するには、その iPhone をもう一度接続してください。</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>転送に失敗しました: 着信音のコピーが保存される前に iPhone から消えました。もう一度送信するには「生成」を押してください。</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>転送に失敗しました。</translation>
     </message>

@@ -286,6 +286,18 @@ Pointer at %3</source>
         <translation>转换成功。</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>正在发送到 iPhone…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>该铃声已为另一部 iPhone 准备好。请重新连接那部 iPhone 以发送它。</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>传输失败：铃声的副本在保存到 iPhone 之前就从 iPhone 上消失了。请按“生成”重新发送。</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>传输失败。</translation>
     </message>

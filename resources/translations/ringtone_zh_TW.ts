@@ -286,6 +286,18 @@ Pointer at %3</source>
         <translation>轉換成功。</translation>
     </message>
     <message>
+        <source>Sending to the iPhone…</source>
+        <translation>正在傳送到 iPhone…</translation>
+    </message>
+    <message>
+        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
+        <translation>此鈴聲已為另一部 iPhone 準備好。請重新連接那部 iPhone 以傳送它。</translation>
+    </message>
+    <message>
+        <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
+        <translation>傳輸失敗：鈴聲的副本在儲存到 iPhone 之前就從 iPhone 上消失了。請按「產生」重新傳送。</translation>
+    </message>
+    <message>
         <source>Transfer failed.</source>
         <translation>傳送失敗。</translation>
     </message>

@@ -52,6 +52,12 @@ T *child(const QWidget *parent, const char *name)
     return widget;
 }
 
+// The manager works on the phone through a thread of its own; while it does, its list waits.
+inline bool managerIdle(const QWidget *dialog)
+{
+    return child<QListWidget>(dialog, "listRingtone")->isEnabled();
+}
+
 // The enabled state of the manager's actions, in a fixed order, for one comparison.
 inline QString enabledState(const QWidget *dialog)
 {

@@ -123,6 +123,7 @@ private slots:
     void noPhoneShowsNothingButClose()
     {
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(dialog.objectName(), QStringLiteral("manageDlg"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Manage"));
         QCOMPARE(dialog.size(), QSize(537, 385));
@@ -152,10 +153,12 @@ private slots:
     void attachAndDetachWhileOpen()
     {
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         attach();
         addTone(QStringLiteral("First"));
         addTone(QStringLiteral("Second"));
         dialog.onPhoneConnect(true);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(listed(&dialog), QStringList({"First", "Second"}));
         QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->currentRow(), 0);
         QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), QStringLiteral("First"));
@@ -172,6 +175,7 @@ private slots:
 
         detach();
         dialog.onPhoneConnect(false);
+        QTRY_VERIFY(managerIdle(&dialog));
         QVERIFY(listed(&dialog).isEmpty());
         QVERIFY(!noPhoneHint(&dialog)->isHidden());
         QVERIFY(child<QLineEdit>(&dialog, "editName")->text().isEmpty());
@@ -188,7 +192,9 @@ private slots:
         attach();
         addTone(QStringLiteral("Bell"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         dialog.onPhoneConnect(true);
+        QTRY_VERIFY(managerIdle(&dialog));
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -233,6 +239,7 @@ private slots:
         attach();
         addTone(stored);
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(listed(&dialog), QStringList {shown});
         QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), shown);
     }
@@ -255,6 +262,7 @@ private slots:
         addTone(QStringLiteral("Bell"));
         addTone(QStringLiteral("Horn"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         auto *edit = child<QLineEdit>(&dialog, "editName");
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
@@ -272,9 +280,11 @@ private slots:
         addTone(QStringLiteral("Bell"));
         addTone(QStringLiteral("Horn"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
         type(&dialog, QStringLiteral("<Loud> & clear"));
         QTest::mouseClick(child<QPushButton>(&dialog, "btnRename"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
 
         QCOMPARE(phoneTones()[1].first, QStringLiteral("&lt;Loud&gt; & clear"));
         QCOMPARE(phoneTones()[0].first, QStringLiteral("Bell"));
@@ -291,6 +301,7 @@ private slots:
         attach();
         addTone(title);
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(listed(&dialog), QStringList {title});
         QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), title.left(40));
         QVERIFY(!child<QPushButton>(&dialog, "btnRename")->isEnabled());
@@ -312,11 +323,13 @@ private slots:
         for (const char *title : {"One", "Two", "Three"})
             addTone(QString::fromLatin1(title));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
 
         QuestionAnswer question;
         question.answerNext(QMessageBox::StandardButton(answer));
         QTest::mouseClick(child<QPushButton>(&dialog, "btnRemove"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
 
         QCOMPARE(question.title, QStringLiteral("Marvolen Vardel"));
         QCOMPARE(question.text, QStringLiteral("Remove Ringtone: Two"));
@@ -335,10 +348,13 @@ private slots:
         attach();
         addTone(QStringLiteral("Only"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         dialog.onPhoneConnect(true);
+        QTRY_VERIFY(managerIdle(&dialog));
         QuestionAnswer question;
         question.answerNext(QMessageBox::Yes);
         QTest::mouseClick(child<QPushButton>(&dialog, "btnRemove"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QVERIFY(phoneTones().isEmpty());
         QVERIFY(listed(&dialog).isEmpty());
         QVERIFY(child<QLineEdit>(&dialog, "editName")->text().isEmpty());
@@ -368,17 +384,21 @@ private slots:
         addTone(QStringLiteral("One"));
         addTone(QStringLiteral("Two"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         dialog.onPhoneConnect(true);
+        QTRY_VERIFY(managerIdle(&dialog));
         child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
 
         const auto swapPhone = [&] {
             detach();
             dialog.onPhoneConnect(false);
+            QTRY_VERIFY(managerIdle(&dialog));
             if (comesBack) {
                 attach();
                 addTone(QStringLiteral("Other A"));
                 addTone(QStringLiteral("Other B"));
                 dialog.onPhoneConnect(true);
+                QTRY_VERIFY(managerIdle(&dialog));
                 child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
             }
         };
@@ -406,6 +426,7 @@ private slots:
 
         QTest::mouseClick(child<QPushButton>(&dialog, button.toLatin1().constData()),
                           Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         const QStringList left = comesBack ? QStringList {"Other A", "Other B"} : QStringList();
         QCOMPARE(listed(&dialog), left);
         QStringList onPhone;
@@ -424,15 +445,18 @@ private slots:
         addTone(QStringLiteral("One"));
         addTone(QStringLiteral("Two"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
         ChooserStub chooser;
 
         QTest::mouseClick(child<QPushButton>(&dialog, "btnReplace"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(chooser.asked, 1);
         QCOMPARE(phoneFile(1), toneBytes(1));
 
         chooser.answer = writeLocal(QStringLiteral("new.m4a"), "fresh content");
         QTest::mouseClick(child<QPushButton>(&dialog, "btnReplace"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(chooser.start, outFolder());
         QCOMPARE(chooser.filter, QStringLiteral("Ringtone Formats(*.m4a;*.m4r)"));
         QCOMPARE(phoneFile(1), QByteArray("fresh content"));
@@ -447,15 +471,18 @@ private slots:
         addTone(QStringLiteral("Tone"));
         writeLocal(QStringLiteral("out/Tone.m4r"), "already here");
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         ChooserStub chooser;
 
         QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(chooser.start, outFolder() + QStringLiteral("/Tone(1).m4r"));
         QCOMPARE(chooser.filter, QStringLiteral("Ringtone Formats(*.m4a;*.m4r)"));
         QCOMPARE(QDir(outFolder()).entryList(QDir::Files), QStringList {"Tone.m4r"});
 
         chooser.answer = chooser.start;
         QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QFile saved(outFolder() + QStringLiteral("/Tone(1).m4r"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), toneBytes(0));
@@ -491,8 +518,10 @@ private slots:
         if (proposed.isEmpty())
             proposed = phoneTones()[0].second;
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         ChooserStub chooser;
         QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(QFileInfo(chooser.start).absolutePath(), outFolder());
         QCOMPARE(chooser.start, outFolder() + QLatin1Char('/') + proposed);
     }
@@ -502,8 +531,10 @@ private slots:
         attach();
         addTone(QStringLiteral("Tone"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         ChooserStub chooser;
         QTest::mouseClick(child<QPushButton>(&dialog, "btnIPhoneToPc"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(chooser.start, QStringLiteral("Tone.m4r"));
     }
 
@@ -512,12 +543,15 @@ private slots:
         attach();
         addTone(QStringLiteral("Old"));
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         dialog.onPhoneConnect(true);
+        QTRY_VERIFY(managerIdle(&dialog));
         child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(0);
         ChooserStub chooser;
         chooser.answers = {writeLocal(QStringLiteral("Alpha.m4a"), "alpha"),
                            writeLocal(QStringLiteral("Beta.m4r"), "beta")};
         QTest::mouseClick(child<QPushButton>(&dialog, "btnPcToIPhone"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
 
         QCOMPARE(listed(&dialog), QStringList({"Old", "Alpha", "Beta"}));
         QCOMPARE(phoneFile(2), QByteArray("beta"));
@@ -527,6 +561,7 @@ private slots:
 
         chooser.answers.clear();
         QTest::mouseClick(child<QPushButton>(&dialog, "btnPcToIPhone"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(phoneTones().size(), 3);
     }
 
@@ -535,7 +570,9 @@ private slots:
     {
         attach();
         ManageDialog dialog;
+        QTRY_VERIFY(managerIdle(&dialog));
         dialog.onPhoneConnect(true);
+        QTRY_VERIFY(managerIdle(&dialog));
         const QString pipe = tmp->filePath(QStringLiteral("Pipe.m4r"));
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         const QString folder = tmp->filePath(QStringLiteral("Folder.m4a"));
@@ -543,6 +580,7 @@ private slots:
         ChooserStub chooser;
         chooser.answers = {pipe, folder, writeLocal(QStringLiteral("Real.m4a"), "real")};
         QTest::mouseClick(child<QPushButton>(&dialog, "btnPcToIPhone"), Qt::LeftButton);
+        QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(listed(&dialog), QStringList({"Real"}));
         QCOMPARE(phoneFile(0), QByteArray("real"));
     }

@@ -24,6 +24,7 @@ private:
             auto *dialog = qobject_cast<ManageDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return QTimer::singleShot(0, &guard, poll);
+            QTRY_VERIFY(managerIdle(dialog));
             body(dialog);
             ran = true;
             dialog->close();
@@ -77,6 +78,7 @@ private slots:
             question.answerNext(QMessageBox::Yes);
             QTest::mouseClick(child<QPushButton>(dialog, action.toLatin1().constData()),
                               Qt::LeftButton);
+            QTRY_VERIFY(managerIdle(dialog));
 
             QVERIFY(fakes::deviceCalls().contains(QStringLiteral("commit 0")));
             QCOMPARE(listed(dialog), QStringList({"One", "Two", "Three"}));
@@ -117,6 +119,7 @@ private slots:
             fakes::phoneRingtones() = {{"Horn", "CCCC.m4r"}};
             fakes::raiseDeviceEvent(0, "connect");
             QTRY_COMPARE(listed(dialog), QStringList {"Horn"});
+            QTRY_VERIFY(managerIdle(dialog));
             QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 0);
             QCOMPARE(child<QLineEdit>(dialog, "editName")->text(), QStringLiteral("Horn"));
             QCOMPARE(enabledState(dialog),
@@ -145,6 +148,7 @@ private slots:
                     = {{"Old", "AAAA.m4r"}, {"one", "BBBB.m4r"}, {"two", "CCCC.m4r"}};
             child<QListWidget>(dialog, "listRingtone")->setCurrentRow(-1);
             QTest::mouseClick(child<QPushButton>(dialog, "btnPcToIPhone"), Qt::LeftButton);
+            QTRY_VERIFY(managerIdle(dialog));
 
             const QStringList calls = fakes::deviceCalls();
             QCOMPARE(calls.size(), 4);
@@ -174,6 +178,7 @@ private slots:
             chooser.answers = {junk.fileName()};
             fakes::deviceCalls().clear();
             QTest::mouseClick(child<QPushButton>(dialog, "btnPcToIPhone"), Qt::LeftButton);
+            QTRY_VERIFY(managerIdle(dialog));
             QCOMPARE(fakes::deviceCalls(),
                      QStringList({QStringLiteral("add_ringtone 0 %1 0").arg(junk.fileName()),
                                   "commit 0"}));

@@ -1,0 +1,79 @@
+// Sending a made ringtone to the phone: the phone's link works on a thread of its own, so the
+// window says that it is sending and stays usable until the result comes back.
+#include "maindialog.h"
+
+#include "editor/ringtonelength.h"
+
+namespace {
+
+// One text each, so that the phone's comings and goings can tell them from others.
+const char *const transferFailed = QT_TRANSLATE_NOOP("MainDialog", "Transfer failed.");
+const char *const stagedForOtherPhone
+        = QT_TRANSLATE_NOOP("MainDialog",
+                            "The ringtone was staged for another iPhone. Plug that iPhone in "
+                            "again to send it.");
+const char *const uploadLost
+        = QT_TRANSLATE_NOOP("MainDialog",
+                            "Transfer failed: the ringtone's copy vanished from the iPhone "
+                            "before it was saved there. Press Generate to send it again.");
+
+const char *const sending = QT_TRANSLATE_NOOP("MainDialog", "Sending to the iPhone…");
+
+const char *failureText(DeviceLink::Result added, DeviceLink::Result committed)
+{
+    if (committed == DeviceLink::OtherPhone)
+        return stagedForOtherPhone;
+    if (committed == DeviceLink::UploadLost)
+        return uploadLost;
+    if (added != DeviceLink::Ok || committed != DeviceLink::Ok)
+        return transferFailed;
+    return nullptr;
+}
+
+} // namespace
+
+void MainDialog::sendToPhone(const QString &ringtone, double seconds)
+{
+    setStatus(sending);
+    // The add's result is known before the commit's, which the link runs after it.
+    auto added = std::make_shared<DeviceLink::Result>(DeviceLink::Failed);
+    device.addRingtone(ringtone, int(wholeMilliseconds(seconds)), this, [added](auto result) {
+        *added = result;
+    });
+    // The tone is on the phone only once the commit has written it there too.
+    device.commit(this, [this, added, seconds](DeviceLink::Result committed) {
+        showTransferResult(failureText(*added, committed), seconds);
+    });
+}
+
+void MainDialog::showTransferResult(const char *failure, double seconds)
+{
+    const char *text = failure;
+    // The phone reads its tone list again only when it starts up: the user must know.
+    if (!text && tooLongForPhone(seconds))
+        text = QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
+                          "appear on the iPhone. New tones show up on the iPhone once it "
+                          "has restarted.");
+    else if (!text)
+        text = QT_TR_NOOP("Transfer succeed. New tones show up on the iPhone once it has "
+                          "restarted.");
+    // A file loaded meanwhile keeps saying so: the result takes the place of "Sending".
+    if (waitedResult == sending)
+        waitedResult = text;
+    if (statusLead == sending)
+        setStatus(statusSource, text, statusArg);
+    else
+        setStatus(text);
+}
+
+// A transfer that has just failed stays in front of the phone's comings and goings: an
+// unplugged cable is often why it failed, and the user must still learn that the tone is not
+// on the phone.
+const char *MainDialog::shownTransferFailure() const
+{
+    for (const char *text : {transferFailed, stagedForOtherPhone, uploadLost}) {
+        if (statusSource == text || statusLead == text)
+            return text;
+    }
+    return nullptr;
+}
