@@ -176,8 +176,7 @@ void DeviceLink::copyFromPhone(const QString &phonePath,
 {
     run<Result>(
             [from = phonePath.toUtf8(), to = localPath.toUtf8()] {
-                return resultOf(
-                        table()->copy_from_phone(device, from.constData(), to.constData()));
+                return resultOf(table()->copy_from_phone(device, from.constData(), to.constData()));
             },
             context,
             std::move(done));

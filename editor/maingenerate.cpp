@@ -177,14 +177,14 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
 void MainDialog::showPairingHelp()
 {
     QMessageBox::information(
-                this,
-                productTitle(),
-                tr("Could not initialize the connection to your iPhone/iTouch!<br>You may get this "
-                   "error if you try to connect a device that has never been attached to iTunes on "
-                   "this computer.<br>Please try the following:<br>  * close this application and "
-                   "detach your device from the computer<br>  * start iTunes<br>  * connect the "
-                   "device<br>  * after it shows up in iTunes, exit iTunes (no need to sync or "
-                   "transfer anything<br>)  * restart this application.<br><br>Sorry for this "
-                   "inconvenience, it is caused by Apple's technical restrictions..."),
+            this,
+            productTitle(),
+            tr("Could not initialize the connection to your iPhone/iTouch!<br>You may get this "
+               "error if you try to connect a device that has never been attached to iTunes on "
+               "this computer.<br>Please try the following:<br>  * close this application and "
+               "detach your device from the computer<br>  * start iTunes<br>  * connect the "
+               "device<br>  * after it shows up in iTunes, exit iTunes (no need to sync or "
+               "transfer anything<br>)  * restart this application.<br><br>Sorry for this "
+               "inconvenience, it is caused by Apple's technical restrictions..."),
             QMessageBox::Ok);
 }

@@ -1,6 +1,7 @@
 // Sending a made ringtone to the phone: the phone's link works on a thread of its own, so the
 // window says that it is sending and stays usable until the result comes back.
 #include "maindialog.h"
+#include "ui_maindialog.h"
 
 #include "editor/ringtonelength.h"
 
@@ -62,6 +63,9 @@ void MainDialog::showTransferResult(const char *failure, double seconds)
         waitedResult = text;
     if (statusLead == sending)
         setStatus(statusSource, text, statusArg);
+    // A phone that went while it was written: what it needs now stays after the failure.
+    else if (failure && statusSource != sending && !ui->checkExport->isEnabled())
+        setStatus(statusSource, failure, statusArg);
     else
         setStatus(text);
 }

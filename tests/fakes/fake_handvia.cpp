@@ -2,11 +2,19 @@
 
 #include <handvia.h>
 
+#include <atomic>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
-handvia_event_callback eventCallback = nullptr;
+std::atomic<handvia_event_callback> eventCallback {nullptr};
+std::mutex holdMutex;
+std::condition_variable holdChanged;
+bool held = false;
+bool waiting = false;
+std::atomic<int> committed {0};
 unsigned iTunesVersion = 0;
 QByteArray iTunesPath;
 int addResult = 0;
@@ -42,9 +50,16 @@ int setEventCallback(handvia_event_callback cb)
 int commit(int device)
 {
     record(QStringLiteral("commit %1").arg(device));
+    {
+        std::unique_lock<std::mutex> lock(holdMutex);
+        waiting = held;
+        holdChanged.wait(lock, [] { return !held; });
+        waiting = false;
+    }
     // A failed commit leaves the phone as it was.
     if (commitResult < 0)
         fakes::phoneRingtones() = phoneBeforeFailure;
+    ++committed;
     return commitResult;
 }
 
@@ -135,8 +150,28 @@ void fakes::setCommitResult(int result)
 
 void fakes::raiseDeviceEvent(int kind, const char *text)
 {
-    if (eventCallback)
-        eventCallback(kind, text);
+    if (const handvia_event_callback callback = eventCallback)
+        callback(kind, text);
+}
+
+void fakes::holdCommit(bool hold)
+{
+    {
+        std::lock_guard<std::mutex> lock(holdMutex);
+        held = hold;
+    }
+    holdChanged.notify_all();
+}
+
+bool fakes::commitWaiting()
+{
+    std::lock_guard<std::mutex> lock(holdMutex);
+    return waiting;
+}
+
+int fakes::commitsDone()
+{
+    return committed;
 }
 
 void fakes::reset()
@@ -149,6 +184,8 @@ void fakes::reset()
     setITunes(0, QString());
     setAddResult(0);
     setCommitResult(0);
+    holdCommit(false);
+    committed = 0;
 }
 
 extern "C" HandviaApi *handvia_get_api(void)

@@ -30,7 +30,13 @@ void setAddResult(int result);
 // From now on commit returns result; a negative one puts back the ringtones listed now.
 void setCommitResult(int result);
 QList<Ringtone> &phoneRingtones();
+// Any thread may raise an event, as the library's own thread does.
 void raiseDeviceEvent(int kind, const char *text);
+// While held, commit waits on the calling thread until released: a test sees what happens
+// while the phone works. commitsDone counts the commits that have returned.
+void holdCommit(bool hold);
+bool commitWaiting();
+int commitsDone();
 
 } // namespace fakes
 

@@ -366,9 +366,8 @@ void TestGenerate::loadingDuringGenerationWaitsForIt()
     sampler.stop();
     const QString loading = QStringLiteral("File is loading, please wait...");
     // The load alone, then the transfer under way in front of it, then its result.
-    const QStringList stages = {loading,
-                                sending + QLatin1Char(' ') + loading,
-                                result + QLatin1Char(' ') + loading};
+    const QStringList stages
+            = {loading, sending + QLatin1Char(' ') + loading, result + QLatin1Char(' ') + loading};
     int stage = 0;
     for (const auto &[status, sliderShown] : std::as_const(seen)) {
         if (status == loaded)

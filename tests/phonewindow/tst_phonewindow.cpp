@@ -113,6 +113,9 @@ void TestPhoneWindow::generate()
 {
     child<QPushButton>("btnGenerate")->click();
     QTRY_VERIFY_WITH_TIMEOUT(generateIsBack(), 60000);
+    // The phone works on a thread of its own; the status says when it is done.
+    QTRY_VERIFY_WITH_TIMEOUT(!wholeStatus().startsWith(QStringLiteral("Sending to the iPhone")),
+                             phoneWait);
 }
 
 void TestPhoneWindow::ringtoneReachesThePhone()
@@ -136,6 +139,7 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
 {
     generate();
     ManageDialog manager(window.get());
+    QTRY_VERIFY(managerIdle(&manager));
     auto *list = ::child<QListWidget>(&manager, "listRingtone");
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Evening Bell"));
@@ -145,6 +149,7 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
     name->clear();
     QTest::keyClicks(name, QStringLiteral("Morning Bell"));
     QTest::mouseClick(::child<QPushButton>(&manager, "btnRename"), Qt::LeftButton);
+    QTRY_VERIFY(managerIdle(&manager));
     const QByteArray renamed = Standin::read(Standin::databasePath());
     QVERIFY(renamed.contains("Morning Bell"));
     QVERIFY(!renamed.contains("Evening Bell"));
@@ -153,6 +158,7 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
     QuestionAnswer question;
     question.answerNext(QMessageBox::Yes);
     QTest::mouseClick(::child<QPushButton>(&manager, "btnRemove"), Qt::LeftButton);
+    QTRY_VERIFY(managerIdle(&manager));
     QCOMPARE(list->count(), 0);
     QVERIFY(!Standin::read(Standin::databasePath()).contains("Morning Bell"));
     QVERIFY(phoneTones().isEmpty());
@@ -164,6 +170,7 @@ void TestPhoneWindow::managerRestartsThePhone()
     ManageDialog manager(window.get());
     connect(window.get(), &MainDialog::phoneChanged, &manager, &ManageDialog::onPhoneConnect);
     manager.onPhoneConnect(true);
+    QTRY_VERIFY(managerIdle(&manager));
     auto *restart = ::child<QPushButton>(&manager, "btnRestart");
     QVERIFY(restart->isEnabled());
 
@@ -176,10 +183,12 @@ void TestPhoneWindow::managerRestartsThePhone()
     QSignalSpy phone(window.get(), &MainDialog::phoneChanged);
     question.answerNext(QMessageBox::Yes);
     QTest::mouseClick(restart, Qt::LeftButton);
+    QTRY_VERIFY(managerIdle(&manager));
     QCOMPARE(Standin::count("diag-Restart"), 1);
     QTRY_COMPARE_WITH_TIMEOUT(phone.size(), 1, phoneWait);
     QVERIFY(!restart->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(phone.size(), 2, phoneWait);
+    QTRY_VERIFY(managerIdle(&manager));
     QVERIFY(restart->isEnabled());
 }
 
