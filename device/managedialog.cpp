@@ -9,11 +9,16 @@
 #include "media/ringtonepaths.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 
 const int phonePathRole = Qt::UserRole + 1;
+// How long the list is filled before the window answers again.
+const int fillSliceMs = 15;
 
 QString phonePath(const QString &fileName)
 {
@@ -50,13 +55,16 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     connect(ui->btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
     connect(ui->btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
     connect(ui->btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
-    connect(ui->listRingtone, &QListWidget::currentRowChanged, this, &ManageDialog::onListSelectChange);
+    connect(ui->listRingtone,
+            &QListWidget::currentRowChanged,
+            this,
+            &ManageDialog::onListSelectChange);
     // Only the user's typing reaches the slot; text set by the dialog does not.
     connect(ui->editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
 
     // Drawn over the empty list, never an item of it, so rows stay the phone's indexes.
-    noPhoneHint
-            = new QLabel(tr("Connect your iPhone to see its ringtones."), ui->listRingtone->viewport());
+    noPhoneHint = new QLabel(tr("Connect your iPhone to see its ringtones."),
+                             ui->listRingtone->viewport());
     noPhoneHint->setAlignment(Qt::AlignCenter);
     noPhoneHint->setWordWrap(true);
     noPhoneHint->setMargin(12);
@@ -74,6 +82,8 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     ui->listRingtone->setFocus();
+    // One line of text each: the view need not measure every row of a long list.
+    ui->listRingtone->setUniformItemSizes(true);
     // While the phone works the list and the actions wait, so a row keeps naming its ringtone.
     connect(&device, &DeviceLink::busyChanged, this, &ManageDialog::updateButtons);
 
@@ -99,12 +109,38 @@ void ManageDialog::relist(int row)
 void ManageDialog::showList(const QList<DeviceLink::Ringtone> &tones, int row)
 {
     ui->listRingtone->clear();
-    for (const DeviceLink::Ringtone &tone : tones) {
-        auto *item = new QListWidgetItem(unescapeTitle(tone.title), ui->listRingtone);
-        // A long title is cut by the list's width; the tool tip shows it whole.
-        item->setToolTip(item->text());
-        item->setData(phonePathRole, phonePath(tone.fileName));
+    filling = true;
+    fillList(tones, row, phoneChanges);
+}
+
+// A phone may hold many thousands of tones: rows are added a few milliseconds' worth at a time,
+// so the window answers in between; the list stays busy until it is whole.
+void ManageDialog::fillList(const QList<DeviceLink::Ringtone> &tones, int row, int listedAt)
+{
+    if (listedAt != phoneChanges)
+        return; // the phone changed: what is left is of no phone now
+    QElapsedTimer slice;
+    slice.start();
+    {
+        // The view learns of each batch at once rather than row by row.
+        const QSignalBlocker quiet(ui->listRingtone->model());
+        for (int i = ui->listRingtone->count(); i < tones.size(); ++i) {
+            auto *item = new QListWidgetItem(unescapeTitle(tones[i].title), ui->listRingtone);
+            // A long title is cut by the list's width; the tool tip shows it whole.
+            item->setToolTip(item->text());
+            item->setData(phonePathRole, phonePath(tones[i].fileName));
+            if (slice.elapsed() >= fillSliceMs)
+                break;
+        }
     }
+    ui->listRingtone->reset();
+    if (ui->listRingtone->count() < tones.size()) {
+        QTimer::singleShot(
+                0, this, [this, tones, row, listedAt] { fillList(tones, row, listedAt); });
+        updateButtons();
+        return;
+    }
+    filling = false;
     ui->listRingtone->setCurrentRow(qMin(row, ui->listRingtone->count() - 1));
     nameTyped = false;
     updateButtons();
@@ -113,13 +149,17 @@ void ManageDialog::showList(const QList<DeviceLink::Ringtone> &tones, int row)
 void ManageDialog::showNoPhoneHint()
 {
     noPhoneHint->setGeometry(QRect(QPoint(0, 0), ui->listRingtone->contentsRect().size()));
-    noPhoneHint->setVisible(!phoneAttached && ui->listRingtone->count() == 0);
+    // An attached phone with a long list takes a moment to read: the empty list says so.
+    const bool reading = phoneAttached && (device.isBusy() || filling);
+    noPhoneHint->setText(reading ? tr("Reading the ringtones on your iPhone…")
+                                 : tr("Connect your iPhone to see its ringtones."));
+    noPhoneHint->setVisible((reading || !phoneAttached) && ui->listRingtone->count() == 0);
 }
 
 void ManageDialog::updateButtons()
 {
     showNoPhoneHint();
-    const bool idle = !device.isBusy();
+    const bool idle = !device.isBusy() && !filling;
     ui->listRingtone->setEnabled(idle);
     if (idle)
         ui->listRingtone->unsetCursor();
@@ -146,6 +186,7 @@ void ManageDialog::onPhoneConnect(bool bConnect)
     phoneAttached = bConnect;
     ++phoneChanges;
     ui->listRingtone->clear();
+    filling = false;
     nameTyped = false;
     if (bConnect)
         relist(0);

@@ -40,6 +40,7 @@ private:
     // Lists the phone again and selects `row`, or the last row if there are fewer.
     void relist(int row);
     void showList(const QList<DeviceLink::Ringtone> &tones, int row);
+    void fillList(const QList<DeviceLink::Ringtone> &tones, int row, int listedAt);
     void relistAfterFailure();
     void updateButtons();
     void showNoPhoneHint();
@@ -55,6 +56,7 @@ private:
     // Counts the phone's comings and goings: a listing made before the last one is stale.
     int phoneChanges = 0;
     QString currentName;
+    bool filling = false; // the list is being filled from a listing
     bool nameTyped = false; // the typed name differs from the listed one
     bool phoneAttached = false;
     QLabel *noPhoneHint = nullptr;

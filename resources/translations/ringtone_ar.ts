@@ -541,6 +541,10 @@ Pointer at %3</source>
         <translation>صيغ النغمات (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>جارٍ قراءة النغمات على iPhone…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>‫وصّل جهاز iPhone لعرض نغمات الرنين الموجودة عليه.‬</translation>
     </message>

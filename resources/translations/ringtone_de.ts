@@ -541,6 +541,10 @@ Zeiger bei %3</translation>
         <translation>Klingeltonformate (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>Die Klingeltöne auf Ihrem iPhone werden gelesen…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Schließen Sie Ihr iPhone an, um seine Klingeltöne zu sehen.</translation>
     </message>

@@ -541,6 +541,10 @@ Puntero en %3</translation>
         <translation>Formatos de tono (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>Leyendo los tonos de su iPhone…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Conecte su iPhone para ver sus tonos.</translation>
     </message>

@@ -541,6 +541,10 @@ Pointeur à %3</translation>
         <translation>Formats de sonnerie (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>Lecture des sonneries de votre iPhone…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Connectez votre iPhone pour voir ses sonneries.</translation>
     </message>

@@ -541,6 +541,10 @@ Puntatore a %3</translation>
         <translation>Formati suoneria (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>Lettura delle suonerie del tuo iPhone…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Collega l’iPhone per vederne le suonerie.</translation>
     </message>

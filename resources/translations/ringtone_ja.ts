@@ -541,6 +541,10 @@ Pointer at %3</source>
         <translation>着信音の形式 (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>iPhone の着信音を読み込んでいます…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>着信音を表示するには iPhone を接続してください。</translation>
     </message>

@@ -541,6 +541,10 @@ Pointer at %3</source>
         <translation>铃声格式 (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>正在读取您 iPhone 上的铃声…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>连接您的 iPhone 以查看其铃声。</translation>
     </message>

@@ -541,6 +541,10 @@ Pointer at %3</source>
         <translation>鈴聲格式 (*.m4a;*.m4r)</translation>
     </message>
     <message>
+        <source>Reading the ringtones on your iPhone…</source>
+        <translation>正在讀取您 iPhone 上的鈴聲…</translation>
+    </message>
+    <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>連接您的 iPhone 以檢視其鈴聲。</translation>
     </message>
