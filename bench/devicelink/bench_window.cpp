@@ -150,6 +150,15 @@ void measureTransfer(MainDialog &window, const QString &tone)
     std::printf("  status: %s\n", qPrintable(status(window)));
 }
 
+// The same probe while nothing happens: what the machine's own load keeps from the loop.
+void measureIdle()
+{
+    LoopProbe probe;
+    probe.start();
+    QTest::qWait(3000);
+    std::printf("%-34s longest blocked %5lld ms\n", "idle window (baseline)", probe.stop());
+}
+
 void measureListing(MainDialog &window)
 {
     LoopProbe probe;
@@ -197,6 +206,7 @@ int main(int argc, char **argv)
         return 1;
     std::printf("database: %d entries\n", entries);
     for (int round = 0; round < 3; ++round) {
+        measureIdle();
         measureTransfer(window, input);
         measureListing(window);
     }
