@@ -67,6 +67,17 @@ QStringList ringtoneFiles(const PhoneFolder &phone)
     return QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files | QDir::Hidden);
 }
 
+// How many of this process's file descriptors are open on the file.
+int openCount(const QByteArray &path)
+{
+    const QString file = QFileInfo(QFile::decodeName(path)).canonicalFilePath();
+    int count = 0;
+    QDirIterator fds(QStringLiteral("/proc/self/fd"), QDir::Files | QDir::System);
+    while (fds.hasNext())
+        count += QFileInfo(fds.next()).symLinkTarget() == file ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 class TestHandvia : public QObject
@@ -558,7 +569,8 @@ void TestHandvia::eventsDoNotWaitForACommit()
     QCOMPARE(api->rename_ringtone(0, 0, "Waiting"), 0);
     std::atomic<int> result {1};
     std::thread committer([&] { result = api->commit(0); });
-    QTest::qWait(500); // the commit is waiting for the lock now
+    // The commit opens the lock file and keeps it open while it waits for the lock.
+    QTRY_COMPARE_WITH_TIMEOUT(openCount(lockPath), 2, 10000);
 
     QVERIFY(QDir(phone.path("iTunes_Control")).removeRecursively());
     QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:disconnect"}), 4000);
