@@ -1,10 +1,14 @@
 #include "database.h"
 
+#include "bplistwriter.h"
 #include "nultext.h"
 #include "plistdepth.h"
+#include "plistdict.h"
 #include "text.h"
+#include "xmlvalues.h"
 
 #include <cstdlib>
+#include <memory>
 #include <plist/plist.h>
 #include <utility>
 
@@ -38,29 +42,6 @@ bool isListable(const std::string &key, plist_t entry)
     return isSafeFileName(key) && plist_get_node_type(entry) == PLIST_DICT
             && isString(plist_dict_get_item(entry, "Name"))
             && isString(plist_dict_get_item(entry, "GUID"));
-}
-
-template<typename Visit>
-void forEachEntry(plist_t dict, Visit visit)
-{
-    if (!dict)
-        return;
-    plist_dict_iter iter = nullptr;
-    plist_dict_new_iter(dict, &iter);
-    if (!iter)
-        return;
-    for (;;) {
-        char *key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(dict, iter, &key, &value);
-        if (!key)
-            break;
-        const std::string name = key;
-        std::free(key);
-        if (!visit(name, value))
-            break;
-    }
-    std::free(iter);
 }
 
 // No ringtone database nests this deep; deeper input is treated as unreadable.
@@ -134,12 +115,16 @@ Database::~Database()
 Database::Database(Database &&other) noexcept
     : m_root(std::exchange(other.m_root, nullptr))
     , m_origin(other.m_origin)
+    , m_binary(std::move(other.m_binary))
+    , m_writable(other.m_writable)
 { }
 
 Database &Database::operator=(Database &&other) noexcept
 {
     std::swap(m_root, other.m_root);
     m_origin = other.m_origin;
+    m_binary = std::move(other.m_binary);
+    m_writable = other.m_writable;
     return *this;
 }
 
@@ -161,6 +146,14 @@ Database Database::fromBytes(const std::string &bytes)
     if (plist_get_node_type(root) != PLIST_DICT || !inspect(root, 0, invalid)) {
         plist_free(root);
         return db;
+    }
+    // The binary form's text goes back as read, whatever it holds; the XML form's is written
+    // anew, so what it cannot carry is repaired here and the original kept aside.
+    if (bytes.compare(0, 8, "bplist00") == 0) {
+        db.m_binary = std::make_shared<const std::string>(bytes);
+        invalid = false;
+    } else {
+        db.m_writable = xmlValuesReadExactly(bytes);
     }
     if (invalid) {
         plist_t repaired = repairedCopy(root);
@@ -302,17 +295,14 @@ Database Database::copy() const
     plist_free(db.m_root);
     db.m_root = plist_copy(m_root);
     db.m_origin = m_origin;
+    db.m_binary = m_binary;
+    db.m_writable = m_writable;
     return db;
 }
 
 std::string Database::toBinary() const
 {
-    char *data = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(m_root, &data, &length);
-    std::string bytes = data ? std::string(data, length) : std::string();
-    plist_to_bin_free(data);
-    return bytes;
+    return m_writable ? writeBinaryPlist(m_root, m_binary.get()) : std::string();
 }
 
 } // namespace handvia
