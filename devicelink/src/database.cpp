@@ -36,12 +36,14 @@ bool isString(plist_t node)
     return node && plist_get_node_type(node) == PLIST_STRING;
 }
 
-// The phone drops entries without a title or an id; an unsafe name is never followed.
-bool isListable(const std::string &key, plist_t entry)
+// The phone drops entries without a title or an id; an unsafe name is never followed. Changes
+// find an entry by its name, so of a name given twice only the first entry is listed.
+bool isListable(plist_t tones, const std::string &key, plist_t entry)
 {
     return isSafeFileName(key) && plist_get_node_type(entry) == PLIST_DICT
             && isString(plist_dict_get_item(entry, "Name"))
-            && isString(plist_dict_get_item(entry, "GUID"));
+            && isString(plist_dict_get_item(entry, "GUID"))
+            && plist_dict_get_item(tones, key.c_str()) == entry;
 }
 
 // No ringtone database nests this deep; deeper input is treated as unreadable.
@@ -96,6 +98,13 @@ plist_t repairedCopy(plist_t node)
         return copy;
     }
     return plist_copy(node);
+}
+
+// Every item of the name: a name given twice names one file, which goes with the entry.
+void removeAll(plist_t tones, const std::string &fileName)
+{
+    while (plist_dict_get_item(tones, fileName.c_str()))
+        plist_dict_remove_item(tones, fileName.c_str());
 }
 
 } // namespace
@@ -181,7 +190,7 @@ std::vector<Ringtone> Database::list() const
 {
     std::vector<Ringtone> tones;
     forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
-        if (!isListable(key, entry))
+        if (!isListable(ringtones(), key, entry))
             return true;
         Ringtone tone;
         tone.fileName = key;
@@ -202,7 +211,7 @@ void *Database::entryAt(int index, std::string *fileName) const
     plist_t found = nullptr;
     int current = 0;
     forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
-        if (!isListable(key, entry))
+        if (!isListable(ringtones(), key, entry))
             return true;
         if (current++ < index)
             return true;
@@ -244,7 +253,7 @@ std::string Database::remove(int index)
     std::string fileName;
     if (!entryAt(index, &fileName))
         return {};
-    plist_dict_remove_item(ringtones(), fileName.c_str());
+    removeAll(ringtones(), fileName);
     return fileName;
 }
 
@@ -276,7 +285,7 @@ bool Database::removeFile(const std::string &fileName)
 {
     if (!plist_dict_get_item(ringtones(), fileName.c_str()))
         return false;
-    plist_dict_remove_item(ringtones(), fileName.c_str());
+    removeAll(ringtones(), fileName);
     return true;
 }
 
