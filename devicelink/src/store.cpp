@@ -312,6 +312,7 @@ bool RingtoneStore::rewrite(Storage &storage,
     std::string previous;
     if (!readDatabase(storage, stamp, fresh, &previous) || !edit(fresh))
         return false;
+    m_databaseKept = !fresh.writable();
     // Content that could not be kept as it was is never destroyed: it moves aside first.
     const bool keepAside = stamp.exists
             && (fresh.origin() == Database::Origin::Unreadable
@@ -427,10 +428,11 @@ int RingtoneStore::commit(Storage &storage)
         return HANDVIA_E_UPLOAD_LOST;
     if (!storage.beginSync())
         return -1;
+    m_databaseKept = false;
     const bool written = writeStaged(storage);
     storage.endSync();
     // A failed commit keeps everything staged, uploads included, for a later one.
-    return written ? 0 : -1;
+    return written ? 0 : m_databaseKept ? HANDVIA_E_DATABASE_KEPT : -1;
 }
 
 int RingtoneStore::copyFromPhone(Storage &storage,

@@ -100,6 +100,7 @@ private:
     std::string m_phone;
     Journal m_journal;
     bool m_otherPhoneDropped = false;
+    bool m_databaseKept = false; // the last rewrite met a database it would have changed
     std::mt19937_64 m_random;
 };
 

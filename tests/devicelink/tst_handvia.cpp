@@ -1,6 +1,8 @@
 // The device library through its C table, against temporary folders standing for the phone.
+#include "bplistbuilder.h"
 #include "handviatable.h"
 #include "phonefolder.h"
+#include "plistvalues.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -108,6 +110,8 @@ private slots:
     void twoProcessesCommitAtOnce();
     void unreadableDatabasesAreNumberedBackups();
     void rewritesKeepThreeNumberedBackups();
+    void commitKeepsUntouchedValues();
+    void xmlThatWouldChangeIsNeverRewritten();
     void errorIsNotAnEmptyPhone();
     void oversizedDatabaseIsNeverWritten();
     void leftoversOfGoneWritersAreRemoved();
@@ -648,6 +652,62 @@ void TestHandvia::rewritesKeepThreeNumberedBackups()
                           "Ringtones.2.plist",
                           "Ringtones.3.plist",
                           "Ringtones.plist"}));
+}
+
+void TestHandvia::commitKeepsUntouchedValues()
+{
+    PhoneFolder phone;
+    // A title holding a lone surrogate, which the plist library reads without it, under an
+    // unknown key at every level too.
+    const QByteArray database = bplistbuilder::binaryDatabase(
+            [](bplistbuilder::Bplist &b) {
+                return b.utf16({'A', 0xD800, 'B'});
+            },
+            true);
+    phone.write(phone.databasePath(), database);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Plain", "AB"}));
+
+    QCOMPARE(api->rename_ringtone(0, 0, "Renamed"), 0);
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+    QCOMPARE(api->commit(0), 0);
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"Renamed", "AB", "Added"}));
+
+    const QByteArray written = phone.read(phone.databasePath());
+    const QVector<PlistValues> read
+            = readPlistValues({database, written}, {"PLAN.m4r/Name", tones[2].file});
+    QVERIFY2(read.size() == 2, "the independent plist reader failed");
+    QCOMPARE(read[1].raw, read[0].raw);
+    QCOMPARE(phone.read("iTunes_Control/iTunes/Ringtones.1.plist"), database);
+}
+
+void TestHandvia::xmlThatWouldChangeIsNeverRewritten()
+{
+    PhoneFolder phone;
+    const QByteArray kept = databaseXml(
+            toneXml("AAAA.m4r", "One", "1")
+            + entryXml("BBBB.m4r",
+                       "<key>Name</key><string>Two</string><key>GUID</key><string>2</string>"
+                       "<key>Count</key><integer>"
+                               + QByteArray(5000, '9') + "</integer>"));
+    phone.write(phone.databasePath(), kept);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two"}));
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+
+    QCOMPARE(api->commit(0), HANDVIA_E_DATABASE_KEPT);
+    QCOMPARE(phone.read(phone.databasePath()), kept);
+    QCOMPARE(QDir(phone.path("iTunes_Control/iTunes")).entryList({"*.plist*"}, QDir::Files),
+             QStringList({"Ringtones.plist"}));
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Added"}));
+
+    // Once the database holds only what the binary form carries, the staged add goes in.
+    phone.write(phone.databasePath(),
+                databaseXml(toneXml("AAAA.m4r", "One", "1") + toneXml("BBBB.m4r", "Two", "2")));
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Added"}));
+    QVERIFY(phone.read(phone.databasePath()).startsWith("bplist00"));
 }
 
 void TestHandvia::errorIsNotAnEmptyPhone()
