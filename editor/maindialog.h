@@ -115,6 +115,7 @@ private:
     // The clip's loudness and the even-loudness option (mainloudness.cpp).
     void buildLoudnessControls();
     void retranslateLoudnessControls();
+    void placeEvenLoudness();
     void scheduleLoudness();
     void showLoudness();
     void applyEvenLoudness();

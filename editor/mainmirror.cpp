@@ -22,4 +22,5 @@ void MainDialog::placeForDirection()
                               static_cast<QWidget *>(ui->editEndTime)})
         timeline->setLayoutDirection(Qt::LeftToRight);
     handPlaced->place(layoutDirection() == Qt::RightToLeft);
+    placeEvenLoudness();
 }

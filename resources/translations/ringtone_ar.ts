@@ -446,10 +446,6 @@ Pointer at %3</source>
         <translation>حُفظت باسم %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>‫متساوٍ‬</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>‫توحيد الجهارة‬</translation>
     </message>

@@ -446,10 +446,6 @@ Zeiger bei %3</translation>
         <translation>Gespeichert als %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Gleich</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Gleiche Lautheit</translation>
     </message>

@@ -446,10 +446,6 @@ Puntero en %3</translation>
         <translation>Guardado como %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Igualar</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Sonoridad igualada</translation>
     </message>

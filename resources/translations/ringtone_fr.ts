@@ -446,10 +446,6 @@ Pointeur à %3</translation>
         <translation>Enregistrée sous %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Égaliser</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Sonie égalisée</translation>
     </message>

@@ -446,10 +446,6 @@ Puntatore a %3</translation>
         <translation>Salvata come %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Uniforma</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Loudness uniforme</translation>
     </message>

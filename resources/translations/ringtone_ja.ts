@@ -446,10 +446,6 @@ Pointer at %3</source>
         <translation>保存先: %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>均一</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>ラウドネスを揃える</translation>
     </message>

@@ -446,10 +446,6 @@ Pointer at %3</source>
         <translation>已保存为 %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>均衡</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>响度均衡</translation>
     </message>

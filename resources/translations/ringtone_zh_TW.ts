@@ -446,10 +446,6 @@ Pointer at %3</source>
         <translation>已儲存為 %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>均衡</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>響度均衡</translation>
     </message>
