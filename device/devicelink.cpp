@@ -108,6 +108,23 @@ int DeviceLink::replaceOnPhone(const QString &phonePath, const QString &localPat
             device, phonePath.toUtf8().constData(), localPath.toUtf8().constData());
 }
 
+bool DeviceLink::canSetKind() const
+{
+    return table()->set_ringtone_kind && table()->get_ringtone_kind;
+}
+
+int DeviceLink::setRingtoneKind(int index, bool textTone)
+{
+    return canSetKind() ? table()->set_ringtone_kind(
+                   device, index, textTone ? HANDVIA_KIND_TONE : HANDVIA_KIND_RINGTONE)
+                        : -1;
+}
+
+bool DeviceLink::isTextTone(int index) const
+{
+    return canSetKind() && table()->get_ringtone_kind(device, index) == HANDVIA_KIND_TONE;
+}
+
 DeviceLink::PhoneState DeviceLink::phoneState(QString *errorText) const
 {
     if (!table()->phone_state)

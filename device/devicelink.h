@@ -49,6 +49,12 @@ public:
     int renameRingtone(int index, const QString &title);
     int copyFromPhone(const QString &phonePath, const QString &localPath);
     int replaceOnPhone(const QString &phonePath, const QString &localPath);
+    // The kind of a listed entry: a ringtone or an alert (text) tone. False when the library
+    // has no kind entries.
+    bool canSetKind() const;
+    int setRingtoneKind(int index, bool textTone);
+    // False for a ringtone, when the library cannot tell, and past the last ringtone.
+    bool isTextTone(int index) const;
     PhoneState phoneState(QString *errorText = nullptr) const;
     // False when the library has no restart entry.
     bool canRestart() const;

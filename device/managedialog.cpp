@@ -14,6 +14,7 @@
 namespace {
 
 const int phonePathRole = Qt::UserRole + 1;
+const int textToneRole = Qt::UserRole + 2;
 
 QString phonePath(const QString &fileName)
 {
@@ -35,6 +36,7 @@ ManageDialog::ManageDialog(QWidget *parent)
                   ui->labelName,
                   ui->editName,
                   ui->btnRename,
+                  ui->btnKind,
                   ui->btnRemove,
                   ui->btnIPhoneToPc,
                   ui->btnRestart,
@@ -48,6 +50,7 @@ ManageDialog::ManageDialog(QWidget *parent)
     connect(ui->btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
     connect(ui->btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
     connect(ui->btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
+    connect(ui->btnKind, &QPushButton::clicked, this, &ManageDialog::onBtnKind);
     connect(ui->listRingtone,
             &QListWidget::currentRowChanged,
             this,
@@ -67,6 +70,7 @@ ManageDialog::ManageDialog(QWidget *parent)
     const QList<QWidget *> order = {ui->listRingtone,
                                     ui->editName,
                                     ui->btnRename,
+                                    ui->btnKind,
                                     ui->btnRemove,
                                     ui->btnIPhoneToPc,
                                     ui->btnRestart,
@@ -97,9 +101,23 @@ void ManageDialog::refreshList()
     for (int i = 0; device.ringtone(i, title, fileName); ++i) {
         auto *item = new QListWidgetItem(unescapeTitle(title), ui->listRingtone);
         // A long title is cut by the list's width; the tool tip shows it whole.
-        item->setToolTip(item->text());
         item->setData(phonePathRole, phonePath(fileName));
+        showKind(item, device.isTextTone(i));
     }
+}
+
+// A long title is cut by the list's width; the tool tip shows it whole, with its kind.
+void ManageDialog::showKind(QListWidgetItem *item, bool textTone)
+{
+    item->setData(textToneRole, textTone);
+    if (!device.canSetKind()) {
+        item->setToolTip(item->text());
+        return;
+    }
+    item->setIcon(QIcon(textTone ? QStringLiteral(":/images/kind_tone.png")
+                                 : QStringLiteral(":/images/kind_ringtone.png")));
+    item->setToolTip(QStringLiteral("%1 (%2)").arg(item->text(),
+                                                   textTone ? tr("text tone") : tr("ringtone")));
 }
 
 void ManageDialog::showNoPhoneHint()
@@ -120,6 +138,11 @@ void ManageDialog::updateButtons()
     ui->btnReplace->setEnabled(any);
     ui->btnIPhoneToPc->setEnabled(any);
     ui->editName->setEnabled(any);
+    // An older library cannot tell a text tone from a ringtone.
+    ui->btnKind->setEnabled(any && device.canSetKind());
+    const QListWidgetItem *item = ui->listRingtone->currentItem();
+    ui->btnKind->setText(item && item->data(textToneRole).toBool() ? tr("As Ringtone")
+                                                                   : tr("As Text Tone"));
     // An older library cannot restart the phone; without a phone there is none to restart.
     ui->btnRestart->setEnabled(phoneAttached && device.canRestart());
 }
@@ -155,6 +178,7 @@ void ManageDialog::onListSelectChange(int row)
         return;
     currentName = item->text();
     ui->editName->setText(currentName);
+    updateButtons();
 }
 
 void ManageDialog::onEditNameChange(QString text)
@@ -175,10 +199,25 @@ void ManageDialog::onBtnRename()
     }
     if (QListWidgetItem *item = ui->listRingtone->item(row)) {
         item->setText(text);
-        item->setToolTip(text);
+        showKind(item, item->data(textToneRole).toBool());
         currentName = text;
         ui->btnRename->setEnabled(false);
     }
+}
+
+// Committed at once, as a rename is: the phone plays the tone for calls or for messages.
+void ManageDialog::onBtnKind()
+{
+    QListWidgetItem *item = ui->listRingtone->currentItem();
+    if (!item)
+        return;
+    const bool textTone = !item->data(textToneRole).toBool();
+    if (device.setRingtoneKind(ui->listRingtone->row(item), textTone) < 0 || device.commit() < 0) {
+        relistAfterFailure();
+        return;
+    }
+    showKind(item, textTone);
+    updateButtons();
 }
 
 void ManageDialog::onBtnRemove()

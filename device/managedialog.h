@@ -29,11 +29,13 @@ public slots:
     void onBtnIPhoneToPc();
     void onBtnPcToIPhone();
     void onBtnRestart();
+    void onBtnKind();
     void onListSelectChange(int row);
     void onEditNameChange(QString text);
 
 private:
     void refreshList();
+    void showKind(QListWidgetItem *item, bool textTone);
     void relistAfterFailure();
     void updateButtons();
     void showNoPhoneHint();

@@ -50,6 +50,7 @@ MainDialog::MainDialog(QWidget *parent)
     nameControls();
     buildLoudnessControls();
     buildSuggestControls();
+    buildToneKindControls();
     placeForDirection();
     showKeysInToolTips();
 
@@ -221,6 +222,7 @@ void MainDialog::changeEvent(QEvent *event)
     nameControls();
     retranslateLoudnessControls();
     retranslateSuggestControls();
+    retranslateToneKindControls();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

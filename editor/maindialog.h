@@ -23,6 +23,7 @@ class StatusLine;
 struct InputCheck;
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QSpinBox;
 class QMenu;
@@ -112,6 +113,11 @@ private:
     void onFadeOutChanged();
     int fadeOutSeconds() const;
     void prepareClipShape();
+    // Sending as a ringtone or a text tone (maintonekind.cpp).
+    void buildToneKindControls();
+    void retranslateToneKindControls();
+    bool sendsTextTone() const;
+    bool markAddedAsTextTone();
     // The clip's loudness and the even-loudness option (mainloudness.cpp).
     void buildLoudnessControls();
     void retranslateLoudnessControls();
@@ -159,6 +165,7 @@ private:
     QLabel *labelFadeout = nullptr;
     QSpinBox *spinFadeout = nullptr;
     QCheckBox *checkLoop = nullptr;
+    QComboBox *comboToneKind = nullptr;
     QLabel *labelLoudness = nullptr;
     QCheckBox *checkEvenLoudness = nullptr;
     LoudnessProbe loudnessProbe;
@@ -195,6 +202,7 @@ private:
         QString inputName; // base name of the input
         double length = 0.0; // seconds
         bool cancelled = false; // stopped by the user: nothing is kept or sent
+        bool textTone = false; // sent to the phone as a text (alert) tone
     } ringtoneJob;
     CAVConverter converter;
     PreviewPlayer player;

@@ -79,7 +79,9 @@ void MainDialog::onBtnGenerate()
     converter.addStart(secondsOf(clipModel.begin()));
     converter.addLength(length);
     ringtoneJob = {ui->editOutputName->text(), CFilePath(ui->editInputFile->text()).name(), length};
+    ringtoneJob.textTone = sendsTextTone();
 
+    converter.addTitle(ringtoneName(ringtoneJob.name, ringtoneJob.inputName));
     converter.addVolume(encoderVolume(ui->sliderVolume->position()));
     converter.addFadeIn(ui->spinFadein->value());
     // Only when asked for, so that the form's defaults make the command line they always made.
@@ -153,10 +155,16 @@ void MainDialog::exportRingtone(const QString &encoded)
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked()) {
         const int added = device.addRingtone(ringtone, int(wholeMilliseconds(ringtoneJob.length)));
+        // Only a text tone asks more of the library; a ringtone is added as it always was.
+        const bool kindSet = added < 0 || !ringtoneJob.textTone || markAddedAsTextTone();
         // The tone is on the phone only once the commit has written it there too.
         const int committed = device.commit();
         if (added < 0 || committed < 0)
             setStatus(transferFailed);
+        else if (!kindSet)
+            setStatus(QT_TR_NOOP("Transfer succeed, but as a ringtone: the tone could not be "
+                                 "made a text tone. Change its kind in Manage. New tones show "
+                                 "up on the iPhone once it has restarted."));
         // The phone reads its tone list again only when it starts up: the user must know.
         else if (tooLongForPhone(ringtoneJob.length))
             setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "

@@ -1,6 +1,9 @@
+#include "app/settings.h"
 #include "mainfixture.h"
 #include "openrecorder.h"
 
+#include <QComboBox>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
@@ -33,6 +36,8 @@ private slots:
     void bothExportsPhoneFirst();
     void transferNeedsAddAndCommit_data();
     void transferNeedsAddAndCommit();
+    void textToneIsMarkedBeforeTheCommit_data();
+    void textToneIsMarkedBeforeTheCommit();
     void disconnectDuringGenerationSendsNothing();
     void longRingtoneIsSentWithAWarning_data();
     void longRingtoneIsSentWithAWarning();
@@ -114,6 +119,9 @@ void TestGenerate::naming()
     QCOMPARE(f.wholeStatus(), savedAs(QDir(outputFolder).filePath(ringtone)));
     QVERIFY2(QFile::exists(QDir(outputFolder).filePath(ringtone)),
              qPrintable(QDir(outputFolder).entryList(QDir::Files).join(QLatin1Char(','))));
+    // Players and the phone show the name the ringtone was saved under.
+    QCOMPARE(MediaTool::probe(QDir(outputFolder).filePath(ringtone), "format_tags=title"),
+             QFileInfo(ringtone).completeBaseName());
     // Files that were there before are untouched, and no .m4a of this run is left.
     QCOMPARE(QDir(outputFolder).entryList(QDir::Files).size(), present.size() + 1);
 }
@@ -220,6 +228,58 @@ void TestGenerate::transferNeedsAddAndCommit()
              QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"}));
     QCOMPARE(f.wholeStatus(), status);
     QVERIFY2(QFile::exists(ringtone), "the ringtone stays in the output folder");
+}
+
+void TestGenerate::textToneIsMarkedBeforeTheCommit_data()
+{
+    QTest::addColumn<bool>("kindEntries");
+    QTest::addColumn<QString>("stored"); // ToneKind before the window opens
+    QTest::addColumn<bool>("textTone"); // picked in the window
+    QTest::addColumn<QString>("kindCall");
+
+    QTest::newRow("ringtone: nothing new between add and commit")
+            << true << QString() << false << QString();
+    QTest::newRow("text tone, the last listed")
+            << true << QString() << true << QStringLiteral("set_ringtone_kind 0 2 1");
+    QTest::newRow("remembered text tone") << true << "tone" << true << "set_ringtone_kind 0 2 1";
+    QTest::newRow("unknown setting: ringtone") << true << "bell" << false << QString();
+    QTest::newRow("older library: always a ringtone") << false << "tone" << true << QString();
+}
+
+void TestGenerate::textToneIsMarkedBeforeTheCommit()
+{
+    QFETCH(bool, kindEntries);
+    QFETCH(QString, stored);
+    QFETCH(bool, textTone);
+    QFETCH(QString, kindCall);
+    fakes::setKindEntries(kindEntries);
+    fakes::phoneRingtones() = {{"One", "AAAA.m4r"}, {"Two", "BBBB.m4r"}};
+    if (stored.isEmpty())
+        openSettings()->remove(QStringLiteral("ToneKind"));
+    else
+        writeSetting(QStringLiteral("ToneKind"), stored);
+    loadInput(QStringLiteral("Kind.wav"), 12.0);
+    auto *kind = f.child<QComboBox>("comboToneKind");
+    QCOMPARE(kind->isEnabled(), kindEntries);
+    QVERIFY(!kind->accessibleName().isEmpty());
+    QCOMPARE(kind->currentIndex(), stored == QLatin1String("tone") ? 1 : 0);
+    if (kind->isEnabled())
+        kind->setCurrentIndex(textTone ? 1 : 0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    generateAndWait();
+
+    const QString ringtone = QDir::toNativeSeparators(QDir(outputFolder).filePath("Kind.m4r"));
+    QStringList calls {QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"};
+    if (!kindCall.isEmpty())
+        calls.insert(1, kindCall);
+    QCOMPARE(fakes::deviceCalls(), calls);
+    QCOMPARE(f.wholeStatus(), sent);
+    if (kindEntries) {
+        QCOMPARE(fakes::phoneRingtones().value(2).textTone, !kindCall.isEmpty());
+        QCOMPARE(readSetting(QStringLiteral("ToneKind"), QString()),
+                 textTone ? QStringLiteral("tone") : stored);
+    }
 }
 
 void TestGenerate::disconnectDuringGenerationSendsNothing()

@@ -5,10 +5,12 @@
 #include "app/settings.h"
 #include "device/managedialog.h"
 #include "editor/maindialog.h"
+#include "handviatable.h"
 #include "mediatool.h"
 #include "standin.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -47,6 +49,7 @@ private slots:
     void cleanup();
     void ringtoneReachesThePhone();
     void managerRenamesAndRemovesOnThePhone();
+    void textToneAndItsSwitchInTheManager();
     void managerRestartsThePhone();
     void lockHeldByAnotherSync();
     void unpluggedWhileTheToneIsWritten();
@@ -156,6 +159,41 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
     QCOMPARE(list->count(), 0);
     QVERIFY(!Standin::read(Standin::databasePath()).contains("Morning Bell"));
     QVERIFY(phoneTones().isEmpty());
+}
+
+// A text tone is the phone's "Media Kind" "tone"; the manager shows the kind and switches it.
+void TestPhoneWindow::textToneAndItsSwitchInTheManager()
+{
+    auto *kind = child<QComboBox>("comboToneKind");
+    QVERIFY(kind->isEnabled());
+    kind->setCurrentIndex(1);
+    generate();
+    QCOMPARE(wholeStatus(),
+             QStringLiteral(
+                     "Transfer succeed. New tones show up on the iPhone once it has restarted."));
+    const QStringList tones = phoneTones();
+    QCOMPARE(tones.size(), 1);
+    const auto mediaKind = [&] {
+        return PlistFile::string(PlistFile(Standin::read(Standin::databasePath())).entry(tones[0]),
+                                 "Media Kind");
+    };
+    QCOMPARE(mediaKind(), QStringLiteral("tone"));
+    // The file on the phone carries its name for players too.
+    QCOMPARE(MediaTool::probe(Standin::path(ringtoneFolder + QLatin1Char('/') + tones[0]),
+                              "format_tags=title"),
+             QStringLiteral("Evening Bell"));
+
+    ManageDialog manager(window.get());
+    auto *list = ::child<QListWidget>(&manager, "listRingtone");
+    auto *switchKind = ::child<QPushButton>(&manager, "btnKind");
+    list->setCurrentRow(0);
+    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Evening Bell (text tone)"));
+    QCOMPARE(switchKind->text(), QStringLiteral("As Ringtone"));
+    QTest::mouseClick(switchKind, Qt::LeftButton);
+    QCOMPARE(mediaKind(), QString());
+    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Evening Bell (ringtone)"));
+    QCOMPARE(switchKind->text(), QStringLiteral("As Text Tone"));
+    QCOMPARE(phoneTones(), tones);
 }
 
 // The restart is asked for first; the phone goes and comes back, and the button follows it.
