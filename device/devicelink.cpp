@@ -73,6 +73,12 @@ int DeviceLink::commit()
     return table()->commit(device);
 }
 
+bool DeviceLink::keepsChanges(int commitResult)
+{
+    return commitResult < 0 && commitResult != HANDVIA_E_OTHER_PHONE
+            && commitResult != HANDVIA_E_UPLOAD_LOST;
+}
+
 bool DeviceLink::ringtone(int index, QString &title, QString &fileName) const
 {
     char titleText[textSize];

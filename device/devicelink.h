@@ -43,6 +43,8 @@ public:
     ITunes queryITunes() const;
     int addRingtone(const QString &localPath, int lengthMs);
     int commit();
+    // Whether a commit that returned this failed with its changes kept for a later commit.
+    static bool keepsChanges(int commitResult);
     // False past the last ringtone.
     bool ringtone(int index, QString &title, QString &fileName) const;
     int removeRingtone(int index);

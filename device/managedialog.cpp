@@ -102,22 +102,58 @@ void ManageDialog::refreshList()
         auto *item = new QListWidgetItem(unescapeTitle(title), ui->listRingtone);
         // A long title is cut by the list's width; the tool tip shows it whole.
         item->setData(phonePathRole, phonePath(fileName));
-        showKind(item, device.isTextTone(i));
+        item->setData(textToneRole, device.isTextTone(i));
+        showEntry(item);
     }
 }
 
-// A long title is cut by the list's width; the tool tip shows it whole, with its kind.
-void ManageDialog::showKind(QListWidgetItem *item, bool textTone)
+void ManageDialog::setWaitingCheck(std::function<bool(const QString &)> check)
 {
-    item->setData(textToneRole, textTone);
-    if (!device.canSetKind()) {
-        item->setToolTip(item->text());
-        return;
+    isWaiting = std::move(check);
+    showWaiting();
+}
+
+void ManageDialog::showWaiting()
+{
+    for (int row = 0; row < ui->listRingtone->count(); ++row)
+        showEntry(ui->listRingtone->item(row));
+}
+
+// The icon tells the kind; the tool tip shows a title cut by the list's width whole, with its
+// kind and whether its changes still wait to be sent.
+void ManageDialog::showEntry(QListWidgetItem *item)
+{
+    QStringList notes;
+    if (device.canSetKind()) {
+        const bool textTone = item->data(textToneRole).toBool();
+        item->setIcon(QIcon(textTone ? QStringLiteral(":/images/kind_tone.png")
+                                     : QStringLiteral(":/images/kind_ringtone.png")));
+        notes << (textTone ? tr("text tone") : tr("ringtone"));
     }
-    item->setIcon(QIcon(textTone ? QStringLiteral(":/images/kind_tone.png")
-                                 : QStringLiteral(":/images/kind_ringtone.png")));
-    item->setToolTip(QStringLiteral("%1 (%2)").arg(item->text(),
-                                                   textTone ? tr("text tone") : tr("ringtone")));
+    const bool waiting = isWaiting && isWaiting(fileNameAt(ui->listRingtone->row(item)));
+    if (waiting)
+        notes << tr("waiting to be sent");
+    QFont font = ui->listRingtone->font();
+    font.setItalic(waiting);
+    item->setFont(font);
+    item->setToolTip(notes.isEmpty() ? item->text()
+                                     : QStringLiteral("%1 (%2)").arg(
+                                             item->text(), notes.join(QStringLiteral(", "))));
+}
+
+// Changes the library keeps after a failed commit are sent again by the window.
+bool ManageDialog::commitChanges(const QStringList &fileNames)
+{
+    const int result = device.commit();
+    if (result >= 0) {
+        emit committed();
+    } else if (DeviceLink::keepsChanges(result)) {
+        for (const QString &fileName : fileNames)
+            emit commitKept(fileName);
+        if (fileNames.isEmpty())
+            emit commitKept(QString());
+    }
+    return result >= 0;
 }
 
 void ManageDialog::showNoPhoneHint()
@@ -193,13 +229,13 @@ void ManageDialog::onBtnRename()
         return;
     const int row = ui->listRingtone->currentRow();
     device.renameRingtone(row, escapeTitle(text));
-    if (device.commit() < 0) {
+    if (!commitChanges({fileNameAt(row)})) {
         relistAfterFailure();
         return;
     }
     if (QListWidgetItem *item = ui->listRingtone->item(row)) {
         item->setText(text);
-        showKind(item, item->data(textToneRole).toBool());
+        showEntry(item);
         currentName = text;
         ui->btnRename->setEnabled(false);
     }
@@ -211,12 +247,14 @@ void ManageDialog::onBtnKind()
     QListWidgetItem *item = ui->listRingtone->currentItem();
     if (!item)
         return;
+    const int row = ui->listRingtone->row(item);
     const bool textTone = !item->data(textToneRole).toBool();
-    if (device.setRingtoneKind(ui->listRingtone->row(item), textTone) < 0 || device.commit() < 0) {
+    if (device.setRingtoneKind(row, textTone) < 0 || !commitChanges({fileNameAt(row)})) {
         relistAfterFailure();
         return;
     }
-    showKind(item, textTone);
+    item->setData(textToneRole, textTone);
+    showEntry(item);
     updateButtons();
 }
 
@@ -235,7 +273,7 @@ void ManageDialog::onBtnRemove()
     if (answer != QMessageBox::Yes || !stillListed(row, path))
         return;
     device.removeRingtone(row);
-    if (device.commit() < 0) {
+    if (!commitChanges({})) {
         relistAfterFailure();
         return;
     }
@@ -276,6 +314,7 @@ void ManageDialog::onBtnPcToIPhone()
             = CFileChooser::instance().openFiles(this, startFolder(), fileFilter());
     if (chosen.isEmpty())
         return;
+    const int listed = ui->listRingtone->count();
     for (const QString &file : chosen) {
         if (!isRegularFile(file))
             continue;
@@ -284,8 +323,14 @@ void ManageDialog::onBtnPcToIPhone()
         probe.probe(native.toUtf8().constData());
         device.addRingtone(native, int(probe.duration() * 1000.0));
     }
-    device.commit();
+    const bool sent = commitChanges({});
     refreshList();
+    // The new entries are listed after the others, sent or not.
+    if (!sent) {
+        for (int row = listed; row < ui->listRingtone->count(); ++row)
+            emit commitKept(fileNameAt(row));
+        showWaiting();
+    }
     ui->btnRename->setEnabled(false);
     ui->listRingtone->setCurrentRow(0);
     updateButtons();
@@ -309,6 +354,12 @@ void ManageDialog::onBtnRestart()
                              productTitle(),
                              tr("The iPhone could not be restarted. Hold its side button and "
                                 "a volume button to turn it off, then turn it on again."));
+}
+
+QString ManageDialog::fileNameAt(int row) const
+{
+    const QListWidgetItem *item = ui->listRingtone->item(row);
+    return item ? item->data(phonePathRole).toString().section(QLatin1Char('/'), -1) : QString();
 }
 
 // A question or file dialog keeps the event loop running: the phone may go, or another come,

@@ -45,6 +45,7 @@ MainDialog::MainDialog(QWidget *parent)
     ui->sliderBar->hide();
     ui->progressBar->hide();
     connectWidgets();
+    connectCommitRetry();
     setUpKeyboard();
     buildShapeControls();
     nameControls();

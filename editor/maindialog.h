@@ -2,6 +2,7 @@
 #define MAINDIALOG_H
 
 #include "app/mirroredrows.h"
+#include "commitretry.h"
 #include "device/devicelink.h"
 #include "editor/clipmodel.h"
 #include "editor/edithistory.h"
@@ -81,6 +82,7 @@ private slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -118,6 +120,9 @@ private:
     void retranslateToneKindControls();
     bool sendsTextTone() const;
     bool markAddedAsTextTone();
+    int lastListedRingtone(QString *fileName = nullptr);
+    // Commits that failed with their changes kept, sent again (mainphone.cpp).
+    void connectCommitRetry();
     // The clip's loudness and the even-loudness option (mainloudness.cpp).
     void buildLoudnessControls();
     void retranslateLoudnessControls();
@@ -207,6 +212,7 @@ private:
     CAVConverter converter;
     PreviewPlayer player;
     DeviceLink device;
+    CommitRetry commitRetry {device, this}; // a child, so tests can reach its timer
     double discAngle = 0.0;
     const char *statusSource = nullptr;
     const char *statusLead = nullptr;

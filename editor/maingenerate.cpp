@@ -159,6 +159,13 @@ void MainDialog::exportRingtone(const QString &encoded)
         const bool kindSet = added < 0 || !ringtoneJob.textTone || markAddedAsTextTone();
         // The tone is on the phone only once the commit has written it there too.
         const int committed = device.commit();
+        if (added >= 0 && DeviceLink::keepsChanges(committed)) {
+            QString fileName;
+            lastListedRingtone(&fileName);
+            commitRetry.wait(fileName);
+        } else if (committed >= 0) {
+            commitRetry.committedElsewhere();
+        }
         if (added < 0 || committed < 0)
             setStatus(transferFailed);
         else if (!kindSet)
@@ -182,6 +189,7 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
 {
     if (event == DeviceLink::Connected || event == DeviceLink::Disconnected) {
         const bool on = event == DeviceLink::Connected;
+        commitRetry.setConnected(on);
         ui->checkExport->setEnabled(on);
         ui->checkExport->setChecked(on);
         emit phoneChanged(on);

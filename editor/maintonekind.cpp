@@ -53,12 +53,21 @@ bool MainDialog::sendsTextTone() const
 }
 
 // Until the commit the added tone is the last entry the library lists.
-bool MainDialog::markAddedAsTextTone()
+int MainDialog::lastListedRingtone(QString *fileName)
 {
     QString title;
-    QString fileName;
+    QString file;
     int last = -1;
-    while (device.ringtone(last + 1, title, fileName))
+    while (device.ringtone(last + 1, title, file)) {
         ++last;
+        if (fileName)
+            *fileName = file;
+    }
+    return last;
+}
+
+bool MainDialog::markAddedAsTextTone()
+{
+    const int last = lastListedRingtone();
     return last >= 0 && device.setRingtoneKind(last, true) >= 0;
 }

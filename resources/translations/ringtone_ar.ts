@@ -533,6 +533,18 @@ Pointer at %3</source>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>نغمة الرنين للمكالمات، ونغمة الرسائل للرسائل والتنبيهات</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>النغمة التي كانت تنتظر أصبحت الآن على iPhone. تظهر بعد إعادة تشغيل iPhone.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>تعذّر إرسال النغمة التي كانت تنتظر: جهاز iPhone المقصود لم يعد متصلاً. تبقى في مجلد الإخراج.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>لم تُرسل نغمة كانت تنتظر iPhone؛ وهي باقية في مجلد الإخراج. أرسلها مرة أخرى عندما يصبح iPhone متاحاً.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>كنغمة رسائل</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>بانتظار الإرسال</translation>
     </message>
 </context>
 <context>

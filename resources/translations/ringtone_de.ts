@@ -533,6 +533,18 @@ Zeiger bei %3</translation>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>Ein Klingelton klingelt bei Anrufen, ein Nachrichtenton bei Nachrichten und Hinweisen</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>Der wartende Ton ist jetzt auf dem iPhone. Er erscheint, sobald das iPhone neu gestartet wurde.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>Der wartende Ton konnte nicht gesendet werden: Das iPhone, für das er bestimmt war, ist nicht mehr da. Er bleibt im Ausgabeordner.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Ein Ton, der auf das iPhone gewartet hat, wurde nicht gesendet; er bleibt im Ausgabeordner. Senden Sie ihn erneut, sobald das iPhone frei ist.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Zeiger bei %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>Als Nachricht</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>wartet auf das Senden</translation>
     </message>
 </context>
 <context>

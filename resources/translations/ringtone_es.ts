@@ -533,6 +533,18 @@ Puntero en %3</translation>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>Un tono de llamada suena con las llamadas; un tono de mensaje, con los mensajes y avisos</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>El tono que esperaba ya está en el iPhone. Aparece cuando el iPhone se ha reiniciado.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>No se pudo enviar el tono que esperaba: el iPhone al que iba destinado ya no está. Se queda en la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Un tono que esperaba al iPhone no se envió; se queda en la carpeta de salida. Vuelva a enviarlo cuando el iPhone esté libre.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Puntero en %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>Como mensaje</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>pendiente de envío</translation>
     </message>
 </context>
 <context>

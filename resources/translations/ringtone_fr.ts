@@ -533,6 +533,18 @@ Pointeur à %3</translation>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>Une sonnerie retentit pour les appels ; un son de message pour les messages et les alertes</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>Le son en attente est maintenant sur l’iPhone. Il apparaît après le redémarrage de l’iPhone.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>Le son en attente n’a pas pu être envoyé : l’iPhone auquel il était destiné n’est plus là. Il reste dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Un son en attente de l’iPhone n’a pas été envoyé ; il reste dans le dossier de sortie. Renvoyez-le dès que l’iPhone est libre.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Pointeur à %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>En son SMS</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>en attente d’envoi</translation>
     </message>
 </context>
 <context>

@@ -533,6 +533,18 @@ Puntatore a %3</translation>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>Una suoneria suona per le chiamate; un suono messaggio per messaggi e avvisi</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>Il suono in attesa ora è sull’iPhone. Compare dopo il riavvio dell’iPhone.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>Non è stato possibile inviare il suono in attesa: l’iPhone a cui era destinato non c’è più. Resta nella cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Un suono in attesa dell’iPhone non è stato inviato; resta nella cartella di destinazione. Invialo di nuovo quando l’iPhone è libero.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Puntatore a %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>Come messaggio</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>in attesa di invio</translation>
     </message>
 </context>
 <context>

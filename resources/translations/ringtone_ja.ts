@@ -533,6 +533,18 @@ Pointer at %3</source>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>着信音は電話の着信時に、メッセージ音はメッセージや通知のときに鳴ります</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>待機していたサウンドが iPhone に送られました。iPhone の再起動後に表示されます。</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>待機していたサウンドを送れませんでした。送り先の iPhone が接続されていません。サウンドは出力フォルダーに残ります。</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>iPhone を待っていたサウンドは送られていません。出力フォルダーに残っています。iPhone が使えるようになったら、もう一度送ってください。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>メッセージ音に</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>送信待ち</translation>
     </message>
 </context>
 <context>

@@ -533,6 +533,18 @@ Pointer at %3</source>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>铃声在来电时响起；短信铃声在收到信息和提醒时响起</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>等待中的铃声现已传到 iPhone。iPhone 重新启动后即可看到。</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>无法发送等待中的铃声：它要发往的 iPhone 已不在。铃声保留在输出文件夹中。</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>一个等待 iPhone 的铃声未能发送；它保留在输出文件夹中。请在 iPhone 空闲后再次发送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>设为短信铃声</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>等待发送</translation>
     </message>
 </context>
 <context>

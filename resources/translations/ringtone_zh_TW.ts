@@ -533,6 +533,18 @@ Pointer at %3</source>
         <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
         <translation>鈴聲在來電時響起；簡訊鈴聲在收到訊息和提醒時響起</translation>
     </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>等待中的鈴聲現已傳到 iPhone。iPhone 重新啟動後即可看到。</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>無法傳送等待中的鈴聲：它要傳往的 iPhone 已不在。鈴聲保留在輸出資料夾中。</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>一個等待 iPhone 的鈴聲未能傳送；它保留在輸出資料夾中。請在 iPhone 空閒後再次傳送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +579,10 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>設為簡訊鈴聲</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>等待傳送</translation>
     </message>
 </context>
 <context>

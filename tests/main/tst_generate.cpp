@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "handvia.h"
 #include "mainfixture.h"
 #include "openrecorder.h"
 
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -38,6 +40,9 @@ private slots:
     void transferNeedsAddAndCommit();
     void textToneIsMarkedBeforeTheCommit_data();
     void textToneIsMarkedBeforeTheCommit();
+    void waitingCommitIsSentAgain_data();
+    void waitingCommitIsSentAgain();
+    void waitingAtExitIsTold();
     void disconnectDuringGenerationSendsNothing();
     void longRingtoneIsSentWithAWarning_data();
     void longRingtoneIsSentWithAWarning();
@@ -280,6 +285,63 @@ void TestGenerate::textToneIsMarkedBeforeTheCommit()
         QCOMPARE(readSetting(QStringLiteral("ToneKind"), QString()),
                  textTone ? QStringLiteral("tone") : stored);
     }
+}
+
+void TestGenerate::waitingCommitIsSentAgain_data()
+{
+    QTest::addColumn<int>("retried"); // what the commit returns once the phone is free
+    QTest::addColumn<QString>("status");
+    QTest::newRow("sent") << 0
+                          << QStringLiteral("The tone that waited is now on the iPhone. It shows "
+                                            "up once the iPhone has restarted.");
+    QTest::newRow("another phone came") << int(HANDVIA_E_OTHER_PHONE)
+                                        << QStringLiteral("The tone that waited could not be "
+                                                          "sent: the iPhone it was meant for is "
+                                                          "gone. It stays in the output folder.");
+}
+
+// A commit that failed with its changes kept is tried again while the phone stays connected,
+// and only then.
+void TestGenerate::waitingCommitIsSentAgain()
+{
+    QFETCH(int, retried);
+    QFETCH(QString, status);
+    fakes::setCommitResult(-1);
+    loadInput(QStringLiteral("Wait.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    f.window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(50);
+    generateAndWait();
+    QCOMPARE(f.wholeStatus(), QStringLiteral("Transfer failed."));
+    QTRY_VERIFY(fakes::deviceCalls().count(QStringLiteral("commit 0")) >= 3);
+
+    fakes::raiseDeviceEvent(0, "disconnect");
+    QTRY_VERIFY(!f.child<QCheckBox>("checkExport")->isEnabled());
+    fakes::deviceCalls().clear();
+    fakes::setCommitResult(retried);
+    QTest::qWait(300);
+    QCOMPARE(fakes::deviceCalls(), QStringList());
+
+    fakes::raiseDeviceEvent(0, "connect");
+    QTRY_COMPARE(f.wholeStatus(), status);
+    QCOMPARE(fakes::deviceCalls(), QStringList({"commit 0"}));
+    QTest::qWait(300);
+    QCOMPARE(fakes::deviceCalls(), QStringList({"commit 0"}));
+}
+
+// The staged changes end with the program: the user learns that the tone never got there.
+void TestGenerate::waitingAtExitIsTold()
+{
+    fakes::setCommitResult(-1);
+    loadInput(QStringLiteral("Exit.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    generateAndWait();
+    QString told;
+    MainFixture::answerMessageBox(&told);
+    f.window->close();
+    QCOMPARE(
+            told,
+            QStringLiteral("A tone that waited for the iPhone was not sent; it stays in the output "
+                           "folder. Send it again once the iPhone is free."));
 }
 
 void TestGenerate::disconnectDuringGenerationSendsNothing()

@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -236,6 +237,31 @@ void TestPhoneWindow::failedTransferIsTold(const QByteArray &fault, const QStrin
 void TestPhoneWindow::lockHeldByAnotherSync()
 {
     failedTransferIsTold("holdlock on", QStringLiteral("Transfer failed."));
+
+    // The manager marks the tone that waits; once the lock is free the window sends it.
+    QString tip;
+    bool italic = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto *manager = window->findChild<ManageDialog *>();
+        if (!manager)
+            return;
+        const QListWidgetItem *item = ::child<QListWidget>(manager, "listRingtone")->item(0);
+        tip = item ? item->toolTip() : QString();
+        italic = item && item->font().italic();
+        manager->reject();
+    });
+    emit child<QLabel>("labelManage")->linkActivated(QString());
+    QCOMPARE(tip, QStringLiteral("Evening Bell (ringtone, waiting to be sent)"));
+    QVERIFY(italic);
+
+    QCOMPARE(Standin::command("holdlock off"), QByteArray("ok"));
+    window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(100);
+    QTRY_COMPARE_WITH_TIMEOUT(wholeStatus(),
+                              QStringLiteral("The tone that waited is now on the iPhone. It shows "
+                                             "up once the iPhone has restarted."),
+                              phoneWait);
+    QVERIFY(Standin::read(Standin::databasePath()).contains("Evening Bell"));
+    QCOMPARE(phoneTones().size(), 1);
 }
 
 void TestPhoneWindow::unpluggedWhileTheToneIsWritten()
