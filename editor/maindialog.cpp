@@ -5,10 +5,10 @@
 #include "app/desktopopener.h"
 #include "app/qxlanguage.h"
 #include "app/settings.h"
+#include "app/skinpicture.h"
 #include "app/windowdrag.h"
 #include "jobbutton.h"
 #include "progressbars.h"
-#include "app/skinpicture.h"
 #include "statusline.h"
 #include "timefieldtab.h"
 
