@@ -73,6 +73,12 @@ int DeviceLink::commit()
     return table()->commit(device);
 }
 
+bool DeviceLink::keepsChanges(int commitResult)
+{
+    return commitResult < 0 && commitResult != HANDVIA_E_OTHER_PHONE
+            && commitResult != HANDVIA_E_UPLOAD_LOST;
+}
+
 bool DeviceLink::ringtone(int index, QString &title, QString &fileName) const
 {
     char titleText[textSize];
@@ -106,6 +112,23 @@ int DeviceLink::replaceOnPhone(const QString &phonePath, const QString &localPat
 {
     return table()->replace_on_phone(
             device, phonePath.toUtf8().constData(), localPath.toUtf8().constData());
+}
+
+bool DeviceLink::canSetKind() const
+{
+    return table()->set_ringtone_kind && table()->get_ringtone_kind;
+}
+
+int DeviceLink::setRingtoneKind(int index, bool textTone)
+{
+    return canSetKind() ? table()->set_ringtone_kind(
+                   device, index, textTone ? HANDVIA_KIND_TONE : HANDVIA_KIND_RINGTONE)
+                        : -1;
+}
+
+bool DeviceLink::isTextTone(int index) const
+{
+    return canSetKind() && table()->get_ringtone_kind(device, index) == HANDVIA_KIND_TONE;
 }
 
 DeviceLink::PhoneState DeviceLink::phoneState(QString *errorText) const

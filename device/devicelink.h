@@ -43,12 +43,20 @@ public:
     ITunes queryITunes() const;
     int addRingtone(const QString &localPath, int lengthMs);
     int commit();
+    // Whether a commit that returned this failed with its changes kept for a later commit.
+    static bool keepsChanges(int commitResult);
     // False past the last ringtone.
     bool ringtone(int index, QString &title, QString &fileName) const;
     int removeRingtone(int index);
     int renameRingtone(int index, const QString &title);
     int copyFromPhone(const QString &phonePath, const QString &localPath);
     int replaceOnPhone(const QString &phonePath, const QString &localPath);
+    // The kind of a listed entry: a ringtone or an alert (text) tone. False when the library
+    // has no kind entries.
+    bool canSetKind() const;
+    int setRingtoneKind(int index, bool textTone);
+    // False for a ringtone, when the library cannot tell, and past the last ringtone.
+    bool isTextTone(int index) const;
     PhoneState phoneState(QString *errorText = nullptr) const;
     // False when the library has no restart entry.
     bool canRestart() const;

@@ -14,6 +14,7 @@
 namespace {
 
 const int phonePathRole = Qt::UserRole + 1;
+const int textToneRole = Qt::UserRole + 2;
 
 QString phonePath(const QString &fileName)
 {
@@ -35,6 +36,7 @@ ManageDialog::ManageDialog(QWidget *parent)
                   ui->labelName,
                   ui->editName,
                   ui->btnRename,
+                  ui->btnKind,
                   ui->btnRemove,
                   ui->btnIPhoneToPc,
                   ui->btnRestart,
@@ -48,6 +50,7 @@ ManageDialog::ManageDialog(QWidget *parent)
     connect(ui->btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
     connect(ui->btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
     connect(ui->btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
+    connect(ui->btnKind, &QPushButton::clicked, this, &ManageDialog::onBtnKind);
     connect(ui->listRingtone,
             &QListWidget::currentRowChanged,
             this,
@@ -67,6 +70,7 @@ ManageDialog::ManageDialog(QWidget *parent)
     const QList<QWidget *> order = {ui->listRingtone,
                                     ui->editName,
                                     ui->btnRename,
+                                    ui->btnKind,
                                     ui->btnRemove,
                                     ui->btnIPhoneToPc,
                                     ui->btnRestart,
@@ -97,9 +101,59 @@ void ManageDialog::refreshList()
     for (int i = 0; device.ringtone(i, title, fileName); ++i) {
         auto *item = new QListWidgetItem(unescapeTitle(title), ui->listRingtone);
         // A long title is cut by the list's width; the tool tip shows it whole.
-        item->setToolTip(item->text());
         item->setData(phonePathRole, phonePath(fileName));
+        item->setData(textToneRole, device.isTextTone(i));
+        showEntry(item);
     }
+}
+
+void ManageDialog::setWaitingCheck(std::function<bool(const QString &)> check)
+{
+    isWaiting = std::move(check);
+    showWaiting();
+}
+
+void ManageDialog::showWaiting()
+{
+    for (int row = 0; row < ui->listRingtone->count(); ++row)
+        showEntry(ui->listRingtone->item(row));
+}
+
+// The icon tells the kind; the tool tip shows a title cut by the list's width whole, with its
+// kind and whether its changes still wait to be sent.
+void ManageDialog::showEntry(QListWidgetItem *item)
+{
+    QStringList notes;
+    if (device.canSetKind()) {
+        const bool textTone = item->data(textToneRole).toBool();
+        item->setIcon(QIcon(textTone ? QStringLiteral(":/images/kind_tone.png")
+                                     : QStringLiteral(":/images/kind_ringtone.png")));
+        notes << (textTone ? tr("text tone") : tr("ringtone"));
+    }
+    const bool waiting = isWaiting && isWaiting(fileNameAt(ui->listRingtone->row(item)));
+    if (waiting)
+        notes << tr("waiting to be sent");
+    QFont font = ui->listRingtone->font();
+    font.setItalic(waiting);
+    item->setFont(font);
+    item->setToolTip(notes.isEmpty() ? item->text()
+                                     : QStringLiteral("%1 (%2)").arg(
+                                             item->text(), notes.join(QStringLiteral(", "))));
+}
+
+// Changes the library keeps after a failed commit are sent again by the window.
+bool ManageDialog::commitChanges(const QStringList &fileNames)
+{
+    const int result = device.commit();
+    if (result >= 0) {
+        emit committed();
+    } else if (DeviceLink::keepsChanges(result)) {
+        for (const QString &fileName : fileNames)
+            emit commitKept(fileName);
+        if (fileNames.isEmpty())
+            emit commitKept(QString());
+    }
+    return result >= 0;
 }
 
 void ManageDialog::showNoPhoneHint()
@@ -120,6 +174,11 @@ void ManageDialog::updateButtons()
     ui->btnReplace->setEnabled(any);
     ui->btnIPhoneToPc->setEnabled(any);
     ui->editName->setEnabled(any);
+    // An older library cannot tell a text tone from a ringtone.
+    ui->btnKind->setEnabled(any && device.canSetKind());
+    const QListWidgetItem *item = ui->listRingtone->currentItem();
+    ui->btnKind->setText(item && item->data(textToneRole).toBool() ? tr("As Ringtone")
+                                                                   : tr("As Text Tone"));
     // An older library cannot restart the phone; without a phone there is none to restart.
     ui->btnRestart->setEnabled(phoneAttached && device.canRestart());
 }
@@ -155,6 +214,7 @@ void ManageDialog::onListSelectChange(int row)
         return;
     currentName = item->text();
     ui->editName->setText(currentName);
+    updateButtons();
 }
 
 void ManageDialog::onEditNameChange(QString text)
@@ -169,16 +229,33 @@ void ManageDialog::onBtnRename()
         return;
     const int row = ui->listRingtone->currentRow();
     device.renameRingtone(row, escapeTitle(text));
-    if (device.commit() < 0) {
+    if (!commitChanges({fileNameAt(row)})) {
         relistAfterFailure();
         return;
     }
     if (QListWidgetItem *item = ui->listRingtone->item(row)) {
         item->setText(text);
-        item->setToolTip(text);
+        showEntry(item);
         currentName = text;
         ui->btnRename->setEnabled(false);
     }
+}
+
+// Committed at once, as a rename is: the phone plays the tone for calls or for messages.
+void ManageDialog::onBtnKind()
+{
+    QListWidgetItem *item = ui->listRingtone->currentItem();
+    if (!item)
+        return;
+    const int row = ui->listRingtone->row(item);
+    const bool textTone = !item->data(textToneRole).toBool();
+    if (device.setRingtoneKind(row, textTone) < 0 || !commitChanges({fileNameAt(row)})) {
+        relistAfterFailure();
+        return;
+    }
+    item->setData(textToneRole, textTone);
+    showEntry(item);
+    updateButtons();
 }
 
 void ManageDialog::onBtnRemove()
@@ -196,7 +273,7 @@ void ManageDialog::onBtnRemove()
     if (answer != QMessageBox::Yes || !stillListed(row, path))
         return;
     device.removeRingtone(row);
-    if (device.commit() < 0) {
+    if (!commitChanges({})) {
         relistAfterFailure();
         return;
     }
@@ -237,6 +314,7 @@ void ManageDialog::onBtnPcToIPhone()
             = CFileChooser::instance().openFiles(this, startFolder(), fileFilter());
     if (chosen.isEmpty())
         return;
+    const int listed = ui->listRingtone->count();
     for (const QString &file : chosen) {
         if (!isRegularFile(file))
             continue;
@@ -245,8 +323,14 @@ void ManageDialog::onBtnPcToIPhone()
         probe.probe(native.toUtf8().constData());
         device.addRingtone(native, int(probe.duration() * 1000.0));
     }
-    device.commit();
+    const bool sent = commitChanges({});
     refreshList();
+    // The new entries are listed after the others, sent or not.
+    if (!sent) {
+        for (int row = listed; row < ui->listRingtone->count(); ++row)
+            emit commitKept(fileNameAt(row));
+        showWaiting();
+    }
     ui->btnRename->setEnabled(false);
     ui->listRingtone->setCurrentRow(0);
     updateButtons();
@@ -270,6 +354,12 @@ void ManageDialog::onBtnRestart()
                              productTitle(),
                              tr("The iPhone could not be restarted. Hold its side button and "
                                 "a volume button to turn it off, then turn it on again."));
+}
+
+QString ManageDialog::fileNameAt(int row) const
+{
+    const QListWidgetItem *item = ui->listRingtone->item(row);
+    return item ? item->data(phonePathRole).toString().section(QLatin1Char('/'), -1) : QString();
 }
 
 // A question or file dialog keeps the event loop running: the phone may go, or another come,

@@ -79,7 +79,9 @@ void MainDialog::onBtnGenerate()
     converter.addStart(secondsOf(clipModel.begin()));
     converter.addLength(length);
     ringtoneJob = {ui->editOutputName->text(), CFilePath(ui->editInputFile->text()).name(), length};
+    ringtoneJob.textTone = sendsTextTone();
 
+    converter.addTitle(ringtoneName(ringtoneJob.name, ringtoneJob.inputName));
     converter.addVolume(encoderVolume(ui->sliderVolume->position()));
     converter.addFadeIn(ui->spinFadein->value());
     // Only when asked for, so that the form's defaults make the command line they always made.
@@ -153,10 +155,23 @@ void MainDialog::exportRingtone(const QString &encoded)
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked()) {
         const int added = device.addRingtone(ringtone, int(wholeMilliseconds(ringtoneJob.length)));
+        // Only a text tone asks more of the library; a ringtone is added as it always was.
+        const bool kindSet = added < 0 || !ringtoneJob.textTone || markAddedAsTextTone();
         // The tone is on the phone only once the commit has written it there too.
         const int committed = device.commit();
+        if (added >= 0 && DeviceLink::keepsChanges(committed)) {
+            QString fileName;
+            lastListedRingtone(&fileName);
+            commitRetry.wait(fileName);
+        } else if (committed >= 0) {
+            commitRetry.committedElsewhere();
+        }
         if (added < 0 || committed < 0)
             setStatus(transferFailed);
+        else if (!kindSet)
+            setStatus(QT_TR_NOOP("Transfer succeed, but as a ringtone: the tone could not be "
+                                 "made a text tone. Change its kind in Manage. New tones show "
+                                 "up on the iPhone once it has restarted."));
         // The phone reads its tone list again only when it starts up: the user must know.
         else if (tooLongForPhone(ringtoneJob.length))
             setStatus(QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
@@ -174,6 +189,7 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
 {
     if (event == DeviceLink::Connected || event == DeviceLink::Disconnected) {
         const bool on = event == DeviceLink::Connected;
+        commitRetry.setConnected(on);
         ui->checkExport->setEnabled(on);
         ui->checkExport->setChecked(on);
         emit phoneChanged(on);

@@ -21,6 +21,9 @@ const char ringtonesKey[] = "Ringtones";
 // Larger files are not ringtone databases; refusing them bounds memory.
 const size_t maxDatabaseSize = 16 * 1024 * 1024;
 
+const char mediaKindKey[] = "Media Kind";
+const char toneKind[] = "tone";
+
 // The pointer form: the copying getter aborts on a string holding a NUL byte.
 std::string stringValue(plist_t node)
 {
@@ -198,6 +201,7 @@ std::vector<Ringtone> Database::list() const
         plist_t time = plist_dict_get_item(entry, "Total Time");
         if (time && plist_get_node_type(time) == PLIST_UINT)
             plist_get_uint_val(time, &tone.totalTimeMs);
+        tone.tone = stringValue(plist_dict_get_item(entry, mediaKindKey)) == toneKind;
         tones.push_back(std::move(tone));
         return true;
     });
@@ -272,10 +276,16 @@ void Database::append(const std::string &fileName,
     plist_dict_set_item(ringtones(), fileName.c_str(), entry);
 }
 
-bool Database::renameFile(const std::string &fileName, const std::string &title)
+void *Database::entryOf(const std::string &fileName) const
 {
     plist_t entry = plist_dict_get_item(ringtones(), fileName.c_str());
-    if (!entry || plist_get_node_type(entry) != PLIST_DICT)
+    return entry && plist_get_node_type(entry) == PLIST_DICT ? entry : nullptr;
+}
+
+bool Database::renameFile(const std::string &fileName, const std::string &title)
+{
+    plist_t entry = entryOf(fileName);
+    if (!entry)
         return false;
     plist_dict_set_item(entry, "Name", plist_new_string(title.c_str()));
     return true;
@@ -291,10 +301,23 @@ bool Database::removeFile(const std::string &fileName)
 
 bool Database::setTotalTime(const std::string &fileName, uint64_t totalTimeMs)
 {
-    plist_t entry = plist_dict_get_item(ringtones(), fileName.c_str());
-    if (!entry || plist_get_node_type(entry) != PLIST_DICT)
+    plist_t entry = entryOf(fileName);
+    if (!entry)
         return false;
     plist_dict_set_item(entry, "Total Time", plist_new_uint(totalTimeMs));
+    return true;
+}
+
+bool Database::setFileKind(const std::string &fileName, bool tone)
+{
+    plist_t entry = entryOf(fileName);
+    if (!entry)
+        return false;
+    const bool isTone = stringValue(plist_dict_get_item(entry, mediaKindKey)) == toneKind;
+    if (tone && !isTone)
+        plist_dict_set_item(entry, mediaKindKey, plist_new_string(toneKind));
+    else if (!tone && isTone)
+        plist_dict_remove_item(entry, mediaKindKey);
     return true;
 }
 

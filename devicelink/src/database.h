@@ -16,6 +16,7 @@ struct Ringtone
     std::string fileName;
     std::string title; // valid UTF-8, as stored (as the phone shows it)
     uint64_t totalTimeMs = 0;
+    bool tone = false; // "Media Kind" is "tone": an alert (text) tone
 };
 
 class Database
@@ -51,6 +52,9 @@ public:
     // By file name, for changes applied to a database read again.
     bool renameFile(const std::string &fileName, const std::string &title);
     bool removeFile(const std::string &fileName);
+    // A text tone gets "Media Kind" "tone"; a ringtone loses only that value, so what other
+    // programs wrote there stays.
+    bool setFileKind(const std::string &fileName, bool tone);
     // Only the entry's "Total Time"; false when no entry has that file name.
     bool setTotalTime(const std::string &fileName, uint64_t totalTimeMs);
 
@@ -64,6 +68,7 @@ public:
 
 private:
     void *entryAt(int index, std::string *fileName) const;
+    void *entryOf(const std::string &fileName) const; // null unless a dictionary
     void *ringtones() const;
 
     void *m_root = nullptr;

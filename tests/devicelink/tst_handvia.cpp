@@ -91,6 +91,7 @@ private slots:
     void noItunesOnThisPlatform();
     void addThreeThenCommitOnce();
     void removeAndRenameShiftIndexes();
+    void kindIsTheMediaKind();
     void badIndexesAndDevices();
     void replaceAndCopyAreByteExact();
     void replaceUpdatesOnlyTotalTime_data();
@@ -202,6 +203,48 @@ void TestHandvia::removeAndRenameShiftIndexes()
     QVERIFY(!phone.exists("iTunes_Control/Ringtones/AAAA.m4r"));
     const PlistFile db(phone.read(phone.databasePath()));
     QCOMPARE(PlistFile::string(db.entry("CCCC.m4r"), "GUID"), QStringLiteral("0000000000000003"));
+}
+
+// A text tone is "Media Kind" "tone"; a ringtone has no such key, and a value written by
+// another program stays until the entry is made a text tone.
+void TestHandvia::kindIsTheMediaKind()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(),
+                databaseXml(toneXml("AAAA.m4r", "One", "0000000000000001")
+                            + entryXml("BBBB.m4r",
+                                       "<key>Name</key><string>Two</string><key>GUID</key>"
+                                       "<string>0000000000000002</string><key>Media Kind</key>"
+                                       "<string>ringtone</string>")));
+    const QString added = phone.writeLocal("Chime.m4r", "chime");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(added).constData(), 2000), 0);
+    QCOMPARE(api->set_ringtone_kind(0, 2, HANDVIA_KIND_TONE), 0);
+    QCOMPARE(api->set_ringtone_kind(0, 1, HANDVIA_KIND_RINGTONE), 0);
+    QCOMPARE(api->commit(0), 0);
+
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"One", "Two", "Chime"}));
+    QCOMPARE(api->get_ringtone_kind(0, 0), HANDVIA_KIND_RINGTONE);
+    QCOMPARE(api->get_ringtone_kind(0, 1), HANDVIA_KIND_RINGTONE);
+    QCOMPARE(api->get_ringtone_kind(0, 2), HANDVIA_KIND_TONE);
+    {
+        const PlistFile db(phone.read(phone.databasePath()));
+        QVERIFY(!plist_dict_get_item(db.entry("AAAA.m4r"), "Media Kind"));
+        QCOMPARE(PlistFile::string(db.entry("BBBB.m4r"), "Media Kind"), QStringLiteral("ringtone"));
+        QCOMPARE(PlistFile::string(db.entry(tones[2].file), "Media Kind"), QStringLiteral("tone"));
+    }
+
+    QCOMPARE(api->set_ringtone_kind(0, 2, HANDVIA_KIND_RINGTONE), 0);
+    QCOMPARE(api->commit(0), 0);
+    QVERIFY(!plist_dict_get_item(PlistFile(phone.read(phone.databasePath())).entry(tones[2].file),
+                                 "Media Kind"));
+    QCOMPARE(api->get_ringtone_kind(0, 2), HANDVIA_KIND_RINGTONE);
+
+    QVERIFY(api->set_ringtone_kind(0, 0, 2) < 0);
+    QVERIFY(api->set_ringtone_kind(0, 3, HANDVIA_KIND_TONE) < 0);
+    QVERIFY(api->set_ringtone_kind(1, 0, HANDVIA_KIND_TONE) < 0);
+    QVERIFY(api->get_ringtone_kind(0, 3) < 0);
+    QVERIFY(api->get_ringtone_kind(0, -1) < 0);
 }
 
 void TestHandvia::badIndexesAndDevices()
@@ -477,9 +520,11 @@ void TestHandvia::failedCommitKeepsStagedChanges()
 
     QCOMPARE(api->rename_ringtone(0, 0, "Changed"), 0);
     QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 10), 0);
+    QCOMPARE(api->set_ringtone_kind(0, 3, HANDVIA_KIND_TONE), 0);
     QVERIFY(api->commit(0) < 0);
     QCOMPARE(phone.read(phone.databasePath()), before);
     QCOMPARE(titlesOf(listAll(api)), QStringList({"Changed", "Two", "Three", "New"}));
+    QCOMPARE(api->get_ringtone_kind(0, 3), HANDVIA_KIND_TONE);
     QCOMPARE(ringtoneFiles(phone).size(), 1); // the upload, kept for the next commit
 
     QVERIFY(QDir(phone.path(temp)).removeRecursively());
@@ -487,6 +532,9 @@ void TestHandvia::failedCommitKeepsStagedChanges()
     const QVector<Listed> tones = listAll(api);
     QCOMPARE(titlesOf(tones), QStringList({"Changed", "Two", "Three", "New"}));
     QCOMPARE(phone.read("iTunes_Control/Ringtones/" + tones[3].file), QByteArray("new"));
+    QCOMPARE(PlistFile::string(PlistFile(phone.read(phone.databasePath())).entry(tones[3].file),
+                               "Media Kind"),
+             QStringLiteral("tone"));
 }
 
 void TestHandvia::stagedChangesOutliveAnUnplug()

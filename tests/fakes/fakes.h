@@ -23,6 +23,7 @@ struct Ringtone
 {
     QString title;
     QString fileName;
+    bool textTone = false;
 };
 QStringList &deviceCalls();
 void setITunes(unsigned version, const QString &path);
@@ -31,6 +32,9 @@ void setAddResult(int result);
 void setCommitResult(int result);
 QList<Ringtone> &phoneRingtones();
 void raiseDeviceEvent(int kind, const char *text);
+// Whether the table has the kind entries (NULL unless set; reset() clears it). With them, an
+// add lists its tone last, as the library does.
+void setKindEntries(bool present);
 
 } // namespace fakes
 
