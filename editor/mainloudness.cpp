@@ -80,7 +80,9 @@ void MainDialog::placeEvenLoudness()
 {
     if (!checkEvenLoudness)
         return;
-    const int width = std::max(evenRect.width(), checkEvenLoudness->sizeHint().width());
+    // It stops short of the tone kind on its left.
+    const int widest = 200;
+    const int width = std::clamp(checkEvenLoudness->sizeHint().width(), evenRect.width(), widest);
     QRect place(evenRect.right() + 1 - width, evenRect.top(), width, evenRect.height());
     if (layoutDirection() == Qt::RightToLeft) {
         const int rowLeft = ui->checkExport->parentWidget()->geometry().left();

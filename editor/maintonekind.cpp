@@ -13,8 +13,8 @@ const QString toneKindKey = QStringLiteral("ToneKind");
 const QString ringtoneValue = QStringLiteral("ringtone");
 const QString textToneValue = QStringLiteral("tone");
 
-// Right of both export check boxes (the iTunes one is hidden here but keeps its place).
-const QRect toneKindRect(340, 440, 150, 22);
+// Right of the export check box, where the iTunes box would be (it is never shown here).
+const QRect toneKindRect(199, 440, 131, 22);
 
 } // namespace
 
