@@ -1,9 +1,9 @@
 #include "aboutdialog.h"
 
 #include "app/desktopopener.h"
+#include "app/skinpicture.h"
 #include "app/weblinks.h"
 #include "app/windowdrag.h"
-#include "app/skinpicture.h"
 
 #include <QBitmap>
 #include <QImage>

@@ -70,7 +70,9 @@ QList<DeviceLink::Ringtone> listRingtones()
          ++i) {
         title[textSize - 1] = '\0';
         fileName[textSize - 1] = '\0';
-        tones.append({QString::fromUtf8(title), QString::fromUtf8(fileName)});
+        const bool textTone = table()->get_ringtone_kind
+                && table()->get_ringtone_kind(device, i) == HANDVIA_KIND_TONE;
+        tones.append({QString::fromUtf8(title), QString::fromUtf8(fileName), textTone});
     }
     return tones;
 }
@@ -124,6 +126,11 @@ DeviceLink::ITunes DeviceLink::queryITunes() const
 bool DeviceLink::canRestart() const
 {
     return table()->restart_phone != nullptr;
+}
+
+bool DeviceLink::canSetKind() const
+{
+    return table()->set_ringtone_kind && table()->get_ringtone_kind;
 }
 
 void DeviceLink::addRingtone(const QString &localPath,
@@ -191,6 +198,34 @@ void DeviceLink::replaceOnPhone(const QString &phonePath,
             [to = phonePath.toUtf8(), from = localPath.toUtf8()] {
                 return resultOf(
                         table()->replace_on_phone(device, to.constData(), from.constData()));
+            },
+            context,
+            std::move(done));
+}
+
+void DeviceLink::setRingtoneKind(int index, bool textTone, QObject *context, Done<Result> done)
+{
+    run<Result>(
+            [index, textTone] {
+                if (!table()->set_ringtone_kind)
+                    return Unsupported;
+                const int kind = textTone ? HANDVIA_KIND_TONE : HANDVIA_KIND_RINGTONE;
+                return resultOf(table()->set_ringtone_kind(device, index, kind));
+            },
+            context,
+            std::move(done));
+}
+
+void DeviceLink::markLastAsTextTone(QObject *context, Done<Result> done)
+{
+    run<Result>(
+            [] {
+                if (!table()->set_ringtone_kind)
+                    return Unsupported;
+                const int last = int(listRingtones().size()) - 1;
+                return last < 0
+                        ? Failed
+                        : resultOf(table()->set_ringtone_kind(device, last, HANDVIA_KIND_TONE));
             },
             context,
             std::move(done));

@@ -55,6 +55,7 @@ public:
     {
         QString title;
         QString fileName;
+        bool textTone = false; // an alert (text) tone; false where the library cannot tell
     };
 
     struct PhoneReport
@@ -77,6 +78,9 @@ public:
     // These ask nothing of the phone and answer at once.
     ITunes queryITunes() const;
     bool canRestart() const;
+    // The kind of a listed entry: a ringtone or an alert (text) tone. False when the library
+    // has no kind entries.
+    bool canSetKind() const;
 
     void addRingtone(const QString &localPath, int lengthMs, QObject *context, Done<Result> done);
     void commit(QObject *context, Done<Result> done);
@@ -92,6 +96,9 @@ public:
                         const QString &localPath,
                         QObject *context,
                         Done<Result> done);
+    void setRingtoneKind(int index, bool textTone, QObject *context, Done<Result> done);
+    // Until a commit, an added tone is the last entry listed: this makes it a text tone.
+    void markLastAsTextTone(QObject *context, Done<Result> done);
     void phoneState(QObject *context, Done<PhoneReport> done);
     void restartPhone(QObject *context, Done<Result> done);
 

@@ -17,6 +17,7 @@
 namespace {
 
 const int phonePathRole = Qt::UserRole + 1;
+const int textToneRole = Qt::UserRole + 2;
 // How long the list is filled before the window answers again.
 const int fillSliceMs = 15;
 
@@ -42,6 +43,7 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
                   ui->labelName,
                   ui->editName,
                   ui->btnRename,
+                  ui->btnKind,
                   ui->btnRemove,
                   ui->btnIPhoneToPc,
                   ui->btnRestart,
@@ -55,6 +57,7 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     connect(ui->btnIPhoneToPc, &QPushButton::clicked, this, &ManageDialog::onBtnIPhoneToPc);
     connect(ui->btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
     connect(ui->btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
+    connect(ui->btnKind, &QPushButton::clicked, this, &ManageDialog::onBtnKind);
     connect(ui->listRingtone,
             &QListWidget::currentRowChanged,
             this,
@@ -74,6 +77,7 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     const QList<QWidget *> order = {ui->listRingtone,
                                     ui->editName,
                                     ui->btnRename,
+                                    ui->btnKind,
                                     ui->btnRemove,
                                     ui->btnIPhoneToPc,
                                     ui->btnRestart,
@@ -126,9 +130,9 @@ void ManageDialog::fillList(const QList<DeviceLink::Ringtone> &tones, int row, i
         const QSignalBlocker quiet(ui->listRingtone->model());
         for (int i = ui->listRingtone->count(); i < tones.size(); ++i) {
             auto *item = new QListWidgetItem(unescapeTitle(tones[i].title), ui->listRingtone);
-            // A long title is cut by the list's width; the tool tip shows it whole.
-            item->setToolTip(item->text());
             item->setData(phonePathRole, phonePath(tones[i].fileName));
+            item->setData(textToneRole, tones[i].textTone);
+            showEntry(item);
             if (slice.elapsed() >= fillSliceMs)
                 break;
         }
@@ -144,6 +148,57 @@ void ManageDialog::fillList(const QList<DeviceLink::Ringtone> &tones, int row, i
     ui->listRingtone->setCurrentRow(qMin(row, ui->listRingtone->count() - 1));
     nameTyped = false;
     updateButtons();
+}
+
+void ManageDialog::setWaitingCheck(std::function<bool(const QString &)> check)
+{
+    isWaiting = std::move(check);
+    showWaiting();
+}
+
+void ManageDialog::showWaiting()
+{
+    for (int row = 0; row < ui->listRingtone->count(); ++row)
+        showEntry(ui->listRingtone->item(row));
+}
+
+// The icon tells the kind; the tool tip shows a title cut by the list's width whole, with its
+// kind and whether its changes still wait to be sent.
+void ManageDialog::showEntry(QListWidgetItem *item)
+{
+    QStringList notes;
+    if (device.canSetKind()) {
+        const bool textTone = item->data(textToneRole).toBool();
+        item->setIcon(QIcon(textTone ? QStringLiteral(":/images/kind_tone.png")
+                                     : QStringLiteral(":/images/kind_ringtone.png")));
+        notes << (textTone ? tr("text tone") : tr("ringtone"));
+    }
+    const bool waiting = isWaiting && isWaiting(fileNameAt(ui->listRingtone->row(item)));
+    if (waiting)
+        notes << tr("waiting to be sent");
+    QFont font = ui->listRingtone->font();
+    font.setItalic(waiting);
+    item->setFont(font);
+    item->setToolTip(notes.isEmpty() ? item->text()
+                                     : QStringLiteral("%1 (%2)").arg(
+                                             item->text(), notes.join(QStringLiteral(", "))));
+}
+
+// Changes the library keeps after a failed commit are sent again by the window.
+void ManageDialog::commitChanges(const QStringList &fileNames, std::function<void(bool)> done)
+{
+    device.commit(this, [this, fileNames, done](DeviceLink::Result result) {
+        if (result == DeviceLink::Ok) {
+            emit committed();
+        } else if (result == DeviceLink::Failed) {
+            for (const QString &fileName : fileNames)
+                emit commitKept(fileName);
+            if (fileNames.isEmpty())
+                emit commitKept(QString());
+        }
+        if (done)
+            done(result == DeviceLink::Ok);
+    });
 }
 
 void ManageDialog::showNoPhoneHint()
@@ -177,6 +232,11 @@ void ManageDialog::updateButtons()
     // Only typing enables renaming; a row chosen since leaves it as typing set it.
     ui->btnRename->setEnabled(idle && any && nameTyped);
     ui->btnPcToIPhone->setEnabled(idle && phoneAttached);
+    // An older library cannot tell a text tone from a ringtone.
+    ui->btnKind->setEnabled(idle && any && device.canSetKind());
+    const QListWidgetItem *item = ui->listRingtone->currentItem();
+    ui->btnKind->setText(item && item->data(textToneRole).toBool() ? tr("As Ringtone")
+                                                                   : tr("As Text Tone"));
     // An older library cannot restart the phone; without a phone there is none to restart.
     ui->btnRestart->setEnabled(idle && phoneAttached && device.canRestart());
 }
@@ -206,6 +266,7 @@ void ManageDialog::onListSelectChange(int row)
         return;
     currentName = item->text();
     ui->editName->setText(currentName);
+    updateButtons();
 }
 
 void ManageDialog::onEditNameChange(QString text)
@@ -224,15 +285,36 @@ void ManageDialog::onBtnRename()
         return;
     const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
     device.renameRingtone(row, escapeTitle(text), this, {});
-    device.commit(this, [this, row, path, text](DeviceLink::Result result) {
-        if (result != DeviceLink::Ok) {
+    commitChanges({fileNameAt(row)}, [this, row, path, text](bool sent) {
+        if (!sent) {
             relistAfterFailure();
         } else if (stillListed(row, path)) {
             QListWidgetItem *item = ui->listRingtone->item(row);
             item->setText(text);
-            item->setToolTip(text);
+            showEntry(item);
             currentName = text;
             nameTyped = false;
+            updateButtons();
+        }
+    });
+}
+
+// Committed at once, as a rename is: the phone plays the tone for calls or for messages.
+void ManageDialog::onBtnKind()
+{
+    const int row = ui->listRingtone->currentRow();
+    if (row < 0)
+        return;
+    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
+    const bool textTone = !ui->listRingtone->item(row)->data(textToneRole).toBool();
+    device.setRingtoneKind(row, textTone, this, {});
+    commitChanges({fileNameAt(row)}, [this, row, path, textTone](bool sent) {
+        if (!sent) {
+            relistAfterFailure();
+        } else if (stillListed(row, path)) {
+            QListWidgetItem *item = ui->listRingtone->item(row);
+            item->setData(textToneRole, textTone);
+            showEntry(item);
             updateButtons();
         }
     });
@@ -253,8 +335,8 @@ void ManageDialog::onBtnRemove()
     if (answer != QMessageBox::Yes || !stillListed(row, path))
         return;
     device.removeRingtone(row, this, {});
-    device.commit(this, [this, row, path](DeviceLink::Result result) {
-        if (result != DeviceLink::Ok) {
+    commitChanges({}, [this, row, path](bool sent) {
+        if (!sent) {
             relistAfterFailure();
         } else if (stillListed(row, path)) {
             // The rows below move up by one, as the phone's indexes do.
@@ -296,6 +378,7 @@ void ManageDialog::onBtnPcToIPhone()
             = CFileChooser::instance().openFiles(this, startFolder(), fileFilter());
     if (chosen.isEmpty())
         return;
+    const int listed = ui->listRingtone->count();
     for (const QString &file : chosen) {
         if (!isRegularFile(file))
             continue;
@@ -304,7 +387,16 @@ void ManageDialog::onBtnPcToIPhone()
         probe.probe(native.toUtf8().constData());
         device.addRingtone(native, int(probe.duration() * 1000.0), this, {});
     }
-    device.commit(this, {});
+    commitChanges({}, [this, listed](bool sent) {
+        if (sent)
+            return;
+        // The new entries are listed after the others: once listed, they are marked as waiting.
+        device.ringtones(this, [this, listed](const QList<DeviceLink::Ringtone> &tones) {
+            for (int row = listed; row < tones.size(); ++row)
+                emit commitKept(tones[row].fileName);
+            showWaiting();
+        });
+    });
     relist(0);
 }
 
@@ -328,6 +420,12 @@ void ManageDialog::onBtnRestart()
                                  tr("The iPhone could not be restarted. Hold its side button "
                                     "and a volume button to turn it off, then turn it on again."));
     });
+}
+
+QString ManageDialog::fileNameAt(int row) const
+{
+    const QListWidgetItem *item = ui->listRingtone->item(row);
+    return item ? item->data(phonePathRole).toString().section(QLatin1Char('/'), -1) : QString();
 }
 
 // A question or file dialog keeps the event loop running: the phone may go, or another come,

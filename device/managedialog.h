@@ -4,9 +4,11 @@
 #include "app/qxdialog.h"
 #include "devicelink.h"
 
+#include <functional>
 #include <memory>
 
 class QLabel;
+class QListWidgetItem;
 
 namespace Ui {
 class manageDlg;
@@ -25,14 +27,25 @@ public:
     explicit ManageDialog(QWidget *parent = nullptr, DeviceLink *link = nullptr);
     ~ManageDialog() override;
 
+    // Tells which entries (by phone file name) have changes waiting to be sent.
+    void setWaitingCheck(std::function<bool(const QString &)> check);
+
+signals:
+    // A commit failed with its changes kept; fileName names the entry they touch, if listed.
+    void commitKept(const QString &fileName);
+    void committed();
+
 public slots:
     void onPhoneConnect(bool bConnect);
+    // Marks again which entries wait to be sent.
+    void showWaiting();
     void onBtnRemove();
     void onBtnRename();
     void onBtnReplace();
     void onBtnIPhoneToPc();
     void onBtnPcToIPhone();
     void onBtnRestart();
+    void onBtnKind();
     void onListSelectChange(int row);
     void onEditNameChange(QString text);
 
@@ -41,10 +54,14 @@ private:
     void relist(int row);
     void showList(const QList<DeviceLink::Ringtone> &tones, int row);
     void fillList(const QList<DeviceLink::Ringtone> &tones, int row, int listedAt);
+    void showEntry(QListWidgetItem *item);
+    // Commits; a failure that keeps the changes is told with the entries they touch.
+    void commitChanges(const QStringList &fileNames, std::function<void(bool)> done);
     void relistAfterFailure();
     void updateButtons();
     void showNoPhoneHint();
     bool stillListed(int row, const QString &phonePath) const;
+    QString fileNameAt(int row) const;
     QString startFolder() const;
     QString fileFilter() const;
     static QString escapeTitle(QString title);
@@ -60,6 +77,7 @@ private:
     bool nameTyped = false; // the typed name differs from the listed one
     bool phoneAttached = false;
     QLabel *noPhoneHint = nullptr;
+    std::function<bool(const QString &)> isWaiting;
 };
 
 #endif

@@ -5,10 +5,10 @@
 #include "app/desktopopener.h"
 #include "app/qxlanguage.h"
 #include "app/settings.h"
+#include "app/skinpicture.h"
 #include "app/windowdrag.h"
 #include "jobbutton.h"
 #include "progressbars.h"
-#include "app/skinpicture.h"
 #include "statusline.h"
 #include "timefieldtab.h"
 
@@ -45,11 +45,13 @@ MainDialog::MainDialog(QWidget *parent)
     ui->sliderBar->hide();
     ui->progressBar->hide();
     connectWidgets();
+    connectCommitRetry();
     setUpKeyboard();
     buildShapeControls();
     nameControls();
     buildLoudnessControls();
     buildSuggestControls();
+    buildToneKindControls();
     placeForDirection();
     showKeysInToolTips();
 
@@ -221,6 +223,7 @@ void MainDialog::changeEvent(QEvent *event)
     nameControls();
     retranslateLoudnessControls();
     retranslateSuggestControls();
+    retranslateToneKindControls();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

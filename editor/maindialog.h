@@ -2,6 +2,7 @@
 #define MAINDIALOG_H
 
 #include "app/mirroredrows.h"
+#include "commitretry.h"
 #include "device/devicelink.h"
 #include "editor/clipmodel.h"
 #include "editor/edithistory.h"
@@ -24,6 +25,7 @@ class StatusLine;
 struct InputCheck;
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QSpinBox;
 class QMenu;
@@ -81,6 +83,7 @@ private slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -113,9 +116,16 @@ private:
     void onFadeOutChanged();
     int fadeOutSeconds() const;
     void prepareClipShape();
+    // Sending as a ringtone or a text tone (maintonekind.cpp).
+    void buildToneKindControls();
+    void retranslateToneKindControls();
+    bool sendsTextTone() const;
+    // Commits that failed with their changes kept, sent again (mainphone.cpp).
+    void connectCommitRetry();
     // The clip's loudness and the even-loudness option (mainloudness.cpp).
     void buildLoudnessControls();
     void retranslateLoudnessControls();
+    void placeEvenLoudness();
     void scheduleLoudness();
     void showLoudness();
     void applyEvenLoudness();
@@ -139,8 +149,9 @@ private:
     static bool stateNeedsPairingHelp(DeviceLink::PhoneState state);
     void showPairingHelp();
     // Sending a made ringtone to the phone (maintransfer.cpp).
-    void sendToPhone(const QString &ringtone, double seconds);
-    void showTransferResult(const char *failure, double seconds);
+    void sendToPhone(const QString &ringtone, double seconds, bool textTone);
+    void commitSent(DeviceLink::Result added, bool kindSet, double seconds);
+    void showTransferResult(const char *failure, bool kindSet, double seconds);
     const char *shownTransferFailure() const;
     void startDecode();
     void finishRingtone(const QString &output);
@@ -166,6 +177,7 @@ private:
     QLabel *labelFadeout = nullptr;
     QSpinBox *spinFadeout = nullptr;
     QCheckBox *checkLoop = nullptr;
+    QComboBox *comboToneKind = nullptr;
     QLabel *labelLoudness = nullptr;
     QCheckBox *checkEvenLoudness = nullptr;
     LoudnessProbe loudnessProbe;
@@ -202,10 +214,12 @@ private:
         QString inputName; // base name of the input
         double length = 0.0; // seconds
         bool cancelled = false; // stopped by the user: nothing is kept or sent
+        bool textTone = false; // sent to the phone as a text (alert) tone
     } ringtoneJob;
     CAVConverter converter;
     PreviewPlayer player;
     DeviceLink device;
+    CommitRetry commitRetry {device, this}; // a child, so tests can reach its timer
     double discAngle = 0.0;
     const char *statusSource = nullptr;
     const char *statusLead = nullptr;

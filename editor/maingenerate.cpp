@@ -76,7 +76,9 @@ void MainDialog::onBtnGenerate()
     converter.addStart(secondsOf(clipModel.begin()));
     converter.addLength(length);
     ringtoneJob = {ui->editOutputName->text(), CFilePath(ui->editInputFile->text()).name(), length};
+    ringtoneJob.textTone = sendsTextTone();
 
+    converter.addTitle(ringtoneName(ringtoneJob.name, ringtoneJob.inputName));
     converter.addVolume(encoderVolume(ui->sliderVolume->position()));
     converter.addFadeIn(ui->spinFadein->value());
     // Only when asked for, so that the form's defaults make the command line they always made.
@@ -149,7 +151,7 @@ void MainDialog::exportRingtone(const QString &encoded)
 
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked())
-        sendToPhone(ringtone, ringtoneJob.length);
+        sendToPhone(ringtone, ringtoneJob.length, ringtoneJob.textTone);
     if (ui->checkExportITunes->isChecked())
         QProcess::startDetached(iTunesPath, {QStringLiteral("/open"), ringtone});
 }
@@ -158,6 +160,7 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
 {
     if (event == DeviceLink::Connected || event == DeviceLink::Disconnected) {
         const bool on = event == DeviceLink::Connected;
+        commitRetry.setConnected(on);
         ui->checkExport->setEnabled(on);
         ui->checkExport->setChecked(on);
         emit phoneChanged(on);

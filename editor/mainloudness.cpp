@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -21,7 +22,8 @@ constexpr double evenTarget = -14.0;
 constexpr int settleMs = 400;
 
 const QRect loudnessRect(478, 326, 108, 16);
-const QRect evenRect(575, 413, 58, 24);
+// On the export row, under the fade-out column, short of the Generate button.
+const QRect evenRect(410, 439, 130, 24);
 
 } // namespace
 
@@ -56,20 +58,37 @@ void MainDialog::buildLoudnessControls()
         if (checkEvenLoudness->isChecked())
             applyEvenLoudness();
     });
-    // On the output folder's row, and Tab reaches it there.
-    setTabOrder(ui->btnBrowseOut, checkEvenLoudness);
-    setTabOrder(checkEvenLoudness, ui->checkExport);
+    // On the export row, and Tab reaches it after the export box.
+    setTabOrder(ui->checkExport, checkEvenLoudness);
+    setTabOrder(checkEvenLoudness, ui->btnGenerate);
     retranslateLoudnessControls();
 }
 
 void MainDialog::retranslateLoudnessControls()
 {
-    checkEvenLoudness->setText(tr("Even"));
-    checkEvenLoudness->setAccessibleName(tr("Even loudness"));
+    checkEvenLoudness->setText(tr("Even loudness"));
+    placeEvenLoudness();
     checkEvenLoudness->setToolTip(tr("Even loudness: the volume is set so that the ringtone "
                                      "reaches -14 LUFS, as loud as streamed music"));
     labelLoudness->setToolTip(tr("The ringtone's loudness at this volume (integrated, in LUFS)"));
     showLoudness();
+}
+
+// A longer label grows towards the export box. Right to left, the form puts the export box at
+// the row's other end, so this box changes ends too.
+void MainDialog::placeEvenLoudness()
+{
+    if (!checkEvenLoudness)
+        return;
+    // It stops short of the tone kind on its left.
+    const int widest = 200;
+    const int width = std::clamp(checkEvenLoudness->sizeHint().width(), evenRect.width(), widest);
+    QRect place(evenRect.right() + 1 - width, evenRect.top(), width, evenRect.height());
+    if (layoutDirection() == Qt::RightToLeft) {
+        const int rowLeft = ui->checkExport->parentWidget()->geometry().left();
+        place.moveLeft(rowLeft + evenRect.right() - place.right());
+    }
+    checkEvenLoudness->setGeometry(place);
 }
 
 // The clip changed: it is measured again once the edits settle.

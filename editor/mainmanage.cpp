@@ -9,6 +9,12 @@ void MainDialog::onBtnManage()
 {
     ManageDialog dialog(this, &device);
     connect(this, &MainDialog::phoneChanged, &dialog, &ManageDialog::onPhoneConnect);
+    // The manager's commits that fail wait with the window's, and it marks what waits.
+    connect(&dialog, &ManageDialog::commitKept, &commitRetry, &CommitRetry::wait);
+    connect(&dialog, &ManageDialog::committed, &commitRetry, &CommitRetry::committedElsewhere);
+    connect(&commitRetry, &CommitRetry::changed, &dialog, &ManageDialog::showWaiting);
+    dialog.setWaitingCheck(
+            [this](const QString &fileName) { return commitRetry.isWaiting(fileName); });
     if (ui->checkExport->isEnabled())
         emit phoneChanged(true);
     dialog.exec();

@@ -5,6 +5,7 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTimeEdit>
@@ -16,10 +17,13 @@ void MainDialog::placeForDirection()
         handPlaced->addRow({ui->labelInput, ui->editInputFile, ui->btnBrowseIn});
         handPlaced->addRow({ui->labelFadein, ui->spinFadein});
         handPlaced->addRow({labelFadeout, spinFadeout});
+        // The kind turns with the export row, whose check box Qt's layout moves right.
+        handPlaced->addRow({ui->layoutWidget1, comboToneKind});
     }
     for (QWidget *timeline : {static_cast<QWidget *>(ui->sliderBar),
                               static_cast<QWidget *>(ui->editStartTime),
                               static_cast<QWidget *>(ui->editEndTime)})
         timeline->setLayoutDirection(Qt::LeftToRight);
     handPlaced->place(layoutDirection() == Qt::RightToLeft);
+    placeEvenLoudness();
 }

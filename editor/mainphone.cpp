@@ -1,6 +1,10 @@
 // What the phone needs from the user before it can be used, told in the status line.
 #include "maindialog.h"
 
+#include "app/settings.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
 #include <QTimer>
 
 namespace {
@@ -70,4 +74,27 @@ bool MainDialog::stateNeedsPairingHelp(DeviceLink::PhoneState state)
 {
     return state != DeviceLink::PhoneLocked && state != DeviceLink::TrustPending
             && state != DeviceLink::TrustRefused && state != DeviceLink::NoUsbmuxd;
+}
+
+void MainDialog::connectCommitRetry()
+{
+    connect(&commitRetry, &CommitRetry::sent, this, [this] {
+        setStatus(QT_TR_NOOP("The tone that waited is now on the iPhone. It shows up once the "
+                             "iPhone has restarted."));
+    });
+    connect(&commitRetry, &CommitRetry::dropped, this, [this] {
+        setStatus(QT_TR_NOOP("The tone that waited could not be sent: the iPhone it was meant "
+                             "for is gone. It stays in the output folder."));
+    });
+}
+
+// What still waits is lost with the program: the user must not think it reached the phone.
+void MainDialog::closeEvent(QCloseEvent *event)
+{
+    if (commitRetry.isWaiting())
+        QMessageBox::information(this,
+                                 productTitle(),
+                                 tr("A tone that waited for the iPhone was not sent; it stays in "
+                                    "the output folder. Send it again once the iPhone is free."));
+    QDialog::closeEvent(event);
 }

@@ -33,25 +33,52 @@ const char *failureText(DeviceLink::Result added, DeviceLink::Result committed)
 
 } // namespace
 
-void MainDialog::sendToPhone(const QString &ringtone, double seconds)
+void MainDialog::sendToPhone(const QString &ringtone, double seconds, bool textTone)
 {
     setStatus(sending);
-    // The add's result is known before the commit's, which the link runs after it.
-    auto added = std::make_shared<DeviceLink::Result>(DeviceLink::Failed);
-    device.addRingtone(ringtone, int(wholeMilliseconds(seconds)), this, [added](auto result) {
-        *added = result;
-    });
-    // The tone is on the phone only once the commit has written it there too.
-    device.commit(this, [this, added, seconds](DeviceLink::Result committed) {
-        showTransferResult(failureText(*added, committed), seconds);
+    device.addRingtone(
+            ringtone,
+            int(wholeMilliseconds(seconds)),
+            this,
+            [this, seconds, textTone](DeviceLink::Result added) {
+                // Only a text tone asks more of the library; a ringtone is added as
+                // it always was.
+                if (added != DeviceLink::Ok || !textTone) {
+                    commitSent(added, true, seconds);
+                    return;
+                }
+                device.markLastAsTextTone(this, [this, seconds](DeviceLink::Result marked) {
+                    commitSent(DeviceLink::Ok, marked == DeviceLink::Ok, seconds);
+                });
+            });
+}
+
+// The tone is on the phone only once the commit has written it there too.
+void MainDialog::commitSent(DeviceLink::Result added, bool kindSet, double seconds)
+{
+    device.commit(this, [this, added, kindSet, seconds](DeviceLink::Result committed) {
+        if (added == DeviceLink::Ok && committed == DeviceLink::Failed) {
+            // Kept by the library: sent again later; the added tone is the last one listed.
+            commitRetry.wait();
+            device.ringtones(this, [this](const QList<DeviceLink::Ringtone> &tones) {
+                commitRetry.wait(tones.isEmpty() ? QString() : tones.last().fileName);
+            });
+        } else if (committed == DeviceLink::Ok) {
+            commitRetry.committedElsewhere();
+        }
+        showTransferResult(failureText(added, committed), kindSet, seconds);
     });
 }
 
-void MainDialog::showTransferResult(const char *failure, double seconds)
+void MainDialog::showTransferResult(const char *failure, bool kindSet, double seconds)
 {
     const char *text = failure;
     // The phone reads its tone list again only when it starts up: the user must know.
-    if (!text && tooLongForPhone(seconds))
+    if (!text && !kindSet)
+        text = QT_TR_NOOP("Transfer succeed, but as a ringtone: the tone could not be made a "
+                          "text tone. Change its kind in Manage. New tones show up on the "
+                          "iPhone once it has restarted.");
+    else if (!text && tooLongForPhone(seconds))
         text = QT_TR_NOOP("Transfer succeed, but ringtones longer than 40 seconds may not "
                           "appear on the iPhone. New tones show up on the iPhone once it "
                           "has restarted.");

@@ -15,7 +15,8 @@ AacSink::AacSink(const std::string &temporaryPath,
                  const std::string &path,
                  int channels,
                  int sampleRate,
-                 int bitRate)
+                 int bitRate,
+                 const std::string &title)
     : m_path(path)
 {
     m_packet = av_packet_alloc();
@@ -23,7 +24,7 @@ AacSink::AacSink(const std::string &temporaryPath,
     if (!m_packet || !m_frame)
         throw Failure("out of memory");
     openEncoder(channels, sampleRate, bitRate);
-    openMuxer(temporaryPath, sampleRate);
+    openMuxer(temporaryPath, sampleRate, title);
 }
 
 AacSink::~AacSink()
@@ -67,10 +68,13 @@ void AacSink::openEncoder(int channels, int sampleRate, int bitRate)
     check(av_frame_get_buffer(m_frame, 0), "out of memory");
 }
 
-void AacSink::openMuxer(const std::string &temporaryPath, int sampleRate)
+void AacSink::openMuxer(const std::string &temporaryPath, int sampleRate, const std::string &title)
 {
     check(avformat_alloc_output_context2(&m_muxer, nullptr, "ipod", nullptr),
           "cannot set up the MPEG-4 writer");
+    // The muxer writes it as the iTunes-style name (©nam) that players and the phone show.
+    if (!title.empty())
+        check(av_dict_set(&m_muxer->metadata, "title", title.c_str(), 0), "out of memory");
     m_stream = avformat_new_stream(m_muxer, nullptr);
     if (!m_stream)
         throw Failure("out of memory");

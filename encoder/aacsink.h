@@ -22,7 +22,8 @@ public:
             const std::string &path,
             int channels,
             int sampleRate,
-            int bitRate);
+            int bitRate,
+            const std::string &title = {});
     ~AacSink() override;
     // From now on every packet is decoded and measured as well; a peak below `floor` needs no
     // exact measure.
@@ -36,7 +37,7 @@ public:
 
 private:
     void openEncoder(int channels, int sampleRate, int bitRate);
-    void openMuxer(const std::string &temporaryPath, int sampleRate);
+    void openMuxer(const std::string &temporaryPath, int sampleRate, const std::string &title);
     void sendFrame(AVFrame *frame);
     void check(int result, const char *what);
 

@@ -118,6 +118,12 @@ Options parseOptions(const std::vector<std::string> &args)
             options.fadeOut = parseSeconds(option, value);
             if (options.fadeOut > MaxFadeOut)
                 throw usage("invalid value '" + value + "' for " + option);
+        } else if (option == "-metadata") {
+            // Only the title: what a player or a file manager shows for the ringtone.
+            const std::string key = "title=";
+            if (value.compare(0, key.size(), key) != 0)
+                throw usage("unsupported metadata '" + value + "'");
+            options.title = value.substr(key.size());
         } else if (option == "-ab")
             options.bitRate = parseBitRate(value);
         else if (option == "-ac")

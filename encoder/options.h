@@ -17,6 +17,7 @@ struct Options
     bool limit = false; // -vol given: its gain goes through the limiter; a plain decode does not
     double fadeIn = 0.0; // -fadein, seconds
     double fadeOut = 0.0; // -fadeout, seconds
+    std::string title; // -metadata title=..., the MPEG-4 file's name tag; empty: none
     int bitRate = 192000; // -ab
     int channels = 2; // -ac
     int sampleRate = 44100; // -ar

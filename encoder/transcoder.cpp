@@ -198,7 +198,8 @@ float encode(const Options &options,
                                              options.output,
                                              options.channels,
                                              options.sampleRate,
-                                             options.bitRate);
+                                             options.bitRate,
+                                             options.title);
         if (options.limit)
             check = &aac->check(float(AacAim));
         sink = std::move(aac);

@@ -89,6 +89,11 @@ void CAVConverter::addFadeOut(int fadeOut)
     m_outputOptions << QStringLiteral("-fadeout") << QStringLiteral("%1").arg(fadeOut);
 }
 
+void CAVConverter::addTitle(const QString &title)
+{
+    m_outputOptions << QStringLiteral("-metadata") << QStringLiteral("title=") + title;
+}
+
 QString CAVConverter::program() const
 {
     if (!m_program.isEmpty())

@@ -37,6 +37,8 @@ public:
     void addFadeIn(int fadeIn);
     // Seconds of fade-out at the end; the caller adds it only when above 0.
     void addFadeOut(int fadeOut);
+    // The name tag of an MPEG-4 ringtone, as players and the phone show it.
+    void addTitle(const QString &title);
 
     void start(int type);
     // Asks a running encoder to stop; it removes its unfinished output and finished() follows.

@@ -24,15 +24,18 @@ QString encoderOutputPath(const QString &input, const QString &folder)
     return uniqueIn(CFilePath(input), folder, QStringLiteral("m4a"));
 }
 
+QString ringtoneName(const QString &typedName, const QString &inputName)
+{
+    const QString name = validFileName(typedName);
+    return name.isEmpty() ? inputName : name;
+}
+
 QString finalRingtonePath(const QString &encoded,
                           const QString &typedName,
                           const QString &inputName)
 {
-    QString name = validFileName(typedName);
-    if (name.isEmpty())
-        name = inputName;
     CFilePath ringtone(encoded);
-    ringtone.setName(name);
+    ringtone.setName(ringtoneName(typedName, inputName));
     return uniqueIn(ringtone, ringtone.dir(), QStringLiteral("m4r"));
 }
 

@@ -12,8 +12,11 @@ QString decodeWavPath(const QString &input, const QString &folder);
 // What the encoder writes: the input's name as an .m4a in the output folder.
 QString encoderOutputPath(const QString &input, const QString &folder);
 
-// The finished ringtone beside the encoder's output: the typed name, cleaned, or the input's
-// base name when nothing is left of it.
+// The ringtone's name without folder or extension: the typed name, cleaned, or the input's base
+// name when nothing is left of it.
+QString ringtoneName(const QString &typedName, const QString &inputName);
+
+// The finished ringtone beside the encoder's output, named by ringtoneName.
 QString finalRingtonePath(const QString &encoded,
                           const QString &typedName,
                           const QString &inputName);

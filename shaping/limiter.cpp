@@ -46,6 +46,8 @@ Limiter::Limiter(int channels, int sampleRate, double gain, double ceiling)
     , m_loudBefore(Batch)
     , m_needed(Batch)
     , m_peaks(Batch)
+    , m_frameLoud(Batch)
+    , m_applied(Batch)
 {
     // A little above the bound, so that rounding in the estimate cannot slip past the test.
     m_loud = m_target / (m_truePeak.bound() * 1.001f);
@@ -94,50 +96,83 @@ int Limiter::drain(float *const *out, int room)
 int Limiter::step(const float *const *in, int offset, int count, float *const *out, int at)
 {
     const int64_t first = m_pushed;
-    const int64_t size = m_mask + 1;
-    for (int f = 0; f < count; ++f) {
-        float loudest = 0;
-        for (int c = 0; c < m_channels; ++c) {
-            const float value = in ? float(double(in[c][offset + f]) * m_gain) : 0.0f;
-            float *slot = history(c, first + f);
-            slot[0] = slot[size] = value;
-            loudest = std::max(loudest, std::abs(value));
-        }
-        if (loudest > m_loud)
-            m_lastLoud = first + f;
-        m_loudBefore[size_t(f)] = m_lastLoud;
-    }
-    m_pushed += count;
+    push(in, offset, count);
     estimate(count);
 
+    // A batch that finds the limiter idle and needs no reduction leaves it idle: its frames go
+    // out as they came in.
+    bool quiet = idle();
+    for (int f = 0; f < count && quiet; ++f)
+        quiet = m_needed[size_t(f)] == 1.0f || first + f - TruePeak::Reach < 0;
+    int64_t from = -1; // the first frame out
     int written = 0;
     for (int f = 0; f < count; ++f) {
-        // The interval whose window of samples is now complete.
-        const int64_t interval = first + f - TruePeak::Reach;
-        const float gain = m_needed[size_t(f)];
-        if (interval >= 0 && gain < 1.0f) {
-            while (!m_window.empty() && m_window.back().gain >= gain)
-                m_window.pop_back();
-            m_window.push_back({interval, gain});
-        }
         // The frame whose look-ahead, and the reach of the estimates that read it, is now
         // complete.
         const int64_t index = first + f - m_delay;
+        if (!quiet) {
+            // The interval whose window of samples is now complete.
+            const int64_t interval = first + f - TruePeak::Reach;
+            const float gain = m_needed[size_t(f)];
+            if (interval >= 0 && gain < 1.0f) {
+                while (!m_window.empty() && m_window.back().gain >= gain)
+                    m_window.pop_back();
+                m_window.push_back({interval, gain});
+            }
+        }
         if (index < 0)
             continue;
-        float applied = 1.0f;
+        m_applied[size_t(written)] = 1.0f;
         if (idle())
             m_recentAt = m_recentAt + 1 == m_recent.size() ? 0 : m_recentAt + 1;
         else
-            applied = smoothed(lowest(index));
+            m_applied[size_t(written)] = smoothed(lowest(index));
         if (index < m_attack)
             continue;
-        for (int c = 0; c < m_channels; ++c)
-            out[c][at + written] = *history(c, index) * applied;
+        from = from < 0 ? index : from;
         ++written;
+    }
+    for (int c = 0; c < m_channels && written > 0; ++c) {
+        const float *source = history(c, from);
+        float *target = out[c] + at;
+        if (quiet) {
+            std::copy(source, source + written, target);
+        } else {
+            for (int i = 0; i < written; ++i)
+                target[i] = source[i] * m_applied[size_t(i)];
+        }
     }
     m_given += written;
     return written;
+}
+
+// Stores the gained frames, both copies of each, and notes the last loud frame up to each.
+void Limiter::push(const float *const *in, int offset, int count)
+{
+    const int64_t size = m_mask + 1;
+    std::fill(m_frameLoud.begin(), m_frameLoud.begin() + count, 0.0f);
+    const auto store = [&](const float *source, int from, int to, float *target) {
+        for (int f = from; f < to; ++f) {
+            const float value = source ? float(double(source[f]) * m_gain) : 0.0f;
+            target[f - from] = target[f - from + size] = value;
+            m_frameLoud[size_t(f)] = std::max(m_frameLoud[size_t(f)], std::abs(value));
+        }
+    };
+    for (int c = 0; c < m_channels; ++c) {
+        const float *source = in ? in[c] + offset : nullptr;
+        float *ring = history(c, 0);
+        const int64_t start = m_pushed & m_mask;
+        // Up to the end of the ring, then from its start.
+        const int before = int(std::min<int64_t>(count, size - start));
+        store(source, 0, before, ring + start);
+        store(source, before, count, ring);
+    }
+    for (int f = 0; f < count; ++f) {
+        if (m_frameLoud[size_t(f)] > m_loud)
+            m_lastLoud = m_pushed + f;
+        m_loudBefore[size_t(f)] = m_lastLoud;
+    }
+    m_pushed += count;
 }
 
 // The gain that brings each interval completed in this batch under the target. Quiet stretches

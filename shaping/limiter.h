@@ -50,6 +50,7 @@ private:
     static constexpr int Batch = 256;
 
     int step(const float *const *in, int offset, int count, float *const *out, int at);
+    void push(const float *const *in, int offset, int count);
     void estimate(int count);
     bool idle() const { return m_window.empty() && m_released == 1.0f && m_cutCount == 0; }
     float lowest(int64_t index);
@@ -75,6 +76,8 @@ private:
     std::vector<int64_t> m_loudBefore;
     std::vector<float> m_needed;
     std::vector<float> m_peaks; // estimates of one channel over a batch
+    std::vector<float> m_frameLoud; // per frame of a batch, its largest magnitude
+    std::vector<float> m_applied; // per frame out of a batch, the gain it gets
 
     int64_t m_pushed = 0; // frames through the chain, the leading silence included
     int64_t m_taken = 0; // frames of input

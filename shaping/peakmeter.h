@@ -22,6 +22,8 @@ public:
 
 private:
     void measure(int channel, int intervals);
+    // Below this nothing needs measuring.
+    float limit() const { return m_floor > m_peak ? m_floor : m_peak; }
 
     TruePeak m_truePeak;
     float m_floor;

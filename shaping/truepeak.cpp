@@ -89,13 +89,17 @@ __attribute__((target_clones("avx2", "default"))) void sweep(const float *sample
         std::memcpy(peaks, &bound, sizeof bound);
         return;
     }
-    // The four points' sums side by side, so that no addition waits for the one before.
-    Lanes sums[4] = {};
+    // The four points' sums side by side, so that no addition waits for the one before; named
+    // one by one, so that they stay in registers instead of going through memory at every tap.
+    Lanes s0 = {}, s1 = {}, s2 = {}, s3 = {};
     for (int k = 0; k < TruePeak::Window; ++k) {
         std::memcpy(&x, samples + k, sizeof x);
-        for (int point = 0; point < 4; ++point)
-            sums[point] = sums[point] + taps[point][k] * x;
+        s0 = s0 + taps[0][k] * x;
+        s1 = s1 + taps[1][k] * x;
+        s2 = s2 + taps[2][k] * x;
+        s3 = s3 + taps[3][k] * x;
     }
+    const Lanes sums[4] = {s0, s1, s2, s3};
     // Magnitudes at -1/4, 0, 1/4, 1/2, 3/4 and 1 of the interval.
     Lanes points[6];
     std::memcpy(&x, samples + TruePeak::Reach, sizeof x);

@@ -17,6 +17,9 @@ typedef int (*handvia_event_callback)(int kind, const char *text);
  * changes are kept for a later commit). */
 #define HANDVIA_E_OTHER_PHONE (-2) /* changes staged for another phone were dropped */
 #define HANDVIA_E_UPLOAD_LOST (-3) /* an upload vanished from the phone; its add was dropped */
+/* The phone's database holds values that a rewrite would change (an XML file with numbers or
+ * dates the binary form cannot carry): it was left as it was, the changes stay staged. */
+#define HANDVIA_E_DATABASE_KEPT (-4)
 
 typedef void (*handvia_unused)(void);
 

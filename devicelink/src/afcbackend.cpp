@@ -3,6 +3,7 @@
 #include "events.h"
 #include "handvia.h"
 #include "restart.h"
+#include "waits.h"
 
 #include <algorithm>
 #include <chrono>
@@ -24,10 +25,6 @@ namespace handvia {
 namespace {
 
 const char clientLabel[] = "handvia";
-
-// How often a phone that is attached but not usable (locked, not trusted, connection lost)
-// is tried again.
-const auto retryInterval = std::chrono::seconds(3);
 
 struct DeviceChange
 {
@@ -231,7 +228,7 @@ private:
         std::unique_lock<std::mutex> lock(m_mutex);
         while (!m_stopping) {
             if (m_changes.empty())
-                m_wake.wait_for(lock, retryInterval);
+                m_wake.wait_for(lock, phoneRetryInterval());
             if (m_stopping)
                 break;
             while (!m_changes.empty()) {

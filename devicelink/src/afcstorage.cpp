@@ -1,5 +1,7 @@
 #include "afcstorage.h"
 
+#include "waits.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -15,7 +17,6 @@ const char syncLock[] = "/com.apple.itunes.lock_sync";
 const char syncFailedToStart[] = "com.apple.itunes-mobdev.syncFailedToStart";
 // Asks the phone to read its ringtone list again.
 const char ringtoneAdded[] = "com.apple.itunesstored.RingtoneAdded";
-const int syncWaitMs = 10000;
 const uint32_t maxChunk = 1u << 20;
 
 std::string absolute(const std::string &path)
@@ -239,7 +240,7 @@ bool AfcStorage::beginSync()
     if (check(afc_file_open(m_afc, syncLock, AFC_FOPEN_RW, &m_lock)) == AFC_E_SUCCESS) {
         m_lockOpen = true;
         post(NP_SYNC_LOCK_REQUEST);
-        if (lockWriters(syncWaitMs)) {
+        if (lockWriters(static_cast<int>(syncLockWait().count()))) {
             post(NP_SYNC_DID_START);
             return true;
         }

@@ -206,6 +206,22 @@ int renameRingtone(int device, int index, const char *title)
     });
 }
 
+int setRingtoneKind(int device, int index, int kind)
+{
+    if (kind != HANDVIA_KIND_RINGTONE && kind != HANDVIA_KIND_TONE)
+        return -1;
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
+        return store.setKind(storage, index, kind == HANDVIA_KIND_TONE);
+    });
+}
+
+int getRingtoneKind(int device, int index)
+{
+    return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
+        return store.kind(storage, index);
+    });
+}
+
 int phoneState(int device, char *text, int textSize)
 {
     std::string error;
@@ -233,6 +249,8 @@ HandviaApi makeTable()
     api.get_ringtone = getRingtone;
     api.remove_ringtone = removeRingtone;
     api.rename_ringtone = renameRingtone;
+    api.set_ringtone_kind = setRingtoneKind;
+    api.get_ringtone_kind = getRingtoneKind;
     api.restart_phone = restartPhone;
     api.phone_state = phoneState;
     return api;

@@ -44,6 +44,72 @@ inline BplistTrailer readBplistTrailer(const std::string &bytes)
     return t;
 }
 
+// Where object i starts, or table (never a valid start) when the offset table says otherwise.
+inline uint64_t bplistObjectOffset(const std::string &bytes, const BplistTrailer &t, uint64_t i)
+{
+    const uint64_t offset = bigEndian(bytes, t.table + i * t.offsetSize, t.offsetSize);
+    return offset < t.table ? offset : t.table;
+}
+
+// The count that follows a marker: its low four bits, or the integer object after it when they
+// are all set. next is where the object's content starts; false when that runs past end.
+inline bool readBplistCount(
+        const std::string &bytes, size_t offset, size_t end, uint64_t &count, size_t &next)
+{
+    count = static_cast<unsigned char>(bytes[offset]) & 0x0F;
+    next = offset + 1;
+    if (count != 0x0F)
+        return true;
+    if (next >= end)
+        return false;
+    const unsigned char sizeMarker = static_cast<unsigned char>(bytes[next]);
+    const size_t width = size_t(1) << (sizeMarker & 0x0F);
+    if ((sizeMarker >> 4) != 1 || width > 8 || next + 1 + width > end)
+        return false;
+    count = bigEndian(bytes, next + 1, width);
+    next += 1 + width;
+    return true;
+}
+
+// One object of the binary form: its type (the marker's high four bits) and, for a container,
+// where its references start and how many there are (a dictionary's keys, then its values).
+struct BplistContainer
+{
+    bool ok = false;
+    unsigned type = 0;
+    size_t refs = 0;
+    uint64_t count = 0;
+};
+
+inline bool isBplistContainer(unsigned type)
+{
+    return type == 0xA || type == 0xB || type == 0xC || type == 0xD;
+}
+
+inline BplistContainer bplistContainerAt(const std::string &bytes,
+                                         const BplistTrailer &t,
+                                         uint64_t offset)
+{
+    BplistContainer c;
+    if (offset >= t.table)
+        return c;
+    c.type = static_cast<unsigned char>(bytes[offset]) >> 4;
+    c.ok = true;
+    if (!isBplistContainer(c.type))
+        return c; // a leaf: no references
+    uint64_t count = 0;
+    size_t pos = 0;
+    if (!readBplistCount(bytes, offset, t.table, count, pos))
+        return BplistContainer();
+    if (c.type == 0xD)
+        count *= 2;
+    if (t.refSize < 1 || t.refSize > 8 || count > t.table || pos + count * t.refSize > t.table)
+        return BplistContainer();
+    c.refs = pos;
+    c.count = count;
+    return c;
+}
+
 } // namespace handvia
 
 #endif

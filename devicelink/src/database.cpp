@@ -1,10 +1,14 @@
 #include "database.h"
 
+#include "bplistwriter.h"
 #include "nultext.h"
 #include "plistdepth.h"
+#include "plistdict.h"
 #include "text.h"
+#include "xmlvalues.h"
 
 #include <cstdlib>
+#include <memory>
 #include <plist/plist.h>
 #include <utility>
 
@@ -16,6 +20,9 @@ const char ringtonesKey[] = "Ringtones";
 
 // Larger files are not ringtone databases; refusing them bounds memory.
 const size_t maxDatabaseSize = 16 * 1024 * 1024;
+
+const char mediaKindKey[] = "Media Kind";
+const char toneKind[] = "tone";
 
 // The pointer form: the copying getter aborts on a string holding a NUL byte.
 std::string stringValue(plist_t node)
@@ -32,35 +39,14 @@ bool isString(plist_t node)
     return node && plist_get_node_type(node) == PLIST_STRING;
 }
 
-// The phone drops entries without a title or an id; an unsafe name is never followed.
-bool isListable(const std::string &key, plist_t entry)
+// The phone drops entries without a title or an id; an unsafe name is never followed. Changes
+// find an entry by its name, so of a name given twice only the first entry is listed.
+bool isListable(plist_t tones, const std::string &key, plist_t entry)
 {
     return isSafeFileName(key) && plist_get_node_type(entry) == PLIST_DICT
             && isString(plist_dict_get_item(entry, "Name"))
-            && isString(plist_dict_get_item(entry, "GUID"));
-}
-
-template<typename Visit>
-void forEachEntry(plist_t dict, Visit visit)
-{
-    if (!dict)
-        return;
-    plist_dict_iter iter = nullptr;
-    plist_dict_new_iter(dict, &iter);
-    if (!iter)
-        return;
-    for (;;) {
-        char *key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(dict, iter, &key, &value);
-        if (!key)
-            break;
-        const std::string name = key;
-        std::free(key);
-        if (!visit(name, value))
-            break;
-    }
-    std::free(iter);
+            && isString(plist_dict_get_item(entry, "GUID"))
+            && plist_dict_get_item(tones, key.c_str()) == entry;
 }
 
 // No ringtone database nests this deep; deeper input is treated as unreadable.
@@ -117,6 +103,13 @@ plist_t repairedCopy(plist_t node)
     return plist_copy(node);
 }
 
+// Every item of the name: a name given twice names one file, which goes with the entry.
+void removeAll(plist_t tones, const std::string &fileName)
+{
+    while (plist_dict_get_item(tones, fileName.c_str()))
+        plist_dict_remove_item(tones, fileName.c_str());
+}
+
 } // namespace
 
 Database::Database()
@@ -134,12 +127,16 @@ Database::~Database()
 Database::Database(Database &&other) noexcept
     : m_root(std::exchange(other.m_root, nullptr))
     , m_origin(other.m_origin)
+    , m_binary(std::move(other.m_binary))
+    , m_writable(other.m_writable)
 { }
 
 Database &Database::operator=(Database &&other) noexcept
 {
     std::swap(m_root, other.m_root);
     m_origin = other.m_origin;
+    m_binary = std::move(other.m_binary);
+    m_writable = other.m_writable;
     return *this;
 }
 
@@ -161,6 +158,14 @@ Database Database::fromBytes(const std::string &bytes)
     if (plist_get_node_type(root) != PLIST_DICT || !inspect(root, 0, invalid)) {
         plist_free(root);
         return db;
+    }
+    // The binary form's text goes back as read, whatever it holds; the XML form's is written
+    // anew, so what it cannot carry is repaired here and the original kept aside.
+    if (bytes.compare(0, 8, "bplist00") == 0) {
+        db.m_binary = std::make_shared<const std::string>(bytes);
+        invalid = false;
+    } else {
+        db.m_writable = xmlValuesReadExactly(bytes);
     }
     if (invalid) {
         plist_t repaired = repairedCopy(root);
@@ -188,7 +193,7 @@ std::vector<Ringtone> Database::list() const
 {
     std::vector<Ringtone> tones;
     forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
-        if (!isListable(key, entry))
+        if (!isListable(ringtones(), key, entry))
             return true;
         Ringtone tone;
         tone.fileName = key;
@@ -196,6 +201,7 @@ std::vector<Ringtone> Database::list() const
         plist_t time = plist_dict_get_item(entry, "Total Time");
         if (time && plist_get_node_type(time) == PLIST_UINT)
             plist_get_uint_val(time, &tone.totalTimeMs);
+        tone.tone = stringValue(plist_dict_get_item(entry, mediaKindKey)) == toneKind;
         tones.push_back(std::move(tone));
         return true;
     });
@@ -209,7 +215,7 @@ void *Database::entryAt(int index, std::string *fileName) const
     plist_t found = nullptr;
     int current = 0;
     forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
-        if (!isListable(key, entry))
+        if (!isListable(ringtones(), key, entry))
             return true;
         if (current++ < index)
             return true;
@@ -251,7 +257,7 @@ std::string Database::remove(int index)
     std::string fileName;
     if (!entryAt(index, &fileName))
         return {};
-    plist_dict_remove_item(ringtones(), fileName.c_str());
+    removeAll(ringtones(), fileName);
     return fileName;
 }
 
@@ -270,10 +276,16 @@ void Database::append(const std::string &fileName,
     plist_dict_set_item(ringtones(), fileName.c_str(), entry);
 }
 
-bool Database::renameFile(const std::string &fileName, const std::string &title)
+void *Database::entryOf(const std::string &fileName) const
 {
     plist_t entry = plist_dict_get_item(ringtones(), fileName.c_str());
-    if (!entry || plist_get_node_type(entry) != PLIST_DICT)
+    return entry && plist_get_node_type(entry) == PLIST_DICT ? entry : nullptr;
+}
+
+bool Database::renameFile(const std::string &fileName, const std::string &title)
+{
+    plist_t entry = entryOf(fileName);
+    if (!entry)
         return false;
     plist_dict_set_item(entry, "Name", plist_new_string(title.c_str()));
     return true;
@@ -283,16 +295,29 @@ bool Database::removeFile(const std::string &fileName)
 {
     if (!plist_dict_get_item(ringtones(), fileName.c_str()))
         return false;
-    plist_dict_remove_item(ringtones(), fileName.c_str());
+    removeAll(ringtones(), fileName);
     return true;
 }
 
 bool Database::setTotalTime(const std::string &fileName, uint64_t totalTimeMs)
 {
-    plist_t entry = plist_dict_get_item(ringtones(), fileName.c_str());
-    if (!entry || plist_get_node_type(entry) != PLIST_DICT)
+    plist_t entry = entryOf(fileName);
+    if (!entry)
         return false;
     plist_dict_set_item(entry, "Total Time", plist_new_uint(totalTimeMs));
+    return true;
+}
+
+bool Database::setFileKind(const std::string &fileName, bool tone)
+{
+    plist_t entry = entryOf(fileName);
+    if (!entry)
+        return false;
+    const bool isTone = stringValue(plist_dict_get_item(entry, mediaKindKey)) == toneKind;
+    if (tone && !isTone)
+        plist_dict_set_item(entry, mediaKindKey, plist_new_string(toneKind));
+    else if (!tone && isTone)
+        plist_dict_remove_item(entry, mediaKindKey);
     return true;
 }
 
@@ -302,17 +327,14 @@ Database Database::copy() const
     plist_free(db.m_root);
     db.m_root = plist_copy(m_root);
     db.m_origin = m_origin;
+    db.m_binary = m_binary;
+    db.m_writable = m_writable;
     return db;
 }
 
 std::string Database::toBinary() const
 {
-    char *data = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(m_root, &data, &length);
-    std::string bytes = data ? std::string(data, length) : std::string();
-    plist_to_bin_free(data);
-    return bytes;
+    return m_writable ? writeBinaryPlist(m_root, m_binary.get()) : std::string();
 }
 
 } // namespace handvia

@@ -1,9 +1,11 @@
 // The ringtone database (Ringtones.plist) held in memory: parsed from either plist form,
-// listed without the entries the phone would drop, changed in place, written back binary.
+// listed without the entries the phone would drop, changed in place, written back binary with
+// what was not changed kept as read.
 #ifndef HANDVIA_DATABASE_H
 #define HANDVIA_DATABASE_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@ struct Ringtone
     std::string fileName;
     std::string title; // valid UTF-8, as stored (as the phone shows it)
     uint64_t totalTimeMs = 0;
+    bool tone = false; // "Media Kind" is "tone": an alert (text) tone
 };
 
 class Database
@@ -49,18 +52,29 @@ public:
     // By file name, for changes applied to a database read again.
     bool renameFile(const std::string &fileName, const std::string &title);
     bool removeFile(const std::string &fileName);
+    // A text tone gets "Media Kind" "tone"; a ringtone loses only that value, so what other
+    // programs wrote there stays.
+    bool setFileKind(const std::string &fileName, bool tone);
     // Only the entry's "Total Time"; false when no entry has that file name.
     bool setTotalTime(const std::string &fileName, uint64_t totalTimeMs);
 
     Database copy() const;
+    // Entries and keys not changed since reading keep the bytes they were read with. Empty when
+    // nothing can be written, as when writable() is false.
     std::string toBinary() const;
+    // False for an XML database holding values that the binary form cannot carry as they were
+    // read (numbers out of range, dates that are none): it is never rewritten.
+    bool writable() const { return m_writable; }
 
 private:
     void *entryAt(int index, std::string *fileName) const;
+    void *entryOf(const std::string &fileName) const; // null unless a dictionary
     void *ringtones() const;
 
     void *m_root = nullptr;
     Origin m_origin = Origin::Empty;
+    std::shared_ptr<const std::string> m_binary; // the binary form read, when it was one
+    bool m_writable = true;
 };
 
 } // namespace handvia

@@ -1,5 +1,7 @@
 #include "folderstorage.h"
 
+#include "waits.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -17,7 +19,6 @@ namespace {
 
 const char lockDir[] = "iTunes_Control/iTunes";
 const char lockPath[] = "iTunes_Control/iTunes/.handvia.lock";
-const int syncWaitMs = 10000;
 
 } // namespace
 
@@ -151,7 +152,7 @@ bool FolderStorage::lockWriters(int waitMs)
 
 bool FolderStorage::beginSync()
 {
-    return lockWriters(syncWaitMs);
+    return lockWriters(static_cast<int>(syncLockWait().count()));
 }
 
 bool FolderStorage::tryLockWriters()

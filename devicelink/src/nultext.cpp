@@ -17,18 +17,10 @@ bool stringObjectIsClean(const std::string &bytes, size_t offset, size_t end)
     const unsigned type = marker >> 4;
     if (type != 5 && type != 6)
         return true;
-    uint64_t length = marker & 0x0F;
-    size_t pos = offset + 1;
-    if (length == 0x0F) {
-        if (pos >= end)
-            return false;
-        const unsigned char sizeMarker = static_cast<unsigned char>(bytes[pos]);
-        const size_t count = size_t(1) << (sizeMarker & 0x0F);
-        if ((sizeMarker >> 4) != 1 || count > 8 || pos + 1 + count > end)
-            return false;
-        length = bigEndian(bytes, pos + 1, count);
-        pos += 1 + count;
-    }
+    uint64_t length = 0;
+    size_t pos = 0;
+    if (!readBplistCount(bytes, offset, end, length, pos))
+        return false;
     const uint64_t width = type == 6 ? 2 : 1;
     if (length > end || pos + length * width > end)
         return false;
@@ -46,7 +38,7 @@ bool binaryMayHoldNul(const std::string &bytes)
     if (!t.valid)
         return true;
     for (uint64_t i = 0; i < t.objects; ++i) {
-        const uint64_t offset = bigEndian(bytes, t.table + i * t.offsetSize, t.offsetSize);
+        const uint64_t offset = bplistObjectOffset(bytes, t, i);
         if (offset >= t.table || !stringObjectIsClean(bytes, offset, t.table))
             return true;
     }

@@ -193,6 +193,9 @@ void RingtoneStore::applyStaged(Database &db, std::vector<std::string> *removedF
         case Staged::Kind::Rename:
             db.renameFile(change.fileName, change.title);
             break;
+        case Staged::Kind::SetKind:
+            db.setFileKind(change.fileName, change.tone);
+            break;
         case Staged::Kind::Remove:
             if (db.removeFile(change.fileName) && removedFiles)
                 removedFiles->push_back(change.fileName);
@@ -211,9 +214,14 @@ int RingtoneStore::get(Storage &storage, int index, Ringtone &tone)
     return 0;
 }
 
+bool RingtoneStore::listed(Storage &storage, int index)
+{
+    return ensureLoaded(storage) && index >= 0 && static_cast<size_t>(index) < m_listed.size();
+}
+
 int RingtoneStore::rename(Storage &storage, int index, const std::string &title)
 {
-    if (!ensureLoaded(storage) || index < 0 || static_cast<size_t>(index) >= m_listed.size())
+    if (!listed(storage, index))
         return -1;
     Staged change(Staged::Kind::Rename, m_listed[static_cast<size_t>(index)].fileName);
     change.title = unescapeTitle(repairUtf8(title));
@@ -221,9 +229,26 @@ int RingtoneStore::rename(Storage &storage, int index, const std::string &title)
     return 0;
 }
 
+int RingtoneStore::setKind(Storage &storage, int index, bool tone)
+{
+    if (!listed(storage, index))
+        return -1;
+    Staged change(Staged::Kind::SetKind, m_listed[static_cast<size_t>(index)].fileName);
+    change.tone = tone;
+    stage(std::move(change));
+    return 0;
+}
+
+int RingtoneStore::kind(Storage &storage, int index)
+{
+    if (!listed(storage, index))
+        return -1;
+    return m_listed[static_cast<size_t>(index)].tone ? HANDVIA_KIND_TONE : HANDVIA_KIND_RINGTONE;
+}
+
 int RingtoneStore::remove(Storage &storage, int index)
 {
-    if (!ensureLoaded(storage) || index < 0 || static_cast<size_t>(index) >= m_listed.size())
+    if (!listed(storage, index))
         return -1;
     stage(Staged(Staged::Kind::Remove, m_listed[static_cast<size_t>(index)].fileName));
     return 0;
@@ -312,6 +337,7 @@ bool RingtoneStore::rewrite(Storage &storage,
     std::string previous;
     if (!readDatabase(storage, stamp, fresh, &previous) || !edit(fresh))
         return false;
+    m_databaseKept = !fresh.writable();
     // Content that could not be kept as it was is never destroyed: it moves aside first.
     const bool keepAside = stamp.exists
             && (fresh.origin() == Database::Origin::Unreadable
@@ -427,10 +453,11 @@ int RingtoneStore::commit(Storage &storage)
         return HANDVIA_E_UPLOAD_LOST;
     if (!storage.beginSync())
         return -1;
+    m_databaseKept = false;
     const bool written = writeStaged(storage);
     storage.endSync();
     // A failed commit keeps everything staged, uploads included, for a later one.
-    return written ? 0 : -1;
+    return written ? 0 : m_databaseKept ? HANDVIA_E_DATABASE_KEPT : -1;
 }
 
 int RingtoneStore::copyFromPhone(Storage &storage,

@@ -20,7 +20,7 @@ namespace handvia {
 // One change waiting for commit, naming its entry by file name, never by index.
 struct Staged
 {
-    enum class Kind { Add, Rename, Remove };
+    enum class Kind { Add, Rename, Remove, SetKind };
     explicit Staged(Kind k = Kind::Add, std::string file = {})
         : kind(k)
         , fileName(std::move(file))
@@ -33,6 +33,7 @@ struct Staged
     uint64_t pid = 0;
     uint64_t lengthMs = 0;
     std::string part; // an add's upload, renamed to fileName inside the commit
+    bool tone = false; // SetKind: a text tone rather than a ringtone
 };
 
 class RingtoneStore
@@ -53,6 +54,9 @@ public:
     int get(Storage &storage, int index, Ringtone &tone);
     int remove(Storage &storage, int index);
     int rename(Storage &storage, int index, const std::string &title);
+    int setKind(Storage &storage, int index, bool tone);
+    // HANDVIA_KIND_* of a listed entry (staged changes included), -1 past the listing.
+    int kind(Storage &storage, int index);
     int copyFromPhone(Storage &storage, const std::string &phonePath, const std::string &local);
     int replaceOnPhone(Storage &storage, const std::string &phonePath, const std::string &local);
 
@@ -66,6 +70,8 @@ private:
 
     bool refresh(Storage &storage);
     bool ensureLoaded(Storage &storage) { return m_loaded || refresh(storage); }
+    // Whether index names an entry of the current listing.
+    bool listed(Storage &storage, int index);
     void forgetDatabase();
     void stage(Staged change);
     void applyStaged(Database &db, std::vector<std::string> *removedFiles);
@@ -100,6 +106,7 @@ private:
     std::string m_phone;
     Journal m_journal;
     bool m_otherPhoneDropped = false;
+    bool m_databaseKept = false; // the last rewrite met a database it would have changed
     std::mt19937_64 m_random;
 };
 

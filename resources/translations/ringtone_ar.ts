@@ -302,10 +302,6 @@ Pointer at %3</source>
         <translation>‫فشل النقل.‬</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>‫تم النقل بنجاح.‬</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>تعذّرت تهيئة الاتصال بجهاز iPhone/iTouch!&lt;br&gt;قد يظهر هذا الخطأ إذا حاولت توصيل جهاز لم يسبق توصيله بـ iTunes على هذا الكمبيوتر.&lt;br&gt;يرجى تجربة ما يلي:&lt;br&gt;  * أغلق هذا التطبيق وافصل جهازك عن الكمبيوتر&lt;br&gt;  * شغّل iTunes&lt;br&gt;  * وصّل الجهاز&lt;br&gt;  * بعد ظهوره في iTunes، اخرج من iTunes (لا حاجة إلى مزامنة أو نقل أي شيء)&lt;br&gt;  * أعد تشغيل هذا التطبيق.&lt;br&gt;&lt;br&gt;نعتذر عن هذا الإزعاج، فهو ناتج عن القيود التقنية لشركة Apple...</translation>
     </message>
@@ -352,10 +348,6 @@ Pointer at %3</source>
     <message>
         <source>Volume: %1x</source>
         <translation>الصوت: %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>‫تم النقل بنجاح. قد لا تظهر على iPhone النغمات التي تزيد مدتها عن 40 ثانية.‬</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Pointer at %3</source>
         <translation>حُفظت باسم %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>‫متساوٍ‬</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>‫توحيد الجهارة‬</translation>
     </message>
@@ -533,6 +521,38 @@ Pointer at %3</source>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>‫تم النقل بنجاح. قد لا تظهر على iPhone النغمات التي تزيد مدتها عن 40 ثانية. تظهر النغمات الجديدة على iPhone بعد إعادة تشغيله.‬</translation>
     </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>تم النقل، ولكن كنغمة رنين: تعذّر جعلها نغمة رسائل. غيّر نوعها في الإدارة. تظهر النغمات الجديدة على iPhone بعد إعادة تشغيله.</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>كنغمة رنين</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>كنغمة رسائل</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>الإرسال إلى iPhone بصفتها</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>نغمة الرنين للمكالمات، ونغمة الرسائل للرسائل والتنبيهات</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>النغمة التي كانت تنتظر أصبحت الآن على iPhone. تظهر بعد إعادة تشغيل iPhone.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>تعذّر إرسال النغمة التي كانت تنتظر: جهاز iPhone المقصود لم يعد متصلاً. تبقى في مجلد الإخراج.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>لم تُرسل نغمة كانت تنتظر iPhone؛ وهي باقية في مجلد الإخراج. أرسلها مرة أخرى عندما يصبح iPhone متاحاً.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -555,6 +575,26 @@ Pointer at %3</source>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>تعذّرت إعادة تشغيل iPhone. اضغط مطولاً على الزر الجانبي وأحد زرّي الصوت لإيقاف تشغيله، ثم شغّله من جديد.</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>نغمة رسائل</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>نغمة رنين</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>كنغمة رنين</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>كنغمة رسائل</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>بانتظار الإرسال</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Pointer at %3</source>
     <message>
         <source>Restart iPhone</source>
         <translation>إعادة التشغيل</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>نغمة الرنين للمكالمات، ونغمة الرسائل للرسائل والتنبيهات</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>كنغمة رسائل</translation>
     </message>
 </context>
 </TS>

@@ -302,10 +302,6 @@ Zeiger bei %3</translation>
         <translation>Übertragung fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>Übertragung erfolgreich.</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>Die Verbindung zu Ihrem iPhone/iTouch konnte nicht hergestellt werden!&lt;br&gt;Dieser Fehler kann auftreten, wenn Sie ein Gerät anschließen, das an diesem Computer noch nie mit iTunes verbunden war.&lt;br&gt;Bitte gehen Sie so vor:&lt;br&gt;  * Beenden Sie dieses Programm und trennen Sie Ihr Gerät vom Computer&lt;br&gt;  * Starten Sie iTunes&lt;br&gt;  * Schließen Sie das Gerät an&lt;br&gt;  * Sobald es in iTunes erscheint, beenden Sie iTunes (Synchronisieren oder Übertragen ist nicht nötig)&lt;br&gt;  * Starten Sie dieses Programm neu.&lt;br&gt;&lt;br&gt;Bitte entschuldigen Sie die Unannehmlichkeiten; sie gehen auf technische Beschränkungen von Apple zurück...</translation>
     </message>
@@ -352,10 +348,6 @@ Zeiger bei %3</translation>
     <message>
         <source>Volume: %1x</source>
         <translation>Lautstärke: %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>Übertragung erfolgreich. Klingeltöne, die länger als 40 Sekunden sind, werden auf dem iPhone möglicherweise nicht angezeigt.</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Zeiger bei %3</translation>
         <translation>Gespeichert als %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Gleich</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Gleiche Lautheit</translation>
     </message>
@@ -533,6 +521,38 @@ Zeiger bei %3</translation>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>Übertragung erfolgreich. Klingeltöne, die länger als 40 Sekunden sind, werden auf dem iPhone möglicherweise nicht angezeigt. Neue Töne erscheinen auf dem iPhone, sobald es neu gestartet wurde.</translation>
     </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Übertragung erfolgreich, aber als Klingelton: Der Ton konnte nicht zum Nachrichtenton gemacht werden. Ändern Sie seine Art unter „Verwalten“. Neue Töne erscheinen auf dem iPhone, sobald es neu gestartet wurde.</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>als Klingelton</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>als Nachrichtenton</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>An das iPhone senden als</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Ein Klingelton klingelt bei Anrufen, ein Nachrichtenton bei Nachrichten und Hinweisen</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>Der wartende Ton ist jetzt auf dem iPhone. Er erscheint, sobald das iPhone neu gestartet wurde.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>Der wartende Ton konnte nicht gesendet werden: Das iPhone, für das er bestimmt war, ist nicht mehr da. Er bleibt im Ausgabeordner.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Ein Ton, der auf das iPhone gewartet hat, wurde nicht gesendet; er bleibt im Ausgabeordner. Senden Sie ihn erneut, sobald das iPhone frei ist.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -555,6 +575,26 @@ Zeiger bei %3</translation>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>Das iPhone konnte nicht neu gestartet werden. Halten Sie die Seitentaste und eine Lautstärketaste gedrückt, um es auszuschalten, und schalten Sie es dann wieder ein.</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>Nachrichtenton</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>Klingelton</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>Als Klingelton</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>Als Nachricht</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>wartet auf das Senden</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Zeiger bei %3</translation>
     <message>
         <source>Restart iPhone</source>
         <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Ein Klingelton klingelt bei Anrufen, ein Nachrichtenton bei Nachrichten und Hinweisen</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>Als Nachricht</translation>
     </message>
 </context>
 </TS>

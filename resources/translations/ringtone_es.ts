@@ -302,10 +302,6 @@ Puntero en %3</translation>
         <translation>Error en la transferencia.</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>Transferencia completada.</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>¡No se pudo iniciar la conexión con su iPhone/iTouch!&lt;br&gt;Este error puede aparecer si intenta conectar un dispositivo que nunca se ha conectado a iTunes en este ordenador.&lt;br&gt;Pruebe lo siguiente:&lt;br&gt;  * cierre esta aplicación y desconecte el dispositivo del ordenador&lt;br&gt;  * inicie iTunes&lt;br&gt;  * conecte el dispositivo&lt;br&gt;  * cuando aparezca en iTunes, salga de iTunes (no hace falta sincronizar ni transferir nada)&lt;br&gt;  * vuelva a iniciar esta aplicación.&lt;br&gt;&lt;br&gt;Disculpe las molestias; se deben a las restricciones técnicas de Apple...</translation>
     </message>
@@ -352,10 +348,6 @@ Puntero en %3</translation>
     <message>
         <source>Volume: %1x</source>
         <translation>Volumen: %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>Transferencia completada. Es posible que los tonos de más de 40 segundos no aparezcan en el iPhone.</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Puntero en %3</translation>
         <translation>Guardado como %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Igualar</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Sonoridad igualada</translation>
     </message>
@@ -533,6 +521,38 @@ Puntero en %3</translation>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>Transferencia completada. Es posible que los tonos de más de 40 segundos no aparezcan en el iPhone. Los tonos nuevos aparecen en el iPhone cuando se haya reiniciado.</translation>
     </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Transferencia correcta, pero como tono de llamada: no se pudo convertir en tono de mensaje. Cambie su tipo en Administrar. Los tonos nuevos aparecen en el iPhone cuando se ha reiniciado.</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>como tono de llamada</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>como tono de mensaje</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>Enviar al iPhone como</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Un tono de llamada suena con las llamadas; un tono de mensaje, con los mensajes y avisos</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>El tono que esperaba ya está en el iPhone. Aparece cuando el iPhone se ha reiniciado.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>No se pudo enviar el tono que esperaba: el iPhone al que iba destinado ya no está. Se queda en la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Un tono que esperaba al iPhone no se envió; se queda en la carpeta de salida. Vuelva a enviarlo cuando el iPhone esté libre.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -555,6 +575,26 @@ Puntero en %3</translation>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>No se ha podido reiniciar el iPhone. Mantenga pulsados el botón lateral y un botón de volumen para apagarlo y vuelva a encenderlo.</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>tono de mensaje</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>tono de llamada</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>Como llamada</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>Como mensaje</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>pendiente de envío</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Puntero en %3</translation>
     <message>
         <source>Restart iPhone</source>
         <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Un tono de llamada suena con las llamadas; un tono de mensaje, con los mensajes y avisos</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>Como mensaje</translation>
     </message>
 </context>
 </TS>

@@ -302,10 +302,6 @@ Pointeur à %3</translation>
         <translation>Échec du transfert.</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>Transfert réussi.</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>Impossible d&apos;initialiser la connexion avec votre iPhone/iTouch !&lt;br&gt;Cette erreur peut survenir si vous branchez un appareil qui n&apos;a jamais été connecté à iTunes sur cet ordinateur.&lt;br&gt;Veuillez procéder comme suit :&lt;br&gt;  * fermez cette application et débranchez votre appareil de l&apos;ordinateur&lt;br&gt;  * lancez iTunes&lt;br&gt;  * branchez l&apos;appareil&lt;br&gt;  * quand il apparaît dans iTunes, quittez iTunes (inutile de synchroniser ou de transférer quoi que ce soit)&lt;br&gt;  * relancez cette application.&lt;br&gt;&lt;br&gt;Désolé pour ce désagrément, il est dû aux restrictions techniques d&apos;Apple...</translation>
     </message>
@@ -352,10 +348,6 @@ Pointeur à %3</translation>
     <message>
         <source>Volume: %1x</source>
         <translation>Volume : %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>Transfert réussi. Les sonneries de plus de 40 secondes peuvent ne pas apparaître sur l&apos;iPhone.</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Pointeur à %3</translation>
         <translation>Enregistrée sous %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Égaliser</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Sonie égalisée</translation>
     </message>
@@ -495,11 +483,11 @@ Pointeur à %3</translation>
     </message>
     <message>
         <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
-        <translation>Place l'extrait sur le passage de la chanson qui mérite le plus d'être entendu ; appuyez de nouveau pour le suivant</translation>
+        <translation>Place l&apos;extrait sur le passage de la chanson qui mérite le plus d&apos;être entendu ; appuyez de nouveau pour le suivant</translation>
     </message>
     <message>
         <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
-        <translation>Suggérer le meilleur passage : l'extrait va sur le passage de la chanson qui mérite le plus d'être entendu ; appuyez de nouveau pour le suivant</translation>
+        <translation>Suggérer le meilleur passage : l&apos;extrait va sur le passage de la chanson qui mérite le plus d&apos;être entendu ; appuyez de nouveau pour le suivant</translation>
     </message>
     <message>
         <source>Suggest: the song is being analysed...</source>
@@ -507,11 +495,11 @@ Pointeur à %3</translation>
     </message>
     <message>
         <source>Suggest: open a file first.</source>
-        <translation>Suggérer : ouvrez d'abord un fichier.</translation>
+        <translation>Suggérer : ouvrez d&apos;abord un fichier.</translation>
     </message>
     <message>
         <source>Suggest: the sound of this file could not be analysed.</source>
-        <translation>Suggérer : le son de ce fichier n'a pas pu être analysé.</translation>
+        <translation>Suggérer : le son de ce fichier n&apos;a pas pu être analysé.</translation>
     </message>
     <message>
         <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
@@ -523,7 +511,7 @@ Pointeur à %3</translation>
     </message>
     <message>
         <source>Suggestion %1: the whole song, as it is no longer than the clip.</source>
-        <translation>Suggestion %1 : toute la chanson, car elle n'est pas plus longue que l'extrait.</translation>
+        <translation>Suggestion %1 : toute la chanson, car elle n&apos;est pas plus longue que l&apos;extrait.</translation>
     </message>
     <message>
         <source>Transfer succeed. New tones show up on the iPhone once it has restarted.</source>
@@ -532,6 +520,38 @@ Pointeur à %3</translation>
     <message>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>Transfert réussi. Les sonneries de plus de 40 secondes peuvent ne pas apparaître sur l&apos;iPhone. Les nouvelles sonneries apparaissent sur l&apos;iPhone une fois qu&apos;il a redémarré.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Transfert réussi, mais comme sonnerie : le son n’a pas pu devenir un son de message. Changez son type dans Gérer. Les nouveaux sons apparaissent sur l’iPhone après son redémarrage.</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>comme sonnerie</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>comme son de message</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>Envoyer à l’iPhone comme</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Une sonnerie retentit pour les appels ; un son de message pour les messages et les alertes</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>Le son en attente est maintenant sur l’iPhone. Il apparaît après le redémarrage de l’iPhone.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>Le son en attente n’a pas pu être envoyé : l’iPhone auquel il était destiné n’est plus là. Il reste dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Un son en attente de l’iPhone n’a pas été envoyé ; il reste dans le dossier de sortie. Renvoyez-le dès que l’iPhone est libre.</translation>
     </message>
 </context>
 <context>
@@ -555,6 +575,26 @@ Pointeur à %3</translation>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>L&apos;iPhone n&apos;a pas pu être redémarré. Maintenez le bouton latéral et un bouton de volume pour l&apos;éteindre, puis rallumez-le.</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>son de message</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>sonnerie</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>En sonnerie</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>En son SMS</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>en attente d’envoi</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Pointeur à %3</translation>
     <message>
         <source>Restart iPhone</source>
         <translation>Redémarrer</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Une sonnerie retentit pour les appels ; un son de message pour les messages et les alertes</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>En son SMS</translation>
     </message>
 </context>
 </TS>

@@ -302,10 +302,6 @@ Puntatore a %3</translation>
         <translation>Trasferimento non riuscito.</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>Trasferimento riuscito.</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>Impossibile inizializzare la connessione con l&apos;iPhone/iTouch!&lt;br&gt;Questo errore può verificarsi se si collega un dispositivo che non è mai stato collegato a iTunes su questo computer.&lt;br&gt;Procedere come segue:&lt;br&gt;  * chiudere questa applicazione e scollegare il dispositivo dal computer&lt;br&gt;  * avviare iTunes&lt;br&gt;  * collegare il dispositivo&lt;br&gt;  * quando compare in iTunes, uscire da iTunes (non serve sincronizzare né trasferire nulla)&lt;br&gt;  * riavviare questa applicazione.&lt;br&gt;&lt;br&gt;Ci scusiamo per l&apos;inconveniente, dovuto alle restrizioni tecniche di Apple...</translation>
     </message>
@@ -352,10 +348,6 @@ Puntatore a %3</translation>
     <message>
         <source>Volume: %1x</source>
         <translation>Volume: %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>Trasferimento riuscito. Le suonerie più lunghe di 40 secondi potrebbero non comparire sull&apos;iPhone.</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Puntatore a %3</translation>
         <translation>Salvata come %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>Uniforma</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>Loudness uniforme</translation>
     </message>
@@ -495,11 +483,11 @@ Puntatore a %3</translation>
     </message>
     <message>
         <source>Sets the clip to the part of the song most worth hearing; press again for the next one</source>
-        <translation>Porta la clip sulla parte del brano che più merita l'ascolto; premi di nuovo per la successiva</translation>
+        <translation>Porta la clip sulla parte del brano che più merita l&apos;ascolto; premi di nuovo per la successiva</translation>
     </message>
     <message>
         <source>Suggest the best part: the clip moves to the part of the song most worth hearing; press again for the next</source>
-        <translation>Suggerisci la parte migliore: la clip va sulla parte del brano che più merita l'ascolto; premi di nuovo per la successiva</translation>
+        <translation>Suggerisci la parte migliore: la clip va sulla parte del brano che più merita l&apos;ascolto; premi di nuovo per la successiva</translation>
     </message>
     <message>
         <source>Suggest: the song is being analysed...</source>
@@ -511,7 +499,7 @@ Puntatore a %3</translation>
     </message>
     <message>
         <source>Suggest: the sound of this file could not be analysed.</source>
-        <translation>Suggerisci: non è stato possibile analizzare l'audio di questo file.</translation>
+        <translation>Suggerisci: non è stato possibile analizzare l&apos;audio di questo file.</translation>
     </message>
     <message>
         <source>Suggestion %1: a part the song repeats, likely its chorus.</source>
@@ -532,6 +520,38 @@ Puntatore a %3</translation>
     <message>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>Trasferimento riuscito. Le suonerie più lunghe di 40 secondi potrebbero non comparire sull&apos;iPhone. I nuovi toni compaiono sull&apos;iPhone dopo il riavvio.</translation>
+    </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>Trasferimento riuscito, ma come suoneria: non è stato possibile renderlo un suono messaggio. Cambiane il tipo in Gestisci. I nuovi suoni compaiono sull’iPhone dopo il riavvio.</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>come suoneria</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>come suono messaggio</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>Invia all’iPhone come</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Una suoneria suona per le chiamate; un suono messaggio per messaggi e avvisi</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>Il suono in attesa ora è sull’iPhone. Compare dopo il riavvio dell’iPhone.</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>Non è stato possibile inviare il suono in attesa: l’iPhone a cui era destinato non c’è più. Resta nella cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>Un suono in attesa dell’iPhone non è stato inviato; resta nella cartella di destinazione. Invialo di nuovo quando l’iPhone è libero.</translation>
     </message>
 </context>
 <context>
@@ -555,6 +575,26 @@ Puntatore a %3</translation>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>Impossibile riavviare l&apos;iPhone. Tieni premuti il tasto laterale e un tasto del volume per spegnerlo, poi riaccendilo.</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>suono messaggio</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>suoneria</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>Come suoneria</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>Come messaggio</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>in attesa di invio</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Puntatore a %3</translation>
     <message>
         <source>Restart iPhone</source>
         <translation>Riavvia</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>Una suoneria suona per le chiamate; un suono messaggio per messaggi e avvisi</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>Come messaggio</translation>
     </message>
 </context>
 </TS>

@@ -302,10 +302,6 @@ Pointer at %3</source>
         <translation>転送に失敗しました。</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>転送が完了しました。</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>iPhone/iTouch との接続を初期化できませんでした！&lt;br&gt;このコンピューターで一度も iTunes に接続したことのないデバイスを接続すると、このエラーが発生することがあります。&lt;br&gt;次の手順をお試しください:&lt;br&gt;  * このアプリケーションを終了し、デバイスをコンピューターから取り外します&lt;br&gt;  * iTunes を起動します&lt;br&gt;  * デバイスを接続します&lt;br&gt;  * デバイスが iTunes に表示されたら、iTunes を終了します (同期や転送は不要です)&lt;br&gt;  * このアプリケーションを再起動します。&lt;br&gt;&lt;br&gt;ご不便をおかけして申し訳ありません。これは Apple の技術的な制限によるものです...</translation>
     </message>
@@ -352,10 +348,6 @@ Pointer at %3</source>
     <message>
         <source>Volume: %1x</source>
         <translation>音量: %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>転送が完了しました。40 秒を超える着信音は iPhone に表示されない場合があります。</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Pointer at %3</source>
         <translation>保存先: %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>均一</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>ラウドネスを揃える</translation>
     </message>
@@ -533,6 +521,38 @@ Pointer at %3</source>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>転送が完了しました。40 秒を超える着信音は iPhone に表示されない場合があります。新しいサウンドは iPhone の再起動後に表示されます。</translation>
     </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>転送しましたが、着信音として送られました。メッセージ音にできませんでした。「管理」で種類を変更してください。新しいサウンドは iPhone の再起動後に表示されます。</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>着信音として</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>メッセージ音として</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>iPhone に送る種類</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>着信音は電話の着信時に、メッセージ音はメッセージや通知のときに鳴ります</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>待機していたサウンドが iPhone に送られました。iPhone の再起動後に表示されます。</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>待機していたサウンドを送れませんでした。送り先の iPhone が接続されていません。サウンドは出力フォルダーに残ります。</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>iPhone を待っていたサウンドは送られていません。出力フォルダーに残っています。iPhone が使えるようになったら、もう一度送ってください。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -555,6 +575,26 @@ Pointer at %3</source>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>iPhone を再起動できませんでした。サイドボタンと音量ボタンのどちらかを長押しして電源を切り、もう一度電源を入れてください。</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>メッセージ音</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>着信音</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>着信音にする</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>メッセージ音に</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>送信待ち</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Pointer at %3</source>
     <message>
         <source>Restart iPhone</source>
         <translation>再起動</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>着信音は電話の着信時に、メッセージ音はメッセージや通知のときに鳴ります</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>メッセージ音に</translation>
     </message>
 </context>
 </TS>

@@ -302,10 +302,6 @@ Pointer at %3</source>
         <translation>传输失败。</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>传输成功。</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>无法初始化与 iPhone/iTouch 的连接！&lt;br&gt;如果您连接的设备从未在这台电脑上连接过 iTunes，就可能出现此错误。&lt;br&gt;请尝试以下步骤：&lt;br&gt;  * 关闭本程序，并断开设备与电脑的连接&lt;br&gt;  * 启动 iTunes&lt;br&gt;  * 连接设备&lt;br&gt;  * 设备出现在 iTunes 中后，退出 iTunes（无需同步或传输任何内容）&lt;br&gt;  * 重新启动本程序。&lt;br&gt;&lt;br&gt;很抱歉给您带来不便，这是由 Apple 的技术限制造成的……</translation>
     </message>
@@ -352,10 +348,6 @@ Pointer at %3</source>
     <message>
         <source>Volume: %1x</source>
         <translation>音量: %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>传输成功。超过 40 秒的铃声可能不会出现在 iPhone 上。</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Pointer at %3</source>
         <translation>已保存为 %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>均衡</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>响度均衡</translation>
     </message>
@@ -533,6 +521,38 @@ Pointer at %3</source>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>传输成功。超过 40 秒的铃声可能不会出现在 iPhone 上。iPhone 重新启动后才会显示新的铃声。</translation>
     </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>传输成功，但作为铃声：无法设为短信铃声。请在“管理”中更改其类型。新铃声在 iPhone 重新启动后显示。</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>作为铃声</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>作为短信铃声</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>发送到 iPhone 的类型</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>铃声在来电时响起；短信铃声在收到信息和提醒时响起</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>等待中的铃声现已传到 iPhone。iPhone 重新启动后即可看到。</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>无法发送等待中的铃声：它要发往的 iPhone 已不在。铃声保留在输出文件夹中。</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>一个等待 iPhone 的铃声未能发送；它保留在输出文件夹中。请在 iPhone 空闲后再次发送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -555,6 +575,26 @@ Pointer at %3</source>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>无法重新启动 iPhone。请按住侧边按钮和任一音量按钮将其关机，然后再开机。</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>短信铃声</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>铃声</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>设为铃声</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>设为短信铃声</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>等待发送</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Pointer at %3</source>
     <message>
         <source>Restart iPhone</source>
         <translation>重启 iPhone</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>铃声在来电时响起；短信铃声在收到信息和提醒时响起</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>设为短信铃声</translation>
     </message>
 </context>
 </TS>

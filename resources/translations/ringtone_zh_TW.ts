@@ -302,10 +302,6 @@ Pointer at %3</source>
         <translation>傳送失敗。</translation>
     </message>
     <message>
-        <source>Transfer succeed.</source>
-        <translation>傳送成功。</translation>
-    </message>
-    <message>
         <source>Could not initialize the connection to your iPhone/iTouch!&lt;br&gt;You may get this error if you try to connect a device that has never been attached to iTunes on this computer.&lt;br&gt;Please try the following:&lt;br&gt;  * close this application and detach your device from the computer&lt;br&gt;  * start iTunes&lt;br&gt;  * connect the device&lt;br&gt;  * after it shows up in iTunes, exit iTunes (no need to sync or transfer anything&lt;br&gt;)  * restart this application.&lt;br&gt;&lt;br&gt;Sorry for this inconvenience, it is caused by Apple&apos;s technical restrictions...</source>
         <translation>無法初始化與 iPhone/iTouch 的連線！&lt;br&gt;如果您連接的裝置從未在這台電腦上連接過 iTunes，就可能發生此錯誤。&lt;br&gt;請嘗試下列步驟：&lt;br&gt;  * 關閉本程式，並中斷裝置與電腦的連接&lt;br&gt;  * 啟動 iTunes&lt;br&gt;  * 連接裝置&lt;br&gt;  * 裝置出現在 iTunes 中後，結束 iTunes（不需要同步或傳送任何內容）&lt;br&gt;  * 重新啟動本程式。&lt;br&gt;&lt;br&gt;很抱歉造成您的不便，這是 Apple 的技術限制所致……</translation>
     </message>
@@ -352,10 +348,6 @@ Pointer at %3</source>
     <message>
         <source>Volume: %1x</source>
         <translation>音量: %1x</translation>
-    </message>
-    <message>
-        <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone.</source>
-        <translation>傳送成功。超過 40 秒的鈴聲可能不會出現在 iPhone 上。</translation>
     </message>
     <message>
         <source>Ringtones longer than 40 seconds may not appear on the iPhone.</source>
@@ -458,10 +450,6 @@ Pointer at %3</source>
         <translation>已儲存為 %1</translation>
     </message>
     <message>
-        <source>Even</source>
-        <translation>均衡</translation>
-    </message>
-    <message>
         <source>Even loudness</source>
         <translation>響度均衡</translation>
     </message>
@@ -533,6 +521,38 @@ Pointer at %3</source>
         <source>Transfer succeed, but ringtones longer than 40 seconds may not appear on the iPhone. New tones show up on the iPhone once it has restarted.</source>
         <translation>傳送成功。超過 40 秒的鈴聲可能不會出現在 iPhone 上。iPhone 重新啟動後才會顯示新的鈴聲。</translation>
     </message>
+    <message>
+        <source>Transfer succeed, but as a ringtone: the tone could not be made a text tone. Change its kind in Manage. New tones show up on the iPhone once it has restarted.</source>
+        <translation>傳輸成功，但作為鈴聲：無法設為簡訊鈴聲。請在「管理」中變更其類型。新鈴聲會在 iPhone 重新啟動後顯示。</translation>
+    </message>
+    <message>
+        <source>as ringtone</source>
+        <translation>作為鈴聲</translation>
+    </message>
+    <message>
+        <source>as text tone</source>
+        <translation>作為簡訊鈴聲</translation>
+    </message>
+    <message>
+        <source>Send to the iPhone as</source>
+        <translation>傳送到 iPhone 的類型</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>鈴聲在來電時響起；簡訊鈴聲在收到訊息和提醒時響起</translation>
+    </message>
+    <message>
+        <source>The tone that waited is now on the iPhone. It shows up once the iPhone has restarted.</source>
+        <translation>等待中的鈴聲現已傳到 iPhone。iPhone 重新啟動後即可看到。</translation>
+    </message>
+    <message>
+        <source>The tone that waited could not be sent: the iPhone it was meant for is gone. It stays in the output folder.</source>
+        <translation>無法傳送等待中的鈴聲：它要傳往的 iPhone 已不在。鈴聲保留在輸出資料夾中。</translation>
+    </message>
+    <message>
+        <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
+        <translation>一個等待 iPhone 的鈴聲未能傳送；它保留在輸出資料夾中。請在 iPhone 空閒後再次傳送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -555,6 +575,26 @@ Pointer at %3</source>
     <message>
         <source>The iPhone could not be restarted. Hold its side button and a volume button to turn it off, then turn it on again.</source>
         <translation>無法重新啟動 iPhone。請按住側邊按鈕和任一音量按鈕將其關機，然後再開機。</translation>
+    </message>
+    <message>
+        <source>text tone</source>
+        <translation>簡訊鈴聲</translation>
+    </message>
+    <message>
+        <source>ringtone</source>
+        <translation>鈴聲</translation>
+    </message>
+    <message>
+        <source>As Ringtone</source>
+        <translation>設為鈴聲</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>設為簡訊鈴聲</translation>
+    </message>
+    <message>
+        <source>waiting to be sent</source>
+        <translation>等待傳送</translation>
     </message>
 </context>
 <context>
@@ -605,6 +645,14 @@ Pointer at %3</source>
     <message>
         <source>Restart iPhone</source>
         <translation>重新啟動</translation>
+    </message>
+    <message>
+        <source>A ringtone rings for calls; a text tone sounds for messages and alerts</source>
+        <translation>鈴聲在來電時響起；簡訊鈴聲在收到訊息和提醒時響起</translation>
+    </message>
+    <message>
+        <source>As Text Tone</source>
+        <translation>設為簡訊鈴聲</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 // The device library through its C table, against temporary folders standing for the phone.
+#include "bplistbuilder.h"
 #include "handviatable.h"
 #include "phonefolder.h"
+#include "plistvalues.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,6 +69,17 @@ QStringList ringtoneFiles(const PhoneFolder &phone)
     return QDir(phone.path("iTunes_Control/Ringtones")).entryList(QDir::Files | QDir::Hidden);
 }
 
+// How many of this process's file descriptors are open on the file.
+int openCount(const QByteArray &path)
+{
+    const QString file = QFileInfo(QFile::decodeName(path)).canonicalFilePath();
+    int count = 0;
+    QDirIterator fds(QStringLiteral("/proc/self/fd"), QDir::Files | QDir::System);
+    while (fds.hasNext())
+        count += QFileInfo(fds.next()).symLinkTarget() == file ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 class TestHandvia : public QObject
@@ -78,6 +91,7 @@ private slots:
     void noItunesOnThisPlatform();
     void addThreeThenCommitOnce();
     void removeAndRenameShiftIndexes();
+    void kindIsTheMediaKind();
     void badIndexesAndDevices();
     void replaceAndCopyAreByteExact();
     void replaceUpdatesOnlyTotalTime_data();
@@ -97,6 +111,8 @@ private slots:
     void twoProcessesCommitAtOnce();
     void unreadableDatabasesAreNumberedBackups();
     void rewritesKeepThreeNumberedBackups();
+    void commitKeepsUntouchedValues();
+    void xmlThatWouldChangeIsNeverRewritten();
     void errorIsNotAnEmptyPhone();
     void oversizedDatabaseIsNeverWritten();
     void leftoversOfGoneWritersAreRemoved();
@@ -187,6 +203,48 @@ void TestHandvia::removeAndRenameShiftIndexes()
     QVERIFY(!phone.exists("iTunes_Control/Ringtones/AAAA.m4r"));
     const PlistFile db(phone.read(phone.databasePath()));
     QCOMPARE(PlistFile::string(db.entry("CCCC.m4r"), "GUID"), QStringLiteral("0000000000000003"));
+}
+
+// A text tone is "Media Kind" "tone"; a ringtone has no such key, and a value written by
+// another program stays until the entry is made a text tone.
+void TestHandvia::kindIsTheMediaKind()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(),
+                databaseXml(toneXml("AAAA.m4r", "One", "0000000000000001")
+                            + entryXml("BBBB.m4r",
+                                       "<key>Name</key><string>Two</string><key>GUID</key>"
+                                       "<string>0000000000000002</string><key>Media Kind</key>"
+                                       "<string>ringtone</string>")));
+    const QString added = phone.writeLocal("Chime.m4r", "chime");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(added).constData(), 2000), 0);
+    QCOMPARE(api->set_ringtone_kind(0, 2, HANDVIA_KIND_TONE), 0);
+    QCOMPARE(api->set_ringtone_kind(0, 1, HANDVIA_KIND_RINGTONE), 0);
+    QCOMPARE(api->commit(0), 0);
+
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"One", "Two", "Chime"}));
+    QCOMPARE(api->get_ringtone_kind(0, 0), HANDVIA_KIND_RINGTONE);
+    QCOMPARE(api->get_ringtone_kind(0, 1), HANDVIA_KIND_RINGTONE);
+    QCOMPARE(api->get_ringtone_kind(0, 2), HANDVIA_KIND_TONE);
+    {
+        const PlistFile db(phone.read(phone.databasePath()));
+        QVERIFY(!plist_dict_get_item(db.entry("AAAA.m4r"), "Media Kind"));
+        QCOMPARE(PlistFile::string(db.entry("BBBB.m4r"), "Media Kind"), QStringLiteral("ringtone"));
+        QCOMPARE(PlistFile::string(db.entry(tones[2].file), "Media Kind"), QStringLiteral("tone"));
+    }
+
+    QCOMPARE(api->set_ringtone_kind(0, 2, HANDVIA_KIND_RINGTONE), 0);
+    QCOMPARE(api->commit(0), 0);
+    QVERIFY(!plist_dict_get_item(PlistFile(phone.read(phone.databasePath())).entry(tones[2].file),
+                                 "Media Kind"));
+    QCOMPARE(api->get_ringtone_kind(0, 2), HANDVIA_KIND_RINGTONE);
+
+    QVERIFY(api->set_ringtone_kind(0, 0, 2) < 0);
+    QVERIFY(api->set_ringtone_kind(0, 3, HANDVIA_KIND_TONE) < 0);
+    QVERIFY(api->set_ringtone_kind(1, 0, HANDVIA_KIND_TONE) < 0);
+    QVERIFY(api->get_ringtone_kind(0, 3) < 0);
+    QVERIFY(api->get_ringtone_kind(0, -1) < 0);
 }
 
 void TestHandvia::badIndexesAndDevices()
@@ -462,9 +520,11 @@ void TestHandvia::failedCommitKeepsStagedChanges()
 
     QCOMPARE(api->rename_ringtone(0, 0, "Changed"), 0);
     QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 10), 0);
+    QCOMPARE(api->set_ringtone_kind(0, 3, HANDVIA_KIND_TONE), 0);
     QVERIFY(api->commit(0) < 0);
     QCOMPARE(phone.read(phone.databasePath()), before);
     QCOMPARE(titlesOf(listAll(api)), QStringList({"Changed", "Two", "Three", "New"}));
+    QCOMPARE(api->get_ringtone_kind(0, 3), HANDVIA_KIND_TONE);
     QCOMPARE(ringtoneFiles(phone).size(), 1); // the upload, kept for the next commit
 
     QVERIFY(QDir(phone.path(temp)).removeRecursively());
@@ -472,6 +532,9 @@ void TestHandvia::failedCommitKeepsStagedChanges()
     const QVector<Listed> tones = listAll(api);
     QCOMPARE(titlesOf(tones), QStringList({"Changed", "Two", "Three", "New"}));
     QCOMPARE(phone.read("iTunes_Control/Ringtones/" + tones[3].file), QByteArray("new"));
+    QCOMPARE(PlistFile::string(PlistFile(phone.read(phone.databasePath())).entry(tones[3].file),
+                               "Media Kind"),
+             QStringLiteral("tone"));
 }
 
 void TestHandvia::stagedChangesOutliveAnUnplug()
@@ -558,7 +621,8 @@ void TestHandvia::eventsDoNotWaitForACommit()
     QCOMPARE(api->rename_ringtone(0, 0, "Waiting"), 0);
     std::atomic<int> result {1};
     std::thread committer([&] { result = api->commit(0); });
-    QTest::qWait(500); // the commit is waiting for the lock now
+    // The commit opens the lock file and keeps it open while it waits for the lock.
+    QTRY_COMPARE_WITH_TIMEOUT(openCount(lockPath), 2, 10000);
 
     QVERIFY(QDir(phone.path("iTunes_Control")).removeRecursively());
     QTRY_COMPARE_WITH_TIMEOUT(recordedEvents(), QStringList({"0:disconnect"}), 4000);
@@ -636,6 +700,62 @@ void TestHandvia::rewritesKeepThreeNumberedBackups()
                           "Ringtones.2.plist",
                           "Ringtones.3.plist",
                           "Ringtones.plist"}));
+}
+
+void TestHandvia::commitKeepsUntouchedValues()
+{
+    PhoneFolder phone;
+    // A title holding a lone surrogate, which the plist library reads without it, under an
+    // unknown key at every level too.
+    const QByteArray database = bplistbuilder::binaryDatabase(
+            [](bplistbuilder::Bplist &b) {
+                return b.utf16({'A', 0xD800, 'B'});
+            },
+            true);
+    phone.write(phone.databasePath(), database);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Plain", "AB"}));
+
+    QCOMPARE(api->rename_ringtone(0, 0, "Renamed"), 0);
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+    QCOMPARE(api->commit(0), 0);
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), QStringList({"Renamed", "AB", "Added"}));
+
+    const QByteArray written = phone.read(phone.databasePath());
+    const QVector<PlistValues> read
+            = readPlistValues({database, written}, {"PLAN.m4r/Name", tones[2].file});
+    QVERIFY2(read.size() == 2, "the independent plist reader failed");
+    QCOMPARE(read[1].raw, read[0].raw);
+    QCOMPARE(phone.read("iTunes_Control/iTunes/Ringtones.1.plist"), database);
+}
+
+void TestHandvia::xmlThatWouldChangeIsNeverRewritten()
+{
+    PhoneFolder phone;
+    const QByteArray kept = databaseXml(
+            toneXml("AAAA.m4r", "One", "1")
+            + entryXml("BBBB.m4r",
+                       "<key>Name</key><string>Two</string><key>GUID</key><string>2</string>"
+                       "<key>Count</key><integer>"
+                               + QByteArray(5000, '9') + "</integer>"));
+    phone.write(phone.databasePath(), kept);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two"}));
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+
+    QCOMPARE(api->commit(0), HANDVIA_E_DATABASE_KEPT);
+    QCOMPARE(phone.read(phone.databasePath()), kept);
+    QCOMPARE(QDir(phone.path("iTunes_Control/iTunes")).entryList({"*.plist*"}, QDir::Files),
+             QStringList({"Ringtones.plist"}));
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Added"}));
+
+    // Once the database holds only what the binary form carries, the staged add goes in.
+    phone.write(phone.databasePath(),
+                databaseXml(toneXml("AAAA.m4r", "One", "1") + toneXml("BBBB.m4r", "Two", "2")));
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Added"}));
+    QVERIFY(phone.read(phone.databasePath()).startsWith("bplist00"));
 }
 
 void TestHandvia::errorIsNotAnEmptyPhone()

@@ -157,6 +157,8 @@ private slots:
     void clipIsSampleExact();
     void ringtoneFile_data();
     void ringtoneFile();
+    void titleIsTheName_data();
+    void titleIsTheName();
     void volumeAndFadeIn_data();
     void volumeAndFadeIn();
     void limiterKeepsUnderTheCeiling_data();
@@ -384,6 +386,35 @@ void TestEncoder::ringtoneFile()
     QCOMPARE(MediaTool::probe(output, "stream=duration_ts").toLongLong(), qint64(frames));
     const qsizetype decoded = MediaTool::decode(output).size() / 2;
     QVERIFY2(decoded >= frames && decoded < frames + 1024, qPrintable(QString::number(decoded)));
+}
+
+void TestEncoder::titleIsTheName_data()
+{
+    QTest::addColumn<QStringList>("metadata");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("none: no name tag") << QStringList() << QString();
+    QTest::newRow("plain") << QStringList {"-metadata", "title=Evening Bell"} << "Evening Bell";
+    QTest::newRow("an equals sign and other scripts")
+            << QStringList {"-metadata", QString::fromUtf8("title=a=b Grüße 日本")}
+            << QString::fromUtf8("a=b Grüße 日本");
+}
+
+// The ringtone carries the iTunes-style name box (©nam) that players and the phone show.
+void TestEncoder::titleIsTheName()
+{
+    QFETCH(QStringList, metadata);
+    QFETCH(QString, title);
+
+    const QString output = freshFolder() + QStringLiteral("/tone.m4r");
+    QStringList line = generateLine(path("sine.wav"), 0.5, 2.0, 256, 0, output);
+    line = line.mid(0, 7) + metadata + line.mid(7);
+    QCOMPARE(MediaTool::run(encoder(), line).exitCode, 0);
+    QCOMPARE(MediaTool::probe(output, "format_tags=title"), title);
+    QFile file(output);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().contains("\xA9nam"), !title.isEmpty());
+    QCOMPARE(MediaTool::probe(output, "stream=duration_ts").toLongLong(), qint64(2 * rate));
 }
 
 void TestEncoder::volumeAndFadeIn_data()
@@ -655,6 +686,10 @@ void TestEncoder::failures_data()
             << (QStringList {"-ss", "1", "-t", "0", "-y", "-i", "%in/sine.wav"} + tail
                 + QStringList {"%out/x.wav"})
             << 1;
+    QTest::newRow("metadata other than the title")
+            << QStringList {"-y", "-i", "%in/sine.wav", "-metadata", "artist=x", "%out/x.m4a"} << 2;
+    QTest::newRow("metadata without a value")
+            << QStringList {"-y", "-i", "%in/sine.wav", "-metadata", "%out/x.m4a"} << 2;
     QTest::newRow("fade-out beyond a minute")
             << QStringList {"-y", "-i", "%in/sine.wav", "-fadeout", "61", "%out/x.wav"} << 2;
     // A name can't end the error line, nor fake one of its own.

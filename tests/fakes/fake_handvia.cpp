@@ -18,6 +18,7 @@ std::atomic<int> committed {0};
 unsigned iTunesVersion = 0;
 QByteArray iTunesPath;
 int addResult = 0;
+bool kindEntries = false;
 int commitResult = 0;
 QList<fakes::Ringtone> phoneBeforeFailure;
 
@@ -85,7 +86,26 @@ int addRingtone(int device, const char *localPath, int lengthMs)
                    .arg(device)
                    .arg(QString::fromUtf8(localPath))
                    .arg(lengthMs));
+    if (kindEntries && addResult >= 0)
+        fakes::phoneRingtones().append({QString::fromUtf8(localPath).section(QLatin1Char('/'), -1),
+                                        QStringLiteral("NEW")});
     return addResult;
+}
+
+int setRingtoneKind(int device, int index, int kind)
+{
+    record(QStringLiteral("set_ringtone_kind %1 %2 %3").arg(device).arg(index).arg(kind));
+    if (index < 0 || index >= fakes::phoneRingtones().size())
+        return -1;
+    fakes::phoneRingtones()[index].textTone = kind == HANDVIA_KIND_TONE;
+    return 0;
+}
+
+int getRingtoneKind(int device, int index)
+{
+    if (device != 0 || index < 0 || index >= fakes::phoneRingtones().size())
+        return -1;
+    return fakes::phoneRingtones()[index].textTone ? HANDVIA_KIND_TONE : HANDVIA_KIND_RINGTONE;
 }
 
 int getRingtone(int device, int index, char *title, int titleSize, char *file, int fileSize)
@@ -174,6 +194,15 @@ int fakes::commitsDone()
     return committed;
 }
 
+HandviaApi *fakeTable();
+
+void fakes::setKindEntries(bool present)
+{
+    kindEntries = present;
+    fakeTable()->set_ringtone_kind = present ? setRingtoneKind : nullptr;
+    fakeTable()->get_ringtone_kind = present ? getRingtoneKind : nullptr;
+}
+
 void fakes::reset()
 {
     playerCalls().clear();
@@ -186,9 +215,10 @@ void fakes::reset()
     setCommitResult(0);
     holdCommit(false);
     committed = 0;
+    setKindEntries(false);
 }
 
-extern "C" HandviaApi *handvia_get_api(void)
+HandviaApi *fakeTable()
 {
     static HandviaApi api = [] {
         HandviaApi table {};
@@ -204,4 +234,9 @@ extern "C" HandviaApi *handvia_get_api(void)
         return table;
     }();
     return &api;
+}
+
+extern "C" HandviaApi *handvia_get_api(void)
+{
+    return fakeTable();
 }

@@ -98,6 +98,8 @@ int sonvix_fadein(double seconds)
     return record(QStringLiteral("fadein %1").arg(seconds));
 }
 
+// Built without them, the fake stands for a player library older than the program.
+#ifndef FAKE_SONVIX_WITHOUT_SHAPING
 int sonvix_fadeout(double seconds, double clip_end)
 {
     return record(QStringLiteral("fadeout %1 %2").arg(seconds).arg(clip_end, 0, 'g', 12));
@@ -107,4 +109,5 @@ int sonvix_loop(double begin, double end)
 {
     return record(QStringLiteral("loop %1 %2").arg(begin, 0, 'g', 12).arg(end, 0, 'g', 12));
 }
+#endif
 }

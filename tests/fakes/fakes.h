@@ -23,6 +23,7 @@ struct Ringtone
 {
     QString title;
     QString fileName;
+    bool textTone = false;
 };
 QStringList &deviceCalls();
 void setITunes(unsigned version, const QString &path);
@@ -37,6 +38,9 @@ void raiseDeviceEvent(int kind, const char *text);
 void holdCommit(bool hold);
 bool commitWaiting();
 int commitsDone();
+// Whether the table has the kind entries (NULL unless set; reset() clears it). With them, an
+// add lists its tone last, as the library does.
+void setKindEntries(bool present);
 
 } // namespace fakes
 

@@ -1,7 +1,7 @@
 #include "app/aboutdialog.h"
 #include "app/skin.h"
-#include "editor/maindialog.h"
 #include "app/skinpicture.h"
+#include "editor/maindialog.h"
 
 #include <QApplication>
 #include <QDir>

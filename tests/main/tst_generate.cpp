@@ -1,8 +1,13 @@
+#include "app/settings.h"
+#include "handvia.h"
 #include "mainfixture.h"
 #include "openrecorder.h"
 
+#include <QComboBox>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -36,6 +41,11 @@ private slots:
     void bothExportsPhoneFirst();
     void transferNeedsAddAndCommit_data();
     void transferNeedsAddAndCommit();
+    void textToneIsMarkedBeforeTheCommit_data();
+    void textToneIsMarkedBeforeTheCommit();
+    void waitingCommitIsSentAgain_data();
+    void waitingCommitIsSentAgain();
+    void waitingAtExitIsTold();
     void disconnectDuringGenerationSendsNothing();
     void longRingtoneIsSentWithAWarning_data();
     void longRingtoneIsSentWithAWarning();
@@ -119,6 +129,9 @@ void TestGenerate::naming()
     QCOMPARE(f.wholeStatus(), savedAs(QDir(outputFolder).filePath(ringtone)));
     QVERIFY2(QFile::exists(QDir(outputFolder).filePath(ringtone)),
              qPrintable(QDir(outputFolder).entryList(QDir::Files).join(QLatin1Char(','))));
+    // Players and the phone show the name the ringtone was saved under.
+    QCOMPARE(MediaTool::probe(QDir(outputFolder).filePath(ringtone), "format_tags=title"),
+             QFileInfo(ringtone).completeBaseName());
     // Files that were there before are untouched, and no .m4a of this run is left.
     QCOMPARE(QDir(outputFolder).entryList(QDir::Files).size(), present.size() + 1);
 }
@@ -233,6 +246,115 @@ void TestGenerate::transferNeedsAddAndCommit()
              QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"}));
     QCOMPARE(f.wholeStatus(), status);
     QVERIFY2(QFile::exists(ringtone), "the ringtone stays in the output folder");
+}
+
+void TestGenerate::textToneIsMarkedBeforeTheCommit_data()
+{
+    QTest::addColumn<bool>("kindEntries");
+    QTest::addColumn<QString>("stored"); // ToneKind before the window opens
+    QTest::addColumn<bool>("textTone"); // picked in the window
+    QTest::addColumn<QString>("kindCall");
+
+    QTest::newRow("ringtone: nothing new between add and commit")
+            << true << QString() << false << QString();
+    QTest::newRow("text tone, the last listed")
+            << true << QString() << true << QStringLiteral("set_ringtone_kind 0 2 1");
+    QTest::newRow("remembered text tone") << true << "tone" << true << "set_ringtone_kind 0 2 1";
+    QTest::newRow("unknown setting: ringtone") << true << "bell" << false << QString();
+    QTest::newRow("older library: always a ringtone") << false << "tone" << true << QString();
+}
+
+void TestGenerate::textToneIsMarkedBeforeTheCommit()
+{
+    QFETCH(bool, kindEntries);
+    QFETCH(QString, stored);
+    QFETCH(bool, textTone);
+    QFETCH(QString, kindCall);
+    fakes::setKindEntries(kindEntries);
+    fakes::phoneRingtones() = {{"One", "AAAA.m4r"}, {"Two", "BBBB.m4r"}};
+    if (stored.isEmpty())
+        openSettings()->remove(QStringLiteral("ToneKind"));
+    else
+        writeSetting(QStringLiteral("ToneKind"), stored);
+    loadInput(QStringLiteral("Kind.wav"), 12.0);
+    auto *kind = f.child<QComboBox>("comboToneKind");
+    QCOMPARE(kind->isEnabled(), kindEntries);
+    QVERIFY(!kind->accessibleName().isEmpty());
+    QCOMPARE(kind->currentIndex(), stored == QLatin1String("tone") ? 1 : 0);
+    if (kind->isEnabled())
+        kind->setCurrentIndex(textTone ? 1 : 0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    generateAndWait();
+
+    const QString ringtone = QDir::toNativeSeparators(QDir(outputFolder).filePath("Kind.m4r"));
+    QStringList calls {QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"};
+    if (!kindCall.isEmpty())
+        calls.insert(1, kindCall);
+    QCOMPARE(fakes::deviceCalls(), calls);
+    QCOMPARE(f.wholeStatus(), sent);
+    if (kindEntries) {
+        QCOMPARE(fakes::phoneRingtones().value(2).textTone, !kindCall.isEmpty());
+        QCOMPARE(readSetting(QStringLiteral("ToneKind"), QString()),
+                 textTone ? QStringLiteral("tone") : stored);
+    }
+}
+
+void TestGenerate::waitingCommitIsSentAgain_data()
+{
+    QTest::addColumn<int>("retried"); // what the commit returns once the phone is free
+    QTest::addColumn<QString>("status");
+    QTest::newRow("sent") << 0
+                          << QStringLiteral("The tone that waited is now on the iPhone. It shows "
+                                            "up once the iPhone has restarted.");
+    QTest::newRow("another phone came") << int(HANDVIA_E_OTHER_PHONE)
+                                        << QStringLiteral("The tone that waited could not be "
+                                                          "sent: the iPhone it was meant for is "
+                                                          "gone. It stays in the output folder.");
+}
+
+// A commit that failed with its changes kept is tried again while the phone stays connected,
+// and only then.
+void TestGenerate::waitingCommitIsSentAgain()
+{
+    QFETCH(int, retried);
+    QFETCH(QString, status);
+    fakes::setCommitResult(-1);
+    loadInput(QStringLiteral("Wait.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    f.window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(50);
+    generateAndWait();
+    QCOMPARE(f.wholeStatus(), QStringLiteral("Transfer failed."));
+    QTRY_VERIFY(fakes::deviceCalls().count(QStringLiteral("commit 0")) >= 3);
+
+    fakes::raiseDeviceEvent(0, "disconnect");
+    QTRY_VERIFY(!f.child<QCheckBox>("checkExport")->isEnabled());
+    fakes::deviceCalls().clear();
+    fakes::setCommitResult(retried);
+    QTest::qWait(300);
+    QCOMPARE(fakes::deviceCalls(), QStringList());
+
+    fakes::raiseDeviceEvent(0, "connect");
+    QTRY_COMPARE(f.wholeStatus(), status);
+    QCOMPARE(fakes::deviceCalls(), QStringList({"commit 0"}));
+    QTest::qWait(300);
+    QCOMPARE(fakes::deviceCalls(), QStringList({"commit 0"}));
+}
+
+// The staged changes end with the program: the user learns that the tone never got there.
+void TestGenerate::waitingAtExitIsTold()
+{
+    fakes::setCommitResult(-1);
+    loadInput(QStringLiteral("Exit.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    generateAndWait();
+    QString told;
+    MainFixture::answerMessageBox(&told);
+    f.window->close();
+    QCOMPARE(
+            told,
+            QStringLiteral("A tone that waited for the iPhone was not sent; it stays in the output "
+                           "folder. Send it again once the iPhone is free."));
 }
 
 void TestGenerate::disconnectDuringGenerationSendsNothing()

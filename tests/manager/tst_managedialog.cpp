@@ -169,9 +169,9 @@ private slots:
                  QVariant(QStringLiteral("/iTunes_Control/Ringtones/") + phoneTones()[1].second));
         QVERIFY(noPhoneHint(&dialog)->isHidden());
         QVERIFY(child<QPushButton>(&dialog, "btnRestart")->isEnabled());
-        // A title cut by the list's width is shown whole in its tool tip.
+        // A title cut by the list's width is shown whole in its tool tip, with its kind.
         QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->toolTip(),
-                 QStringLiteral("Second"));
+                 QStringLiteral("Second (ringtone)"));
 
         detach();
         dialog.onPhoneConnect(false);
@@ -201,13 +201,14 @@ private slots:
         type(&dialog, QStringLiteral("Bell 2"));
         child<QListWidget>(&dialog, "listRingtone")->setFocus();
         QStringList steps;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 9; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             steps << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(steps,
                  QStringList({"editName",
                               "btnRename",
+                              "btnKind",
                               "btnRemove",
                               "btnIPhoneToPc",
                               "btnRestart",

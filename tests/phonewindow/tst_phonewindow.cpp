@@ -5,10 +5,12 @@
 #include "app/settings.h"
 #include "device/managedialog.h"
 #include "editor/maindialog.h"
+#include "handviatable.h"
 #include "mediatool.h"
 #include "standin.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -20,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -47,6 +50,7 @@ private slots:
     void cleanup();
     void ringtoneReachesThePhone();
     void managerRenamesAndRemovesOnThePhone();
+    void textToneAndItsSwitchInTheManager();
     void managerRestartsThePhone();
     void lockHeldByAnotherSync();
     void unpluggedWhileTheToneIsWritten();
@@ -164,6 +168,44 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
     QVERIFY(phoneTones().isEmpty());
 }
 
+// A text tone is the phone's "Media Kind" "tone"; the manager shows the kind and switches it.
+void TestPhoneWindow::textToneAndItsSwitchInTheManager()
+{
+    auto *kind = child<QComboBox>("comboToneKind");
+    QVERIFY(kind->isEnabled());
+    kind->setCurrentIndex(1);
+    generate();
+    QCOMPARE(wholeStatus(),
+             QStringLiteral(
+                     "Transfer succeed. New tones show up on the iPhone once it has restarted."));
+    const QStringList tones = phoneTones();
+    QCOMPARE(tones.size(), 1);
+    const auto mediaKind = [&] {
+        return PlistFile::string(PlistFile(Standin::read(Standin::databasePath())).entry(tones[0]),
+                                 "Media Kind");
+    };
+    QCOMPARE(mediaKind(), QStringLiteral("tone"));
+    // The file on the phone carries its name for players too.
+    QCOMPARE(MediaTool::probe(Standin::path(ringtoneFolder + QLatin1Char('/') + tones[0]),
+                              "format_tags=title"),
+             QStringLiteral("Evening Bell"));
+
+    ManageDialog manager(window.get());
+    manager.onPhoneConnect(true);
+    QTRY_VERIFY(managerIdle(&manager));
+    auto *list = ::child<QListWidget>(&manager, "listRingtone");
+    auto *switchKind = ::child<QPushButton>(&manager, "btnKind");
+    list->setCurrentRow(0);
+    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Evening Bell (text tone)"));
+    QCOMPARE(switchKind->text(), QStringLiteral("As Ringtone"));
+    QTest::mouseClick(switchKind, Qt::LeftButton);
+    QTRY_VERIFY(managerIdle(&manager));
+    QCOMPARE(mediaKind(), QString());
+    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Evening Bell (ringtone)"));
+    QCOMPARE(switchKind->text(), QStringLiteral("As Text Tone"));
+    QCOMPARE(phoneTones(), tones);
+}
+
 // The restart is asked for first; the phone goes and comes back, and the button follows it.
 void TestPhoneWindow::managerRestartsThePhone()
 {
@@ -207,6 +249,33 @@ void TestPhoneWindow::failedTransferIsTold(const QByteArray &fault, const QStrin
 void TestPhoneWindow::lockHeldByAnotherSync()
 {
     failedTransferIsTold("holdlock on", QStringLiteral("Transfer failed."));
+
+    // The manager marks the tone that waits; once the lock is free the window sends it.
+    QString tip;
+    bool italic = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto *manager = window->findChild<ManageDialog *>();
+        if (!manager)
+            return;
+        if (!QTest::qWaitFor([&] { return managerIdle(manager); }, phoneWait))
+            return;
+        const QListWidgetItem *item = ::child<QListWidget>(manager, "listRingtone")->item(0);
+        tip = item ? item->toolTip() : QString();
+        italic = item && item->font().italic();
+        manager->reject();
+    });
+    emit child<QLabel>("labelManage")->linkActivated(QString());
+    QCOMPARE(tip, QStringLiteral("Evening Bell (ringtone, waiting to be sent)"));
+    QVERIFY(italic);
+
+    QCOMPARE(Standin::command("holdlock off"), QByteArray("ok"));
+    window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(100);
+    QTRY_COMPARE_WITH_TIMEOUT(wholeStatus(),
+                              QStringLiteral("The tone that waited is now on the iPhone. It shows "
+                                             "up once the iPhone has restarted."),
+                              phoneWait);
+    QVERIFY(Standin::read(Standin::databasePath()).contains("Evening Bell"));
+    QCOMPARE(phoneTones().size(), 1);
 }
 
 void TestPhoneWindow::unpluggedWhileTheToneIsWritten()

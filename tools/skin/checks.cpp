@@ -37,7 +37,7 @@ QMap<QString, QSize> expectedSizes()
             {QStringLiteral("button_down.png"), {88, 29}},
             {QStringLiteral("button_disable.png"), {88, 29}},
     };
-    for (const char *icon : {"tool", "help", "home", "about"})
+    for (const char *icon : {"tool", "help", "home", "about", "kind_ringtone", "kind_tone"})
         sizes.insert(QLatin1String(icon) + QStringLiteral(".png"), {16, 16});
     for (const char *arrow : {"spinboxup", "spinboxdown"}) {
         for (const char *state : {"", "hover", "pressed", "disabled"})
@@ -70,12 +70,14 @@ QMap<QString, QSize> expectedSizes()
     return sizes;
 }
 
-// Form widgets in window pixels, and the two level bars.
+// Form widgets in window pixels, and the two level bars. The export row counts as its export
+// check box where its layout places it (the rest of the row is the layout's spacer); the iTunes
+// box beside it is never shown on this system, and the tone kind takes its place.
 const QRect requiredRects[] = {
         {60, 205, 530, 50},  {440, 470, 94, 22},  {572, 137, 28, 28}, {598, 160, 31, 31},
         {634, 169, 29, 29},  {543, 450, 60, 60},  {294, 343, 92, 38}, {383, 319, 92, 38},
         {474, 343, 92, 38},  {477, 160, 88, 29},  {60, 164, 100, 16}, {153, 160, 315, 28},
-        {40, 470, 391, 22},  {50, 510, 471, 21},  {60, 440, 451, 22}, {290, 290, 121, 16},
+        {40, 470, 391, 22},  {50, 510, 471, 21},  {60, 440, 133, 22}, {290, 290, 121, 16},
         {450, 290, 160, 16}, {485, 306, 101, 20}, {60, 286, 174, 80}, {60, 410, 511, 30},
         {60, 380, 341, 30},  {330, 310, 51, 22},  {270, 300, 61, 34}, {0, 82, 26, 425},
         {644, 208, 27, 299},
@@ -88,9 +90,12 @@ const QRect addedRects[] = {{410, 382, 72, 28},
                             {545, 384, 82, 22},
                             // The loudness beside the volume, and the even-loudness option.
                             {478, 326, 108, 16},
-                            {575, 413, 58, 24},
+                            {410, 439, 130, 24},
                             // Suggest, left of Play (editor/mainsuggest.cpp).
-                            {251, 344, 36, 36}};
+                            {251, 344, 36, 36},
+                            // Export's kind, right of the export check box
+                            // (editor/maintonekind.cpp).
+                            {199, 440, 131, 22}};
 
 bool opaque(const QImage &image, int x, int y)
 {

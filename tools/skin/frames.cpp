@@ -113,6 +113,16 @@ QImage homeIcon()
     return img;
 }
 
+// The manager's marks of an entry's kind: a note for a ringtone, a bubble for a text tone.
+QImage kindIcon(const QPainterPath &glyph)
+{
+    QImage img = canvas(16, 16);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintIcon(p, glyph, QColor(110, 200, 255), QColor(10, 80, 160));
+    return img;
+}
+
 } // namespace
 
 void addFrames(Pictures &out)
@@ -128,6 +138,8 @@ void addIcons(Pictures &out)
     out.append({QStringLiteral("help.png"), badgeIcon(QStringLiteral("?"))});
     out.append({QStringLiteral("home.png"), homeIcon()});
     out.append({QStringLiteral("about.png"), badgeIcon(QStringLiteral("i"))});
+    out.append({QStringLiteral("kind_ringtone.png"), kindIcon(noteGlyph(QRectF(2, 1.5, 12, 13)))});
+    out.append({QStringLiteral("kind_tone.png"), kindIcon(bubbleGlyph(QRectF(1.5, 2, 13, 12)))});
 }
 
 } // namespace skin

@@ -230,6 +230,19 @@ QPainterPath houseGlyph(const QRectF &box)
     return roof.united(body).united(chimney).subtracted(door);
 }
 
+QPainterPath bubbleGlyph(const QRectF &box)
+{
+    QPainterPath body;
+    body.addRoundedRect(QRectF(at(box, 0.0, 0.05), at(box, 1.0, 0.72)),
+                        box.width() * 0.22,
+                        box.height() * 0.22);
+    const QPainterPath tail = polygon(box, {{0.22, 0.6}, {0.5, 0.6}, {0.18, 0.98}});
+    QPainterPath dots;
+    for (qreal fx : {0.27, 0.5, 0.73})
+        dots.addEllipse(at(box, fx, 0.385), box.width() * 0.075, box.width() * 0.075);
+    return body.united(tail).subtracted(dots);
+}
+
 QPainterPath letterGlyph(const QString &letter, const QRectF &box, qreal pixelSize)
 {
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -22,6 +22,8 @@ QPainterPath plusGlyph(const QRectF &box, qreal width);
 QPainterPath arrowGlyph(const QRectF &box, bool up);
 QPainterPath wrenchGlyph(const QRectF &box);
 QPainterPath houseGlyph(const QRectF &box);
+// A speech bubble with three dots: a message, for the text tone.
+QPainterPath bubbleGlyph(const QRectF &box);
 QPainterPath letterGlyph(const QString &letter, const QRectF &box, qreal pixelSize);
 
 // Fills the glyph with a soft dark shadow below it; pressed glyphs sit one pixel lower.
