@@ -2,12 +2,14 @@
 
 #include "analysis/features.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QFutureWatcher>
+#include <QLoggingCategory>
 #include <QtConcurrent>
 
 #include <string>
+
+Q_LOGGING_CATEGORY(lcSuggest, "vardel.suggest")
 
 SuggestFinder::SuggestFinder(QObject *parent)
     : QObject(parent)
@@ -47,8 +49,8 @@ void SuggestFinder::analyse(const QString &wavPath)
                              QFile::encodeName(wavPath).toStdString(), *features, error);
                      QFile::remove(wavPath);
                      if (!read) {
-                         qDebug() << "Suggest: cannot read" << wavPath
-                                  << QString::fromStdString(error);
+                         qCWarning(lcSuggest)
+                                 << "cannot read" << wavPath << QString::fromStdString(error);
                          return nullptr;
                      }
                      return features;

@@ -3,8 +3,10 @@
 #include "media/waveimage.h"
 
 #include <QDataStream>
-#include <QDebug>
 #include <QIODevice>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcWave, "vardel.wave")
 
 namespace {
 
@@ -23,7 +25,7 @@ constexpr quint32 formatFieldsSize = 16;
 
 void report(const QString &text)
 {
-    qDebug().noquote() << text;
+    qCWarning(lcWave).noquote() << text;
 }
 
 // Moves past `bytes` of the stream; false when the stream ends first.
