@@ -149,3 +149,17 @@ QRect frameOnDisplay(const QWidget *window)
 #endif
     return client.marginsAdded(drawnFrameMargins(window));
 }
+
+void settlePosition(QWidget *window)
+{
+#ifdef VARDEL_HAVE_XCB
+    QWindow *handle = window->windowHandle();
+    if (!handle || !window->isVisible())
+        return;
+    if (const std::optional<QPoint> position = x11Position(window);
+        position && *position != handle->position())
+        handle->setPosition(*position);
+#else
+    Q_UNUSED(window)
+#endif
+}

@@ -21,4 +21,9 @@ QMargins drawnFrameMargins(const QWidget *window);
 // so that a dialog it opens at once is placed over it; after two seconds at the latest.
 void afterFirstExposure(QWidget *window, std::function<void()> action);
 
+// Tells Qt where the window really is, on X11. Qt's X11 plugin can keep the place a frameless
+// shaped window had before the window manager placed it (the screen's corner), and popups and
+// menus open from Qt's idea of the place, far from their control.
+void settlePosition(QWidget *window);
+
 #endif

@@ -1,5 +1,7 @@
 #include "windowdrag.h"
 
+#include "displayposition.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -34,6 +36,10 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     if (watched != window)
         return false;
     switch (event->type()) {
+    case QEvent::Show:
+        if (!event->spontaneous())
+            afterFirstExposure(window, [this] { settlePosition(window); });
+        return false;
     case QEvent::MouseButtonPress: {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (press->button() != Qt::LeftButton)

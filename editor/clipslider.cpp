@@ -3,11 +3,9 @@
 #include "editor/clipslidermath.h"
 
 #include <QAccessible>
-#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
-#include <QPolygon>
+#include <QPolygonF>
 #include <QToolTip>
 
 using namespace clipslider;
@@ -58,21 +56,35 @@ void CClipSlider::setCornerCut(int size)
     const int h = height();
     const int c = qMin(size, qMin(h / 2, w / 2));
     m_cornerCut = c;
-    QPixmap shape(w, h);
-    shape.fill(Qt::white);
-    QPainter painter(&shape);
-    painter.setBrush(Qt::black);
-    const QPolygon octagon({QPoint(c, 0),
-                            QPoint(w - c, 0),
-                            QPoint(w, c),
-                            QPoint(w, h - c),
-                            QPoint(w - c, h),
-                            QPoint(c, h),
-                            QPoint(0, h - c),
-                            QPoint(0, c)});
-    painter.drawPolygon(octagon, Qt::WindingFill);
-    painter.end();
-    setMask(QBitmap::fromPixmap(shape));
+    // The mask takes presses and stops painting in the cut corners. It holds the pixels the
+    // cut line crosses too, so the edge can be painted smooth at any scale (see paintEvent).
+    QRegion shape;
+    for (int y = 0; y < h; ++y) {
+        const int fromEdge = qMin(y, h - 1 - y);
+        const int inset = qMax(0, c - 1 - fromEdge);
+        shape += QRect(inset, y, w - 2 * inset, 1);
+    }
+    setMask(shape);
+}
+
+QPolygonF CClipSlider::cutOutline() const
+{
+    const qreal w = width();
+    const qreal h = height();
+    const qreal c = m_cornerCut;
+    return QPolygonF({QPointF(c, 0),
+                      QPointF(w - c, 0),
+                      QPointF(w, c),
+                      QPointF(w, h - c),
+                      QPointF(w - c, h),
+                      QPointF(c, h),
+                      QPointF(0, h - c),
+                      QPointF(0, c)});
+}
+
+QImage CClipSlider::waveImage() const
+{
+    return m_waveImage;
 }
 
 // A new range is shown whole.

@@ -6,6 +6,7 @@
 
 #include <QBasicTimer>
 #include <QImage>
+#include <QPolygonF>
 #include <QWidget>
 
 #include <functional>
@@ -27,6 +28,7 @@ public:
 
     // Kept as a copy and drawn stretched over the whole strip from the next paint on.
     void setWaveImage(const QImage &image);
+    QImage waveImage() const;
     // Cuts each corner off along a 45-degree line of `size` pixels; not redone on resize.
     void setCornerCut(int size);
 
@@ -97,7 +99,10 @@ private:
     double playPosition() const;
     double pixelSeconds() const;
     QString toolTipAt(int x) const;
+    void paintStrip(QPainter &painter) const;
+    void cutCorners(QPainter &painter) const;
     void paintBand(QPainter &painter) const;
+    QPolygonF cutOutline() const;
     void paintActiveEdge(QPainter &painter) const;
     void paintZoomMark(QPainter &painter) const;
 

@@ -3,6 +3,8 @@
 #include "clipslider.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
 
 namespace {
 
@@ -93,9 +95,25 @@ void CClipSlider::paintZoomMark(QPainter &painter) const
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// The strip is drawn in the screen's own pixels and its cut corners taken off smoothly there:
+// the mask, kept in the window's pixels, would cut them in steps on a screen that scales.
 void CClipSlider::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    QImage strip(
+            qCeil(width() * ratio), qCeil(height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    strip.setDevicePixelRatio(ratio);
+    strip.fill(Qt::transparent);
+    {
+        QPainter painter(&strip);
+        paintStrip(painter);
+        cutCorners(painter);
+    }
+    QPainter(this).drawImage(QPoint(0, 0), strip);
+}
+
+void CClipSlider::paintStrip(QPainter &painter) const
+{
     painter.setPen(Qt::NoPen);
     painter.setBrush(backgroundColor);
     painter.drawRect(rect());
@@ -107,4 +125,18 @@ void CClipSlider::paintEvent(QPaintEvent *)
     painter.drawLine(m_positionPixel, 0, m_positionPixel, height());
     if (isZoomed())
         paintZoomMark(painter);
+}
+
+void CClipSlider::cutCorners(QPainter &painter) const
+{
+    if (m_cornerCut <= 0)
+        return;
+    QPainterPath corners;
+    corners.addRect(rect());
+    QPainterPath outline;
+    outline.addPolygon(cutOutline());
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.fillPath(corners.subtracted(outline), Qt::black);
 }

@@ -28,4 +28,9 @@ void MainDialog::nameControls()
         control.widget->setAccessibleName(control.name);
         control.widget->setAccessibleDescription(control.description);
     }
+    // A field beside its label is named by the label, as a screen reader reads a form.
+    ui->labelInput->setBuddy(ui->editInputFile);
+    ui->label->setBuddy(ui->editOutputName);
+    ui->labelOutput->setBuddy(ui->editOutputFolder);
+    ui->labelFadein->setBuddy(ui->spinFadein);
 }

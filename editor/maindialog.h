@@ -158,6 +158,7 @@ private:
     void endJob();
     void showWaveform(const QString &wavPath);
     void showWaveView(double from, double to);
+    QSize wavePixels() const;
     double markPosition() const;
     void exportRingtone(const QString &encoded);
     // The ringtone job's progress and its stop (mainjob.cpp).

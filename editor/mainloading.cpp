@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStyle>
+#include <QtMath>
 
 namespace {
 
@@ -168,9 +169,10 @@ void MainDialog::showWaveform(const QString &wavPath)
     QElapsedTimer timer;
     timer.start();
     QFile wav(wavPath);
-    const WaveOverview overview
-            = ReadWaveOverview(&wav, ui->sliderBar->width(), ui->sliderBar->height());
+    const QSize pixels = wavePixels();
+    const WaveOverview overview = ReadWaveOverview(&wav, pixels.width(), pixels.height());
     wholeWaveImage = overview.image;
+    wholeWaveImage.setDevicePixelRatio(ui->sliderBar->devicePixelRatioF());
     waveSummary = overview.summary;
     markLoudness();
     showWaveView(ui->sliderBar->viewStart(), ui->sliderBar->viewEnd());
@@ -179,14 +181,28 @@ void MainDialog::showWaveform(const QString &wavPath)
     suggestFinder.analyse(wavPath);
 }
 
-// The whole file shows the picture drawn while reading; any other view comes from the summary.
+// The waveform is drawn in the screen's own pixels, so a screen that scales shows it sharp.
+QSize MainDialog::wavePixels() const
+{
+    const CClipSlider *strip = ui->sliderBar;
+    return QSize(qCeil(strip->width() * strip->devicePixelRatioF()),
+                 qCeil(strip->height() * strip->devicePixelRatioF()));
+}
+
+// The whole file shows the picture drawn while reading, as long as the screen's scale is the
+// one it was drawn at; any other view comes from the summary.
 void MainDialog::showWaveView(double from, double to)
 {
     CClipSlider *strip = ui->sliderBar;
-    if (!strip->isZoomed() || !waveSummary)
+    const qreal ratio = strip->devicePixelRatioF();
+    if (!waveSummary || (!strip->isZoomed() && wholeWaveImage.devicePixelRatio() == ratio)) {
         strip->setWaveImage(wholeWaveImage);
-    else
-        strip->setWaveImage(paintWaveView(*waveSummary, from, to, strip->width(), strip->height()));
+        return;
+    }
+    const QSize pixels = wavePixels();
+    QImage view = paintWaveView(*waveSummary, from, to, pixels.width(), pixels.height());
+    view.setDevicePixelRatio(ratio);
+    strip->setWaveImage(view);
 }
 
 // The skin draws the length in a warning colour while the property is set.

@@ -5,8 +5,10 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
 
@@ -16,7 +18,11 @@ void MainDialog::placeForDirection()
         handPlaced = std::make_unique<MirroredRows>();
         handPlaced->addRow({ui->labelInput, ui->editInputFile, ui->btnBrowseIn});
         handPlaced->addRow({ui->labelFadein, ui->spinFadein});
-        handPlaced->addRow({labelFadeout, spinFadeout});
+        // Loop is read after the fade-out's field, so it turns with that row.
+        handPlaced->addRow({labelFadeout, spinFadeout, checkLoop});
+        // The play buttons change places as the other controls do; their pictures keep pointing
+        // right, as a player's play triangle does in every language.
+        handPlaced->addRow({btnSuggest, ui->btnPlay, ui->btnPause, ui->btnPlayClip});
         // The kind turns with the export row, whose check box Qt's layout moves right.
         handPlaced->addRow({ui->layoutWidget1, comboToneKind});
     }

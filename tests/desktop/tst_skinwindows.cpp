@@ -8,7 +8,9 @@
 #include "editor/volumeslider.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -33,6 +35,8 @@ private slots:
     void transparentWhereTheSkinIs();
     void labelsSitBesideTheirFields_data();
     void labelsSitBesideTheirFields();
+    void textsFitTheirPlaces_data();
+    void textsFitTheirPlaces();
     void volumeRunsTheWayItIsRead();
     void managerIsMirrored();
 };
@@ -114,10 +118,21 @@ void TestSkinWindows::labelsSitBesideTheirFields_data()
                               << "spinFadeout";
     QTest::newRow("output folder") << "labelOutput"
                                    << "editOutputFolder";
+    // Loop follows the fade-out's field as the field follows its label.
+    QTest::newRow("loop") << "spinFadeout"
+                          << "checkLoop";
+    // The play buttons are read in a row too: Suggest first, Play Clip last.
+    QTest::newRow("suggest, play") << "btnSuggest"
+                                   << "btnPlay";
+    QTest::newRow("play, pause") << "btnPlay"
+                                 << "btnPause";
+    QTest::newRow("pause, play clip") << "btnPause"
+                                      << "btnPlayClip";
 }
 
-// Arabic puts each label right of its field, hand-placed controls as well as the form's
-// layouts; English puts them back exactly where they were.
+// Arabic puts each label right of its field, and each control right of the one read after it,
+// hand-placed controls as well as the form's layouts; English puts them back exactly where they
+// were.
 void TestSkinWindows::labelsSitBesideTheirFields()
 {
     QFETCH(QString, label);
@@ -139,6 +154,45 @@ void TestSkinWindows::labelsSitBesideTheirFields()
 
     QxLanguage::instance()->loadLanguage(QStringLiteral("en"));
     QTRY_COMPARE(arabic.child(label)->geometry(), englishLabel);
+}
+
+void TestSkinWindows::textsFitTheirPlaces_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "fr", "de", "es", "it", "ja", "zh_CN", "zh_TW", "ar"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// Each hand-placed text is shown whole, and no two hand-placed controls of a row overlap, in
+// every language and either direction.
+void TestSkinWindows::textsFitTheirPlaces()
+{
+    QFETCH(QString, language);
+    WindowIn shown(language);
+    const auto textWidth = [](QWidget *widget) {
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            return label->fontMetrics().horizontalAdvance(label->text());
+        return widget->sizeHint().width();
+    };
+    const QList<QStringList> rows = {{"labelFadeout", "spinFadeout", "checkLoop"},
+                                     {"labelFadein"},
+                                     {"checkEvenLoudness"},
+                                     {"btnSuggest", "btnPlay", "btnPlayClip"}};
+    for (const QStringList &row : rows) {
+        for (int i = 0; i < row.size(); ++i) {
+            QWidget *widget = shown.child(row.at(i));
+            QVERIFY2(widget, qPrintable(row.at(i)));
+            if (qobject_cast<QLabel *>(widget) || qobject_cast<QCheckBox *>(widget))
+                QVERIFY2(textWidth(widget) <= widget->contentsRect().width(),
+                         qPrintable(QStringLiteral("%1: %2 > %3")
+                                            .arg(row.at(i))
+                                            .arg(textWidth(widget))
+                                            .arg(widget->contentsRect().width())));
+            for (int j = i + 1; j < row.size(); ++j)
+                QVERIFY2(!widget->geometry().intersects(shown.child(row.at(j))->geometry()),
+                         qPrintable(row.at(i) + QLatin1Char('/') + row.at(j)));
+        }
+    }
 }
 
 // Mirrored, the louder end is on the left: Left raises the volume, Right lowers it.

@@ -1,6 +1,7 @@
 #include "app/aboutdialog.h"
 #include "app/skin.h"
 #include "app/skinpicture.h"
+#include "editor/clipslider.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
+
+#include <functional>
 
 // The program on a screen that scales by two (QT_SCALE_FACTOR=2 in this test's environment):
 // every skin picture has a twin of twice its pixels, and the windows show the twins.
@@ -25,6 +28,7 @@ private slots:
     void windowShowsSharpPictures_data();
     void windowShowsSharpPictures();
     void aboutBoxShowsSharpPicture();
+    void stripCornersAreSmooth();
 };
 
 namespace {
@@ -160,6 +164,47 @@ void TestHiDpi::aboutBoxShowsSharpPicture()
     QCOMPARE(pixels.size(), QSize(720, 220));
     const qreal share = lonePixels(pixels);
     QVERIFY2(share > 0.2, qPrintable(QString::number(share)));
+}
+
+// The strip's cut corners blend into what lies behind them along the cut, where a mask alone
+// would draw them in steps of two pixels, each wholly one colour or the other.
+void TestHiDpi::stripCornersAreSmooth()
+{
+    QWidget behind;
+    behind.resize(530, 50);
+    QPalette white;
+    white.setColor(QPalette::Window, Qt::white);
+    behind.setPalette(white);
+    behind.setAutoFillBackground(true);
+    CClipSlider strip(&behind);
+    strip.setGeometry(0, 0, 530, 50);
+    strip.setCornerCut(10);
+    behind.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&behind));
+    const QImage pixels = behind.grab().toImage();
+    QCOMPARE(pixels.size(), QSize(1060, 100));
+    const QRgb inside = pixels.pixel(530, 50);
+    const QRgb clear = pixels.pixel(0, 0);
+    QCOMPARE(clear, QColor(Qt::white).rgb());
+    QVERIFY(inside != clear);
+    // The cut runs through the middle of the screen pixels where x + y = 19 near each corner.
+    const QList<std::function<QPoint(int)>> corners
+            = {[](int i) { return QPoint(i, 19 - i); },
+               [](int i) { return QPoint(1059 - i, 19 - i); },
+               [](int i) { return QPoint(i, 80 + i); },
+               [](int i) { return QPoint(1059 - i, 80 + i); }};
+    for (const auto &along : corners) {
+        int blended = 0;
+        for (int i = 0; i < 20; ++i) {
+            const QRgb px = pixels.pixel(along(i));
+            if (px != inside && px != clear)
+                ++blended;
+        }
+        QVERIFY2(blended >= 15, qPrintable(QString::number(blended)));
+    }
+    // Presses still find the strip only inside the cut.
+    QVERIFY(!strip.mask().contains(QPoint(2, 2)));
+    QVERIFY(strip.mask().contains(QPoint(10, 10)));
 }
 
 QTEST_MAIN(TestHiDpi)

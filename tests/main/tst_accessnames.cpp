@@ -1,6 +1,8 @@
 #include "mainfixture.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QComboBox>
 #include <QTranslator>
 
 // Every control is named for a screen reader, in the language the window is shown in.
@@ -13,6 +15,7 @@ private slots:
     void named_data();
     void named();
     void slidersTellTheirValues();
+    void everyControlNamed();
 
 private:
     static QString spoken(QWidget *widget, QAccessible::Text text);
@@ -120,6 +123,25 @@ void TestAccessNames::slidersTellTheirValues()
     QCOMPARE(clip->valueInterface()->maximumValue().toDouble(), 30.0);
     QCOMPARE(clip->text(QAccessible::Value),
              QStringLiteral("From 0.000 s to 10.000 s, 10.000 s long"));
+}
+
+// What a screen reader lands on with Tab, each field, box and button, says what it is; a field's
+// name may come from the label beside it. Fields inside a spin box or drop-down are its own.
+void TestAccessNames::everyControlNamed()
+{
+    const QList<QWidget *> widgets = f.window->findChildren<QWidget *>();
+    int checked = 0;
+    for (QWidget *widget : widgets) {
+        QWidget *parent = widget->parentWidget();
+        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(f.window.get())
+            || qobject_cast<QAbstractSpinBox *>(parent) || qobject_cast<QComboBox *>(parent))
+            continue;
+        QString name = spoken(widget, QAccessible::Name);
+        name.remove(QChar::ObjectReplacementCharacter);
+        QVERIFY2(!name.trimmed().isEmpty(), qPrintable(widget->objectName()));
+        ++checked;
+    }
+    QVERIFY(checked >= 20);
 }
 
 QTEST_MAIN(TestAccessNames)

@@ -7,11 +7,13 @@
 #include <handvia.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -35,25 +37,33 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-// Where a window and the frame the window manager drew around it really are on the display;
-// an empty rectangle until the window manager has taken the window in.
-QRect frameOnScreen(WId window)
+// Where a window is on the display, asked of the X server; empty until it is shown.
+QRect clientOnScreen(WId window)
 {
-    const QString id = QString::number(window);
-    const QString extents = run(QStringLiteral("xprop"), {"-id", id, "_NET_FRAME_EXTENTS"});
-    const QRegularExpressionMatch margins
-            = QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
-    const QString info = run(QStringLiteral("xwininfo"), {"-id", id});
+    const QString info = run(QStringLiteral("xwininfo"), {"-id", QString::number(window)});
     const auto field = [&info](const char *name) {
         const QRegularExpression line(QLatin1String(name) + QStringLiteral(":\\s+(-?\\d+)"));
         return line.match(info).captured(1).toInt();
     };
-    if (!margins.hasMatch() || !info.contains(QLatin1String("IsViewable")))
+    if (!info.contains(QLatin1String("IsViewable")))
         return {};
-    const QRect client(field("Absolute upper-left X"),
-                       field("Absolute upper-left Y"),
-                       field("Width"),
-                       field("Height"));
+    return QRect(field("Absolute upper-left X"),
+                 field("Absolute upper-left Y"),
+                 field("Width"),
+                 field("Height"));
+}
+
+// Where a window and the frame the window manager drew around it really are on the display;
+// an empty rectangle until the window manager has taken the window in.
+QRect frameOnScreen(WId window)
+{
+    const QString extents
+            = run(QStringLiteral("xprop"), {"-id", QString::number(window), "_NET_FRAME_EXTENTS"});
+    const QRegularExpressionMatch margins
+            = QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
+    const QRect client = clientOnScreen(window);
+    if (!margins.hasMatch() || client.isEmpty())
+        return {};
     return client.marginsAdded(QMargins(margins.captured(1).toInt(),
                                         margins.captured(3).toInt(),
                                         margins.captured(2).toInt(),
@@ -98,6 +108,8 @@ private slots:
     void dialogsComeUpCentred();
     void messageBoxHasRoomForItsTitle();
     void programsFirstMessageBoxIsCentred();
+    void popupsOpenAtTheirControl_data();
+    void popupsOpenAtTheirControl();
 
 private:
     QTemporaryDir dir;
@@ -310,6 +322,74 @@ void TestDialogPlacement::programsFirstMessageBoxIsCentred()
         frames.swapItemsAt(0, 1);
     QVERIFY2(centredOn(frames[1], frames[0]),
              qPrintable(describe(frames[1]) + QStringLiteral(" over ") + describe(frames[0])));
+}
+
+void TestDialogPlacement::popupsOpenAtTheirControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("dragFirst");
+
+    QTest::newRow("drop-down, window as placed") << "comboToneKind" << false;
+    QTest::newRow("menu, window as placed") << "btnMenu" << false;
+    QTest::newRow("drop-down, window dragged") << "comboToneKind" << true;
+    QTest::newRow("menu, window dragged") << "btnMenu" << true;
+}
+
+// A drop-down's list and a menu open at their control, where the window really is: wherever
+// the window manager placed the frameless window, and after the skin was dragged.
+void TestDialogPlacement::popupsOpenAtTheirControl()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, dragFirst);
+    QRect placed;
+    QVERIFY(QTest::qWaitFor([&] { return !(placed = clientOnScreen(window->winId())).isEmpty(); },
+                            10000));
+    if (dragFirst) {
+        // The logo, on the skin: press, move by (60, 40) in two steps, release.
+        const QPoint from = placed.topLeft() + QPoint(150, 100);
+        const auto at = [](QPoint p) {
+            return QStringList {QString::number(p.x()), QString::number(p.y())};
+        };
+        run(QStringLiteral("xdotool"),
+            QStringList {"mousemove"} + at(from) + QStringList {"mousedown", "1", "mousemove"}
+                    + at(from + QPoint(30, 20)) + QStringList {"mousemove"}
+                    + at(from + QPoint(60, 40)) + QStringList {"mouseup", "1"});
+        QTRY_COMPARE_WITH_TIMEOUT(clientOnScreen(window->winId()).topLeft(),
+                                  placed.topLeft() + QPoint(60, 40),
+                                  10000);
+        placed.translate(60, 40);
+    }
+    QWidget *opener = window->findChild<QWidget *>(control);
+    QVERIFY(opener);
+    const QRect controlOnScreen(placed.topLeft() + opener->mapTo(window.get(), QPoint(0, 0)),
+                                opener->size());
+
+    QRect popup;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *shown = QApplication::activePopupWidget();
+        if (!shown || !shown->isVisible())
+            return;
+        const QRect onScreen = clientOnScreen(shown->winId());
+        if (onScreen.isEmpty())
+            return;
+        poll.stop();
+        popup = onScreen;
+        shown->close();
+    });
+    poll.start(50);
+    if (auto *combo = qobject_cast<QComboBox *>(opener))
+        combo->showPopup();
+    else
+        QMetaObject::invokeMethod(opener, "showMenu", Qt::QueuedConnection);
+    QTRY_VERIFY_WITH_TIMEOUT(!popup.isEmpty(), 10000);
+    // The popup starts at the control's left edge (or ends at its right, leftwards) and lies
+    // just above or below it, or over it.
+    const QString seen = describe(popup) + QStringLiteral(" for ") + describe(controlOnScreen);
+    QVERIFY2(qAbs(popup.left() - controlOnScreen.left()) <= 4
+                     || qAbs(popup.right() - controlOnScreen.right()) <= 4,
+             qPrintable(seen));
+    QVERIFY2(popup.adjusted(-4, -4, 4, 4).intersects(controlOnScreen), qPrintable(seen));
 }
 
 QTEST_MAIN(TestDialogPlacement)
