@@ -40,6 +40,10 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         if (!event->spontaneous())
             afterFirstExposure(window, [this] { settlePosition(window); });
         return false;
+    case QEvent::WindowActivate:
+        if (!offset)
+            settlePosition(window);
+        return false;
     case QEvent::MouseButtonPress: {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (press->button() != Qt::LeftButton)

@@ -8,12 +8,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -86,6 +87,12 @@ bool centredOn(const QRect &frame, const QRect &parent)
     return qAbs(offset.x()) <= 12 && qAbs(offset.y()) <= 12;
 }
 
+bool windowManagerRuns()
+{
+    return run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
+            .contains(QLatin1String("window id"));
+}
+
 QString describe(const QRect &r)
 {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -113,7 +120,6 @@ private slots:
 
 private:
     QTemporaryDir dir;
-    QProcess windowManager;
     std::unique_ptr<MainDialog> window;
     std::unique_ptr<ManageDialog> manager;
 };
@@ -121,14 +127,7 @@ private:
 void TestDialogPlacement::initTestCase()
 {
     QVERIFY(dir.isValid());
-    windowManager.start(QStringLiteral("openbox"), {"--sm-disable"});
-    QVERIFY(windowManager.waitForStarted());
-    QVERIFY(QTest::qWaitFor(
-            [] {
-                return run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                        .contains(QLatin1String("window id"));
-            },
-            10000));
+    QVERIFY(windowManagerRuns());
 
     QStandardPaths::setTestModeEnabled(true);
     QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
@@ -157,8 +156,6 @@ void TestDialogPlacement::cleanupTestCase()
 {
     manager.reset();
     window.reset();
-    windowManager.kill();
-    windowManager.waitForFinished();
 }
 
 void TestDialogPlacement::centredFrame_data()
@@ -336,61 +333,92 @@ void TestDialogPlacement::popupsOpenAtTheirControl_data()
 }
 
 // A drop-down's list and a menu open at their control, where the window really is: wherever
-// the window manager placed the frameless window, and after the skin was dragged.
+// the window manager placed the frameless window, and after the skin was dragged. The real
+// program is clicked as a user would: when Qt's X11 plugin keeps a stale place for the window
+// depends on timing that only a program starting on its own shows.
 void TestDialogPlacement::popupsOpenAtTheirControl()
 {
     QFETCH(QString, control);
     QFETCH(bool, dragFirst);
+    QWidget *opener = window->findChild<QWidget *>(control);
+    QVERIFY(opener);
+    const QRect onWindow(opener->mapTo(window.get(), QPoint(0, 0)), opener->size());
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HANDVIA_ROOT"), dir.filePath(QStringLiteral("phone")));
+    program.setProcessEnvironment(env);
+    program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"), {});
+    QVERIFY(program.waitForStarted());
+    const auto shown = [&program] {
+        return run(QStringLiteral("xdotool"),
+                   {"search", "--onlyvisible", "--pid", QString::number(program.processId())})
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    QStringList windows;
+    QVERIFY(QTest::qWaitFor([&] { return (windows = shown()).size() == 1; }, 20000));
+    const WId main = windows.constFirst().toULongLong();
     QRect placed;
-    QVERIFY(QTest::qWaitFor([&] { return !(placed = clientOnScreen(window->winId())).isEmpty(); },
-                            10000));
+    QVERIFY(QTest::qWaitFor([&] { return !(placed = frameOnScreen(main)).isEmpty(); }, 10000));
+
+    const auto xdotool
+            = [](const QStringList &arguments) { run(QStringLiteral("xdotool"), arguments); };
+    const auto at = [](QPoint p) {
+        return QStringList {QString::number(p.x()), QString::number(p.y())};
+    };
     if (dragFirst) {
         // The logo, on the skin: press, move by (60, 40) in two steps, release.
         const QPoint from = placed.topLeft() + QPoint(150, 100);
-        const auto at = [](QPoint p) {
-            return QStringList {QString::number(p.x()), QString::number(p.y())};
-        };
-        run(QStringLiteral("xdotool"),
-            QStringList {"mousemove"} + at(from) + QStringList {"mousedown", "1", "mousemove"}
-                    + at(from + QPoint(30, 20)) + QStringList {"mousemove"}
-                    + at(from + QPoint(60, 40)) + QStringList {"mouseup", "1"});
-        QTRY_COMPARE_WITH_TIMEOUT(clientOnScreen(window->winId()).topLeft(),
-                                  placed.topLeft() + QPoint(60, 40),
-                                  10000);
+        xdotool(QStringList {"mousemove"} + at(from) + QStringList {"mousedown", "1", "mousemove"}
+                + at(from + QPoint(30, 20)) + QStringList {"mousemove"} + at(from + QPoint(60, 40))
+                + QStringList {"mouseup", "1"});
+        QVERIFY(QTest::qWaitFor(
+                [&] { return clientOnScreen(main).topLeft() == placed.topLeft() + QPoint(60, 40); },
+                10000));
         placed.translate(60, 40);
     }
-    QWidget *opener = window->findChild<QWidget *>(control);
-    QVERIFY(opener);
-    const QRect controlOnScreen(placed.topLeft() + opener->mapTo(window.get(), QPoint(0, 0)),
-                                opener->size());
-
+    const QRect controlOnScreen = onWindow.translated(placed.topLeft());
+    xdotool(QStringList {"mousemove"} + at(controlOnScreen.center()) + QStringList {"click", "1"});
     QRect popup;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        QWidget *shown = QApplication::activePopupWidget();
-        if (!shown || !shown->isVisible())
-            return;
-        const QRect onScreen = clientOnScreen(shown->winId());
-        if (onScreen.isEmpty())
-            return;
-        poll.stop();
-        popup = onScreen;
-        shown->close();
-    });
-    poll.start(50);
-    if (auto *combo = qobject_cast<QComboBox *>(opener))
-        combo->showPopup();
-    else
-        QMetaObject::invokeMethod(opener, "showMenu", Qt::QueuedConnection);
-    QTRY_VERIFY_WITH_TIMEOUT(!popup.isEmpty(), 10000);
-    // The popup starts at the control's left edge (or ends at its right, leftwards) and lies
-    // just above or below it, or over it.
+    const bool opened = QTest::qWaitFor(
+            [&] {
+                for (const QString &id : shown()) {
+                    if (id.toULongLong() != main)
+                        popup = clientOnScreen(id.toULongLong());
+                }
+                return !popup.isEmpty();
+            },
+            10000);
+    xdotool({"key", "Escape"});
+    program.kill();
+    program.waitForFinished();
+    QVERIFY2(opened, "no popup");
+    // The popup starts at the control's left edge and lies just above or below it, or over it.
     const QString seen = describe(popup) + QStringLiteral(" for ") + describe(controlOnScreen);
-    QVERIFY2(qAbs(popup.left() - controlOnScreen.left()) <= 4
-                     || qAbs(popup.right() - controlOnScreen.right()) <= 4,
-             qPrintable(seen));
+    QVERIFY2(qAbs(popup.left() - controlOnScreen.left()) <= 4, qPrintable(seen));
     QVERIFY2(popup.adjusted(-4, -4, 4, 4).intersects(controlOnScreen), qPrintable(seen));
 }
 
-QTEST_MAIN(TestDialogPlacement)
+// Openbox runs before the program connects to the display, as on a desktop: Qt's X11 plugin
+// asks what the window manager supports only then.
+int main(int argc, char *argv[])
+{
+    QProcess windowManager;
+    windowManager.start(QStringLiteral("openbox"), {"--sm-disable"});
+    if (!windowManager.waitForStarted())
+        return 1;
+    const QDeadlineTimer deadline(10000);
+    while (!windowManagerRuns() && !deadline.hasExpired())
+        QThread::msleep(20);
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        TestDialogPlacement test;
+        QTEST_SET_MAIN_SOURCE_PATH
+        result = QTest::qExec(&test, argc, argv);
+    }
+    windowManager.kill();
+    windowManager.waitForFinished();
+    return result;
+}
 #include "tst_dialogplacement.moc"
