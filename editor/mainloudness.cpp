@@ -81,7 +81,7 @@ void MainDialog::placeEvenLoudness()
     if (!checkEvenLoudness)
         return;
     // It stops short of the tone kind on its left.
-    const int widest = 200;
+    const int widest = 180;
     const int width = std::clamp(checkEvenLoudness->sizeHint().width(), evenRect.width(), widest);
     QRect place(evenRect.right() + 1 - width, evenRect.top(), width, evenRect.height());
     if (layoutDirection() == Qt::RightToLeft) {

@@ -18,10 +18,11 @@ const QString fadeOutKey = QStringLiteral("FadeOut");
 const QString loopKey = QStringLiteral("Loop");
 const QKeySequence loopShortcut(Qt::Key_L);
 
-// Where the new controls sit: right of the output name, clear of every control the form places.
-const QRect fadeOutLabelRect(410, 382, 72, 28);
-const QRect fadeOutSpinRect(484, 384, 51, 22);
-const QRect loopRect(545, 384, 82, 22);
+// Where the new controls sit: right of the output name, clear of every control the form places,
+// wide enough for the label and the box in each language. The label's text keeps to its field.
+const QRect fadeOutLabelRect(404, 382, 95, 28);
+const QRect fadeOutSpinRect(501, 384, 46, 22);
+const QRect loopRect(552, 384, 79, 22);
 
 } // namespace
 
@@ -30,6 +31,7 @@ void MainDialog::buildShapeControls()
     labelFadeout = new QLabel(this);
     labelFadeout->setObjectName(QStringLiteral("labelFadeout"));
     labelFadeout->setGeometry(fadeOutLabelRect);
+    labelFadeout->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
     labelFadeout->setFont(ui->labelFadein->font());
     labelFadeout->setProperty("st", ui->labelFadein->property("st"));
 

@@ -14,7 +14,7 @@ const QString ringtoneValue = QStringLiteral("ringtone");
 const QString textToneValue = QStringLiteral("tone");
 
 // Right of the export check box, where the iTunes box would be (it is never shown here).
-const QRect toneKindRect(199, 440, 131, 22);
+const QRect toneKindRect(199, 440, 155, 22);
 
 } // namespace
 

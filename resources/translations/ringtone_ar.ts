@@ -179,7 +179,7 @@ Pointer at %3</source>
     </message>
     <message>
         <source>Export to iPhone</source>
-        <translation>‫تصدير إلى iPhone‬</translation>
+        <translation>‫إلى iPhone‬</translation>
     </message>
     <message>
         <source>Export to iTunes</source>

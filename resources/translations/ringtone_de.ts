@@ -179,7 +179,7 @@ Zeiger bei %3</translation>
     </message>
     <message>
         <source>Export to iPhone</source>
-        <translation>Auf das iPhone exportieren</translation>
+        <translation>Aufs iPhone</translation>
     </message>
     <message>
         <source>Export to iTunes</source>

@@ -179,7 +179,7 @@ Puntero en %3</translation>
     </message>
     <message>
         <source>Export to iPhone</source>
-        <translation>Exportar al iPhone</translation>
+        <translation>Al iPhone</translation>
     </message>
     <message>
         <source>Export to iTunes</source>

@@ -179,7 +179,7 @@ Pointeur à %3</translation>
     </message>
     <message>
         <source>Export to iPhone</source>
-        <translation>Exporter vers l&apos;iPhone</translation>
+        <translation>Vers l&apos;iPhone</translation>
     </message>
     <message>
         <source>Export to iTunes</source>

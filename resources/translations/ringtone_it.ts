@@ -179,7 +179,7 @@ Puntatore a %3</translation>
     </message>
     <message>
         <source>Export to iPhone</source>
-        <translation>Esporta su iPhone</translation>
+        <translation>Su iPhone</translation>
     </message>
     <message>
         <source>Export to iTunes</source>

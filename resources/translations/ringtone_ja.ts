@@ -179,7 +179,7 @@ Pointer at %3</source>
     </message>
     <message>
         <source>Export to iPhone</source>
-        <translation>iPhone に書き出す</translation>
+        <translation>iPhone へ</translation>
     </message>
     <message>
         <source>Export to iTunes</source>

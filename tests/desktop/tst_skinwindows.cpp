@@ -3,16 +3,19 @@
 #include "app/aboutdialog.h"
 #include "app/qxlanguage.h"
 #include "app/skin.h"
+#include "app/translator.h"
 #include "device/managedialog.h"
 #include "editor/maindialog.h"
 #include "editor/volumeslider.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -30,7 +33,7 @@ class TestSkinWindows : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applySkin(); }
+    void initTestCase();
     void transparentWhereTheSkinIs_data();
     void transparentWhereTheSkinIs();
     void labelsSitBesideTheirFields_data();
@@ -39,7 +42,17 @@ private slots:
     void textsFitTheirPlaces();
     void volumeRunsTheWayItIsRead();
     void managerIsMirrored();
+
+private:
+    QTranslator translator;
 };
+
+void TestSkinWindows::initTestCase()
+{
+    // The program's own font, which the skin's fields are sized for.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    QVERIFY(applySkin());
+}
 
 void TestSkinWindows::transparentWhereTheSkinIs_data()
 {
@@ -100,6 +113,11 @@ struct WindowIn
 
     MainDialog window;
 };
+
+QString describe(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
 
 } // namespace
 
@@ -168,7 +186,20 @@ void TestSkinWindows::textsFitTheirPlaces_data()
 void TestSkinWindows::textsFitTheirPlaces()
 {
     QFETCH(QString, language);
+    // The program's translator, which each language is loaded into, for this test only.
+    g_translator = &translator;
+    QCoreApplication::installTranslator(&translator);
+    const std::unique_ptr<QTranslator *, void (*)(QTranslator **)> untranslate(
+            &g_translator, [](QTranslator **installed) {
+                QCoreApplication::removeTranslator(*installed);
+                *installed = nullptr;
+            });
     WindowIn shown(language);
+    // The texts change, and the form's layouts turn with the language, as the posted events go.
+    // (the application passes the translator's change on to each window in a posted event).
+    for (int round = 0; round < 2; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const auto textWidth = [](QWidget *widget) {
         if (auto *label = qobject_cast<QLabel *>(widget))
             return label->fontMetrics().horizontalAdvance(label->text());
@@ -176,21 +207,27 @@ void TestSkinWindows::textsFitTheirPlaces()
     };
     const QList<QStringList> rows = {{"labelFadeout", "spinFadeout", "checkLoop"},
                                      {"labelFadein"},
-                                     {"checkEvenLoudness"},
+                                     {"checkExport", "comboToneKind", "checkEvenLoudness"},
                                      {"btnSuggest", "btnPlay", "btnPlayClip"}};
+    const auto onWindow = [&shown](QWidget *widget) {
+        return QRect(widget->mapTo(&shown.window, QPoint(0, 0)), widget->size());
+    };
     for (const QStringList &row : rows) {
         for (int i = 0; i < row.size(); ++i) {
             QWidget *widget = shown.child(row.at(i));
             QVERIFY2(widget, qPrintable(row.at(i)));
-            if (qobject_cast<QLabel *>(widget) || qobject_cast<QCheckBox *>(widget))
+            if (qobject_cast<QLabel *>(widget) || qobject_cast<QCheckBox *>(widget)
+                || qobject_cast<QComboBox *>(widget))
                 QVERIFY2(textWidth(widget) <= widget->contentsRect().width(),
                          qPrintable(QStringLiteral("%1: %2 > %3")
                                             .arg(row.at(i))
                                             .arg(textWidth(widget))
                                             .arg(widget->contentsRect().width())));
             for (int j = i + 1; j < row.size(); ++j)
-                QVERIFY2(!widget->geometry().intersects(shown.child(row.at(j))->geometry()),
-                         qPrintable(row.at(i) + QLatin1Char('/') + row.at(j)));
+                QVERIFY2(!onWindow(widget).intersects(onWindow(shown.child(row.at(j)))),
+                         qPrintable(row.at(i) + QLatin1Char('/') + row.at(j) + QLatin1Char(' ')
+                                    + describe(onWindow(widget)) + QLatin1Char('/')
+                                    + describe(onWindow(shown.child(row.at(j))))));
         }
     }
 }

@@ -85,9 +85,9 @@ const QRect requiredRects[] = {
 
 // Controls added beside the form's, which must cover none of them: the fade-out and the loop
 // preview (editor/mainshape.cpp).
-const QRect addedRects[] = {{410, 382, 72, 28},
-                            {484, 384, 51, 22},
-                            {545, 384, 82, 22},
+const QRect addedRects[] = {{404, 382, 95, 28},
+                            {501, 384, 46, 22},
+                            {552, 384, 79, 22},
                             // The loudness beside the volume, and the even-loudness option.
                             {478, 326, 108, 16},
                             {410, 439, 130, 24},
@@ -95,7 +95,7 @@ const QRect addedRects[] = {{410, 382, 72, 28},
                             {251, 344, 36, 36},
                             // Export's kind, right of the export check box
                             // (editor/maintonekind.cpp).
-                            {199, 440, 131, 22}};
+                            {199, 440, 155, 22}};
 
 bool opaque(const QImage &image, int x, int y)
 {
