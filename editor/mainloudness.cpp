@@ -23,7 +23,7 @@ constexpr int settleMs = 400;
 
 const QRect loudnessRect(478, 326, 108, 16);
 // On the export row, under the fade-out column, short of the Generate button.
-const QRect evenRect(410, 439, 130, 24);
+const QRect evenRect(410, 440, 130, 22);
 
 } // namespace
 

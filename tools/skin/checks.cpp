@@ -90,7 +90,7 @@ const QRect addedRects[] = {{404, 382, 95, 28},
                             {552, 384, 79, 22},
                             // The loudness beside the volume, and the even-loudness option.
                             {478, 326, 108, 16},
-                            {410, 439, 130, 24},
+                            {410, 440, 130, 22},
                             // Suggest, left of Play (editor/mainsuggest.cpp).
                             {251, 344, 36, 36},
                             // Export's kind, right of the export check box
