@@ -4,14 +4,16 @@
 
 void MirroredRows::place(bool mirrored)
 {
-    for (const QList<QWidget *> &row : rows) {
+    for (const Row &row : rows) {
         QRect span;
-        for (QWidget *widget : row) {
+        for (QWidget *widget : row.widgets) {
             if (!leftToRight.contains(widget))
                 leftToRight.insert(widget, widget->geometry());
             span |= leftToRight.value(widget);
         }
-        for (QWidget *widget : row) {
+        if (row.middle)
+            span = leftToRight.value(row.middle);
+        for (QWidget *widget : row.widgets) {
             QRect place = leftToRight.value(widget);
             if (mirrored)
                 place.moveLeft(span.left() + span.right() - place.right());

@@ -14,11 +14,18 @@ class QWidget;
 class MirroredRows
 {
 public:
-    void addRow(const QList<QWidget *> &row) { rows.append(row); }
+    void addRow(const QList<QWidget *> &row) { rows.append({row, nullptr}); }
+    // A row turned about the middle of one of its controls, which stays where it is.
+    void addRowAbout(const QList<QWidget *> &row, QWidget *middle) { rows.append({row, middle}); }
     void place(bool mirrored);
 
 private:
-    QList<QList<QWidget *>> rows;
+    struct Row
+    {
+        QList<QWidget *> widgets;
+        QWidget *middle;
+    };
+    QList<Row> rows;
     QHash<QWidget *, QRect> leftToRight;
 };
 

@@ -20,9 +20,11 @@ void MainDialog::placeForDirection()
         handPlaced->addRow({ui->labelFadein, ui->spinFadein});
         // Loop is read after the fade-out's field, so it turns with that row.
         handPlaced->addRow({labelFadeout, spinFadeout, checkLoop});
-        // The play buttons change places as the other controls do; their pictures keep pointing
-        // right, as a player's play triangle does in every language.
-        handPlaced->addRow({btnSuggest, ui->btnPlay, ui->btnPause, ui->btnPlayClip});
+        // The play buttons change places about Pause, raised in their middle, so they stay clear
+        // of the fade-in above them; their pictures keep pointing right, as a player's play
+        // triangle does in every language.
+        handPlaced->addRowAbout({btnSuggest, ui->btnPlay, ui->btnPause, ui->btnPlayClip},
+                                ui->btnPause);
         // The kind turns with the export row, whose check box Qt's layout moves right.
         handPlaced->addRow({ui->layoutWidget1, comboToneKind});
     }

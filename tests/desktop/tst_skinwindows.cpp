@@ -206,7 +206,7 @@ void TestSkinWindows::textsFitTheirPlaces()
         return widget->sizeHint().width();
     };
     const QList<QStringList> rows = {{"labelFadeout", "spinFadeout", "checkLoop"},
-                                     {"labelFadein"},
+                                     {"labelFadein", "btnPause"},
                                      {"checkExport", "comboToneKind", "checkEvenLoudness"},
                                      {"btnSuggest", "btnPlay", "btnPlayClip"}};
     const auto onWindow = [&shown](QWidget *widget) {
