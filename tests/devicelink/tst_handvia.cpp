@@ -53,6 +53,17 @@ QByteArray movie(int version, uint32_t timescale, uint64_t duration)
             + box("mdat", QByteArray(300, 'a'));
 }
 
+// A database whose one unknown value is a tower of arrays, each holding the next one twice:
+// small on disk, 2^levels nodes once each reference is built.
+QByteArray fannedOutDatabase(int levels)
+{
+    bplistbuilder::Bplist b;
+    int level = b.add(QByteArray(1, '\x09'));
+    for (int i = 0; i < levels; ++i)
+        level = b.array({level, level});
+    return b.bytes(b.dict({{b.ascii("Ringtones"), b.dict({})}, {b.ascii("Fan"), level}}));
+}
+
 QByteArray xmlOf(plist_t node)
 {
     char *xml = nullptr;
@@ -669,7 +680,7 @@ void TestHandvia::unreadableDatabasesAreNumberedBackups()
 {
     PhoneFolder phone;
     const QString source = phone.writeLocal("Added.m4r", "added");
-    const QByteArray garbage[] = {"first garbage", "second garbage"};
+    const QByteArray garbage[] = {"first garbage", "second garbage", fannedOutDatabase(30)};
     for (const QByteArray &bytes : garbage) {
         phone.write(phone.databasePath(), bytes);
         QCOMPARE(listAll(api).size(), 0);
@@ -678,6 +689,7 @@ void TestHandvia::unreadableDatabasesAreNumberedBackups()
     }
     QCOMPARE(phone.read(phone.databasePath() + ".bak"), garbage[0]);
     QCOMPARE(phone.read(phone.databasePath() + ".bak1"), garbage[1]);
+    QCOMPARE(phone.read(phone.databasePath() + ".bak2"), garbage[2]);
     QCOMPARE(titlesOf(listAll(api)), QStringList({"Added"}));
 }
 
