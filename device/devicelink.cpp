@@ -56,6 +56,8 @@ DeviceLink::Result resultOf(int code)
         return DeviceLink::OtherPhone;
     case HANDVIA_E_UPLOAD_LOST:
         return DeviceLink::UploadLost;
+    case HANDVIA_E_DATABASE_KEPT:
+        return DeviceLink::DatabaseKept;
     default:
         return code < 0 ? DeviceLink::Failed : DeviceLink::Ok;
     }

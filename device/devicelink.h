@@ -41,9 +41,15 @@ public:
         Failed, // no phone, the lock or the write failed; staged changes are kept
         OtherPhone, // changes staged for another phone were not written here
         UploadLost, // an uploaded tone vanished from the phone; its add was dropped
-        Unsupported // the library has no such entry
+        Unsupported, // the library has no such entry
+        // The phone's database holds values a rewrite would change: it was left as it was,
+        // and the staged changes are kept.
+        DatabaseKept
     };
     Q_ENUM(Result)
+
+    // A commit that failed this way keeps its changes for a later one.
+    static bool keepsChanges(Result result) { return result == Failed || result == DatabaseKept; }
 
     struct ITunes
     {

@@ -190,7 +190,7 @@ void ManageDialog::commitChanges(const QStringList &fileNames, std::function<voi
     device.commit(this, [this, fileNames, done](DeviceLink::Result result) {
         if (result == DeviceLink::Ok) {
             emit committed();
-        } else if (result == DeviceLink::Failed) {
+        } else if (DeviceLink::keepsChanges(result)) {
             for (const QString &fileName : fileNames)
                 emit commitKept(fileName);
             if (fileNames.isEmpty())
@@ -198,7 +198,30 @@ void ManageDialog::commitChanges(const QStringList &fileNames, std::function<voi
         }
         if (done)
             done(result == DeviceLink::Ok);
+        tellFailure(result);
     });
+}
+
+// A plain failure keeps its changes, marked as waiting in the list; these the user must read.
+void ManageDialog::tellFailure(DeviceLink::Result result)
+{
+    QString text;
+    if (result == DeviceLink::OtherPhone)
+        text = tr("Not saved: the iPhone changed before the change was written. The list shows "
+                  "what this iPhone holds; make the change again.");
+    else if (result == DeviceLink::UploadLost)
+        text = tr("Not saved: a ringtone copied to the iPhone vanished from it before it was "
+                  "saved there. Add it again.");
+    else if (result == DeviceLink::DatabaseKept)
+        text = tr("Not saved yet: the iPhone's ringtone list holds values that writing it would "
+                  "change, so it was left as it is. The change is tried again while the iPhone "
+                  "stays connected.");
+    if (text.isEmpty())
+        return;
+    // Not waited for: the list goes on showing what the phone holds meanwhile.
+    auto *box = new QMessageBox(QMessageBox::Warning, productTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void ManageDialog::showNoPhoneHint()

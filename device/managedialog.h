@@ -58,6 +58,7 @@ private:
     // Commits; a failure that keeps the changes is told with the entries they touch.
     void commitChanges(const QStringList &fileNames, std::function<void(bool)> done);
     void relistAfterFailure();
+    void tellFailure(DeviceLink::Result result);
     void updateButtons();
     void showNoPhoneHint();
     bool stillListed(int row, const QString &phonePath) const;

@@ -27,6 +27,7 @@ private slots:
         QTest::newRow("no phone or lock") << -1 << DeviceLink::Failed;
         QTest::newRow("staged for another phone") << -2 << DeviceLink::OtherPhone;
         QTest::newRow("upload lost") << -3 << DeviceLink::UploadLost;
+        QTest::newRow("database kept as it was") << -4 << DeviceLink::DatabaseKept;
         QTest::newRow("unknown failure") << -9 << DeviceLink::Failed;
     }
 

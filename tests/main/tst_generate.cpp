@@ -221,12 +221,18 @@ void TestGenerate::transferNeedsAddAndCommit_data()
     QTest::newRow("commit fails") << 0 << -1 << QStringLiteral("Transfer failed.");
     QTest::newRow("staged for another phone")
             << 0 << -2
-            << QStringLiteral("The ringtone was staged for another iPhone. Plug that iPhone in "
-                              "again to send it.");
+            << QStringLiteral("Transfer failed: the iPhone changed while the ringtone was being "
+                              "sent. Press Generate to send it to this iPhone.");
     QTest::newRow("upload lost") << 0 << -3
                                  << QStringLiteral("Transfer failed: the ringtone's copy vanished "
                                                    "from the iPhone before it was saved there. "
                                                    "Press Generate to send it again.");
+    QTest::newRow("database kept as it was")
+            << 0 << -4
+            << QStringLiteral("Not sent yet: the iPhone's ringtone list holds values that writing "
+                              "it would change, so it was left as it is. Vardel tries again while "
+                              "the iPhone stays connected.");
+    QTest::newRow("add fails, database kept") << -1 << -4 << QStringLiteral("Transfer failed.");
 }
 
 void TestGenerate::transferNeedsAddAndCommit()
