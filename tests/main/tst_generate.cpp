@@ -308,29 +308,40 @@ void TestGenerate::textToneIsMarkedBeforeTheCommit()
 
 void TestGenerate::waitingCommitIsSentAgain_data()
 {
+    QTest::addColumn<int>("failed"); // what the first commits return
     QTest::addColumn<int>("retried"); // what the commit returns once the phone is free
     QTest::addColumn<QString>("status");
-    QTest::newRow("sent") << 0
+    QTest::newRow("sent") << -1 << 0
                           << QStringLiteral("The tone that waited is now on the iPhone. It shows "
                                             "up once the iPhone has restarted.");
-    QTest::newRow("another phone came") << int(HANDVIA_E_OTHER_PHONE)
+    QTest::newRow("another phone came") << -1 << int(HANDVIA_E_OTHER_PHONE)
                                         << QStringLiteral("The tone that waited could not be "
                                                           "sent: the iPhone it was meant for is "
                                                           "gone. It stays in the output folder.");
+    QTest::newRow("database kept as it was, then sent")
+            << int(HANDVIA_E_DATABASE_KEPT) << 0
+            << QStringLiteral("The tone that waited is now on the iPhone. It shows up once the "
+                              "iPhone has restarted.");
 }
 
 // A commit that failed with its changes kept is tried again while the phone stays connected,
 // and only then.
 void TestGenerate::waitingCommitIsSentAgain()
 {
+    QFETCH(int, failed);
     QFETCH(int, retried);
     QFETCH(QString, status);
-    fakes::setCommitResult(-1);
+    fakes::setCommitResult(failed);
     loadInput(QStringLiteral("Wait.wav"), 12.0);
     fakes::raiseDeviceEvent(0, "connect");
     f.window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(50);
     generateAndWait();
-    QCOMPARE(f.wholeStatus(), QStringLiteral("Transfer failed."));
+    QCOMPARE(f.wholeStatus(),
+             failed == -1 ? QStringLiteral("Transfer failed.")
+                          : QStringLiteral("Not sent yet: the iPhone's ringtone list holds values "
+                                           "that writing it would change, so it was left as it "
+                                           "is. Vardel tries again while the iPhone stays "
+                                           "connected."));
     QTRY_VERIFY(fakes::deviceCalls().count(QStringLiteral("commit 0")) >= 3);
 
     fakes::raiseDeviceEvent(0, "disconnect");
