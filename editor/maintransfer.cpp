@@ -5,6 +5,8 @@
 
 #include "editor/ringtonelength.h"
 
+#include <utility>
+
 namespace {
 
 // One text each, so that the phone's comings and goings can tell them from others.
@@ -44,6 +46,7 @@ const char *failureText(DeviceLink::Result added, DeviceLink::Result committed)
 
 void MainDialog::sendToPhone(const QString &ringtone, double seconds, bool textTone)
 {
+    ++transfersInFlight;
     setStatus(sending);
     device.addRingtone(
             ringtone,
@@ -81,6 +84,13 @@ void MainDialog::commitSent(DeviceLink::Result added, bool kindSet, double secon
 
 void MainDialog::showTransferResult(const char *failure, bool kindSet, double seconds)
 {
+    --transfersInFlight;
+    if (!queuedFailure)
+        queuedFailure = failure;
+    // Another tone is still on its way: the line goes on saying so.
+    if (transfersInFlight > 0)
+        return;
+    failure = std::exchange(queuedFailure, nullptr);
     const char *text = failure;
     // The phone reads its tone list again only when it starts up: the user must know.
     if (!text && !kindSet)

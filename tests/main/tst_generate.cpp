@@ -46,6 +46,8 @@ private slots:
     void waitingCommitIsSentAgain_data();
     void waitingCommitIsSentAgain();
     void waitingAtExitIsTold();
+    void sendsQueueBehindEachOther_data();
+    void sendsQueueBehindEachOther();
     void disconnectDuringGenerationSendsNothing();
     void longRingtoneIsSentWithAWarning_data();
     void longRingtoneIsSentWithAWarning();
@@ -372,6 +374,53 @@ void TestGenerate::waitingAtExitIsTold()
             told,
             QStringLiteral("A tone that waited for the iPhone was not sent; it stays in the output "
                            "folder. Send it again once the iPhone is free."));
+}
+
+void TestGenerate::sendsQueueBehindEachOther_data()
+{
+    QTest::addColumn<int>("firstAdded");
+    QTest::addColumn<int>("secondAdded");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("both sent") << 0 << 0 << sent;
+    QTest::newRow("first failed, second sent") << -1 << 0 << QStringLiteral("Transfer failed.");
+    QTest::newRow("first sent, second failed") << 0 << -1 << QStringLiteral("Transfer failed.");
+}
+
+// Generate makes files while the phone still works on the last one: each is sent after the
+// one before, the line says so until none is left, and a failure is never hidden by a later
+// success.
+void TestGenerate::sendsQueueBehindEachOther()
+{
+    QFETCH(int, firstAdded);
+    QFETCH(int, secondAdded);
+    QFETCH(QString, status);
+    loadInput(QStringLiteral("Queue.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    fakes::holdCommit(true);
+    fakes::setAddResult(firstAdded);
+    f.child<QPushButton>("btnGenerate")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 60000);
+    QTRY_VERIFY(fakes::commitWaiting());
+    QCOMPARE(f.wholeStatus(), sending);
+
+    fakes::setAddResult(secondAdded);
+    f.child<QPushButton>("btnGenerate")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 60000);
+    QCOMPARE(f.wholeStatus(), sending);
+    fakes::holdCommit(false);
+    QTRY_COMPARE(fakes::commitsDone(), 2);
+    QTRY_COMPARE(f.wholeStatus(), status);
+
+    const QDir out(outputFolder);
+    const QString first = QDir::toNativeSeparators(out.filePath(QStringLiteral("Queue.m4r")));
+    const QString second = QDir::toNativeSeparators(out.filePath(QStringLiteral("Queue(1).m4r")));
+    QCOMPARE(fakes::deviceCalls(),
+             QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(first),
+                          "commit 0",
+                          QStringLiteral("add_ringtone 0 %1 10000").arg(second),
+                          "commit 0"}));
+    QVERIFY(QFile::exists(first) && QFile::exists(second));
 }
 
 void TestGenerate::disconnectDuringGenerationSendsNothing()
