@@ -76,9 +76,11 @@ public:
 
     explicit DeviceLink(QObject *parent = nullptr);
     // Waits for the call running on the phone, so that it ends cleanly; queued ones are dropped.
+    // The listening link first has the library give up waiting for another writer's lock.
     ~DeviceLink() override;
 
-    // Makes this the one receiver of the library's events until it is destroyed.
+    // Makes this the one receiver of the library's events until it is destroyed: the
+    // program's own link.
     void listen();
 
     // These ask nothing of the phone and answer at once.
@@ -124,6 +126,7 @@ private:
 
     QThreadPool worker;
     int pending = 0;
+    bool listening = false;
 };
 
 template<typename T>

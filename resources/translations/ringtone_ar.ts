@@ -557,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>لم تُرسل نغمة كانت تنتظر iPhone؛ وهي باقية في مجلد الإخراج. أرسلها مرة أخرى عندما يصبح iPhone متاحاً.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>كانت نغمة لا تزال قيد الإرسال إلى iPhone وقد لا تصل إليه. تبقى في مجلد الإخراج؛ أرسلها مرة أخرى إذا لم يعرضها iPhone.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -557,6 +557,10 @@ Zeiger bei %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Ein Ton, der auf das iPhone gewartet hat, wurde nicht gesendet; er bleibt im Ausgabeordner. Senden Sie ihn erneut, sobald das iPhone frei ist.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Ein Ton wurde noch an das iPhone gesendet und kommt dort möglicherweise nicht an. Er bleibt im Ausgabeordner; senden Sie ihn erneut, falls das iPhone ihn nicht anzeigt.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -557,6 +557,10 @@ Puntero en %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Un tono que esperaba al iPhone no se envió; se queda en la carpeta de salida. Vuelva a enviarlo cuando el iPhone esté libre.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Todavía se estaba enviando un tono al iPhone y puede que no llegue. Se queda en la carpeta de salida; envíelo de nuevo si el iPhone no lo muestra.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -557,6 +557,10 @@ Pointeur à %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Un son en attente de l’iPhone n’a pas été envoyé ; il reste dans le dossier de sortie. Renvoyez-le dès que l’iPhone est libre.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Une sonnerie était encore en cours d&apos;envoi vers l&apos;iPhone et risque de ne pas y arriver. Elle reste dans le dossier de sortie ; renvoyez-la si l&apos;iPhone ne l&apos;affiche pas.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -557,6 +557,10 @@ Puntatore a %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Un suono in attesa dell’iPhone non è stato inviato; resta nella cartella di destinazione. Invialo di nuovo quando l’iPhone è libero.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Un suono era ancora in invio all&apos;iPhone e potrebbe non arrivarci. Resta nella cartella di destinazione; invialo di nuovo se l&apos;iPhone non lo mostra.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

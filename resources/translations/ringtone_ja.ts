@@ -557,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>iPhone を待っていたサウンドは送られていません。出力フォルダーに残っています。iPhone が使えるようになったら、もう一度送ってください。</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>サウンドはまだ iPhone に送信中だったため、届かない可能性があります。サウンドは出力フォルダーに残ります。iPhone に表示されない場合は、もう一度送信してください。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -557,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>一个等待 iPhone 的铃声未能发送；它保留在输出文件夹中。请在 iPhone 空闲后再次发送。</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>仍有铃声正在发送到 iPhone，可能无法送达。铃声保留在输出文件夹中；如果 iPhone 上没有显示，请重新发送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

@@ -557,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>一個等待 iPhone 的鈴聲未能傳送；它保留在輸出資料夾中。請在 iPhone 空閒後再次傳送。</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>仍有鈴聲正在傳送到 iPhone，可能無法送達。鈴聲保留在輸出資料夾中；如果 iPhone 上沒有顯示，請重新傳送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>

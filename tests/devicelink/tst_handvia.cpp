@@ -119,6 +119,7 @@ private slots:
     void anotherPhoneDropsStagedChanges();
     void eventsFollowTheRoot();
     void eventsDoNotWaitForACommit();
+    void abandonedLockWaitKeepsTheChanges();
     void twoProcessesCommitAtOnce();
     void unreadableDatabasesAreNumberedBackups();
     void rewritesKeepThreeNumberedBackups();
@@ -642,6 +643,38 @@ void TestHandvia::eventsDoNotWaitForACommit()
     ::close(fd);
     QVERIFY(result < 0);
     QCOMPARE(api->set_event_callback(nullptr), 0);
+}
+
+// A closing program has a commit that waits for another writer's lock give up long before the
+// wait would end; nothing is written, and nothing is lost: the staged tone goes in later.
+void TestHandvia::abandonedLockWaitKeepsTheChanges()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    const QByteArray before = phone.read(phone.databasePath());
+    const QString source = phone.writeLocal("Closing.m4r", "closing");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+    const QByteArray lockPath
+            = QFile::encodeName(phone.path("iTunes_Control/iTunes/.handvia.lock"));
+    const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
+    QVERIFY(fd >= 0 && flock(fd, LOCK_EX) == 0);
+    std::atomic<int> result {1};
+    std::thread committer([&] { result = api->commit(0); });
+    QTRY_COMPARE_WITH_TIMEOUT(openCount(lockPath), 2, 10000);
+
+    QCOMPARE(api->abandon_waits(0, 1), 0);
+    // Well within the 10 s the lock is waited for.
+    QTRY_VERIFY_WITH_TIMEOUT(result != 1, 5000);
+    committer.join();
+    QVERIFY(result < 0);
+    QCOMPARE(phone.read(phone.databasePath()), before);
+
+    ::close(fd);
+    QCOMPARE(api->abandon_waits(0, 0), 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three", "Closing"}));
+    for (const QString &file : ringtoneFiles(phone))
+        QVERIFY2(!file.endsWith(QLatin1String(".part")), qPrintable(file));
 }
 
 void TestHandvia::twoProcessesCommitAtOnce()
