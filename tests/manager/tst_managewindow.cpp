@@ -4,8 +4,6 @@
 #include "device/managedialog.h"
 #include "managerfixture.h"
 
-#include <QListWidget>
-
 #include <functional>
 
 class TestManageWindow : public QObject
@@ -37,9 +35,8 @@ private:
     static QStringList listed(const QWidget *dialog)
     {
         QStringList texts;
-        const auto *list = child<QListWidget>(dialog, "listRingtone");
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
+        for (int i = 0; i < listCount(dialog); ++i)
+            texts.append(listData(dialog, i).toString());
         return texts;
     }
 
@@ -69,7 +66,7 @@ private slots:
         fakes::raiseDeviceEvent(0, "connect");
         QCoreApplication::processEvents();
         withManager([&](ManageDialog *dialog) {
-            child<QListWidget>(dialog, "listRingtone")->setCurrentRow(1);
+            setListRow(dialog, 1);
             auto *edit = child<QLineEdit>(dialog, "editName");
             edit->selectAll();
             QTest::keyClicks(edit, QStringLiteral("Renamed"));
@@ -84,7 +81,7 @@ private slots:
 
             QVERIFY(fakes::deviceCalls().contains(QStringLiteral("commit 0")));
             QCOMPARE(listed(dialog), QStringList({"One", "Two", "Three"}));
-            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 1);
+            QCOMPARE(listRow(dialog), 1);
             QCOMPARE(edit->text(), QStringLiteral("Two"));
             QVERIFY(!child<QPushButton>(dialog, "btnRename")->isEnabled());
         });
@@ -180,7 +177,7 @@ private slots:
             fakes::raiseDeviceEvent(0, "connect");
             QTRY_COMPARE(listed(dialog), QStringList {"Horn"});
             QTRY_VERIFY(managerIdle(dialog));
-            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 0);
+            QCOMPARE(listRow(dialog), 0);
             QCOMPARE(child<QLineEdit>(dialog, "editName")->text(), QStringLiteral("Horn"));
             QCOMPARE(enabledState(dialog),
                      QStringLiteral("btnRename- btnRemove+ btnReplace+ btnIPhoneToPc+ "
@@ -206,7 +203,7 @@ private slots:
             // The phone the fake stands for holds the new tones once they are added.
             fakes::phoneRingtones()
                     = {{"Old", "AAAA.m4r"}, {"one", "BBBB.m4r"}, {"two", "CCCC.m4r"}};
-            child<QListWidget>(dialog, "listRingtone")->setCurrentRow(-1);
+            setListRow(dialog, -1);
             QTest::mouseClick(child<QPushButton>(dialog, "btnPcToIPhone"), Qt::LeftButton);
             QTRY_VERIFY(managerIdle(dialog));
 
@@ -220,7 +217,7 @@ private slots:
             }
             QCOMPARE(calls[3], QStringLiteral("commit 0"));
             QCOMPARE(listed(dialog), QStringList({"Old", "one", "two"}));
-            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 0);
+            QCOMPARE(listRow(dialog), 0);
             QVERIFY(!child<QPushButton>(dialog, "btnRename")->isEnabled());
         });
     }
