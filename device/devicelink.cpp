@@ -56,6 +56,8 @@ DeviceLink::Result resultOf(int code)
         return DeviceLink::OtherPhone;
     case HANDVIA_E_UPLOAD_LOST:
         return DeviceLink::UploadLost;
+    case HANDVIA_E_DATABASE_KEPT:
+        return DeviceLink::DatabaseKept;
     default:
         return code < 0 ? DeviceLink::Failed : DeviceLink::Ok;
     }
@@ -103,11 +105,19 @@ DeviceLink::~DeviceLink()
 {
     setReceiver(nullptr, this);
     worker.clear();
+    // The program's own link goes when the program closes: a commit waiting for another
+    // writer's lock gives up, its changes kept, rather than hold the exit for seconds.
+    const auto abandon = listening ? table()->abandon_waits : nullptr;
+    if (abandon)
+        abandon(device, 1);
     worker.waitForDone();
+    if (abandon)
+        abandon(device, 0);
 }
 
 void DeviceLink::listen()
 {
+    listening = true;
     setReceiver(this, nullptr);
     // At once: the program listens when its window opens, before any call could hold the
     // library, and an event raised right after must find its receiver.

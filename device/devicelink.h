@@ -41,9 +41,15 @@ public:
         Failed, // no phone, the lock or the write failed; staged changes are kept
         OtherPhone, // changes staged for another phone were not written here
         UploadLost, // an uploaded tone vanished from the phone; its add was dropped
-        Unsupported // the library has no such entry
+        Unsupported, // the library has no such entry
+        // The phone's database holds values a rewrite would change: it was left as it was,
+        // and the staged changes are kept.
+        DatabaseKept
     };
     Q_ENUM(Result)
+
+    // A commit that failed this way keeps its changes for a later one.
+    static bool keepsChanges(Result result) { return result == Failed || result == DatabaseKept; }
 
     struct ITunes
     {
@@ -70,9 +76,11 @@ public:
 
     explicit DeviceLink(QObject *parent = nullptr);
     // Waits for the call running on the phone, so that it ends cleanly; queued ones are dropped.
+    // The listening link first has the library give up waiting for another writer's lock.
     ~DeviceLink() override;
 
-    // Makes this the one receiver of the library's events until it is destroyed.
+    // Makes this the one receiver of the library's events until it is destroyed: the
+    // program's own link.
     void listen();
 
     // These ask nothing of the phone and answer at once.
@@ -118,6 +126,7 @@ private:
 
     QThreadPool worker;
     int pending = 0;
+    bool listening = false;
 };
 
 template<typename T>

@@ -7,24 +7,15 @@
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
 #include "media/ringtonepaths.h"
+#include "ringtonelistmodel.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QMessageBox>
-#include <QSignalBlocker>
-#include <QTimer>
 
 namespace {
 
-const int phonePathRole = Qt::UserRole + 1;
-const int textToneRole = Qt::UserRole + 2;
-// How long the list is filled before the window answers again.
-const int fillSliceMs = 15;
-
-QString phonePath(const QString &fileName)
-{
-    return QStringLiteral("/iTunes_Control/Ringtones/") + fileName;
-}
+const int phonePathRole = RingtoneListModel::PhonePathRole;
+const int textToneRole = RingtoneListModel::TextToneRole;
 
 } // namespace
 
@@ -33,9 +24,12 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     , ui(new Ui::manageDlg)
     , ownLink(link ? nullptr : std::make_unique<DeviceLink>())
     , device(link ? *link : *ownLink)
+    , model(new RingtoneListModel([this] { return device.canSetKind(); }, this))
 {
     setBackground(QStringLiteral(":/images/register_bg.png"));
     ui->setupUi(this);
+    ui->listRingtone->setModel(model);
+    model->setFont(ui->listRingtone->font());
     // Right to left, the panel's controls turn about its middle: the list goes right, the
     // buttons left, the name's label right of its field. Logo and close stay with the skin.
     MirroredRows panel;
@@ -58,10 +52,10 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     connect(ui->btnPcToIPhone, &QPushButton::clicked, this, &ManageDialog::onBtnPcToIPhone);
     connect(ui->btnRestart, &QPushButton::clicked, this, &ManageDialog::onBtnRestart);
     connect(ui->btnKind, &QPushButton::clicked, this, &ManageDialog::onBtnKind);
-    connect(ui->listRingtone,
-            &QListWidget::currentRowChanged,
+    connect(ui->listRingtone->selectionModel(),
+            &QItemSelectionModel::currentRowChanged,
             this,
-            &ManageDialog::onListSelectChange);
+            [this](const QModelIndex &current) { onListSelectChange(current.row()); });
     // Only the user's typing reaches the slot; text set by the dialog does not.
     connect(ui->editName, &QLineEdit::textEdited, this, &ManageDialog::onEditNameChange);
 
@@ -110,78 +104,38 @@ void ManageDialog::relist(int row)
     });
 }
 
+// The list is taken whole: rows are made only as the view shows them.
 void ManageDialog::showList(const QList<DeviceLink::Ringtone> &tones, int row)
 {
-    ui->listRingtone->clear();
-    filling = true;
-    fillList(tones, row, phoneChanges);
-}
-
-// A phone may hold many thousands of tones: rows are added a few milliseconds' worth at a time,
-// so the window answers in between; the list stays busy until it is whole.
-void ManageDialog::fillList(const QList<DeviceLink::Ringtone> &tones, int row, int listedAt)
-{
-    if (listedAt != phoneChanges)
-        return; // the phone changed: what is left is of no phone now
-    QElapsedTimer slice;
-    slice.start();
-    {
-        // The view learns of each batch at once rather than row by row.
-        const QSignalBlocker quiet(ui->listRingtone->model());
-        for (int i = ui->listRingtone->count(); i < tones.size(); ++i) {
-            auto *item = new QListWidgetItem(unescapeTitle(tones[i].title), ui->listRingtone);
-            item->setData(phonePathRole, phonePath(tones[i].fileName));
-            item->setData(textToneRole, tones[i].textTone);
-            showEntry(item);
-            if (slice.elapsed() >= fillSliceMs)
-                break;
-        }
-    }
-    ui->listRingtone->reset();
-    if (ui->listRingtone->count() < tones.size()) {
-        QTimer::singleShot(
-                0, this, [this, tones, row, listedAt] { fillList(tones, row, listedAt); });
-        updateButtons();
-        return;
-    }
-    filling = false;
-    ui->listRingtone->setCurrentRow(qMin(row, ui->listRingtone->count() - 1));
+    model->setRingtones(tones);
+    setCurrentRow(qMin(row, model->rowCount() - 1));
     nameTyped = false;
     updateButtons();
 }
 
 void ManageDialog::setWaitingCheck(std::function<bool(const QString &)> check)
 {
-    isWaiting = std::move(check);
-    showWaiting();
+    model->setWaitingCheck(std::move(check));
 }
 
 void ManageDialog::showWaiting()
 {
-    for (int row = 0; row < ui->listRingtone->count(); ++row)
-        showEntry(ui->listRingtone->item(row));
+    model->showWaiting();
 }
 
-// The icon tells the kind; the tool tip shows a title cut by the list's width whole, with its
-// kind and whether its changes still wait to be sent.
-void ManageDialog::showEntry(QListWidgetItem *item)
+int ManageDialog::currentRow() const
 {
-    QStringList notes;
-    if (device.canSetKind()) {
-        const bool textTone = item->data(textToneRole).toBool();
-        item->setIcon(QIcon(textTone ? QStringLiteral(":/images/kind_tone.png")
-                                     : QStringLiteral(":/images/kind_ringtone.png")));
-        notes << (textTone ? tr("text tone") : tr("ringtone"));
-    }
-    const bool waiting = isWaiting && isWaiting(fileNameAt(ui->listRingtone->row(item)));
-    if (waiting)
-        notes << tr("waiting to be sent");
-    QFont font = ui->listRingtone->font();
-    font.setItalic(waiting);
-    item->setFont(font);
-    item->setToolTip(notes.isEmpty() ? item->text()
-                                     : QStringLiteral("%1 (%2)").arg(
-                                             item->text(), notes.join(QStringLiteral(", "))));
+    return ui->listRingtone->currentIndex().row();
+}
+
+void ManageDialog::setCurrentRow(int row)
+{
+    ui->listRingtone->setCurrentIndex(model->index(row));
+}
+
+QString ManageDialog::textAt(int row) const
+{
+    return model->index(row).data().toString();
 }
 
 // Changes the library keeps after a failed commit are sent again by the window.
@@ -190,7 +144,7 @@ void ManageDialog::commitChanges(const QStringList &fileNames, std::function<voi
     device.commit(this, [this, fileNames, done](DeviceLink::Result result) {
         if (result == DeviceLink::Ok) {
             emit committed();
-        } else if (result == DeviceLink::Failed) {
+        } else if (DeviceLink::keepsChanges(result)) {
             for (const QString &fileName : fileNames)
                 emit commitKept(fileName);
             if (fileNames.isEmpty())
@@ -198,29 +152,52 @@ void ManageDialog::commitChanges(const QStringList &fileNames, std::function<voi
         }
         if (done)
             done(result == DeviceLink::Ok);
+        tellFailure(result);
     });
+}
+
+// A plain failure keeps its changes, marked as waiting in the list; these the user must read.
+void ManageDialog::tellFailure(DeviceLink::Result result)
+{
+    QString text;
+    if (result == DeviceLink::OtherPhone)
+        text = tr("Not saved: the iPhone changed before the change was written. The list shows "
+                  "what this iPhone holds; make the change again.");
+    else if (result == DeviceLink::UploadLost)
+        text = tr("Not saved: a ringtone copied to the iPhone vanished from it before it was "
+                  "saved there. Add it again.");
+    else if (result == DeviceLink::DatabaseKept)
+        text = tr("Not saved yet: the iPhone's ringtone list holds values that writing it would "
+                  "change, so it was left as it is. The change is tried again while the iPhone "
+                  "stays connected.");
+    if (text.isEmpty())
+        return;
+    // Not waited for: the list goes on showing what the phone holds meanwhile.
+    auto *box = new QMessageBox(QMessageBox::Warning, productTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void ManageDialog::showNoPhoneHint()
 {
     noPhoneHint->setGeometry(QRect(QPoint(0, 0), ui->listRingtone->contentsRect().size()));
     // An attached phone with a long list takes a moment to read: the empty list says so.
-    const bool reading = phoneAttached && (device.isBusy() || filling);
+    const bool reading = phoneAttached && device.isBusy();
     noPhoneHint->setText(reading ? tr("Reading the ringtones on your iPhone…")
                                  : tr("Connect your iPhone to see its ringtones."));
-    noPhoneHint->setVisible((reading || !phoneAttached) && ui->listRingtone->count() == 0);
+    noPhoneHint->setVisible((reading || !phoneAttached) && model->rowCount() == 0);
 }
 
 void ManageDialog::updateButtons()
 {
     showNoPhoneHint();
-    const bool idle = !device.isBusy() && !filling;
+    const bool idle = !device.isBusy();
     ui->listRingtone->setEnabled(idle);
     if (idle)
         ui->listRingtone->unsetCursor();
     else
         ui->listRingtone->setCursor(Qt::BusyCursor);
-    const bool any = ui->listRingtone->count() > 0;
+    const bool any = model->rowCount() > 0;
     if (!any) {
         ui->editName->setText(QString());
         currentName.clear();
@@ -234,9 +211,9 @@ void ManageDialog::updateButtons()
     ui->btnPcToIPhone->setEnabled(idle && phoneAttached);
     // An older library cannot tell a text tone from a ringtone.
     ui->btnKind->setEnabled(idle && any && device.canSetKind());
-    const QListWidgetItem *item = ui->listRingtone->currentItem();
-    ui->btnKind->setText(item && item->data(textToneRole).toBool() ? tr("As Ringtone")
-                                                                   : tr("As Text Tone"));
+    ui->btnKind->setText(ui->listRingtone->currentIndex().data(textToneRole).toBool()
+                                 ? tr("As Ringtone")
+                                 : tr("As Text Tone"));
     // An older library cannot restart the phone; without a phone there is none to restart.
     ui->btnRestart->setEnabled(idle && phoneAttached && device.canRestart());
 }
@@ -245,8 +222,7 @@ void ManageDialog::onPhoneConnect(bool bConnect)
 {
     phoneAttached = bConnect;
     ++phoneChanges;
-    ui->listRingtone->clear();
-    filling = false;
+    model->clear();
     nameTyped = false;
     if (bConnect)
         relist(0);
@@ -256,15 +232,14 @@ void ManageDialog::onPhoneConnect(bool bConnect)
 // A failed commit may leave the phone otherwise than the list shows: show what it holds.
 void ManageDialog::relistAfterFailure()
 {
-    relist(ui->listRingtone->currentRow());
+    relist(currentRow());
 }
 
 void ManageDialog::onListSelectChange(int row)
 {
-    const QListWidgetItem *item = row < 0 ? nullptr : ui->listRingtone->item(row);
-    if (!item)
+    if (row < 0 || row >= model->rowCount())
         return;
-    currentName = item->text();
+    currentName = textAt(row);
     ui->editName->setText(currentName);
     updateButtons();
 }
@@ -280,18 +255,16 @@ void ManageDialog::onBtnRename()
     const QString text = ui->editName->text();
     if (text == currentName)
         return;
-    const int row = ui->listRingtone->currentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
+    const QString path = model->index(row).data(phonePathRole).toString();
     device.renameRingtone(row, escapeTitle(text), this, {});
     commitChanges({fileNameAt(row)}, [this, row, path, text](bool sent) {
         if (!sent) {
             relistAfterFailure();
         } else if (stillListed(row, path)) {
-            QListWidgetItem *item = ui->listRingtone->item(row);
-            item->setText(text);
-            showEntry(item);
+            model->setData(model->index(row), text, Qt::DisplayRole);
             currentName = text;
             nameTyped = false;
             updateButtons();
@@ -302,19 +275,17 @@ void ManageDialog::onBtnRename()
 // Committed at once, as a rename is: the phone plays the tone for calls or for messages.
 void ManageDialog::onBtnKind()
 {
-    const int row = ui->listRingtone->currentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
-    const bool textTone = !ui->listRingtone->item(row)->data(textToneRole).toBool();
+    const QString path = model->index(row).data(phonePathRole).toString();
+    const bool textTone = !model->index(row).data(textToneRole).toBool();
     device.setRingtoneKind(row, textTone, this, {});
     commitChanges({fileNameAt(row)}, [this, row, path, textTone](bool sent) {
         if (!sent) {
             relistAfterFailure();
         } else if (stillListed(row, path)) {
-            QListWidgetItem *item = ui->listRingtone->item(row);
-            item->setData(textToneRole, textTone);
-            showEntry(item);
+            model->setData(model->index(row), textTone, textToneRole);
             updateButtons();
         }
     });
@@ -322,10 +293,10 @@ void ManageDialog::onBtnKind()
 
 void ManageDialog::onBtnRemove()
 {
-    const int row = ui->listRingtone->currentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
+    const QString path = model->index(row).data(phonePathRole).toString();
     const QMessageBox::StandardButton answer
             = QMessageBox::question(this,
                                     productTitle(),
@@ -340,7 +311,7 @@ void ManageDialog::onBtnRemove()
             relistAfterFailure();
         } else if (stillListed(row, path)) {
             // The rows below move up by one, as the phone's indexes do.
-            delete ui->listRingtone->takeItem(row);
+            model->removeRow(row);
             updateButtons();
         }
     });
@@ -348,10 +319,10 @@ void ManageDialog::onBtnRemove()
 
 void ManageDialog::onBtnReplace()
 {
-    const int row = ui->listRingtone->currentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    const QString path = ui->listRingtone->item(row)->data(phonePathRole).toString();
+    const QString path = model->index(row).data(phonePathRole).toString();
     const QString chosen = CFileChooser::instance().openFile(this, startFolder(), fileFilter());
     if (chosen.isEmpty() || !stillListed(row, path))
         return;
@@ -360,13 +331,12 @@ void ManageDialog::onBtnReplace()
 
 void ManageDialog::onBtnIPhoneToPc()
 {
-    const int row = ui->listRingtone->currentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    const QListWidgetItem *item = ui->listRingtone->item(row);
-    const QString path = item->data(phonePathRole).toString();
+    const QString path = model->index(row).data(phonePathRole).toString();
     const QString chosen = CFileChooser::instance().saveFile(
-            this, proposedSavePath(item->text(), path, startFolder()), fileFilter());
+            this, proposedSavePath(textAt(row), path, startFolder()), fileFilter());
     if (chosen.isEmpty() || !stillListed(row, path))
         return;
     device.copyFromPhone(path, chosen, this, {});
@@ -378,7 +348,7 @@ void ManageDialog::onBtnPcToIPhone()
             = CFileChooser::instance().openFiles(this, startFolder(), fileFilter());
     if (chosen.isEmpty())
         return;
-    const int listed = ui->listRingtone->count();
+    const int listed = model->rowCount();
     for (const QString &file : chosen) {
         if (!isRegularFile(file))
             continue;
@@ -424,8 +394,7 @@ void ManageDialog::onBtnRestart()
 
 QString ManageDialog::fileNameAt(int row) const
 {
-    const QListWidgetItem *item = ui->listRingtone->item(row);
-    return item ? item->data(phonePathRole).toString().section(QLatin1Char('/'), -1) : QString();
+    return model->fileNameAt(row);
 }
 
 // A question or file dialog keeps the event loop running: the phone may go, or another come,
@@ -433,8 +402,8 @@ QString ManageDialog::fileNameAt(int row) const
 // an index of another listing would name another ringtone.
 bool ManageDialog::stillListed(int row, const QString &phonePath) const
 {
-    const QListWidgetItem *item = ui->listRingtone->item(row);
-    return item && item->data(phonePathRole).toString() == phonePath;
+    return row >= 0 && row < model->rowCount()
+            && model->index(row).data(phonePathRole).toString() == phonePath;
 }
 
 QString ManageDialog::startFolder() const
@@ -451,10 +420,4 @@ QString ManageDialog::escapeTitle(QString title)
 {
     return title.replace(QLatin1Char('<'), QLatin1String("&lt;"))
             .replace(QLatin1Char('>'), QLatin1String("&gt;"));
-}
-
-QString ManageDialog::unescapeTitle(QString title)
-{
-    return title.replace(QLatin1String("&lt;"), QLatin1String("<"))
-            .replace(QLatin1String("&gt;"), QLatin1String(">"));
 }

@@ -8,7 +8,7 @@
 #include <memory>
 
 class QLabel;
-class QListWidgetItem;
+class RingtoneListModel;
 
 namespace Ui {
 class manageDlg;
@@ -53,11 +53,13 @@ private:
     // Lists the phone again and selects `row`, or the last row if there are fewer.
     void relist(int row);
     void showList(const QList<DeviceLink::Ringtone> &tones, int row);
-    void fillList(const QList<DeviceLink::Ringtone> &tones, int row, int listedAt);
-    void showEntry(QListWidgetItem *item);
+    int currentRow() const;
+    void setCurrentRow(int row);
+    QString textAt(int row) const;
     // Commits; a failure that keeps the changes is told with the entries they touch.
     void commitChanges(const QStringList &fileNames, std::function<void(bool)> done);
     void relistAfterFailure();
+    void tellFailure(DeviceLink::Result result);
     void updateButtons();
     void showNoPhoneHint();
     bool stillListed(int row, const QString &phonePath) const;
@@ -65,19 +67,17 @@ private:
     QString startFolder() const;
     QString fileFilter() const;
     static QString escapeTitle(QString title);
-    static QString unescapeTitle(QString title);
 
     Ui::manageDlg *ui;
     std::unique_ptr<DeviceLink> ownLink;
     DeviceLink &device;
+    RingtoneListModel *model;
     // Counts the phone's comings and goings: a listing made before the last one is stale.
     int phoneChanges = 0;
     QString currentName;
-    bool filling = false; // the list is being filled from a listing
     bool nameTyped = false; // the typed name differs from the listed one
     bool phoneAttached = false;
     QLabel *noPhoneHint = nullptr;
-    std::function<bool(const QString &)> isWaiting;
 };
 
 #endif

@@ -42,7 +42,7 @@ void CommitRetry::retry()
         if (result == DeviceLink::Ok) {
             finish();
             emit sent();
-        } else if (result == DeviceLink::Failed) {
+        } else if (DeviceLink::keepsChanges(result)) {
             // Kept for a later commit.
             if (waiting && connected)
                 timer.start();

@@ -231,6 +231,10 @@ private:
     // The result of a ringtone job that a load waited for: it stays in front of the load's own
     // status until the load has ended, so a load never hides how the ringtone went.
     const char *waitedResult = nullptr;
+    // Sends queue on the phone's link while Generate makes more: the status line tells the
+    // last result only once none is left, and a failure before it is not hidden by it.
+    int transfersInFlight = 0;
+    const char *queuedFailure = nullptr;
     QString iTunesPath;
     // The whole file's picture as first drawn, and the summary that draws zoomed views.
     QImage wholeWaveImage;

@@ -91,7 +91,13 @@ void MainDialog::connectCommitRetry()
 // What still waits is lost with the program: the user must not think it reached the phone.
 void MainDialog::closeEvent(QCloseEvent *event)
 {
-    if (commitRetry.isWaiting())
+    if (transfersInFlight > 0)
+        QMessageBox::information(this,
+                                 productTitle(),
+                                 tr("A tone was still being sent to the iPhone and may not get "
+                                    "there. It stays in the output folder; send it again if the "
+                                    "iPhone does not list it."));
+    else if (commitRetry.isWaiting())
         QMessageBox::information(this,
                                  productTitle(),
                                  tr("A tone that waited for the iPhone was not sent; it stays in "

@@ -5,18 +5,27 @@
 
 #include "editor/ringtonelength.h"
 
+#include <utility>
+
 namespace {
 
 // One text each, so that the phone's comings and goings can tell them from others.
 const char *const transferFailed = QT_TRANSLATE_NOOP("MainDialog", "Transfer failed.");
+// The library drops what was staged for an iPhone that another one replaced.
 const char *const stagedForOtherPhone
         = QT_TRANSLATE_NOOP("MainDialog",
-                            "The ringtone was staged for another iPhone. Plug that iPhone in "
-                            "again to send it.");
+                            "Transfer failed: the iPhone changed while the ringtone was being "
+                            "sent. Press Generate to send it to this iPhone.");
 const char *const uploadLost
         = QT_TRANSLATE_NOOP("MainDialog",
                             "Transfer failed: the ringtone's copy vanished from the iPhone "
                             "before it was saved there. Press Generate to send it again.");
+
+const char *const databaseKept
+        = QT_TRANSLATE_NOOP("MainDialog",
+                            "Not sent yet: the iPhone's ringtone list holds values that "
+                            "writing it would change, so it was left as it is. Vardel tries "
+                            "again while the iPhone stays connected.");
 
 const char *const sending = QT_TRANSLATE_NOOP("MainDialog", "Sending to the iPhone…");
 
@@ -26,6 +35,8 @@ const char *failureText(DeviceLink::Result added, DeviceLink::Result committed)
         return stagedForOtherPhone;
     if (committed == DeviceLink::UploadLost)
         return uploadLost;
+    if (added == DeviceLink::Ok && committed == DeviceLink::DatabaseKept)
+        return databaseKept;
     if (added != DeviceLink::Ok || committed != DeviceLink::Ok)
         return transferFailed;
     return nullptr;
@@ -35,6 +46,7 @@ const char *failureText(DeviceLink::Result added, DeviceLink::Result committed)
 
 void MainDialog::sendToPhone(const QString &ringtone, double seconds, bool textTone)
 {
+    ++transfersInFlight;
     setStatus(sending);
     device.addRingtone(
             ringtone,
@@ -57,7 +69,7 @@ void MainDialog::sendToPhone(const QString &ringtone, double seconds, bool textT
 void MainDialog::commitSent(DeviceLink::Result added, bool kindSet, double seconds)
 {
     device.commit(this, [this, added, kindSet, seconds](DeviceLink::Result committed) {
-        if (added == DeviceLink::Ok && committed == DeviceLink::Failed) {
+        if (added == DeviceLink::Ok && DeviceLink::keepsChanges(committed)) {
             // Kept by the library: sent again later; the added tone is the last one listed.
             commitRetry.wait();
             device.ringtones(this, [this](const QList<DeviceLink::Ringtone> &tones) {
@@ -72,6 +84,13 @@ void MainDialog::commitSent(DeviceLink::Result added, bool kindSet, double secon
 
 void MainDialog::showTransferResult(const char *failure, bool kindSet, double seconds)
 {
+    --transfersInFlight;
+    if (!queuedFailure)
+        queuedFailure = failure;
+    // Another tone is still on its way: the line goes on saying so.
+    if (transfersInFlight > 0)
+        return;
+    failure = std::exchange(queuedFailure, nullptr);
     const char *text = failure;
     // The phone reads its tone list again only when it starts up: the user must know.
     if (!text && !kindSet)
@@ -102,7 +121,7 @@ void MainDialog::showTransferResult(const char *failure, bool kindSet, double se
 // on the phone.
 const char *MainDialog::shownTransferFailure() const
 {
-    for (const char *text : {transferFailed, stagedForOtherPhone, uploadLost}) {
+    for (const char *text : {transferFailed, stagedForOtherPhone, uploadLost, databaseKept}) {
         if (statusSource == text || statusLead == text)
             return text;
     }

@@ -19,7 +19,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -167,13 +167,13 @@ void measureListing(MainDialog &window)
     probe.start();
     ManageDialog manager(&window);
     manager.show();
-    auto *list = manager.findChild<QListWidget *>(QStringLiteral("listRingtone"));
+    auto *list = manager.findChild<QListView *>(QStringLiteral("listRingtone"));
     if (!waitFor([&] { return list->isEnabled(); }))
         return;
     const qint64 longest = probe.stop();
     const double phoneMs = double(phone.elapsed());
     print("manager lists the phone", longest, phoneMs, blockingListing());
-    std::printf("  listed: %d ringtones\n", list->count());
+    std::printf("  listed: %d ringtones\n", list->model()->rowCount());
 }
 
 } // namespace

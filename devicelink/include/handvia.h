@@ -67,6 +67,10 @@ typedef struct HandviaApi
     int (*restart_phone)(int device); /* 21 */
     /* 22: a HANDVIA_PHONE_* value; for HANDVIA_PHONE_OTHER, text holds the error. */
     int (*phone_state)(int device, char *text, int text_size);
+    /* 23: with abandon 1, a commit waiting for another writer's sync lock gives up at once and
+     * fails with its changes kept, and so does every later one, until called with 0. For a
+     * program that is closing. */
+    int (*abandon_waits)(int device, int abandon);
 } HandviaApi;
 
 #if defined(__GNUC__)

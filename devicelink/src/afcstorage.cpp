@@ -201,7 +201,8 @@ bool AfcStorage::lockWriters(int waitMs)
         const afc_error_t error = check(afc_file_lock(m_afc, m_lock, AFC_LOCK_EX));
         if (error == AFC_E_SUCCESS)
             return true;
-        if (error != AFC_E_OP_WOULD_BLOCK || std::chrono::steady_clock::now() >= deadline)
+        if (error != AFC_E_OP_WOULD_BLOCK || std::chrono::steady_clock::now() >= deadline
+            || waitsAbandoned())
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }

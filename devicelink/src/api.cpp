@@ -5,6 +5,7 @@
 #include "events.h"
 #include "store.h"
 #include "text.h"
+#include "waits.h"
 
 #include <cstdlib>
 #include <mutex>
@@ -237,6 +238,12 @@ int restartPhone(int device)
                                            [](Backend &backend) { return backend.restart(); });
 }
 
+int abandonWaits(int, int abandon)
+{
+    setWaitsAbandoned(abandon != 0);
+    return 0;
+}
+
 HandviaApi makeTable()
 {
     HandviaApi api {};
@@ -253,6 +260,7 @@ HandviaApi makeTable()
     api.get_ringtone_kind = getRingtoneKind;
     api.restart_phone = restartPhone;
     api.phone_state = phoneState;
+    api.abandon_waits = abandonWaits;
     return api;
 }
 

@@ -2,7 +2,7 @@
 
 #include "bplistwriter.h"
 #include "nultext.h"
-#include "plistdepth.h"
+#include "plistbounds.h"
 #include "plistdict.h"
 #include "text.h"
 #include "xmlvalues.h"
@@ -51,6 +51,11 @@ bool isListable(plist_t tones, const std::string &key, plist_t entry)
 
 // No ringtone database nests this deep; deeper input is treated as unreadable.
 const int maxDepth = 64;
+
+// A 16 MB database of entries as phones write them (12 nodes in about 130 bytes) parses to
+// about 1.5 million nodes; a file whose shared objects expand to more than this is treated as
+// unreadable, which bounds the parse to some hundreds of megabytes.
+const uint32_t maxNodes = 4 * 1024 * 1024;
 
 // Walks the tree: false when it is too deep; invalid is set when some text is not UTF-8.
 bool inspect(plist_t node, int depth, bool &invalid)
@@ -148,7 +153,7 @@ Database Database::fromBytes(const std::string &bytes)
     db.m_origin = Origin::Unreadable;
     // The plist element and a leaf add two levels to the deepest container walked later.
     if (bytes.size() > maxDatabaseSize || mayHoldNulText(bytes)
-        || nestsDeeperThan(bytes, maxDepth + 2))
+        || exceedsParseBounds(bytes, {maxDepth + 2, maxNodes}))
         return db;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);

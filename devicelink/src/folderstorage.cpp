@@ -139,8 +139,8 @@ bool FolderStorage::lockWriters(int waitMs)
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     // Retries only while another writer holds it.
     while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR)
-            || std::chrono::steady_clock::now() >= deadline) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline
+            || waitsAbandoned()) {
             ::close(fd);
             return false;
         }

@@ -1,10 +1,13 @@
 #include "waits.h"
 
+#include <atomic>
 #include <cstdlib>
 
 namespace handvia {
 
 namespace {
+
+std::atomic<bool> abandoned {false};
 
 std::chrono::milliseconds wait(const char *testVariable, std::chrono::milliseconds standard)
 {
@@ -33,6 +36,16 @@ std::chrono::milliseconds phoneRetryInterval()
 {
     static const auto ms = wait("HANDVIA_TEST_RETRY_MS", std::chrono::seconds(3));
     return ms;
+}
+
+void setWaitsAbandoned(bool on)
+{
+    abandoned = on;
+}
+
+bool waitsAbandoned()
+{
+    return abandoned;
 }
 
 } // namespace handvia

@@ -13,6 +13,10 @@ std::chrono::milliseconds syncLockWait();
 // tried again (3 s).
 std::chrono::milliseconds phoneRetryInterval();
 
+// A closing program need not sit through the sync lock wait: while set, it ends at once.
+void setWaitsAbandoned(bool abandoned);
+bool waitsAbandoned();
+
 } // namespace handvia
 
 #endif

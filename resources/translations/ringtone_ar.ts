@@ -290,12 +290,16 @@ Pointer at %3</source>
         <translation>جارٍ الإرسال إلى iPhone…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>جُهّزت النغمة لجهاز iPhone آخر. وصّل ذلك الجهاز مرة أخرى لإرسالها.</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>فشل النقل: تغيّر جهاز iPhone أثناء إرسال النغمة. اضغط إنشاء لإرسالها إلى جهاز iPhone هذا.</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>فشل النقل: اختفت نسخة النغمة من iPhone قبل حفظها عليه. اضغط إنشاء لإرسالها مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>لم تُرسل بعد: تحتوي قائمة النغمات على iPhone على قيم ستتغير إذا أُعيدت كتابتها، لذلك تُركت كما هي. يعيد Vardel المحاولة ما دام iPhone متصلاً.</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>لم تُرسل نغمة كانت تنتظر iPhone؛ وهي باقية في مجلد الإخراج. أرسلها مرة أخرى عندما يصبح iPhone متاحاً.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>كانت نغمة لا تزال قيد الإرسال إلى iPhone وقد لا تصل إليه. تبقى في مجلد الإخراج؛ أرسلها مرة أخرى إذا لم يعرضها iPhone.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>‫وصّل جهاز iPhone لعرض نغمات الرنين الموجودة عليه.‬</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>لم يُحفظ: تغيّر جهاز iPhone قبل كتابة التغيير. تعرض القائمة ما يحتويه جهاز iPhone هذا؛ أعد إجراء التغيير.</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>لم يُحفظ: اختفت نغمة نُسخت إلى iPhone منه قبل حفظها عليه. أضفها مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>لم يُحفظ بعد: تحتوي قائمة النغمات على iPhone على قيم ستتغير إذا أُعيدت كتابتها، لذلك تُركت كما هي. تُعاد محاولة التغيير ما دام iPhone متصلاً.</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

@@ -290,12 +290,16 @@ Zeiger bei %3</translation>
         <translation>Wird an das iPhone gesendet…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>Der Klingelton wurde für ein anderes iPhone vorbereitet. Schließen Sie dieses iPhone wieder an, um ihn zu senden.</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>Übertragung fehlgeschlagen: Das iPhone wurde gewechselt, während der Klingelton gesendet wurde. Klicken Sie auf „Erzeugen“, um ihn an dieses iPhone zu senden.</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>Übertragung fehlgeschlagen: Die Kopie des Klingeltons ist vom iPhone verschwunden, bevor sie dort gespeichert wurde. Klicken Sie auf „Erzeugen“, um ihn erneut zu senden.</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>Noch nicht gesendet: Die Klingeltonliste des iPhone enthält Werte, die sich beim Neuschreiben ändern würden, daher blieb sie unverändert. Vardel versucht es erneut, solange das iPhone verbunden bleibt.</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Zeiger bei %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Ein Ton, der auf das iPhone gewartet hat, wurde nicht gesendet; er bleibt im Ausgabeordner. Senden Sie ihn erneut, sobald das iPhone frei ist.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Ein Ton wurde noch an das iPhone gesendet und kommt dort möglicherweise nicht an. Er bleibt im Ausgabeordner; senden Sie ihn erneut, falls das iPhone ihn nicht anzeigt.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Zeiger bei %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Schließen Sie Ihr iPhone an, um seine Klingeltöne zu sehen.</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>Nicht gespeichert: Das iPhone wurde gewechselt, bevor die Änderung geschrieben wurde. Die Liste zeigt, was dieses iPhone enthält; nehmen Sie die Änderung erneut vor.</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>Nicht gespeichert: Ein auf das iPhone kopierter Klingelton ist von dort verschwunden, bevor er gespeichert wurde. Fügen Sie ihn erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>Noch nicht gespeichert: Die Klingeltonliste des iPhone enthält Werte, die sich beim Neuschreiben ändern würden, daher blieb sie unverändert. Die Änderung wird erneut versucht, solange das iPhone verbunden bleibt.</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

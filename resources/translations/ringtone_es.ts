@@ -290,12 +290,16 @@ Puntero en %3</translation>
         <translation>Enviando al iPhone…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>El tono se preparó para otro iPhone. Vuelva a conectar ese iPhone para enviarlo.</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>La transferencia falló: el iPhone cambió mientras se enviaba el tono. Pulse Generar para enviarlo a este iPhone.</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>La transferencia falló: la copia del tono desapareció del iPhone antes de guardarse allí. Pulse Generar para enviarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>Aún no enviado: la lista de tonos del iPhone contiene valores que cambiarían al reescribirla, así que se ha dejado como estaba. Vardel lo vuelve a intentar mientras el iPhone siga conectado.</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Puntero en %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Un tono que esperaba al iPhone no se envió; se queda en la carpeta de salida. Vuelva a enviarlo cuando el iPhone esté libre.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Todavía se estaba enviando un tono al iPhone y puede que no llegue. Se queda en la carpeta de salida; envíelo de nuevo si el iPhone no lo muestra.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Puntero en %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Conecte su iPhone para ver sus tonos.</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>No guardado: el iPhone cambió antes de escribir el cambio. La lista muestra lo que contiene este iPhone; vuelva a hacer el cambio.</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>No guardado: un tono copiado al iPhone desapareció de él antes de guardarse allí. Añádalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>Aún no guardado: la lista de tonos del iPhone contiene valores que cambiarían al reescribirla, así que se ha dejado como estaba. El cambio se vuelve a intentar mientras el iPhone siga conectado.</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

@@ -290,12 +290,16 @@ Pointeur à %3</translation>
         <translation>Envoi vers l&apos;iPhone…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>La sonnerie a été préparée pour un autre iPhone. Rebranchez cet iPhone pour l&apos;envoyer.</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>Échec du transfert : l&apos;iPhone a changé pendant l&apos;envoi de la sonnerie. Cliquez sur Générer pour l&apos;envoyer à cet iPhone.</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>Échec du transfert : la copie de la sonnerie a disparu de l&apos;iPhone avant d&apos;y être enregistrée. Cliquez sur Générer pour l&apos;envoyer à nouveau.</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>Pas encore envoyée : la liste des sonneries de l&apos;iPhone contient des valeurs que sa réécriture modifierait ; elle a donc été laissée telle quelle. Vardel réessaie tant que l&apos;iPhone reste connecté.</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Pointeur à %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Un son en attente de l’iPhone n’a pas été envoyé ; il reste dans le dossier de sortie. Renvoyez-le dès que l’iPhone est libre.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Une sonnerie était encore en cours d&apos;envoi vers l&apos;iPhone et risque de ne pas y arriver. Elle reste dans le dossier de sortie ; renvoyez-la si l&apos;iPhone ne l&apos;affiche pas.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Pointeur à %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Connectez votre iPhone pour voir ses sonneries.</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>Non enregistré : l&apos;iPhone a changé avant que la modification ne soit écrite. La liste montre ce que contient cet iPhone ; refaites la modification.</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>Non enregistré : une sonnerie copiée sur l&apos;iPhone en a disparu avant d&apos;y être enregistrée. Ajoutez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>Pas encore enregistré : la liste des sonneries de l&apos;iPhone contient des valeurs que sa réécriture modifierait ; elle a donc été laissée telle quelle. La modification est retentée tant que l&apos;iPhone reste connecté.</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

@@ -290,12 +290,16 @@ Puntatore a %3</translation>
         <translation>Invio all&apos;iPhone…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>La suoneria è stata preparata per un altro iPhone. Ricollega quell&apos;iPhone per inviarla.</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>Trasferimento non riuscito: l&apos;iPhone è cambiato durante l&apos;invio della suoneria. Premi Genera per inviarla a questo iPhone.</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>Trasferimento non riuscito: la copia della suoneria è scomparsa dall&apos;iPhone prima di esservi salvata. Premi Genera per inviarla di nuovo.</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>Non ancora inviata: l&apos;elenco delle suonerie dell&apos;iPhone contiene valori che riscrivendolo cambierebbero, quindi è stato lasciato com&apos;era. Vardel riprova finché l&apos;iPhone resta collegato.</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Puntatore a %3</translation>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>Un suono in attesa dell’iPhone non è stato inviato; resta nella cartella di destinazione. Invialo di nuovo quando l’iPhone è libero.</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>Un suono era ancora in invio all&apos;iPhone e potrebbe non arrivarci. Resta nella cartella di destinazione; invialo di nuovo se l&apos;iPhone non lo mostra.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Puntatore a %3</translation>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>Collega l’iPhone per vederne le suonerie.</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>Non salvato: l&apos;iPhone è cambiato prima che la modifica venisse scritta. L&apos;elenco mostra ciò che contiene questo iPhone; ripeti la modifica.</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>Non salvato: una suoneria copiata sull&apos;iPhone è scomparsa prima di esservi salvata. Aggiungila di nuovo.</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>Non ancora salvato: l&apos;elenco delle suonerie dell&apos;iPhone contiene valori che riscrivendolo cambierebbero, quindi è stato lasciato com&apos;era. La modifica viene ritentata finché l&apos;iPhone resta collegato.</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

@@ -290,12 +290,16 @@ Pointer at %3</source>
         <translation>iPhone に送信しています…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>この着信音は別の iPhone 用に準備されました。送信するには、その iPhone をもう一度接続してください。</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>転送に失敗しました: 着信音の送信中に iPhone が替わりました。この iPhone に送信するには「生成」を押してください。</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>転送に失敗しました: 着信音のコピーが保存される前に iPhone から消えました。もう一度送信するには「生成」を押してください。</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>まだ送信されていません: iPhone の着信音リストには、書き直すと変わってしまう値が含まれているため、そのままにしました。iPhone が接続されている間、Vardel は再試行します。</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>iPhone を待っていたサウンドは送られていません。出力フォルダーに残っています。iPhone が使えるようになったら、もう一度送ってください。</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>サウンドはまだ iPhone に送信中だったため、届かない可能性があります。サウンドは出力フォルダーに残ります。iPhone に表示されない場合は、もう一度送信してください。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>着信音を表示するには iPhone を接続してください。</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>保存されていません: 変更が書き込まれる前に iPhone が替わりました。リストにはこの iPhone の内容が表示されています。もう一度変更してください。</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>保存されていません: iPhone にコピーした着信音が、保存される前に iPhone から消えました。もう一度追加してください。</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>まだ保存されていません: iPhone の着信音リストには、書き直すと変わってしまう値が含まれているため、そのままにしました。iPhone が接続されている間、変更は再試行されます。</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

@@ -290,12 +290,16 @@ Pointer at %3</source>
         <translation>正在发送到 iPhone…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>该铃声已为另一部 iPhone 准备好。请重新连接那部 iPhone 以发送它。</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>传输失败：发送铃声时 iPhone 已更换。请按“生成”将其发送到此 iPhone。</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>传输失败：铃声的副本在保存到 iPhone 之前就从 iPhone 上消失了。请按“生成”重新发送。</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>尚未发送：iPhone 的铃声列表包含重写后会改变的值，因此保持原样。只要 iPhone 保持连接，Vardel 会再次尝试。</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>一个等待 iPhone 的铃声未能发送；它保留在输出文件夹中。请在 iPhone 空闲后再次发送。</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>仍有铃声正在发送到 iPhone，可能无法送达。铃声保留在输出文件夹中；如果 iPhone 上没有显示，请重新发送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>连接您的 iPhone 以查看其铃声。</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>未保存：更改写入之前 iPhone 已更换。列表显示的是此 iPhone 上的内容；请重新进行更改。</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>未保存：复制到 iPhone 的铃声在保存之前就从 iPhone 上消失了。请重新添加。</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>尚未保存：iPhone 的铃声列表包含重写后会改变的值，因此保持原样。只要 iPhone 保持连接，就会再次尝试该更改。</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

@@ -290,12 +290,16 @@ Pointer at %3</source>
         <translation>正在傳送到 iPhone…</translation>
     </message>
     <message>
-        <source>The ringtone was staged for another iPhone. Plug that iPhone in again to send it.</source>
-        <translation>此鈴聲已為另一部 iPhone 準備好。請重新連接那部 iPhone 以傳送它。</translation>
+        <source>Transfer failed: the iPhone changed while the ringtone was being sent. Press Generate to send it to this iPhone.</source>
+        <translation>傳輸失敗：傳送鈴聲時 iPhone 已更換。請按「產生」將其傳送到此 iPhone。</translation>
     </message>
     <message>
         <source>Transfer failed: the ringtone&apos;s copy vanished from the iPhone before it was saved there. Press Generate to send it again.</source>
         <translation>傳輸失敗：鈴聲的副本在儲存到 iPhone 之前就從 iPhone 上消失了。請按「產生」重新傳送。</translation>
+    </message>
+    <message>
+        <source>Not sent yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. Vardel tries again while the iPhone stays connected.</source>
+        <translation>尚未傳送：iPhone 的鈴聲列表包含重寫後會改變的值，因此保持原樣。只要 iPhone 保持連線，Vardel 會再次嘗試。</translation>
     </message>
     <message>
         <source>Transfer failed.</source>
@@ -553,6 +557,10 @@ Pointer at %3</source>
         <source>A tone that waited for the iPhone was not sent; it stays in the output folder. Send it again once the iPhone is free.</source>
         <translation>一個等待 iPhone 的鈴聲未能傳送；它保留在輸出資料夾中。請在 iPhone 空閒後再次傳送。</translation>
     </message>
+    <message>
+        <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
+        <translation>仍有鈴聲正在傳送到 iPhone，可能無法送達。鈴聲保留在輸出資料夾中；如果 iPhone 上沒有顯示，請重新傳送。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -567,6 +575,18 @@ Pointer at %3</source>
     <message>
         <source>Connect your iPhone to see its ringtones.</source>
         <translation>連接您的 iPhone 以檢視其鈴聲。</translation>
+    </message>
+    <message>
+        <source>Not saved: the iPhone changed before the change was written. The list shows what this iPhone holds; make the change again.</source>
+        <translation>未儲存：變更寫入之前 iPhone 已更換。列表顯示的是此 iPhone 上的內容；請重新進行變更。</translation>
+    </message>
+    <message>
+        <source>Not saved: a ringtone copied to the iPhone vanished from it before it was saved there. Add it again.</source>
+        <translation>未儲存：複製到 iPhone 的鈴聲在儲存之前就從 iPhone 上消失了。請重新加入。</translation>
+    </message>
+    <message>
+        <source>Not saved yet: the iPhone&apos;s ringtone list holds values that writing it would change, so it was left as it is. The change is tried again while the iPhone stays connected.</source>
+        <translation>尚未儲存：iPhone 的鈴聲列表包含重寫後會改變的值，因此保持原樣。只要 iPhone 保持連線，就會再次嘗試該變更。</translation>
     </message>
     <message>
         <source>Restart the iPhone now? New ringtones show up in Settings, Sounds once it has started again.</source>

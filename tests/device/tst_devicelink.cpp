@@ -4,11 +4,13 @@
 #include "device/devicelink.h"
 #include "fakes.h"
 
+#include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
 #include <atomic>
+#include <chrono>
 #include <optional>
 #include <thread>
 
@@ -27,6 +29,7 @@ private slots:
         QTest::newRow("no phone or lock") << -1 << DeviceLink::Failed;
         QTest::newRow("staged for another phone") << -2 << DeviceLink::OtherPhone;
         QTest::newRow("upload lost") << -3 << DeviceLink::UploadLost;
+        QTest::newRow("database kept as it was") << -4 << DeviceLink::DatabaseKept;
         QTest::newRow("unknown failure") << -9 << DeviceLink::Failed;
     }
 
@@ -134,6 +137,54 @@ private slots:
         QCOMPARE(fakes::commitsDone(), 1);
         QCoreApplication::processEvents();
         QCOMPARE(answers, 0);
+    }
+
+    // The program's link goes as the program closes: a commit waiting for another writer's lock
+    // gives up, its changes kept. An older library's, or another link's, is waited for.
+    void closingGivesUpTheLockWait_data()
+    {
+        QTest::addColumn<bool>("entry");
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<bool>("abandons");
+        QTest::newRow("the program's link") << true << true << true;
+        QTest::newRow("older library") << false << true << false;
+        QTest::newRow("a link of its own") << true << false << false;
+    }
+
+    void closingGivesUpTheLockWait()
+    {
+        QFETCH(bool, entry);
+        QFETCH(bool, listening);
+        QFETCH(bool, abandons);
+        fakes::setAbandonEntry(entry);
+        auto link = std::make_unique<DeviceLink>();
+        if (listening)
+            link->listen();
+        fakes::deviceCalls().clear();
+        fakes::holdCommit(true);
+        link->commit(this, {});
+        QTRY_VERIFY(fakes::commitWaiting());
+        // The other writer lets go once the link is destroying, or, where the link should
+        // have ended the wait itself, only after a long while, so a fault shows, not hangs.
+        std::atomic<bool> destroying {false};
+        std::atomic<bool> destroyed {false};
+        std::atomic<bool> releasedFirst {false};
+        std::thread otherWriter([&] {
+            const QDeadlineTimer deadline(abandons ? 30000 : 0);
+            while (!destroying || (!destroyed && !deadline.hasExpired()))
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            releasedFirst = !destroyed;
+            fakes::holdCommit(false);
+        });
+        destroying = true;
+        link.reset();
+        destroyed = true;
+        otherWriter.join();
+        QCOMPARE(fakes::commitsDone(), 1);
+        QCOMPARE(releasedFirst.load(), !abandons);
+        QCOMPARE(fakes::deviceCalls(),
+                 abandons ? QStringList({"commit 0", "abandon_waits 0 1", "abandon_waits 0 0"})
+                          : QStringList({"commit 0"}));
     }
 
     // Events come from the library's thread at any moment: a link that goes while they do

@@ -48,9 +48,10 @@ std::string bigEndian(uint64_t value, int width)
     return bytes;
 }
 
-// A database with an empty ringtone table beside arrays each holding the next one, written by
-// hand: the plist library cannot write them. With loop set, the innermost holds the outermost.
-std::string nestedBinary(uint32_t levels, bool loop)
+// A database with an empty ringtone table beside arrays each holding the next one fanOut times,
+// written by hand: the plist library cannot write them. With loop set, the innermost holds the
+// outermost.
+std::string nestedBinary(uint32_t levels, bool loop, int fanOut = 1)
 {
     const uint32_t first = 4; // after the root, its two keys and the empty table
     std::string objects[] = {std::string("\xD2") + bigEndian(1, 4) + bigEndian(2, 4)
@@ -72,8 +73,9 @@ std::string nestedBinary(uint32_t levels, bool loop)
         if (last && !loop) {
             bytes += '\xA0';
         } else {
-            bytes += '\xA1';
-            bytes += bigEndian(last ? first : first + i + 1, 4);
+            bytes += static_cast<char>(0xA0 | fanOut);
+            for (int ref = 0; ref < fanOut; ++ref)
+                bytes += bigEndian(last ? first : first + i + 1, 4);
         }
     }
     const uint64_t tableOffset = bytes.size();
@@ -150,6 +152,8 @@ void TestDatabaseMutation::mutantsAreSurvived_data()
     // Mutations that cut or repeat the nesting must not slip a deep file past the check.
     QTest::newRow("xml nested") << QByteArray::fromStdString(nestedXml(60));
     QTest::newRow("binary nested") << QByteArray::fromStdString(nestedBinary(60, false));
+    // Mutations that widen shared arrays must not slip a huge expansion past the check.
+    QTest::newRow("binary fanned out") << QByteArray::fromStdString(nestedBinary(12, false, 2));
 }
 
 void TestDatabaseMutation::nestingIsBounded_data()
@@ -171,9 +175,15 @@ void TestDatabaseMutation::nestingIsBounded_data()
     row("binary, 40 levels", nestedBinary(40, false), 0, true);
     row("binary, 100000 levels", nestedBinary(100000, false), 0, false);
     row("binary, a loop", nestedBinary(3, true), 0, false);
+    // Each level holds the next one several times: the plist library would build every copy.
+    row("binary, 12 levels sharing the next twice", nestedBinary(12, false, 2), 0, true);
+    row("binary, 30 levels sharing the next twice", nestedBinary(30, false, 2), 0, false);
+    row("binary, 8 levels sharing the next 14 times", nestedBinary(8, false, 14), 0, false);
+    row("binary, 23 levels sharing the next twice", nestedBinary(23, false, 2), 0, false);
 }
 
-// Deep files are refused before the plist library recurses on them, and read as unreadable.
+// Deep files, and files whose shared objects expand beyond bounds, are refused before the plist
+// library builds them, and read as unreadable.
 void TestDatabaseMutation::nestingIsBounded()
 {
     QFETCH(QByteArray, bytes);

@@ -53,6 +53,17 @@ QByteArray movie(int version, uint32_t timescale, uint64_t duration)
             + box("mdat", QByteArray(300, 'a'));
 }
 
+// A database whose one unknown value is a tower of arrays, each holding the next one twice:
+// small on disk, 2^levels nodes once each reference is built.
+QByteArray fannedOutDatabase(int levels)
+{
+    bplistbuilder::Bplist b;
+    int level = b.add(QByteArray(1, '\x09'));
+    for (int i = 0; i < levels; ++i)
+        level = b.array({level, level});
+    return b.bytes(b.dict({{b.ascii("Ringtones"), b.dict({})}, {b.ascii("Fan"), level}}));
+}
+
 QByteArray xmlOf(plist_t node)
 {
     char *xml = nullptr;
@@ -108,6 +119,7 @@ private slots:
     void anotherPhoneDropsStagedChanges();
     void eventsFollowTheRoot();
     void eventsDoNotWaitForACommit();
+    void abandonedLockWaitKeepsTheChanges();
     void twoProcessesCommitAtOnce();
     void unreadableDatabasesAreNumberedBackups();
     void rewritesKeepThreeNumberedBackups();
@@ -633,6 +645,38 @@ void TestHandvia::eventsDoNotWaitForACommit()
     QCOMPARE(api->set_event_callback(nullptr), 0);
 }
 
+// A closing program has a commit that waits for another writer's lock give up long before the
+// wait would end; nothing is written, and nothing is lost: the staged tone goes in later.
+void TestHandvia::abandonedLockWaitKeepsTheChanges()
+{
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), threeTones);
+    const QByteArray before = phone.read(phone.databasePath());
+    const QString source = phone.writeLocal("Closing.m4r", "closing");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+    const QByteArray lockPath
+            = QFile::encodeName(phone.path("iTunes_Control/iTunes/.handvia.lock"));
+    const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
+    QVERIFY(fd >= 0 && flock(fd, LOCK_EX) == 0);
+    std::atomic<int> result {1};
+    std::thread committer([&] { result = api->commit(0); });
+    QTRY_COMPARE_WITH_TIMEOUT(openCount(lockPath), 2, 10000);
+
+    QCOMPARE(api->abandon_waits(0, 1), 0);
+    // Well within the 10 s the lock is waited for.
+    QTRY_VERIFY_WITH_TIMEOUT(result != 1, 5000);
+    committer.join();
+    QVERIFY(result < 0);
+    QCOMPARE(phone.read(phone.databasePath()), before);
+
+    ::close(fd);
+    QCOMPARE(api->abandon_waits(0, 0), 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"One", "Two", "Three", "Closing"}));
+    for (const QString &file : ringtoneFiles(phone))
+        QVERIFY2(!file.endsWith(QLatin1String(".part")), qPrintable(file));
+}
+
 void TestHandvia::twoProcessesCommitAtOnce()
 {
     PhoneFolder phone;
@@ -669,7 +713,7 @@ void TestHandvia::unreadableDatabasesAreNumberedBackups()
 {
     PhoneFolder phone;
     const QString source = phone.writeLocal("Added.m4r", "added");
-    const QByteArray garbage[] = {"first garbage", "second garbage"};
+    const QByteArray garbage[] = {"first garbage", "second garbage", fannedOutDatabase(30)};
     for (const QByteArray &bytes : garbage) {
         phone.write(phone.databasePath(), bytes);
         QCOMPARE(listAll(api).size(), 0);
@@ -678,6 +722,7 @@ void TestHandvia::unreadableDatabasesAreNumberedBackups()
     }
     QCOMPARE(phone.read(phone.databasePath() + ".bak"), garbage[0]);
     QCOMPARE(phone.read(phone.databasePath() + ".bak1"), garbage[1]);
+    QCOMPARE(phone.read(phone.databasePath() + ".bak2"), garbage[2]);
     QCOMPARE(titlesOf(listAll(api)), QStringList({"Added"}));
 }
 

@@ -14,6 +14,7 @@ std::mutex holdMutex;
 std::condition_variable holdChanged;
 bool held = false;
 bool waiting = false;
+bool abandoned = false; // waits for the lock end at once
 std::atomic<int> committed {0};
 unsigned iTunesVersion = 0;
 QByteArray iTunesPath;
@@ -54,8 +55,13 @@ int commit(int device)
     {
         std::unique_lock<std::mutex> lock(holdMutex);
         waiting = held;
-        holdChanged.wait(lock, [] { return !held; });
+        holdChanged.wait(lock, [] { return !held || abandoned; });
         waiting = false;
+        // As the library does: a wait given up fails, and the phone stays as it was.
+        if (held) {
+            ++committed;
+            return -1;
+        }
     }
     // A failed commit leaves the phone as it was.
     if (commitResult < 0)
@@ -174,6 +180,17 @@ void fakes::raiseDeviceEvent(int kind, const char *text)
         callback(kind, text);
 }
 
+static int abandonWaits(int device, int abandon)
+{
+    record(QStringLiteral("abandon_waits %1 %2").arg(device).arg(abandon));
+    {
+        std::lock_guard<std::mutex> lock(holdMutex);
+        abandoned = abandon != 0;
+    }
+    holdChanged.notify_all();
+    return 0;
+}
+
 void fakes::holdCommit(bool hold)
 {
     {
@@ -203,6 +220,11 @@ void fakes::setKindEntries(bool present)
     fakeTable()->get_ringtone_kind = present ? getRingtoneKind : nullptr;
 }
 
+void fakes::setAbandonEntry(bool present)
+{
+    fakeTable()->abandon_waits = present ? abandonWaits : nullptr;
+}
+
 void fakes::reset()
 {
     playerCalls().clear();
@@ -216,6 +238,8 @@ void fakes::reset()
     holdCommit(false);
     committed = 0;
     setKindEntries(false);
+    setAbandonEntry(false);
+    abandoned = false;
 }
 
 HandviaApi *fakeTable()

@@ -41,6 +41,9 @@ int commitsDone();
 // Whether the table has the kind entries (NULL unless set; reset() clears it). With them, an
 // add lists its tone last, as the library does.
 void setKindEntries(bool present);
+// Whether the table has the entry that ends a commit's wait for the lock (NULL unless set).
+// With it, a held commit given up returns -1.
+void setAbandonEntry(bool present);
 
 } // namespace fakes
 

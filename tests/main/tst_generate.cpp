@@ -45,7 +45,10 @@ private slots:
     void textToneIsMarkedBeforeTheCommit();
     void waitingCommitIsSentAgain_data();
     void waitingCommitIsSentAgain();
+    void waitingAtExitIsTold_data();
     void waitingAtExitIsTold();
+    void sendsQueueBehindEachOther_data();
+    void sendsQueueBehindEachOther();
     void disconnectDuringGenerationSendsNothing();
     void longRingtoneIsSentWithAWarning_data();
     void longRingtoneIsSentWithAWarning();
@@ -221,12 +224,18 @@ void TestGenerate::transferNeedsAddAndCommit_data()
     QTest::newRow("commit fails") << 0 << -1 << QStringLiteral("Transfer failed.");
     QTest::newRow("staged for another phone")
             << 0 << -2
-            << QStringLiteral("The ringtone was staged for another iPhone. Plug that iPhone in "
-                              "again to send it.");
+            << QStringLiteral("Transfer failed: the iPhone changed while the ringtone was being "
+                              "sent. Press Generate to send it to this iPhone.");
     QTest::newRow("upload lost") << 0 << -3
                                  << QStringLiteral("Transfer failed: the ringtone's copy vanished "
                                                    "from the iPhone before it was saved there. "
                                                    "Press Generate to send it again.");
+    QTest::newRow("database kept as it was")
+            << 0 << -4
+            << QStringLiteral("Not sent yet: the iPhone's ringtone list holds values that writing "
+                              "it would change, so it was left as it is. Vardel tries again while "
+                              "the iPhone stays connected.");
+    QTest::newRow("add fails, database kept") << -1 << -4 << QStringLiteral("Transfer failed.");
 }
 
 void TestGenerate::transferNeedsAddAndCommit()
@@ -302,29 +311,40 @@ void TestGenerate::textToneIsMarkedBeforeTheCommit()
 
 void TestGenerate::waitingCommitIsSentAgain_data()
 {
+    QTest::addColumn<int>("failed"); // what the first commits return
     QTest::addColumn<int>("retried"); // what the commit returns once the phone is free
     QTest::addColumn<QString>("status");
-    QTest::newRow("sent") << 0
+    QTest::newRow("sent") << -1 << 0
                           << QStringLiteral("The tone that waited is now on the iPhone. It shows "
                                             "up once the iPhone has restarted.");
-    QTest::newRow("another phone came") << int(HANDVIA_E_OTHER_PHONE)
+    QTest::newRow("another phone came") << -1 << int(HANDVIA_E_OTHER_PHONE)
                                         << QStringLiteral("The tone that waited could not be "
                                                           "sent: the iPhone it was meant for is "
                                                           "gone. It stays in the output folder.");
+    QTest::newRow("database kept as it was, then sent")
+            << int(HANDVIA_E_DATABASE_KEPT) << 0
+            << QStringLiteral("The tone that waited is now on the iPhone. It shows up once the "
+                              "iPhone has restarted.");
 }
 
 // A commit that failed with its changes kept is tried again while the phone stays connected,
 // and only then.
 void TestGenerate::waitingCommitIsSentAgain()
 {
+    QFETCH(int, failed);
     QFETCH(int, retried);
     QFETCH(QString, status);
-    fakes::setCommitResult(-1);
+    fakes::setCommitResult(failed);
     loadInput(QStringLiteral("Wait.wav"), 12.0);
     fakes::raiseDeviceEvent(0, "connect");
     f.window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(50);
     generateAndWait();
-    QCOMPARE(f.wholeStatus(), QStringLiteral("Transfer failed."));
+    QCOMPARE(f.wholeStatus(),
+             failed == -1 ? QStringLiteral("Transfer failed.")
+                          : QStringLiteral("Not sent yet: the iPhone's ringtone list holds values "
+                                           "that writing it would change, so it was left as it "
+                                           "is. Vardel tries again while the iPhone stays "
+                                           "connected."));
     QTRY_VERIFY(fakes::deviceCalls().count(QStringLiteral("commit 0")) >= 3);
 
     fakes::raiseDeviceEvent(0, "disconnect");
@@ -341,20 +361,94 @@ void TestGenerate::waitingCommitIsSentAgain()
     QCOMPARE(fakes::deviceCalls(), QStringList({"commit 0"}));
 }
 
+void TestGenerate::waitingAtExitIsTold_data()
+{
+    QTest::addColumn<bool>("stillSending");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("kept after a failed commit")
+            << false
+            << QStringLiteral("A tone that waited for the iPhone was not sent; it stays in the "
+                              "output folder. Send it again once the iPhone is free.");
+    QTest::newRow("still being sent")
+            << true
+            << QStringLiteral("A tone was still being sent to the iPhone and may not get there. "
+                              "It stays in the output folder; send it again if the iPhone does "
+                              "not list it.");
+}
+
 // The staged changes end with the program: the user learns that the tone never got there.
+// A commit still waiting for the phone's lock gives up as the window goes.
 void TestGenerate::waitingAtExitIsTold()
 {
+    QFETCH(bool, stillSending);
+    QFETCH(QString, told);
     fakes::setCommitResult(-1);
+    fakes::setAbandonEntry(true);
+    fakes::holdCommit(stillSending);
     loadInput(QStringLiteral("Exit.wav"), 12.0);
     fakes::raiseDeviceEvent(0, "connect");
-    generateAndWait();
-    QString told;
-    MainFixture::answerMessageBox(&told);
+    if (stillSending) {
+        f.child<QPushButton>("btnGenerate")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 60000);
+        QTRY_VERIFY(fakes::commitWaiting());
+    } else {
+        generateAndWait();
+    }
+    QString shown;
+    MainFixture::answerMessageBox(&shown);
     f.window->close();
-    QCOMPARE(
-            told,
-            QStringLiteral("A tone that waited for the iPhone was not sent; it stays in the output "
-                           "folder. Send it again once the iPhone is free."));
+    QCOMPARE(shown, told);
+    // The window's link goes with it: the held commit gives up rather than keep it.
+    f.window.reset();
+    if (stillSending)
+        QCOMPARE(fakes::commitsDone(), 1);
+}
+
+void TestGenerate::sendsQueueBehindEachOther_data()
+{
+    QTest::addColumn<int>("firstAdded");
+    QTest::addColumn<int>("secondAdded");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("both sent") << 0 << 0 << sent;
+    QTest::newRow("first failed, second sent") << -1 << 0 << QStringLiteral("Transfer failed.");
+    QTest::newRow("first sent, second failed") << 0 << -1 << QStringLiteral("Transfer failed.");
+}
+
+// Generate makes files while the phone still works on the last one: each is sent after the
+// one before, the line says so until none is left, and a failure is never hidden by a later
+// success.
+void TestGenerate::sendsQueueBehindEachOther()
+{
+    QFETCH(int, firstAdded);
+    QFETCH(int, secondAdded);
+    QFETCH(QString, status);
+    loadInput(QStringLiteral("Queue.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    fakes::holdCommit(true);
+    fakes::setAddResult(firstAdded);
+    f.child<QPushButton>("btnGenerate")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 60000);
+    QTRY_VERIFY(fakes::commitWaiting());
+    QCOMPARE(f.wholeStatus(), sending);
+
+    fakes::setAddResult(secondAdded);
+    f.child<QPushButton>("btnGenerate")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.generateIsBack(), 60000);
+    QCOMPARE(f.wholeStatus(), sending);
+    fakes::holdCommit(false);
+    QTRY_COMPARE(fakes::commitsDone(), 2);
+    QTRY_COMPARE(f.wholeStatus(), status);
+
+    const QDir out(outputFolder);
+    const QString first = QDir::toNativeSeparators(out.filePath(QStringLiteral("Queue.m4r")));
+    const QString second = QDir::toNativeSeparators(out.filePath(QStringLiteral("Queue(1).m4r")));
+    QCOMPARE(fakes::deviceCalls(),
+             QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(first),
+                          "commit 0",
+                          QStringLiteral("add_ringtone 0 %1 10000").arg(second),
+                          "commit 0"}));
+    QVERIFY(QFile::exists(first) && QFile::exists(second));
 }
 
 void TestGenerate::disconnectDuringGenerationSendsNothing()

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -52,10 +52,37 @@ T *child(const QWidget *parent, const char *name)
     return widget;
 }
 
+// The manager's list: a view over the phone's ringtones, one row per phone index.
+inline QListView *ringtoneList(const QWidget *dialog)
+{
+    return child<QListView>(dialog, "listRingtone");
+}
+
+inline int listCount(const QWidget *dialog)
+{
+    return ringtoneList(dialog)->model()->rowCount();
+}
+
+inline int listRow(const QWidget *dialog)
+{
+    return ringtoneList(dialog)->currentIndex().row();
+}
+
+inline void setListRow(const QWidget *dialog, int row)
+{
+    QListView *list = ringtoneList(dialog);
+    list->setCurrentIndex(list->model()->index(row, 0));
+}
+
+inline QVariant listData(const QWidget *dialog, int row, int role = Qt::DisplayRole)
+{
+    return ringtoneList(dialog)->model()->index(row, 0).data(role);
+}
+
 // The manager works on the phone through a thread of its own; while it does, its list waits.
 inline bool managerIdle(const QWidget *dialog)
 {
-    return child<QListWidget>(dialog, "listRingtone")->isEnabled();
+    return ringtoneList(dialog)->isEnabled();
 }
 
 // The enabled state of the manager's actions, in a fixed order, for one comparison.

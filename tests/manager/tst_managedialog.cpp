@@ -82,9 +82,8 @@ private:
     static QStringList listed(const QWidget *dialog)
     {
         QStringList texts;
-        const auto *list = child<QListWidget>(dialog, "listRingtone");
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
+        for (int i = 0; i < listCount(dialog); ++i)
+            texts.append(listData(dialog, i).toString());
         return texts;
     }
 
@@ -134,14 +133,13 @@ private slots:
                  QStringLiteral("btnRename- btnRemove- btnReplace- btnIPhoneToPc- "
                                 "btnPcToIPhone- editName- btnClose+"));
         QVERIFY(!noPhoneHint(&dialog)->isHidden());
-        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->count(), 0);
+        QCOMPARE(listCount(&dialog), 0);
     }
 
     // The hint lies over the list's viewport; it is never one of the list's rows.
     static QLabel *noPhoneHint(const QWidget *dialog)
     {
-        const auto *list = child<QListWidget>(dialog, "listRingtone");
-        const auto hints = list->viewport()->findChildren<QLabel *>();
+        const auto hints = ringtoneList(dialog)->viewport()->findChildren<QLabel *>();
         if (hints.size() != 1)
             qFatal("%d hints over the list", int(hints.size()));
         if (hints.constFirst()->text()
@@ -160,17 +158,17 @@ private slots:
         dialog.onPhoneConnect(true);
         QTRY_VERIFY(managerIdle(&dialog));
         QCOMPARE(listed(&dialog), QStringList({"First", "Second"}));
-        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->currentRow(), 0);
+        QCOMPARE(listRow(&dialog), 0);
         QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), QStringLiteral("First"));
         QCOMPARE(enabledState(&dialog),
                  QStringLiteral("btnRename- btnRemove+ btnReplace+ btnIPhoneToPc+ "
                                 "btnPcToIPhone+ editName+ btnClose+"));
-        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->data(Qt::UserRole + 1),
+        QCOMPARE(listData(&dialog, 1, Qt::UserRole + 1),
                  QVariant(QStringLiteral("/iTunes_Control/Ringtones/") + phoneTones()[1].second));
         QVERIFY(noPhoneHint(&dialog)->isHidden());
         QVERIFY(child<QPushButton>(&dialog, "btnRestart")->isEnabled());
         // A title cut by the list's width is shown whole in its tool tip, with its kind.
-        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->item(1)->toolTip(),
+        QCOMPARE(listData(&dialog, 1, Qt::ToolTipRole).toString(),
                  QStringLiteral("Second (ringtone)"));
 
         detach();
@@ -199,7 +197,7 @@ private slots:
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         type(&dialog, QStringLiteral("Bell 2"));
-        child<QListWidget>(&dialog, "listRingtone")->setFocus();
+        ringtoneList(&dialog)->setFocus();
         QStringList steps;
         for (int i = 0; i < 9; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -270,7 +268,7 @@ private slots:
         QTest::keyClicks(edit, typed);
         QCOMPARE(child<QPushButton>(&dialog, "btnRename")->isEnabled(), enabled);
         // Choosing another row leaves the button as typing set it.
-        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        setListRow(&dialog, 1);
         QCOMPARE(edit->text(), QStringLiteral("Horn"));
         QCOMPARE(child<QPushButton>(&dialog, "btnRename")->isEnabled(), enabled);
     }
@@ -282,7 +280,7 @@ private slots:
         addTone(QStringLiteral("Horn"));
         ManageDialog dialog;
         QTRY_VERIFY(managerIdle(&dialog));
-        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        setListRow(&dialog, 1);
         type(&dialog, QStringLiteral("<Loud> & clear"));
         QTest::mouseClick(child<QPushButton>(&dialog, "btnRename"), Qt::LeftButton);
         QTRY_VERIFY(managerIdle(&dialog));
@@ -325,7 +323,7 @@ private slots:
             addTone(QString::fromLatin1(title));
         ManageDialog dialog;
         QTRY_VERIFY(managerIdle(&dialog));
-        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        setListRow(&dialog, 1);
 
         QuestionAnswer question;
         question.answerNext(QMessageBox::StandardButton(answer));
@@ -340,8 +338,7 @@ private slots:
         for (const auto &tone : phoneTones())
             onPhone.append(tone.first);
         QCOMPARE(onPhone, left);
-        QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(),
-                 listed(&dialog)[child<QListWidget>(&dialog, "listRingtone")->currentRow()]);
+        QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), listed(&dialog)[listRow(&dialog)]);
     }
 
     void removingTheLastToneDisablesActions()
@@ -388,7 +385,7 @@ private slots:
         QTRY_VERIFY(managerIdle(&dialog));
         dialog.onPhoneConnect(true);
         QTRY_VERIFY(managerIdle(&dialog));
-        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        setListRow(&dialog, 1);
 
         const auto swapPhone = [&] {
             detach();
@@ -400,7 +397,7 @@ private slots:
                 addTone(QStringLiteral("Other B"));
                 dialog.onPhoneConnect(true);
                 QTRY_VERIFY(managerIdle(&dialog));
-                child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+                setListRow(&dialog, 1);
             }
         };
         const QString fresh = writeLocal(QStringLiteral("fresh.m4a"), "fresh content");
@@ -447,7 +444,7 @@ private slots:
         addTone(QStringLiteral("Two"));
         ManageDialog dialog;
         QTRY_VERIFY(managerIdle(&dialog));
-        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(1);
+        setListRow(&dialog, 1);
         ChooserStub chooser;
 
         QTest::mouseClick(child<QPushButton>(&dialog, "btnReplace"), Qt::LeftButton);
@@ -547,7 +544,7 @@ private slots:
         QTRY_VERIFY(managerIdle(&dialog));
         dialog.onPhoneConnect(true);
         QTRY_VERIFY(managerIdle(&dialog));
-        child<QListWidget>(&dialog, "listRingtone")->setCurrentRow(0);
+        setListRow(&dialog, 0);
         ChooserStub chooser;
         chooser.answers = {writeLocal(QStringLiteral("Alpha.m4a"), "alpha"),
                            writeLocal(QStringLiteral("Beta.m4r"), "beta")};
@@ -556,7 +553,7 @@ private slots:
 
         QCOMPARE(listed(&dialog), QStringList({"Old", "Alpha", "Beta"}));
         QCOMPARE(phoneFile(2), QByteArray("beta"));
-        QCOMPARE(child<QListWidget>(&dialog, "listRingtone")->currentRow(), 0);
+        QCOMPARE(listRow(&dialog), 0);
         QCOMPARE(child<QLineEdit>(&dialog, "editName")->text(), QStringLiteral("Old"));
         QVERIFY(child<QPushButton>(&dialog, "btnPcToIPhone")->isEnabled());
 

@@ -4,8 +4,6 @@
 #include "device/managedialog.h"
 #include "managerfixture.h"
 
-#include <QListWidget>
-
 #include <functional>
 
 class TestManageWindow : public QObject
@@ -37,9 +35,8 @@ private:
     static QStringList listed(const QWidget *dialog)
     {
         QStringList texts;
-        const auto *list = child<QListWidget>(dialog, "listRingtone");
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
+        for (int i = 0; i < listCount(dialog); ++i)
+            texts.append(listData(dialog, i).toString());
         return texts;
     }
 
@@ -69,22 +66,82 @@ private slots:
         fakes::raiseDeviceEvent(0, "connect");
         QCoreApplication::processEvents();
         withManager([&](ManageDialog *dialog) {
-            child<QListWidget>(dialog, "listRingtone")->setCurrentRow(1);
+            setListRow(dialog, 1);
             auto *edit = child<QLineEdit>(dialog, "editName");
             edit->selectAll();
             QTest::keyClicks(edit, QStringLiteral("Renamed"));
             fakes::setCommitResult(-1);
+            // Only a removal asks; a question left waiting would answer a later test's box.
             QuestionAnswer question;
-            question.answerNext(QMessageBox::Yes);
+            if (action == QLatin1String("btnRemove"))
+                question.answerNext(QMessageBox::Yes);
             QTest::mouseClick(child<QPushButton>(dialog, action.toLatin1().constData()),
                               Qt::LeftButton);
             QTRY_VERIFY(managerIdle(dialog));
 
             QVERIFY(fakes::deviceCalls().contains(QStringLiteral("commit 0")));
             QCOMPARE(listed(dialog), QStringList({"One", "Two", "Three"}));
-            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 1);
+            QCOMPARE(listRow(dialog), 1);
             QCOMPARE(edit->text(), QStringLiteral("Two"));
             QVERIFY(!child<QPushButton>(dialog, "btnRename")->isEnabled());
+        });
+    }
+
+    // A failure that asks something of the user is told in a box of its own; a plain one is
+    // only marked in the list as waiting to be sent.
+    void commitFailuresAreTold_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("told");
+        const QString otherPhone = QStringLiteral(
+                "Not saved: the iPhone changed before the change was written. The list shows "
+                "what this iPhone holds; make the change again.");
+        const QString uploadLost = QStringLiteral(
+                "Not saved: a ringtone copied to the iPhone vanished from it before it was "
+                "saved there. Add it again.");
+        const QString kept = QStringLiteral(
+                "Not saved yet: the iPhone's ringtone list holds values that writing it would "
+                "change, so it was left as it is. The change is tried again while the iPhone "
+                "stays connected.");
+        QTest::newRow("rename, staged for another phone") << -2 << "btnRename" << otherPhone;
+        QTest::newRow("add, upload lost") << -3 << "btnPcToIPhone" << uploadLost;
+        QTest::newRow("remove, database kept") << -4 << "btnRemove" << kept;
+        QTest::newRow("add, database kept") << -4 << "btnPcToIPhone" << kept;
+        QTest::newRow("rename, plain failure") << -1 << "btnRename" << QString();
+    }
+
+    void commitFailuresAreTold()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, action);
+        QFETCH(QString, told);
+        fakes::phoneRingtones() = {{"One", "AAAA.m4r"}, {"Two", "BBBB.m4r"}};
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        withManager([&](ManageDialog *dialog) {
+            ChooserStub chooser;
+            chooser.answers = {f.makeTone(QStringLiteral("new.m4a"), 1.0)};
+            auto *edit = child<QLineEdit>(dialog, "editName");
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("Renamed"));
+            fakes::setCommitResult(code);
+            QuestionAnswer question;
+            if (action == QLatin1String("btnRemove"))
+                question.answerNext(QMessageBox::Yes);
+            QTest::mouseClick(child<QPushButton>(dialog, action.toLatin1().constData()),
+                              Qt::LeftButton);
+            QTRY_VERIFY(managerIdle(dialog));
+            QVERIFY(fakes::deviceCalls().contains(QStringLiteral("commit 0")));
+            // Told before the list is read again, so it is there once the list is idle.
+            auto *box = dialog->findChild<QMessageBox *>();
+            QCOMPARE(box ? box->text() : QString(), told);
+            if (!box)
+                return;
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            box->button(QMessageBox::Ok)->click();
+            QTRY_VERIFY(!dialog->findChild<QMessageBox *>());
+            QCOMPARE(listed(dialog), QStringList({"One", "Two"}));
         });
     }
 
@@ -120,7 +177,7 @@ private slots:
             fakes::raiseDeviceEvent(0, "connect");
             QTRY_COMPARE(listed(dialog), QStringList {"Horn"});
             QTRY_VERIFY(managerIdle(dialog));
-            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 0);
+            QCOMPARE(listRow(dialog), 0);
             QCOMPARE(child<QLineEdit>(dialog, "editName")->text(), QStringLiteral("Horn"));
             QCOMPARE(enabledState(dialog),
                      QStringLiteral("btnRename- btnRemove+ btnReplace+ btnIPhoneToPc+ "
@@ -146,7 +203,7 @@ private slots:
             // The phone the fake stands for holds the new tones once they are added.
             fakes::phoneRingtones()
                     = {{"Old", "AAAA.m4r"}, {"one", "BBBB.m4r"}, {"two", "CCCC.m4r"}};
-            child<QListWidget>(dialog, "listRingtone")->setCurrentRow(-1);
+            setListRow(dialog, -1);
             QTest::mouseClick(child<QPushButton>(dialog, "btnPcToIPhone"), Qt::LeftButton);
             QTRY_VERIFY(managerIdle(dialog));
 
@@ -160,7 +217,7 @@ private slots:
             }
             QCOMPARE(calls[3], QStringLiteral("commit 0"));
             QCOMPARE(listed(dialog), QStringList({"Old", "one", "two"}));
-            QCOMPARE(child<QListWidget>(dialog, "listRingtone")->currentRow(), 0);
+            QCOMPARE(listRow(dialog), 0);
             QVERIFY(!child<QPushButton>(dialog, "btnRename")->isEnabled());
         });
     }

@@ -13,9 +13,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -144,11 +144,10 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
     generate();
     ManageDialog manager(window.get());
     QTRY_VERIFY(managerIdle(&manager));
-    auto *list = ::child<QListWidget>(&manager, "listRingtone");
-    QCOMPARE(list->count(), 1);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("Evening Bell"));
+    QCOMPARE(listCount(&manager), 1);
+    QCOMPARE(listData(&manager, 0).toString(), QStringLiteral("Evening Bell"));
 
-    list->setCurrentRow(0);
+    setListRow(&manager, 0);
     auto *name = ::child<QLineEdit>(&manager, "editName");
     name->clear();
     QTest::keyClicks(name, QStringLiteral("Morning Bell"));
@@ -163,7 +162,7 @@ void TestPhoneWindow::managerRenamesAndRemovesOnThePhone()
     question.answerNext(QMessageBox::Yes);
     QTest::mouseClick(::child<QPushButton>(&manager, "btnRemove"), Qt::LeftButton);
     QTRY_VERIFY(managerIdle(&manager));
-    QCOMPARE(list->count(), 0);
+    QCOMPARE(listCount(&manager), 0);
     QVERIFY(!Standin::read(Standin::databasePath()).contains("Morning Bell"));
     QVERIFY(phoneTones().isEmpty());
 }
@@ -193,15 +192,16 @@ void TestPhoneWindow::textToneAndItsSwitchInTheManager()
     ManageDialog manager(window.get());
     manager.onPhoneConnect(true);
     QTRY_VERIFY(managerIdle(&manager));
-    auto *list = ::child<QListWidget>(&manager, "listRingtone");
     auto *switchKind = ::child<QPushButton>(&manager, "btnKind");
-    list->setCurrentRow(0);
-    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Evening Bell (text tone)"));
+    setListRow(&manager, 0);
+    QCOMPARE(listData(&manager, 0, Qt::ToolTipRole).toString(),
+             QStringLiteral("Evening Bell (text tone)"));
     QCOMPARE(switchKind->text(), QStringLiteral("As Ringtone"));
     QTest::mouseClick(switchKind, Qt::LeftButton);
     QTRY_VERIFY(managerIdle(&manager));
     QCOMPARE(mediaKind(), QString());
-    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Evening Bell (ringtone)"));
+    QCOMPARE(listData(&manager, 0, Qt::ToolTipRole).toString(),
+             QStringLiteral("Evening Bell (ringtone)"));
     QCOMPARE(switchKind->text(), QStringLiteral("As Text Tone"));
     QCOMPARE(phoneTones(), tones);
 }
@@ -259,9 +259,8 @@ void TestPhoneWindow::lockHeldByAnotherSync()
             return;
         if (!QTest::qWaitFor([&] { return managerIdle(manager); }, phoneWait))
             return;
-        const QListWidgetItem *item = ::child<QListWidget>(manager, "listRingtone")->item(0);
-        tip = item ? item->toolTip() : QString();
-        italic = item && item->font().italic();
+        tip = listData(manager, 0, Qt::ToolTipRole).toString();
+        italic = listData(manager, 0, Qt::FontRole).value<QFont>().italic();
         manager->reject();
     });
     emit child<QLabel>("labelManage")->linkActivated(QString());
