@@ -8,6 +8,7 @@
 #include "handviatable.h"
 #include "mediatool.h"
 #include "standin.h"
+#include "windowstatus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,18 +66,8 @@ private:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
-    // Also where the line shows it cut short.
-    QString wholeStatus() const
-    {
-        const QString tip = child<QLabel>("labelStatus")->toolTip();
-        return tip.isEmpty() ? status() : tip;
-    }
-    // A job has ended once Generate is back: enabled, and no longer the job's stop button.
-    bool generateIsBack() const
-    {
-        const auto *generate = child<QPushButton>("btnGenerate");
-        return generate->isEnabled() && !generate->property("stopsJob").toBool();
-    }
+    QString wholeStatus() const { return windowstatus::wholeStatus(window.get()); }
+    bool generateIsBack() const { return windowstatus::generateIsBack(window.get()); }
     void generate();
     void failedTransferIsTold(const QByteArray &fault, const QString &finally);
 
