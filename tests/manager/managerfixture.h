@@ -52,6 +52,16 @@ T *child(const QWidget *parent, const char *name)
     return widget;
 }
 
+// The ringtones the manager's list shows, in order.
+inline QStringList listed(const QWidget *dialog)
+{
+    QStringList texts;
+    const auto *list = child<QListWidget>(dialog, "listRingtone");
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
 // The manager works on the phone through a thread of its own; while it does, its list waits.
 inline bool managerIdle(const QWidget *dialog)
 {

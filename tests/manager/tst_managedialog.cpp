@@ -79,15 +79,6 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static QStringList listed(const QWidget *dialog)
-    {
-        QStringList texts;
-        const auto *list = child<QListWidget>(dialog, "listRingtone");
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
-
     static void setOutputFolder(const QString &folder)
     {
         QSettings settings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));

@@ -34,15 +34,6 @@ private:
         QVERIFY(ran);
     }
 
-    static QStringList listed(const QWidget *dialog)
-    {
-        QStringList texts;
-        const auto *list = child<QListWidget>(dialog, "listRingtone");
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
-
 private slots:
     void initTestCase() { MainFixture::isolateSettings(); }
 

@@ -31,6 +31,8 @@ namespace {
 
 const int phoneWait = 20000;
 const QString ringtoneFolder = QStringLiteral("iTunes_Control/Ringtones");
+const QString sent = QStringLiteral(
+        "Transfer succeed. New tones show up on the iPhone once it has restarted.");
 const QString failedAndUnplugged
         = QStringLiteral("Transfer failed. Please connect your iPhone to this computer.");
 
@@ -116,9 +118,7 @@ void TestPhoneWindow::generate()
 void TestPhoneWindow::ringtoneReachesThePhone()
 {
     generate();
-    QCOMPARE(wholeStatus(),
-             QStringLiteral(
-                     "Transfer succeed. New tones show up on the iPhone once it has restarted."));
+    QCOMPARE(wholeStatus(), sent);
     const QStringList tones = phoneTones();
     QCOMPARE(tones.size(), 1);
     QFile local(QDir(outputFolder).filePath(QStringLiteral("Evening Bell.m4r")));
@@ -166,9 +166,7 @@ void TestPhoneWindow::textToneAndItsSwitchInTheManager()
     QVERIFY(kind->isEnabled());
     kind->setCurrentIndex(1);
     generate();
-    QCOMPARE(wholeStatus(),
-             QStringLiteral(
-                     "Transfer succeed. New tones show up on the iPhone once it has restarted."));
+    QCOMPARE(wholeStatus(), sent);
     const QStringList tones = phoneTones();
     QCOMPARE(tones.size(), 1);
     const auto mediaKind = [&] {
