@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -722,39 +723,50 @@ void TestPlayer::refusedFileUnloadsTheLast()
 
 // A window clears its callback and is destroyed at once: from the moment the clearing call
 // returns, no report may be running in the old callback or enter it later, however many are
-// under way.
+// under way. The receiver is freed right then, so a sanitized build also catches a late entry.
 void TestPlayer::clearedCallbackIsNeverEntered()
 {
-    struct Receiver
+    struct Counts
     {
         std::atomic<int> inside {0};
+        std::atomic<int> entered {0};
         std::atomic<bool> gone {false};
         std::atomic<int> enteredAfterwards {0};
+    };
+    struct Receiver
+    {
+        Counts *counts;
+        // Reads the receiver on the way in and out, as a window uses its members.
         static int callback(int, void *user)
         {
             auto *self = static_cast<Receiver *>(user);
-            ++self->inside;
-            if (self->gone)
-                ++self->enteredAfterwards;
+            ++self->counts->inside;
+            ++self->counts->entered;
+            if (self->counts->gone)
+                ++self->counts->enteredAfterwards;
             // A slow receiver keeps each report in flight long enough to be caught.
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            --self->inside;
+            --self->counts->inside;
             return 0;
         }
     };
     QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
     for (int round = 0; round < 20; ++round) {
-        Receiver receiver;
-        QCOMPARE(sonvix_set_callback(&Receiver::callback, &receiver), 0);
+        Counts counts;
+        auto receiver = std::make_unique<Receiver>(Receiver {&counts});
+        QCOMPARE(sonvix_set_callback(&Receiver::callback, receiver.get()), 0);
         for (int report = 0; report < 4; ++report) {
             sonvix_play();
             sonvix_pause();
         }
+        // The clearing call comes while a report is surely in flight.
+        QTRY_VERIFY(counts.entered > 0);
         QCOMPARE(sonvix_set_callback(nullptr, nullptr), 0);
-        receiver.gone = true;
-        QCOMPARE(receiver.inside.load(), 0);
+        counts.gone = true;
+        receiver.reset();
+        QCOMPARE(counts.inside.load(), 0);
         sonvix_stop();
-        QCOMPARE(receiver.enteredAfterwards.load(), 0);
+        QCOMPARE(counts.enteredAfterwards.load(), 0);
     }
     QCOMPARE(sonvix_set_callback(&StateLog::callback, &log), 0);
 }
