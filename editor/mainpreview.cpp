@@ -117,7 +117,7 @@ void MainDialog::onPlayStateChanged(PreviewPlayer::State state)
         ui->btnPause->setEnabled(true);
         ui->btnPlayClip->setEnabled(false);
         killTimer(playTimerId);
-        playTimerId = startTimer(500);
+        playTimerId = startTimer(PreviewPlayer::pollMs());
     }
 }
 

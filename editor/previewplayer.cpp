@@ -22,6 +22,17 @@ PreviewPlayer::Result result(int code)
 
 } // namespace
 
+int PreviewPlayer::pollMs()
+{
+    constexpr int standard = 500;
+#ifdef VARDEL_TEST_WAITS
+    static const int wanted = qEnvironmentVariableIntValue("VARDEL_TEST_PLAY_POLL_MS");
+    if (wanted > 0)
+        return wanted;
+#endif
+    return standard;
+}
+
 PreviewPlayer::PreviewPlayer(QObject *parent)
     : QObject(parent)
 {

@@ -27,6 +27,9 @@ public:
     void stop();
     void seek(double seconds);
     double position() const;
+    // How often the window reads the position while playing (500 ms); test builds let the
+    // environment shorten it, so tests need not sit through it.
+    static int pollMs();
     void setVolume(double factor);
     // Applies to the next start or resume.
     void setFadeIn(double seconds);

@@ -1,5 +1,7 @@
 #include "player.h"
 
+#include "waits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -69,7 +71,7 @@ int Player::openDevice()
     wanted.freq = 44100;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 2;
-    wanted.samples = 1024;
+    wanted.samples = Uint16(deviceFrames());
     wanted.callback = &Player::audioCallback;
     wanted.userdata = this;
     SDL_AudioSpec obtained {};
@@ -124,9 +126,9 @@ int Player::open(const char *path)
         setClip(Clip());
         seekFrame = -1;
         loaded = true;
-        if (state != 0)
-            report(0);
-        state = 0;
+        if (state != SONVIX_STOPPED)
+            report(SONVIX_STOPPED);
+        state = SONVIX_STOPPED;
     }
     syncDevice();
     return 0;
@@ -142,9 +144,9 @@ void Player::unload()
         restartAt(0);
         setClip(Clip());
         loaded = false;
-        if (state != 0)
-            report(0);
-        state = 0;
+        if (state != SONVIX_STOPPED)
+            report(SONVIX_STOPPED);
+        state = SONVIX_STOPPED;
     }
     syncDevice();
 }
@@ -158,8 +160,8 @@ int Player::play()
         std::lock_guard<std::mutex> lock(mutex);
         if (!loaded)
             return NoFile;
-        if (state != 1)
-            startRunning(state == 0);
+        if (state != SONVIX_PLAYING)
+            startRunning(state == SONVIX_STOPPED);
     }
     syncDevice();
     return 0;
@@ -174,10 +176,10 @@ int Player::pause()
         std::lock_guard<std::mutex> lock(mutex);
         if (!loaded)
             return NoFile;
-        if (state == 1) {
-            state = 2;
-            report(2);
-        } else if (state == 2) {
+        if (state == SONVIX_PLAYING) {
+            state = SONVIX_PAUSED;
+            report(SONVIX_PAUSED);
+        } else if (state == SONVIX_PAUSED) {
             startRunning(false);
         }
     }
@@ -196,9 +198,9 @@ int Player::stop()
             return 0;
         restartAt(0);
         setClip(Clip());
-        if (state != 0)
-            report(0);
-        state = 0;
+        if (state != SONVIX_STOPPED)
+            report(SONVIX_STOPPED);
+        state = SONVIX_STOPPED;
     }
     syncDevice();
     return 0;
@@ -222,7 +224,7 @@ double Player::position()
     if (!ready)
         return NoDevice;
     std::lock_guard<std::mutex> lock(mutex);
-    return double(state == 1 ? heardFrame() : nextFrame) / rate;
+    return double(state == SONVIX_PLAYING ? heardFrame() : nextFrame) / rate;
 }
 
 int Player::setVolume(double factor)
@@ -300,12 +302,12 @@ void Player::startRunning(bool fresh)
         if (clip.end >= 0)
             restartAt(nextFrame);
     }
-    state = 1;
+    state = SONVIX_PLAYING;
     segmentStart = heardFloor = nextFrame;
     handedAt = Clock::now();
     shaper->startFade(fadePending);
     fadePending = 0;
-    report(1);
+    report(SONVIX_PLAYING);
 }
 
 void Player::setClip(const Clip &next)
@@ -328,10 +330,10 @@ int64_t Player::clipped(PcmChunk &chunk) const
 // The end of the file: stopped, and the next play starts from the beginning.
 void Player::finish()
 {
-    state = 0;
+    state = SONVIX_STOPPED;
     restartAt(0);
     setClip(Clip());
-    report(0);
+    report(SONVIX_STOPPED);
     notifier->post([this] {
         std::lock_guard<std::mutex> api(apiMutex);
         syncDevice();
@@ -368,7 +370,7 @@ void Player::syncDevice()
     bool running;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        running = state == 1;
+        running = state == SONVIX_PLAYING;
     }
     SDL_PauseAudioDevice(device, running ? 0 : 1);
 }
@@ -385,7 +387,7 @@ void Player::fill(int16_t *out, int frames)
     std::lock_guard<std::mutex> lock(mutex);
     int handed = 0;
     const int64_t before = nextFrame;
-    if (state == 1)
+    if (state == SONVIX_PLAYING)
         handed = shaper->fill(queue, ended, out, frames, nextFrame);
     std::memset(out + handed * channels, 0, size_t(frames - handed) * channels * sizeof(int16_t));
     if (handed > 0)
@@ -393,7 +395,7 @@ void Player::fill(int16_t *out, int frames)
     // A loop went round: the play line starts again at the clip's beginning.
     if (nextFrame != before + handed)
         segmentStart = heardFloor = std::min(nextFrame, clip.loopFrom);
-    if (state == 1 && handed < frames && ended)
+    if (state == SONVIX_PLAYING && handed < frames && ended)
         finish();
     decoderWake.notify_one();
 }

@@ -98,7 +98,7 @@ private:
     std::recursive_mutex deliveryMutex;
     sonvix_callback callback = nullptr;
     void *callbackUser = nullptr;
-    int state = 0;
+    int state = SONVIX_STOPPED;
     bool loaded = false;
     bool quit = false;
     uint64_t serial = 0; // bumped whenever queued audio becomes stale

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 // The main window on a real display, driven from outside with real key presses.
@@ -52,6 +54,7 @@ private:
         return widget;
     }
     void focus(QWidget *widget);
+    static QImage settled(const std::function<QImage()> &grab);
 
     std::unique_ptr<MainDialog> window;
     KeySender keys;
@@ -75,11 +78,28 @@ void TestDesktop::focus(QWidget *widget)
     QTRY_VERIFY(widget->hasFocus());
 }
 
+// The picture once it no longer changes: whatever the focus change posted has been drawn.
+QImage TestDesktop::settled(const std::function<QImage()> &grab)
+{
+    QCoreApplication::processEvents();
+    QImage last = grab();
+    const bool steady = QTest::qWaitFor([&] {
+        const QImage now = grab();
+        const bool same = now == last;
+        last = now;
+        return same;
+    });
+    if (!steady)
+        qWarning("the picture kept changing");
+    return last;
+}
+
 void TestDesktop::escapeKeepsTheWindow()
 {
     focus(child<QLineEdit>("editOutputName"));
     QVERIFY(keys.send(QStringLiteral("Escape"), Qt::Key_Escape));
-    QTest::qWait(100);
+    // The key has been handled; whatever it queued runs now.
+    QCoreApplication::processEvents();
     QVERIFY(window->isVisible());
 }
 
@@ -98,7 +118,8 @@ void TestDesktop::enterInNameFieldOpensNoMenu()
         });
         closer.start(50);
         QVERIFY(keys.send(QStringLiteral("Return"), Qt::Key_Return));
-        QTest::qWait(200);
+        // A menu opened by the key ran its loop until the timer closed it; a queued one runs now.
+        QCoreApplication::processEvents();
         QVERIFY2(popup.isEmpty(), name);
         QVERIFY(window->isVisible());
     }
@@ -162,7 +183,8 @@ void TestDesktop::enterPressesFocusedButton()
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    QTest::qWait(100);
+    // A menu opened by the key ran its loop until the timer closed it; a queued one runs now.
+    QCoreApplication::processEvents();
     QVERIFY2(popup.isEmpty(), qPrintable(popup));
     QVERIFY(window->isVisible());
 }
@@ -249,12 +271,11 @@ void TestDesktop::everyButtonShowsFocus()
     QFETCH(QString, name);
     enableAll(window.get());
     QWidget *widget = child<QWidget>(name.toLatin1().constData());
+    const auto grab = [widget] { return widget->grab().toImage(); };
     focus(child<QWidget>("editOutputName"));
-    QTest::qWait(50);
-    const QImage plain = widget->grab().toImage();
+    const QImage plain = settled(grab);
     focus(widget);
-    QTest::qWait(50);
-    const QImage focused = widget->grab().toImage();
+    const QImage focused = settled(grab);
     int changed = 0;
     for (int y = 0; y < plain.height(); ++y) {
         for (int x = 0; x < plain.width(); ++x) {
@@ -297,15 +318,14 @@ void TestDesktop::focusFrameLeavesBackgroundAlone()
     enableAll(window.get());
     QWidget *button = child<QWidget>(name.toLatin1().constData());
     const QRect area(button->mapTo(window.get(), QPoint(0, 0)), button->size());
+    const auto grab = [this, area] { return window->grab(area).toImage(); };
     focus(child<QWidget>("editOutputName"));
-    QTest::qWait(50);
-    const QImage plain = window->grab(area).toImage();
+    const QImage plain = settled(grab);
     // As Tab leaves it: the window shows keyboard focus from now on.
     window->setAttribute(Qt::WA_KeyboardFocusChange);
     button->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(button->hasFocus());
-    QTest::qWait(50);
-    const QImage focused = window->grab(area).toImage();
+    const QImage focused = settled(grab);
 
     const QImage skin
             = QImage(picture).scaled(button->size()).convertToFormat(QImage::Format_ARGB32);

@@ -7,6 +7,7 @@
 #include "fakes.h"
 #include "media/filepath.h"
 #include "mediatool.h"
+#include "windowstatus.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,6 +42,9 @@ struct MainFixture
         QSettings(QStringLiteral("Marvolen"), QStringLiteral("Vardel")).clear();
     }
 
+    // The window reads the player's position every 50 ms instead of every 500 ms.
+    static void shortenPositionChecks() { qputenv("VARDEL_TEST_PLAY_POLL_MS", "50"); }
+
     void open()
     {
         window = std::make_unique<MainDialog>();
@@ -57,27 +61,9 @@ struct MainFixture
         return widget;
     }
 
-    // The status line as read: a saved ringtone's link shows as its text.
-    QString status() const
-    {
-        const QLabel *label = child<QLabel>("labelStatus");
-        if (label->textFormat() != Qt::RichText)
-            return label->text();
-        return QTextDocumentFragment::fromHtml(label->text()).toPlainText();
-    }
-    // The whole status text, also where the line shows it cut short.
-    QString wholeStatus() const
-    {
-        const QString tip = child<QLabel>("labelStatus")->toolTip();
-        return tip.isEmpty() ? status() : tip;
-    }
-
-    // A job has ended once Generate is back: enabled, and no longer the job's stop button.
-    bool generateIsBack() const
-    {
-        const auto *generate = child<QPushButton>("btnGenerate");
-        return generate->isEnabled() && !generate->property("stopsJob").toBool();
-    }
+    QString status() const { return windowstatus::status(window.get()); }
+    QString wholeStatus() const { return windowstatus::wholeStatus(window.get()); }
+    bool generateIsBack() const { return windowstatus::generateIsBack(window.get()); }
     CClipSlider *slider() const { return child<CClipSlider>("sliderBar"); }
 
     QPair<double, double> clip() const
@@ -86,6 +72,22 @@ struct MainFixture
         double end = -1;
         slider()->getClip(begin, end);
         return {begin, end};
+    }
+
+    // For the stand-in encoder: where it writes its arguments down (returned), and a 20 s sine
+    // in tone.wav to take clips of.
+    QString standinArgumentsAndTone()
+    {
+        const QString argsPath = dir.filePath(QStringLiteral("encoder arguments"));
+        qputenv("STANDIN_ARGS", QFile::encodeName(argsPath));
+        MediaTool::make({"-f",
+                         "lavfi",
+                         "-i",
+                         "sine=frequency=200:sample_rate=8000:duration=20",
+                         "-ac",
+                         "1",
+                         dir.filePath(QStringLiteral("tone.wav"))});
+        return argsPath;
     }
 
     QString makeTone(const QString &name, double seconds, int channels = 2)
@@ -126,9 +128,8 @@ struct MainFixture
         if (!generate->isEnabled())
             return {};
         generate->click();
-        QDeadlineTimer deadline(30000);
-        while (!generateIsBack() && !deadline.hasExpired())
-            QTest::qWait(10);
+        if (!QTest::qWaitFor([this] { return generateIsBack(); }, 30000))
+            return {};
         QFile args(argsPath);
         if (!args.open(QIODevice::ReadOnly))
             return {};

@@ -179,7 +179,8 @@ void TestGenerate::bothExportsPhoneFirst()
     QCOMPARE(fakes::deviceCalls(),
              QStringList({QStringLiteral("add_ringtone 0 %1 10000").arg(ringtone), "commit 0"}));
     QCOMPARE(f.wholeStatus(), sent);
-    // Even a library that names an iTunes program never gets it started here.
+    // Even a library that names an iTunes program never gets it started here; a start would
+    // come right after the transfer, so a short wait is all there is to wait on.
     QTest::qWait(500);
     QVERIFY(!QFile::exists(started));
 }
@@ -337,7 +338,8 @@ void TestGenerate::waitingCommitIsSentAgain()
     fakes::setCommitResult(failed);
     loadInput(QStringLiteral("Wait.wav"), 12.0);
     fakes::raiseDeviceEvent(0, "connect");
-    f.window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(50);
+    constexpr int retryMs = 50;
+    f.window->findChild<QTimer *>(QStringLiteral("commitRetryTimer"))->setInterval(retryMs);
     generateAndWait();
     QCOMPARE(f.wholeStatus(),
              failed == -1 ? QStringLiteral("Transfer failed.")
@@ -351,13 +353,14 @@ void TestGenerate::waitingCommitIsSentAgain()
     QTRY_VERIFY(!f.child<QCheckBox>("checkExport")->isEnabled());
     fakes::deviceCalls().clear();
     fakes::setCommitResult(retried);
-    QTest::qWait(300);
+    // No retry may come: a few retry intervals show it, as nothing happens to wait on.
+    QTest::qWait(4 * retryMs);
     QCOMPARE(fakes::deviceCalls(), QStringList());
 
     fakes::raiseDeviceEvent(0, "connect");
     QTRY_COMPARE(f.wholeStatus(), status);
     QCOMPARE(fakes::deviceCalls(), QStringList({"commit 0"}));
-    QTest::qWait(300);
+    QTest::qWait(4 * retryMs);
     QCOMPARE(fakes::deviceCalls(), QStringList({"commit 0"}));
 }
 

@@ -438,8 +438,11 @@ void TestMainWindow::openDialogShowsEveryReadableFormat()
             return;
         filter = dialog->selectedNameFilter();
         auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
-        if (QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) > 0; }, 5000))
-            QTest::qWait(200);
+        // The folder is read on a thread of the model's; every medium shown means it is done.
+        const auto listed
+                = [&] { return view->model()->rowCount(view->rootIndex()) >= media.size(); };
+        if (!QTest::qWaitFor(listed, 5000))
+            qWarning("the folder was not listed in time");
         for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
             shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
         dialog->reject();

@@ -23,15 +23,7 @@ private:
 void TestOldPlayer::initTestCase()
 {
     QVERIFY(f.dir.isValid());
-    argsPath = f.dir.filePath(QStringLiteral("encoder arguments"));
-    qputenv("STANDIN_ARGS", QFile::encodeName(argsPath));
-    MediaTool::make({"-f",
-                     "lavfi",
-                     "-i",
-                     "sine=frequency=200:sample_rate=8000:duration=20",
-                     "-ac",
-                     "1",
-                     f.dir.filePath(QStringLiteral("tone.wav"))});
+    argsPath = f.standinArgumentsAndTone();
 }
 
 // As a newer player library left them: a fade-out and the loop on.

@@ -36,6 +36,7 @@ private:
 void TestPreview::initTestCase()
 {
     MainFixture::isolateSettings();
+    MainFixture::shortenPositionChecks();
     QVERIFY(f.dir.isValid());
 }
 
@@ -70,9 +71,9 @@ void TestPreview::playClipFadesSeeksPlaysAndStopsPastEnd()
     fakes::raisePlayState(1);
     QVERIFY(f.child<QPushButton>("btnPause")->isEnabled());
     fakes::setPlayerPosition(8.0);
-    QTest::qWait(700);
+    // The label shows that a position check ran, and a check that stops does so at once.
+    QTRY_COMPARE(f.child<QLabel>("labelPlayTime")->text(), QStringLiteral("00:00:08 / 00:00:20"));
     QVERIFY2(!fakes::playerCalls().contains(QStringLiteral("stop")), "the clip end itself plays");
-    QCOMPARE(f.child<QLabel>("labelPlayTime")->text(), QStringLiteral("00:00:08 / 00:00:20"));
 
     fakes::setPlayerPosition(8.4);
     QTRY_VERIFY(fakes::playerCalls().contains(QStringLiteral("stop")));
@@ -104,7 +105,7 @@ void TestPreview::zoomedViewFollowsThePlayLine()
 
     strip->setView(10.0, 12.0);
     fakes::setPlayerPosition(7.0);
-    QTest::qWait(300);
+    QTRY_VERIFY(f.child<QLabel>("labelPlayTime")->text().startsWith("00:00:07 "));
     QCOMPARE(strip->viewStart(), 10.0);
 }
 
@@ -137,11 +138,11 @@ void TestPreview::resumeAfterPause()
     QCOMPARE(fakes::playerCalls(), calls);
     fakes::raisePlayState(1);
     fakes::setPlayerPosition(9.0);
-    // A stop is waited for; its absence needs the window's position checks to have run a while.
+    // A stop is waited for; its absence shows once a position check has put the label at 9 s.
     if (stopsAtClipEnd)
         QTRY_VERIFY(fakes::playerCalls().contains(QStringLiteral("stop")));
     else
-        QTest::qWait(1100);
+        QTRY_VERIFY(f.child<QLabel>("labelPlayTime")->text().startsWith("00:00:09 "));
     QCOMPARE(fakes::playerCalls().contains(QStringLiteral("stop")), stopsAtClipEnd);
 }
 

@@ -26,15 +26,8 @@ private:
 void TestShapeControls::initTestCase()
 {
     QVERIFY(f.dir.isValid());
-    argsPath = f.dir.filePath(QStringLiteral("encoder arguments"));
-    qputenv("STANDIN_ARGS", QFile::encodeName(argsPath));
-    MediaTool::make({"-f",
-                     "lavfi",
-                     "-i",
-                     "sine=frequency=200:sample_rate=8000:duration=20",
-                     "-ac",
-                     "1",
-                     f.dir.filePath(QStringLiteral("tone.wav"))});
+    argsPath = f.standinArgumentsAndTone();
+    MainFixture::shortenPositionChecks();
 }
 
 void TestShapeControls::init()
@@ -101,7 +94,8 @@ void TestShapeControls::reachPlayerAndEncoder()
 
     fakes::raisePlayState(1);
     fakes::setPlayerPosition(8.4);
-    QTest::qWait(700);
+    // The label shows that a position check ran, and a check that stops does so at once.
+    QTRY_VERIFY(f.child<QLabel>("labelPlayTime")->text().startsWith("00:00:08 "));
     QCOMPARE(fakes::playerCalls().contains(QStringLiteral("stop")), !loop);
     fakes::raisePlayState(0);
 

@@ -79,6 +79,15 @@ inline QVariant listData(const QWidget *dialog, int row, int role = Qt::DisplayR
     return ringtoneList(dialog)->model()->index(row, 0).data(role);
 }
 
+// The ringtones the manager's list shows, in order.
+inline QStringList listed(const QWidget *dialog)
+{
+    QStringList texts;
+    for (int i = 0; i < listCount(dialog); ++i)
+        texts.append(listData(dialog, i).toString());
+    return texts;
+}
+
 // The manager works on the phone through a thread of its own; while it does, its list waits.
 inline bool managerIdle(const QWidget *dialog)
 {

@@ -79,14 +79,6 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static QStringList listed(const QWidget *dialog)
-    {
-        QStringList texts;
-        for (int i = 0; i < listCount(dialog); ++i)
-            texts.append(listData(dialog, i).toString());
-        return texts;
-    }
-
     static void setOutputFolder(const QString &folder)
     {
         QSettings settings(QStringLiteral("Marvolen"), QStringLiteral("Vardel"));

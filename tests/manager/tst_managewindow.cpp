@@ -32,14 +32,6 @@ private:
         QVERIFY(ran);
     }
 
-    static QStringList listed(const QWidget *dialog)
-    {
-        QStringList texts;
-        for (int i = 0; i < listCount(dialog); ++i)
-            texts.append(listData(dialog, i).toString());
-        return texts;
-    }
-
 private slots:
     void initTestCase() { MainFixture::isolateSettings(); }
 

@@ -8,6 +8,7 @@
 #include "handviatable.h"
 #include "mediatool.h"
 #include "standin.h"
+#include "windowstatus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +31,8 @@ namespace {
 
 const int phoneWait = 20000;
 const QString ringtoneFolder = QStringLiteral("iTunes_Control/Ringtones");
+const QString sent = QStringLiteral(
+        "Transfer succeed. New tones show up on the iPhone once it has restarted.");
 const QString failedAndUnplugged
         = QStringLiteral("Transfer failed. Please connect your iPhone to this computer.");
 
@@ -65,18 +68,8 @@ private:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
-    // Also where the line shows it cut short.
-    QString wholeStatus() const
-    {
-        const QString tip = child<QLabel>("labelStatus")->toolTip();
-        return tip.isEmpty() ? status() : tip;
-    }
-    // A job has ended once Generate is back: enabled, and no longer the job's stop button.
-    bool generateIsBack() const
-    {
-        const auto *generate = child<QPushButton>("btnGenerate");
-        return generate->isEnabled() && !generate->property("stopsJob").toBool();
-    }
+    QString wholeStatus() const { return windowstatus::wholeStatus(window.get()); }
+    bool generateIsBack() const { return windowstatus::generateIsBack(window.get()); }
     void generate();
     void failedTransferIsTold(const QByteArray &fault, const QString &finally);
 
@@ -125,9 +118,7 @@ void TestPhoneWindow::generate()
 void TestPhoneWindow::ringtoneReachesThePhone()
 {
     generate();
-    QCOMPARE(wholeStatus(),
-             QStringLiteral(
-                     "Transfer succeed. New tones show up on the iPhone once it has restarted."));
+    QCOMPARE(wholeStatus(), sent);
     const QStringList tones = phoneTones();
     QCOMPARE(tones.size(), 1);
     QFile local(QDir(outputFolder).filePath(QStringLiteral("Evening Bell.m4r")));
@@ -174,9 +165,7 @@ void TestPhoneWindow::textToneAndItsSwitchInTheManager()
     QVERIFY(kind->isEnabled());
     kind->setCurrentIndex(1);
     generate();
-    QCOMPARE(wholeStatus(),
-             QStringLiteral(
-                     "Transfer succeed. New tones show up on the iPhone once it has restarted."));
+    QCOMPARE(wholeStatus(), sent);
     const QStringList tones = phoneTones();
     QCOMPARE(tones.size(), 1);
     const auto mediaKind = [&] {

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 Capture::Capture(const QString &path)
@@ -40,6 +42,47 @@ std::vector<Frame> Capture::soundSinceMark() const
                                 [](const Frame &f) { return f.left == 0 && f.right == 0; }),
                  frames.end());
     return frames;
+}
+
+namespace {
+
+// Generous: a device that stalls for seconds is a failure of its own kind.
+// Checks a condition the device's output will make true, every `step`.
+template<typename Condition>
+bool pollUntil(Condition done, std::chrono::milliseconds step)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(step);
+    }
+    return true;
+}
+
+} // namespace
+
+bool Capture::waitForGrowth(int64_t frames) const
+{
+    const qint64 wanted = QFile(path).size() + frames * qint64(sizeof(Frame));
+    return pollUntil([&] { return QFile(path).size() >= wanted; }, std::chrono::milliseconds(2));
+}
+
+int64_t Capture::heldBackFrames() const
+{
+    struct stat status
+    {
+    };
+    const qint64 block = stat(QFile::encodeName(path).constData(), &status) == 0
+            ? qMax<qint64>(status.st_blksize, BUFSIZ)
+            : qint64(BUFSIZ);
+    return block / qint64(sizeof(Frame));
+}
+
+bool Capture::waitForSound(size_t frames) const
+{
+    return pollUntil([&] { return soundSinceMark().size() >= frames; },
+                     std::chrono::milliseconds(20));
 }
 
 int StateLog::callback(int state, void *user)
@@ -102,11 +145,6 @@ void writeWav(const QString &path, int rate, int channels, const std::vector<int
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(data);
-}
-
-void sleepMs(int milliseconds)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 bool runProgram(const QString &program, const QStringList &arguments)

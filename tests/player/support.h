@@ -27,6 +27,13 @@ public:
     std::vector<Frame> soundSinceMark() const;
     // All frames written since the mark, silence included.
     std::vector<Frame> framesSinceMark() const;
+    // Waits until the device has written `frames` more frames, sound or silence: it writes one
+    // buffer after another in real time, so this is how the test knows the device has moved on.
+    bool waitForGrowth(int64_t frames) const;
+    // SDL writes the file through stdio, whose buffer may hold back this many frames.
+    int64_t heldBackFrames() const;
+    // Waits until at least `frames` frames with sound were written since the mark.
+    bool waitForSound(size_t frames) const;
 
 private:
     QString path;
@@ -51,7 +58,6 @@ private:
 };
 
 void writeWav(const QString &path, int rate, int channels, const std::vector<int16_t> &samples);
-void sleepMs(int milliseconds);
 // Runs a program and waits for it; spawned without Qt's process machinery, which sanitizers
 // cannot follow.
 bool runProgram(const QString &program, const QStringList &arguments);

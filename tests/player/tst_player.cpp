@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -26,6 +27,11 @@ constexpr int Level = 24000;
 constexpr int CounterBase = 20000;
 constexpr int CounterFrames = 3 * Rate / 2;
 constexpr int LevelFrames = Rate * 6 / 10;
+// The device buffer the test build asks the player for: short, so that waiting on the device
+// to move on costs little.
+constexpr int DeviceFrames = 256;
+// Enough sound to show that playback is under way before the next call.
+constexpr size_t SomeSound = Rate / 10;
 
 int64_t counterIndex(const Frame &frame)
 {
@@ -95,6 +101,7 @@ private:
     QString makeMedia(const QString &fileName, const QStringList &arguments);
     void playToEnd();
     void checkRamp(const std::vector<Frame> &sound, size_t from, double seconds);
+    void settle();
 
     QTemporaryDir dir;
     QString counterPath;
@@ -114,6 +121,7 @@ void TestPlayer::initTestCase()
     const QString capturePath = dir.filePath(QStringLiteral("capture.raw"));
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", native(capturePath));
+    qputenv("SONVIX_TEST_DEVICE_FRAMES", QByteArray::number(DeviceFrames));
     QCOMPARE(sonvix_init(), 0);
     QCOMPARE(sonvix_init(), 0);
     QCOMPARE(sonvix_set_callback(&StateLog::callback, &log), 0);
@@ -314,13 +322,24 @@ QString TestPlayer::makeMedia(const QString &fileName, const QStringList &argume
 
 void TestPlayer::init()
 {
+    std::vector<int> stopped = log.states();
     sonvix_stop();
+    if (!stopped.empty() && stopped.back() != SONVIX_STOPPED) {
+        stopped.push_back(SONVIX_STOPPED);
+        QVERIFY(log.waitFor(stopped));
+    }
     sonvix_set_volume(1.0);
     sonvix_fadein(0);
-    // Lets late reports arrive and the device's silence push the last frames into the file.
-    sleepMs(150);
+    settle();
     log.clear();
     capture->mark();
+}
+
+// The buffer the device was filling at the last report is written to the file after it, through
+// stdio's buffer; once that much and two more buffers of silence have shown, it is there.
+void TestPlayer::settle()
+{
+    QVERIFY(capture->waitForGrowth(capture->heldBackFrames() + 2 * DeviceFrames));
 }
 
 void TestPlayer::playToEnd()
@@ -331,7 +350,7 @@ void TestPlayer::playToEnd()
     expected.resize(before);
     expected.insert(expected.end(), {1, 0});
     QVERIFY2(log.waitFor(expected), "the file plays to its end");
-    sleepMs(150);
+    settle();
 }
 
 void TestPlayer::badArgumentsAreRefused_data()
@@ -363,13 +382,13 @@ void TestPlayer::statesAndContinuity()
     QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
     QCOMPARE(sonvix_play(), 0);
     QVERIFY(log.waitFor({1}));
-    sleepMs(200);
+    QVERIFY(capture->waitForSound(SomeSound));
     QCOMPARE(sonvix_pause(), 0);
     QVERIFY(log.waitFor({1, 2}));
-    sleepMs(200);
+    settle();
     QCOMPARE(sonvix_pause(), 0);
     QVERIFY(log.waitFor({1, 2, 1}));
-    sleepMs(200);
+    QVERIFY(capture->waitForSound(capture->soundSinceMark().size() + SomeSound));
     QCOMPARE(sonvix_stop(), 0);
     QVERIFY(log.waitFor({1, 2, 1, 0}));
     QCOMPARE(sonvix_get_position(), 0.0);
@@ -406,7 +425,7 @@ void TestPlayer::seekLandsOnTheFrame()
     if (stateAtSeek != 0) {
         QCOMPARE(sonvix_play(), 0);
         QVERIFY(log.waitFor({1}));
-        sleepMs(150);
+        QVERIFY(capture->waitForSound(SomeSound));
     }
     if (stateAtSeek == 2) {
         QCOMPARE(sonvix_pause(), 0);
@@ -420,7 +439,7 @@ void TestPlayer::seekLandsOnTheFrame()
         QCOMPARE(sonvix_pause(), 0);
     double last = position;
     for (int i = 0; i < 5 && stateAtSeek != 0; ++i) {
-        sleepMs(40);
+        QVERIFY(capture->waitForGrowth(2 * DeviceFrames));
         const double now = sonvix_get_position();
         QVERIFY2(now >= last, "the position never runs back while playing");
         last = now;
@@ -429,7 +448,7 @@ void TestPlayer::seekLandsOnTheFrame()
         QCOMPARE(sonvix_play(), 0);
     QVERIFY(log.waitFor(stateAtSeek == 2 ? std::vector<int> {1, 2, 1, 0}
                                          : std::vector<int> {1, 0}));
-    sleepMs(150);
+    settle();
 
     const auto heard = runs(indices(capture->soundSinceMark()));
     QVERIFY(!heard.empty());
@@ -549,8 +568,7 @@ void TestPlayer::clipSoundsAsTheEncoderWrites()
     }
     QCOMPARE(sonvix_play(), 0);
     const size_t wanted = expected.size() * 5 / 2;
-    for (int waited = 0; capture->soundSinceMark().size() < wanted && waited < 10000; waited += 50)
-        sleepMs(50);
+    QVERIFY(capture->waitForSound(wanted));
     QCOMPARE(sonvix_stop(), 0);
     QVERIFY(log.waitFor({1, 0}));
     // Silence included, so that a gap at a seam shows; the first pass's silent frames hide in
@@ -569,10 +587,10 @@ void TestPlayer::volumeChangesWhilePlaying()
     QCOMPARE(sonvix_open(native(levelPath).constData(), 0, 0), 0);
     QCOMPARE(sonvix_play(), 0);
     QVERIFY(log.waitFor({1}));
-    sleepMs(150);
+    QVERIFY(capture->waitForSound(SomeSound));
     QCOMPARE(sonvix_set_volume(0.5), 0);
     QVERIFY(log.waitFor({1, 0}));
-    sleepMs(150);
+    settle();
 
     const std::vector<Frame> sound = capture->soundSinceMark();
     QCOMPARE(sound.size(), size_t(LevelFrames));
@@ -619,13 +637,13 @@ void TestPlayer::fadeInRamps()
     if (onResume) {
         QCOMPARE(sonvix_play(), 0);
         QVERIFY(log.waitFor({1}));
-        sleepMs(200);
+        QVERIFY(capture->waitForSound(SomeSound));
         QCOMPARE(sonvix_pause(), 0);
         QVERIFY(log.waitFor({1, 2}));
         QCOMPARE(sonvix_fadein(seconds), 0);
         QCOMPARE(sonvix_pause(), 0);
         QVERIFY(log.waitFor({1, 2, 1, 0}));
-        sleepMs(150);
+        settle();
     } else {
         QCOMPARE(sonvix_fadein(seconds), 0);
         playToEnd();
@@ -689,12 +707,13 @@ void TestPlayer::refusedFileUnloadsTheLast()
     QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
     QCOMPARE(sonvix_play(), 0);
     QVERIFY(log.waitFor({1}));
-    sleepMs(200);
+    QVERIFY(capture->waitForSound(SomeSound));
     QVERIFY(sonvix_open(native(path).constData(), 0, 0) < 0);
     QVERIFY(log.waitFor({1, 0}));
     QVERIFY(sonvix_play() < 0);
     QVERIFY(sonvix_pause() < 0);
-    sleepMs(150);
+    // A wrong start would be reported within a buffer or two; nothing to wait on but time.
+    QVERIFY(capture->waitForGrowth(8 * DeviceFrames));
     QCOMPARE(log.states(), (std::vector<int> {1, 0}));
     const auto heard = runs(indices(capture->soundSinceMark()));
     QCOMPARE(heard.size(), size_t(1));
@@ -704,39 +723,50 @@ void TestPlayer::refusedFileUnloadsTheLast()
 
 // A window clears its callback and is destroyed at once: from the moment the clearing call
 // returns, no report may be running in the old callback or enter it later, however many are
-// under way.
+// under way. The receiver is freed right then, so a sanitized build also catches a late entry.
 void TestPlayer::clearedCallbackIsNeverEntered()
 {
-    struct Receiver
+    struct Counts
     {
         std::atomic<int> inside {0};
+        std::atomic<int> entered {0};
         std::atomic<bool> gone {false};
         std::atomic<int> enteredAfterwards {0};
+    };
+    struct Receiver
+    {
+        Counts *counts;
+        // Reads the receiver on the way in and out, as a window uses its members.
         static int callback(int, void *user)
         {
             auto *self = static_cast<Receiver *>(user);
-            ++self->inside;
-            if (self->gone)
-                ++self->enteredAfterwards;
+            ++self->counts->inside;
+            ++self->counts->entered;
+            if (self->counts->gone)
+                ++self->counts->enteredAfterwards;
             // A slow receiver keeps each report in flight long enough to be caught.
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            --self->inside;
+            --self->counts->inside;
             return 0;
         }
     };
     QCOMPARE(sonvix_open(native(counterPath).constData(), 0, 0), 0);
     for (int round = 0; round < 20; ++round) {
-        Receiver receiver;
-        QCOMPARE(sonvix_set_callback(&Receiver::callback, &receiver), 0);
+        Counts counts;
+        auto receiver = std::make_unique<Receiver>(Receiver {&counts});
+        QCOMPARE(sonvix_set_callback(&Receiver::callback, receiver.get()), 0);
         for (int report = 0; report < 4; ++report) {
             sonvix_play();
             sonvix_pause();
         }
+        // The clearing call comes while a report is surely in flight.
+        QTRY_VERIFY(counts.entered > 0);
         QCOMPARE(sonvix_set_callback(nullptr, nullptr), 0);
-        receiver.gone = true;
-        QCOMPARE(receiver.inside.load(), 0);
+        counts.gone = true;
+        receiver.reset();
+        QCOMPARE(counts.inside.load(), 0);
         sonvix_stop();
-        QCOMPARE(receiver.enteredAfterwards.load(), 0);
+        QCOMPARE(counts.enteredAfterwards.load(), 0);
     }
     QCOMPARE(sonvix_set_callback(&StateLog::callback, &log), 0);
 }

@@ -3,6 +3,7 @@
 #include "editor/clipslider.h"
 #include "editor/maindialog.h"
 #include "mediatool.h"
+#include "windowstatus.h"
 
 #include <handvia.h>
 
@@ -42,12 +43,7 @@ private:
         return window->findChild<T *>(QString::fromLatin1(name));
     }
     QString status() const { return child<QLabel>("labelStatus")->text(); }
-    // A job has ended once Generate is back: enabled, and no longer the job's stop button.
-    bool generateIsBack() const
-    {
-        const auto *generate = child<QPushButton>("btnGenerate");
-        return generate->isEnabled() && !generate->property("stopsJob").toBool();
-    }
+    bool generateIsBack() const { return windowstatus::generateIsBack(window.get()); }
 
     QTemporaryDir dir;
     QString input;
@@ -161,7 +157,7 @@ void TestRealWindow::typedClipBecomesRingtoneOnPhone()
     // The phone works on a thread of its own: the window says it is sending until it is done.
     QTRY_VERIFY_WITH_TIMEOUT(!label->text().startsWith(QStringLiteral("Sending to the iPhone")),
                              60000);
-    QCOMPARE(label->toolTip().isEmpty() ? label->text() : label->toolTip(),
+    QCOMPARE(windowstatus::wholeStatus(window.get()),
              QStringLiteral(
                      "Transfer succeed. New tones show up on the iPhone once it has restarted."));
 
