@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <plist/plist.h>
+#include <unordered_set>
 #include <utility>
 
 namespace handvia {
@@ -41,12 +42,29 @@ bool isString(plist_t node)
 
 // The phone drops entries without a title or an id; an unsafe name is never followed. Changes
 // find an entry by its name, so of a name given twice only the first entry is listed.
-bool isListable(plist_t tones, const std::string &key, plist_t entry)
+bool isListable(plist_t tones,
+                const std::string &key,
+                plist_t entry,
+                const std::unordered_set<std::string> &repeated)
 {
     return isSafeFileName(key) && plist_get_node_type(entry) == PLIST_DICT
             && isString(plist_dict_get_item(entry, "Name"))
             && isString(plist_dict_get_item(entry, "GUID"))
-            && plist_dict_get_item(tones, key.c_str()) == entry;
+            && (repeated.count(key) == 0 || plist_dict_get_item(tones, key.c_str()) == entry);
+}
+
+// Names given more than once. A lookup by name in a dictionary just read walks it from the
+// start, so asking only about these keeps listing a large database linear.
+std::unordered_set<std::string> repeatedKeys(plist_t tones)
+{
+    std::unordered_set<std::string> seen;
+    std::unordered_set<std::string> repeated;
+    forEachEntry(tones, [&](const std::string &key, plist_t) {
+        if (!seen.insert(key).second)
+            repeated.insert(key);
+        return true;
+    });
+    return repeated;
 }
 
 // No ringtone database nests this deep; deeper input is treated as unreadable.
@@ -197,8 +215,9 @@ void *Database::ringtones() const
 std::vector<Ringtone> Database::list() const
 {
     std::vector<Ringtone> tones;
+    const std::unordered_set<std::string> repeated = repeatedKeys(ringtones());
     forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
-        if (!isListable(ringtones(), key, entry))
+        if (!isListable(ringtones(), key, entry, repeated))
             return true;
         Ringtone tone;
         tone.fileName = key;
@@ -219,8 +238,9 @@ void *Database::entryAt(int index, std::string *fileName) const
         return nullptr;
     plist_t found = nullptr;
     int current = 0;
+    const std::unordered_set<std::string> repeated = repeatedKeys(ringtones());
     forEachEntry(ringtones(), [&](const std::string &key, plist_t entry) {
-        if (!isListable(ringtones(), key, entry))
+        if (!isListable(ringtones(), key, entry, repeated))
             return true;
         if (current++ < index)
             return true;

@@ -50,6 +50,7 @@ private slots:
     void untouchedValuesStay();
     void xmlThatWouldChangeIsNeverWritten_data();
     void xmlThatWouldChangeIsNeverWritten();
+    void aNameGivenTwiceIsListedOnce();
 };
 
 void TestDatabaseValues::untouchedValuesStay_data()
@@ -223,4 +224,44 @@ void TestDatabaseValues::xmlThatWouldChangeIsNeverWritten()
 }
 
 QTEST_APPLESS_MAIN(TestDatabaseValues)
+// Changes find an entry by its name, so of a name given twice only the entry a lookup finds is
+// listed, wherever the two stand among many others.
+void TestDatabaseValues::aNameGivenTwiceIsListedOnce()
+{
+    Bplist b;
+    const int name = b.ascii("Name"), guid = b.ascii("GUID");
+    const auto entry = [&](const QByteArray &title, int id) {
+        return b.dict({{name, b.ascii(title)},
+                       {guid, b.ascii(QByteArray::number(id).rightJustified(16, '0'))}});
+    };
+    QVector<QPair<int, int>> tones {{b.ascii("TWIC.m4r"), entry("First", 1)}};
+    for (int i = 0; i < 600; ++i)
+        tones.append({b.ascii("T" + QByteArray::number(i).rightJustified(3, '0') + ".m4r"),
+                      entry("Tone", 10 + i)});
+    tones.append({b.ascii("TWIC.m4r"), entry("Second", 2)});
+    Database db = Database::fromBytes(
+            b.bytes(b.dict({{b.ascii("Ringtones"), b.dict(tones)}})).toStdString());
+
+    QCOMPARE(int(db.list().size()), 601);
+    QCOMPARE(QString::fromStdString(db.list().front().title), QStringLiteral("First"));
+    QVERIFY(db.rename(600, "Last"));
+    QVERIFY(!db.rename(601, "None"));
+    const std::vector<handvia::Ringtone> listed = db.list();
+    QCOMPARE(QString::fromStdString(listed.back().fileName), QStringLiteral("T599.m4r"));
+    QCOMPARE(QString::fromStdString(listed.back().title), QStringLiteral("Last"));
+
+    // After an insertion the plist library may find the other entry of the name; the listed one
+    // is still the one a change by name reaches.
+    db.append("ZZZZ.m4r", "Added", "00000000000000FF", 7, 2000);
+    QVERIFY(db.renameFile("TWIC.m4r", "Renamed"));
+    int named = 0;
+    for (const handvia::Ringtone &tone : db.list()) {
+        if (tone.fileName == "TWIC.m4r") {
+            ++named;
+            QCOMPARE(QString::fromStdString(tone.title), QStringLiteral("Renamed"));
+        }
+    }
+    QCOMPARE(named, 1);
+}
+
 #include "tst_databasevalues.moc"
