@@ -1,5 +1,6 @@
 #include "afcstorage.h"
 #include "backend.h"
+#include "clientlabel.h"
 #include "events.h"
 #include "handvia.h"
 #include "restart.h"
@@ -23,8 +24,6 @@
 namespace handvia {
 
 namespace {
-
-const char clientLabel[] = "handvia";
 
 struct DeviceChange
 {

@@ -1,5 +1,6 @@
 #include "afcstorage.h"
 
+#include "clientlabel.h"
 #include "waits.h"
 
 #include <chrono>
@@ -12,7 +13,6 @@ namespace handvia {
 
 namespace {
 
-const char clientLabel[] = "handvia";
 const char syncLock[] = "/com.apple.itunes.lock_sync";
 const char syncFailedToStart[] = "com.apple.itunes-mobdev.syncFailedToStart";
 // Asks the phone to read its ringtone list again.

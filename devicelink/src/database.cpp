@@ -19,9 +19,6 @@ namespace {
 
 const char ringtonesKey[] = "Ringtones";
 
-// Larger files are not ringtone databases; refusing them bounds memory.
-const size_t maxDatabaseSize = 16 * 1024 * 1024;
-
 const char mediaKindKey[] = "Media Kind";
 const char toneKind[] = "tone";
 
@@ -41,7 +38,7 @@ bool isString(plist_t node)
 }
 
 // The phone drops entries without a title or an id; an unsafe name is never followed. Changes
-// find an entry by its name, so of a name given twice only the first entry is listed.
+// find an entry by its name, so of a name given twice only the entry a lookup finds is listed.
 bool isListable(plist_t tones,
                 const std::string &key,
                 plist_t entry,

@@ -4,12 +4,17 @@
 #ifndef HANDVIA_DATABASE_H
 #define HANDVIA_DATABASE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace handvia {
+
+// Larger files are not ringtone databases: the reader refuses them, which bounds memory, and
+// so none is ever written.
+constexpr size_t maxDatabaseSize = size_t {16} * 1024 * 1024;
 
 struct Ringtone
 {

@@ -1,15 +1,11 @@
 #include "restart.h"
 
+#include "clientlabel.h"
+
 #include <libimobiledevice/diagnostics_relay.h>
 #include <libimobiledevice/libimobiledevice.h>
 
 namespace handvia {
-
-namespace {
-
-const char clientLabel[] = "handvia";
-
-} // namespace
 
 bool restartPhone(const std::string &udid)
 {

@@ -14,9 +14,6 @@ namespace handvia {
 
 namespace {
 
-// The reader refuses larger databases, so none is ever written.
-const size_t maxDatabaseSize = 16 * 1024 * 1024;
-
 bool readAll(Storage &storage, const std::string &path, std::string &bytes)
 {
     bytes.clear();
@@ -69,7 +66,7 @@ bool copyOver(Stream &from, const std::function<std::unique_ptr<Stream>()> &open
 std::string freeBackupPath(Storage &storage)
 {
     for (int n = 0; n < 1000; ++n) {
-        const std::string path
+        std::string path
                 = std::string(databasePath) + ".bak" + (n ? std::to_string(n) : std::string());
         const Stamp stamp = storage.stamp(path);
         if (stamp.failed)
