@@ -13,13 +13,11 @@ DesktopOpener *DesktopOpener::instance()
 
 void DesktopOpener::open(const QUrl &url)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!program.isEmpty()) {
         runOpener(program, url);
         return;
     }
-#endif
     if (!QDesktopServices::openUrl(url))
         emit failed(url);
 }

@@ -19,36 +19,9 @@
 #include <QMessageBox>
 #include <QProcess>
 
-namespace {
-
-#ifdef Q_OS_WIN
-const unsigned oldestITunes = 0x07040000;
-#endif
-
-} // namespace
-
 void MainDialog::detectITunes()
 {
     const DeviceLink::ITunes found = device.queryITunes();
-#ifdef Q_OS_WIN
-    if (found.version == 0) {
-        setStatus(QT_TR_NOOP("You should install iTunes to transfer ringtone to iPhone."));
-        ui->checkExportITunes->setEnabled(false);
-        const QString fixedPath = QStringLiteral("C:\\Program Files\\iTunes\\iTunes.exe");
-        if (QFile::exists(fixedPath)) {
-            iTunesPath = fixedPath;
-            setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
-            ui->checkExportITunes->setChecked(true);
-        }
-    } else if (found.version < oldestITunes) {
-        setStatus(QT_TR_NOOP("iTunes version too low, at least 7.3 is needed."));
-        ui->checkExportITunes->setEnabled(false);
-    } else {
-        setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
-        ui->checkExportITunes->setChecked(true);
-        iTunesPath = found.path;
-    }
-#else
     // No iTunes exists here, and the phone link needs none: whatever the library answers,
     // the export to it is neither offered nor done.
     Q_UNUSED(found);
@@ -56,7 +29,6 @@ void MainDialog::detectITunes()
     ui->checkExportITunes->hide();
     setStatus(QT_TR_NOOP("Please connect your iPhone to this computer."));
     tellPhoneState();
-#endif
 }
 
 void MainDialog::onBtnGenerate()

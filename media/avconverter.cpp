@@ -98,11 +98,7 @@ QString CAVConverter::program() const
 {
     if (!m_program.isEmpty())
         return m_program;
-#ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg.exe");
-#else
     return QCoreApplication::applicationDirPath() + QStringLiteral("/ffmpeg");
-#endif
 }
 
 void CAVConverter::start(int type)
