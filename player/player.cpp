@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 namespace sonvix {
@@ -389,7 +390,9 @@ void Player::fill(int16_t *out, int frames)
     const int64_t before = nextFrame;
     if (state == SONVIX_PLAYING)
         handed = shaper->fill(queue, ended, out, frames, nextFrame);
-    std::memset(out + handed * channels, 0, size_t(frames - handed) * channels * sizeof(int16_t));
+    std::memset(out + std::ptrdiff_t(handed) * channels,
+                0,
+                size_t(frames - handed) * channels * sizeof(int16_t));
     if (handed > 0)
         handedAt = Clock::now();
     // A loop went round: the play line starts again at the clip's beginning.

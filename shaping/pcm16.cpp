@@ -1,6 +1,7 @@
 #include "pcm16.h"
 
 #include <cmath>
+#include <cstddef>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -32,7 +33,7 @@ int stereoBlocks(const float *left, const float *right, int count, int16_t *out)
         const __m128i l = scaled(left + i);
         const __m128i r = scaled(right + i);
         const __m128i pairs = _mm_packs_epi32(_mm_unpacklo_epi32(l, r), _mm_unpackhi_epi32(l, r));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 2 * i), pairs);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 2 * std::ptrdiff_t(i)), pairs);
     }
     return i;
 }
