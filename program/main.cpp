@@ -1,11 +1,11 @@
-#include "app/commandline.h"
-#include "app/decodefolder.h"
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
 #include "app/displayposition.h"
 #include "app/skin.h"
-#include "app/suggestcommand.h"
 #include "app/translator.h"
+#include "core/commandline.h"
+#include "core/decodefolder.h"
+#include "core/suggestcommand.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "commandline.h"
 
-#include "desktopentry.h"
-
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLocale>
+#include <QUrl>
 
 #include <cmath>
 
@@ -99,6 +99,23 @@ void addSuggestOptions(QCommandLineParser &parser)
 }
 
 } // namespace
+
+QString commandLineFile(const QStringList &arguments)
+{
+    bool optionsEnded = false;
+    for (const QString &argument : arguments.mid(1)) {
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && argument.startsWith(QLatin1Char('-')))
+            continue;
+        if (argument.startsWith(QLatin1String("file:")))
+            return QUrl(argument).toLocalFile();
+        return QFileInfo(argument).absoluteFilePath();
+    }
+    return QString();
+}
 
 QString versionText()
 {

@@ -28,6 +28,12 @@ struct CommandLine
 // through for QApplication.
 CommandLine parseCommandLine(const QStringList &arguments);
 
+// The file that the desktop entry (Exec=vardel %f) or a terminal hands the program:
+// the first argument that is not an option, or the one after "--"; a file: URL becomes its
+// local path, a relative path an absolute one. Empty when there is none. arguments[0] is
+// the program.
+QString commandLineFile(const QStringList &arguments);
+
 // "Vardel 1.0.0": the name and the three-part release number.
 QString versionText();
 
