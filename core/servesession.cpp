@@ -11,7 +11,13 @@ ServeSession::ServeSession(QObject *parent)
     m_quiet.setInterval(quietMs);
     connect(&m_quiet, &QTimer::timeout, this, &ServeSession::quietTooLong);
     // The server reports from its own thread; these arrive queued, on this object's.
-    connect(&m_server, &RingtoneServer::contacted, this, [this] { m_quiet.stop(); });
+    connect(&m_server, &RingtoneServer::contacted, this, [this] {
+        if (!m_reached) {
+            m_reached = true;
+            m_quiet.stop();
+            emit reached();
+        }
+    });
     connect(&m_server, &RingtoneServer::downloaded, this, [this](const QString &client) {
         emit downloaded(client, QTime::currentTime());
     });
@@ -28,8 +34,11 @@ QList<QHostAddress> ServeSession::findAddresses()
     const QString given = qEnvironmentVariable("VARDEL_SERVE_ADDRESSES");
     if (!given.isEmpty()) {
         QList<QHostAddress> addresses;
-        for (const QString &text : given.split(QLatin1Char(','), Qt::SkipEmptyParts))
-            addresses << QHostAddress(text.trimmed());
+        for (const QString &text : given.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QHostAddress address(text.trimmed());
+            if (!address.isNull())
+                addresses << address;
+        }
         return addresses;
     }
     QList<QHostAddress> addresses = privateAddresses();
@@ -74,6 +83,7 @@ void ServeSession::start()
         m_state = State::Serving;
     else
         m_state = State::Failed;
+    m_reached = false;
     if (m_state == State::Serving)
         m_quiet.start();
     else

@@ -51,6 +51,8 @@ signals:
     void changed();
     void downloaded(const QString &client, const QTime &at);
     void quietTooLong();
+    // The first request since serving began, from whatever client: the network works.
+    void reached();
 
 private:
     void start();
@@ -64,6 +66,7 @@ private:
     QList<QHostAddress> m_addresses;
     QHostAddress m_address;
     State m_state = State::Stopped;
+    bool m_reached = false;
 };
 
 #endif

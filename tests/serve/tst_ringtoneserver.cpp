@@ -3,12 +3,14 @@
 #include "core/ringtoneserver.h"
 #include "core/serveaddress.h"
 #include "core/servepage.h"
+#include "core/servesession.h"
 #include "core/servetoken.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -42,6 +44,9 @@ private slots:
     void twoClientsAtOnce();
     void droppedDownloadThenNextWorks();
     void stopFreesThePort();
+    void sessionTellsWhenNothingCame_data();
+    void sessionTellsWhenNothingCame();
+    void sessionWithoutNetworkServesNothing();
 
 private:
     std::unique_ptr<RingtoneServer> startServer(const ServedTone &tone, unsigned timeout = 20);
@@ -424,6 +429,56 @@ void TestRingtoneServer::stopFreesThePort()
     QVERIFY(!socket.waitForConnected(2000));
     QTcpServer again;
     QVERIFY(again.listen(QHostAddress::LocalHost, port));
+}
+
+void TestRingtoneServer::sessionTellsWhenNothingCame_data()
+{
+    QTest::addColumn<bool>("visited");
+    QTest::newRow("nothing came") << false;
+    QTest::newRow("a phone came") << true;
+}
+
+// The window's hint that the phone may be on another network comes only when nothing at all
+// reached the server in time; any request, even a wrong one, shows that the network works.
+void TestRingtoneServer::sessionTellsWhenNothingCame()
+{
+    QFETCH(bool, visited);
+    qputenv("VARDEL_SERVE_ADDRESSES", "127.0.0.1");
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Bell.m4r")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("tone");
+    file.close();
+    ServeSession session;
+    session.setQuietMs(1500);
+    QSignalSpy quiet(&session, &ServeSession::quietTooLong);
+    QSignalSpy reached(&session, &ServeSession::reached);
+    QVERIFY(session.serve(file.fileName(), QStringLiteral("Bell"), 20));
+    QCOMPARE(session.state(), ServeSession::State::Serving);
+    QVERIFY(session.url().startsWith(QLatin1String("http://127.0.0.1:")));
+    if (visited) {
+        QCOMPARE(exchange(session.port(), "GET /nothing HTTP/1.1").status, 404);
+        QTRY_COMPARE(reached.size(), 1);
+    }
+    QTest::qWait(2500);
+    QCOMPARE(quiet.size(), visited ? 0 : 1);
+    qunsetenv("VARDEL_SERVE_ADDRESSES");
+}
+
+void TestRingtoneServer::sessionWithoutNetworkServesNothing()
+{
+    qputenv("VARDEL_SERVE_ADDRESSES", "none");
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Bell.m4r")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("tone");
+    file.close();
+    ServeSession session;
+    QVERIFY(!session.serve(file.fileName(), QStringLiteral("Bell"), 20));
+    QCOMPARE(session.state(), ServeSession::State::NoNetwork);
+    QVERIFY(session.url().isEmpty());
+    QVERIFY(session.addresses().isEmpty());
+    qunsetenv("VARDEL_SERVE_ADDRESSES");
 }
 
 QTEST_GUILESS_MAIN(TestRingtoneServer)
