@@ -1,6 +1,6 @@
 #include "loudnessprobe.h"
 
-#include "app/decodefolder.h"
+#include "core/decodefolder.h"
 #include "media/loudness.h"
 
 #include <QDir>

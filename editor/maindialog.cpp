@@ -11,6 +11,7 @@
 #include "progressbars.h"
 #include "statusline.h"
 #include "timefieldtab.h"
+#include "wifisendbutton.h"
 
 #include <QBitmap>
 #include <QMenu>
@@ -52,6 +53,7 @@ MainDialog::MainDialog(QWidget *parent)
     buildLoudnessControls();
     buildSuggestControls();
     buildToneKindControls();
+    wifiSend = new WifiSendButton(this, ui->btnGenerate);
     placeForDirection();
     showKeysInToolTips();
 

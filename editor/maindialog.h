@@ -22,6 +22,7 @@
 class CWaveSummary;
 class JobButton;
 class StatusLine;
+class WifiSendButton;
 struct InputCheck;
 class QAction;
 class QCheckBox;
@@ -185,6 +186,7 @@ private:
     QTimer loudnessTimer;
     double clipLoudness = 0.0; // LUFS at unchanged volume; NaN until measured
     QPushButton *btnSuggest = nullptr;
+    WifiSendButton *wifiSend = nullptr; // the made ringtone to a phone over Wi-Fi
     SuggestFinder suggestFinder;
     SuggestFinder::Candidates suggestions; // for suggestedLengthMs, best first
     ClipModel::Ms suggestedLengthMs = 0;

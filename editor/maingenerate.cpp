@@ -7,6 +7,7 @@
 
 #include "jobbutton.h"
 #include "volumelevels.h"
+#include "wifisendbutton.h"
 
 #include "editor/ringtonelength.h"
 
@@ -56,6 +57,13 @@ void MainDialog::onBtnGenerate()
     // Only when asked for, so that the form's defaults make the command line they always made.
     if (fadeOutSeconds() > 0)
         converter.addFadeOut(fadeOutSeconds());
+    wifiSend->prepare({ui->editInputFile->text(),
+                       secondsOf(clipModel.begin()),
+                       length,
+                       encoderVolume(ui->sliderVolume->position()),
+                       ui->spinFadein->value(),
+                       fadeOutSeconds(),
+                       QString()});
 
     const QString folder = ui->editOutputFolder->text();
     if (!QDir(folder).exists())
@@ -120,6 +128,7 @@ void MainDialog::exportRingtone(const QString &encoded)
         return;
     }
     showSavedStatus(renamed);
+    wifiSend->ringtoneMade(renamed);
 
     const QString ringtone = QDir::toNativeSeparators(renamed);
     if (ui->checkExport->isChecked())

@@ -3,10 +3,10 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
-#include "app/decodefolder.h"
 #include "app/dialogfilter.h"
 #include "app/settings.h"
 #include "cliptimes.h"
+#include "core/decodefolder.h"
 #include "editor/ringtonelength.h"
 #include "media/filepath.h"
 #include "media/inputcheck.h"

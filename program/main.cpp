@@ -1,11 +1,12 @@
-#include "app/commandline.h"
-#include "app/decodefolder.h"
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
 #include "app/displayposition.h"
 #include "app/skin.h"
-#include "app/suggestcommand.h"
 #include "app/translator.h"
+#include "core/commandline.h"
+#include "core/decodefolder.h"
+#include "core/servecommand.h"
+#include "core/suggestcommand.h"
 #include "editor/maindialog.h"
 
 #include <QApplication>
@@ -15,8 +16,8 @@
 
 #include <cstdio>
 
-// The command line is read before the toolkit starts, so --help, --version and --suggest need
-// no display. A file named there is loaded as if it had been dropped.
+// The command line is read before the toolkit starts, so --help, --version, --suggest and
+// --serve need no display. A file named there is loaded as if it had been dropped.
 int main(int argc, char *argv[])
 {
     QStringList arguments;
@@ -26,6 +27,10 @@ int main(int argc, char *argv[])
     if (command.action == CommandLine::Suggest) {
         QCoreApplication app(argc, argv);
         return runSuggestCommand(command);
+    }
+    if (command.action == CommandLine::Serve) {
+        QCoreApplication app(argc, argv);
+        return runServeCommand(command);
     }
     if (command.action != CommandLine::Run) {
         const QByteArray text

@@ -675,4 +675,71 @@ Pointer at %3</source>
         <translation>كنغمة رسائل</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>إرسال إلى هاتف عبر Wi‑Fi</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>افتح هذا العنوان على الهاتف أو امسح الرمز:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 أو أحدث): افتح الصفحة، واضغط تنزيل، ثم في الملفات: مشاركة ← استخدام كنغمة رنين. أجهزة iPhone الأقدم: استخدم الكابل و‫إلى iPhone‬.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt;: افتح الصفحة، واضغط تنزيل، ثم اختر الملف من الإعدادات ← الصوت ← نغمة الرنين.</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>إنشاء نسخة من 30 ثانية</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>رمز QR للعنوان</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>المدة: %1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>جارٍ إنشاء نسخة الـ 30 ثانية…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>تعذّر إنشاء نسخة الـ 30 ثانية.</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>لا يقبل iPhone نغمة من الملفات إلا حتى 30 ثانية؛ ومدة هذه النغمة %1.</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>هذا الحاسوب ليس على أي شبكة محلية، لذا لا يُقدَّم شيء. صِله بشبكة Wi‑Fi التي عليها الهاتف ثم افتح هذه النافذة من جديد.</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>تعذّر تقديم النغمة على %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>لم يتصل شيء بعد. يجب أن يكون الهاتف على الشبكة نفسها التي عليها هذا الحاسوب، وقد يحجب جدار ناري المنفذ %1.</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>نزّلها %1 في %2</translation>
+    </message>
+</context>
 </TS>

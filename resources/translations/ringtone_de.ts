@@ -675,4 +675,71 @@ Zeiger bei %3</translation>
         <translation>Als Nachricht</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>Per WLAN an ein Telefon senden</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>Öffne diese Adresse auf dem Telefon oder scanne den Code:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt; (ab iOS 26): Seite öffnen, auf Herunterladen tippen, dann in Dateien: Teilen → Als Klingelton verwenden. Ältere iPhones: Kabel anschließen und Aufs iPhone.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt;: Seite öffnen, auf Herunterladen tippen, dann die Datei unter Einstellungen → Töne → Klingelton wählen.</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>30-s-Fassung erstellen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>QR-Code der Adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>Länge: %1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>30-s-Fassung wird erstellt…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>Die 30-s-Fassung konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>Das iPhone übernimmt einen Ton aus Dateien nur bis 30 s; dieser dauert %1.</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>Dieser Computer ist in keinem lokalen Netz, daher wird nichts bereitgestellt. Verbinde ihn mit dem WLAN des Telefons und öffne dieses Fenster erneut.</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>Der Ton konnte nicht auf %1 bereitgestellt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>Noch hat sich nichts verbunden. Das Telefon muss im selben Netz sein wie dieser Computer, und eine Firewall blockiert vielleicht Port %1.</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>Heruntergeladen von %1 um %2</translation>
+    </message>
+</context>
 </TS>

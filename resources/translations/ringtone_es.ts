@@ -675,4 +675,71 @@ Puntero en %3</translation>
         <translation>Como mensaje</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>Enviar a un teléfono por Wi‑Fi</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>Abre esta dirección en el teléfono o escanea el código:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 o posterior): abre la página, toca Descargar y luego en Archivos: Compartir → Usar como tono. iPhone anteriores: usa el cable y Al iPhone.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt;: abre la página, toca Descargar y elige el archivo en Ajustes → Sonido → Tono.</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>Hacer una versión de 30 s</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>Código QR de la dirección</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>Duración: %1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>Haciendo la versión de 30 s…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>No se pudo hacer la versión de 30 s.</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>El iPhone solo toma un tono desde Archivos hasta 30 s; este dura %1.</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>Este ordenador no está en ninguna red local, así que no se sirve nada. Conéctalo a la red Wi‑Fi del teléfono y vuelve a abrir esta ventana.</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>No se pudo servir el tono en %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>Aún no se ha conectado nada. El teléfono debe estar en la misma red que este ordenador, y puede que un cortafuegos bloquee el puerto %1.</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>Descargado por %1 a las %2</translation>
+    </message>
+</context>
 </TS>

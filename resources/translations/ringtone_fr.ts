@@ -675,4 +675,71 @@ Pointeur à %3</translation>
         <translation>En son SMS</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>Envoyer à un téléphone par Wi‑Fi</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>Ouvrez cette adresse sur le téléphone ou scannez le code :</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 ou ultérieur) : ouvrez la page, touchez Télécharger, puis dans Fichiers : Partager → Utiliser comme sonnerie. iPhone plus anciens : utilisez le câble et Vers l&apos;iPhone.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt; : ouvrez la page, touchez Télécharger, puis choisissez le fichier dans Paramètres → Son → Sonnerie.</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>Faire une version de 30 s</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>Code QR de l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>Création de la version de 30 s…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>La version de 30 s n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>L&apos;iPhone ne prend une sonnerie depuis Fichiers que jusqu&apos;à 30 s ; celle-ci dure %1.</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>Cet ordinateur n&apos;est sur aucun réseau local : rien n&apos;est servi. Connectez-le au réseau Wi‑Fi du téléphone et rouvrez cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>La sonnerie n&apos;a pas pu être servie sur %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>Rien ne s&apos;est encore connecté. Le téléphone doit être sur le même réseau que cet ordinateur, et un pare-feu bloque peut-être le port %1.</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>Téléchargé par %1 à %2</translation>
+    </message>
+</context>
 </TS>

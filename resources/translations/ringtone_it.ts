@@ -675,4 +675,71 @@ Puntatore a %3</translation>
         <translation>Come messaggio</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>Invia a un telefono via Wi‑Fi</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>Apri questo indirizzo sul telefono o inquadra il codice:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 o successivo): apri la pagina, tocca Scarica, poi in File: Condividi → Usa come suoneria. iPhone meno recenti: usa il cavo e Su iPhone.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt;: apri la pagina, tocca Scarica, poi scegli il file in Impostazioni → Suoni → Suoneria.</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>Crea una versione di 30 s</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>Codice QR dell&apos;indirizzo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>Durata: %1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>Creazione della versione di 30 s…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>Non è stato possibile creare la versione di 30 s.</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>L&apos;iPhone accetta una suoneria da File solo fino a 30 s; questa dura %1.</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>Questo computer non è in nessuna rete locale, quindi non viene servito nulla. Collegalo alla rete Wi‑Fi del telefono e riapri questa finestra.</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>Non è stato possibile servire la suoneria su %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>Non si è ancora collegato nulla. Il telefono deve essere sulla stessa rete di questo computer, e un firewall potrebbe bloccare la porta %1.</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>Scaricato da %1 alle %2</translation>
+    </message>
+</context>
 </TS>

@@ -675,4 +675,71 @@ Pointer at %3</source>
         <translation>メッセージ音に</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>Wi‑Fi で電話に送る</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>電話でこのアドレスを開くか、コードを読み取ってください:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt;（iOS 26 以降）：ページを開いて「ダウンロード」をタップし、「ファイル」で「共有」→「着信音として使用」を選びます。それ以前の iPhone：ケーブルで接続して「iPhone へ」を使います。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt;：ページを開いて「ダウンロード」をタップし、「設定」→「音」→「着信音」でファイルを選びます。</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>30 秒版を作る</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>アドレスの QR コード</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>長さ: %1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>30 秒版を作成中…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>30 秒版を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>iPhone が「ファイル」から着信音にできるのは 30 秒までです。このトーンは %1 あります。</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>このコンピュータはどのローカルネットワークにもつながっていないため、何も配信しません。電話と同じ Wi‑Fi ネットワークに接続してから、このウインドウを開き直してください。</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>%1 でトーンを配信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>まだ何も接続していません。電話はこのコンピュータと同じネットワークにある必要があります。ファイアウォールがポート %1 を遮断している可能性もあります。</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>%1 が %2 にダウンロードしました</translation>
+    </message>
+</context>
 </TS>

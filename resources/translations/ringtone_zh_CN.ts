@@ -675,4 +675,71 @@ Pointer at %3</source>
         <translation>设为短信铃声</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>通过 Wi‑Fi 发送到手机</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>在手机上打开此地址，或扫描二维码：</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt;（iOS 26 或更高版本）：打开页面，轻点“下载”，然后在“文件”中：共享 → 用作铃声。较早的 iPhone：使用数据线并选择“导出到 iPhone”。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt;：打开页面，轻点“下载”，然后在“设置”→“声音”→“铃声”中选择该文件。</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>制作 30 秒版本</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>地址的二维码</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>时长：%1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>正在制作 30 秒版本…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>无法制作 30 秒版本。</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>iPhone 只能从“文件”中使用不超过 30 秒的铃声；此铃声时长 %1。</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>这台电脑不在任何局域网中，因此不提供任何内容。请将它连接到手机所在的 Wi‑Fi 网络，然后重新打开此窗口。</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>无法在 %1 上提供铃声。</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>尚无设备连接。手机必须与这台电脑在同一网络中，并且防火墙可能阻止了端口 %1。</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>%1 于 %2 下载</translation>
+    </message>
+</context>
 </TS>

@@ -675,4 +675,71 @@ Pointer at %3</source>
         <translation>設為簡訊鈴聲</translation>
     </message>
 </context>
+<context>
+    <name>WifiSendDialog</name>
+    <message>
+        <source>Send to a phone over Wi‑Fi</source>
+        <translation>透過 Wi‑Fi 傳送到手機</translation>
+    </message>
+    <message>
+        <source>Open this address on the phone, or scan the code:</source>
+        <translation>在手機上開啟此位址，或掃描 QR 碼：</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;iPhone&lt;/b&gt; (iOS 26 or later): open the page, tap Download, then in Files: Share → Use as Ringtone. Older iPhones: use the cable and Export to iPhone.</source>
+        <translation>&lt;b&gt;iPhone&lt;/b&gt;（iOS 26 或以上版本）：開啟頁面，點一下「下載」，然後在「檔案」中：分享 → 用作鈴聲。較舊的 iPhone：使用傳輸線並選擇「匯出到 iPhone」。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Android&lt;/b&gt;: open the page, tap Download, then choose the file in Settings → Sound → Ringtone.</source>
+        <translation>&lt;b&gt;Android&lt;/b&gt;：開啟頁面，點一下「下載」，然後在「設定」→「音效」→「鈴聲」中選擇該檔案。</translation>
+    </message>
+    <message>
+        <source>Make a 30 s version</source>
+        <translation>製作 30 秒版本</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>QR code of the address</source>
+        <translation>位址的 QR 碼</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>長度：%1</translation>
+    </message>
+    <message>
+        <source>Making the 30 s version…</source>
+        <translation>正在製作 30 秒版本…</translation>
+    </message>
+    <message>
+        <source>The 30 s version could not be made.</source>
+        <translation>無法製作 30 秒版本。</translation>
+    </message>
+    <message>
+        <source>The iPhone takes a tone from Files only up to 30 s; this one lasts %1.</source>
+        <translation>iPhone 只能從「檔案」使用不超過 30 秒的鈴聲；此鈴聲長度為 %1。</translation>
+    </message>
+    <message>
+        <source>This computer is on no local network, so nothing is served. Connect it to the phone&apos;s Wi‑Fi network and open this window again.</source>
+        <translation>這台電腦不在任何區域網路中，因此不提供任何內容。請將它連接到手機所在的 Wi‑Fi 網路，然後重新開啟此視窗。</translation>
+    </message>
+    <message>
+        <source>The tone could not be served on %1.</source>
+        <translation>無法在 %1 上提供鈴聲。</translation>
+    </message>
+    <message>
+        <source>Nothing has connected yet. The phone must be on the same network as this computer, and a firewall may block port %1.</source>
+        <translation>尚無裝置連線。手機必須與這台電腦在同一網路中，而且防火牆可能封鎖了連接埠 %1。</translation>
+    </message>
+    <message>
+        <source>Downloaded by %1 at %2</source>
+        <translation>%1 於 %2 下載</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,4 @@
-#include "app/commandline.h"
+#include "core/commandline.h"
 
 #include <QDir>
 #include <QTest>
@@ -15,6 +15,8 @@ private slots:
     void helpNamesTheProgramAndFile();
     void suggest_data();
     void suggest();
+    void serve_data();
+    void serve();
 };
 
 void TestCommandLine::parse_data()
@@ -66,6 +68,7 @@ void TestCommandLine::parse()
     switch (action) {
     case CommandLine::Run:
     case CommandLine::Suggest:
+    case CommandLine::Serve:
         break;
     case CommandLine::ShowVersion:
         QCOMPARE(command.output, QStringLiteral("Vardel 1.0.0\n"));
@@ -159,6 +162,88 @@ void TestCommandLine::suggest()
     QCOMPARE(command.exitCode, 0);
     QTEST(command.suggestLength, "length");
     QTEST(command.suggestCount, "count");
+}
+
+void TestCommandLine::serve_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CommandLine::Action>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<bool>("usage"); // a refusal that prints the usage after its line
+
+    const auto serve = CommandLine::Serve;
+    const auto refuse = CommandLine::Refuse;
+    const QString here = QDir::currentPath();
+    QTest::newRow("defaults") << QStringList {"vardel", "--serve", "/t/Bell.m4r"} << serve
+                              << "/t/Bell.m4r"
+                              << "" << 0 << 15 << false;
+    QTest::newRow("everything") << QStringList {"vardel",
+                                                "--serve",
+                                                "b.m4r",
+                                                "--address",
+                                                "192.168.1.20",
+                                                "--port",
+                                                "8080",
+                                                "--minutes",
+                                                "3"}
+                                << serve << here + "/b.m4r"
+                                << "192.168.1.20" << 8080 << 3 << false;
+    QTest::newRow("a day") << QStringList {"vardel", "--serve=/b.m4a", "--minutes=1440"} << serve
+                           << "/b.m4a"
+                           << "" << 0 << 1440 << false;
+    QTest::newRow("port zero") << QStringList {"vardel", "--serve", "/b", "--port", "0"} << refuse
+                               << ""
+                               << "" << 0 << 15 << false;
+    QTest::newRow("port too high")
+            << QStringList {"vardel", "--serve", "/b", "--port", "65536"} << refuse << ""
+            << "" << 0 << 15 << false;
+    QTest::newRow("port a word") << QStringList {"vardel", "--serve", "/b", "--port", "http"}
+                                 << refuse << ""
+                                 << "" << 0 << 15 << false;
+    QTest::newRow("minutes zero") << QStringList {"vardel", "--serve", "/b", "--minutes", "0"}
+                                  << refuse << ""
+                                  << "" << 0 << 15 << false;
+    QTest::newRow("minutes past a day")
+            << QStringList {"vardel", "--serve", "/b", "--minutes", "1441"} << refuse << ""
+            << "" << 0 << 15 << false;
+    QTest::newRow("empty address")
+            << QStringList {"vardel", "--serve", "/b", "--address", " "} << refuse << ""
+            << "" << 0 << 15 << false;
+    QTest::newRow("port without serve")
+            << QStringList {"vardel", "--port", "80", "/b"} << refuse << ""
+            << "" << 0 << 15 << true;
+    QTest::newRow("serve and suggest")
+            << QStringList {"vardel", "--serve", "/b", "--suggest", "/c"} << refuse << ""
+            << "" << 0 << 15 << true;
+    QTest::newRow("no file") << QStringList {"vardel", "--serve"} << refuse << ""
+                             << "" << 0 << 15 << true;
+}
+
+// A value of --serve's own that does not fit is named in one line, without the usage; a
+// misplaced or unknown option prints the usage as always. Both exit with 2.
+void TestCommandLine::serve()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Action, action);
+
+    const CommandLine command = parseCommandLine(arguments);
+    QCOMPARE(command.action, action);
+    QTEST(command.file, "file");
+    if (action == CommandLine::Refuse) {
+        QCOMPARE(command.exitCode, 2);
+        QFETCH(bool, usage);
+        QCOMPARE(command.error.contains(QLatin1String("Usage: vardel")), usage);
+        if (!usage)
+            QCOMPARE(command.error.count(QLatin1Char('\n')), 1);
+        return;
+    }
+    QCOMPARE(command.exitCode, 0);
+    QTEST(command.serveAddress, "address");
+    QTEST(command.servePort, "port");
+    QTEST(command.serveMinutes, "minutes");
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

@@ -1,5 +1,6 @@
 #include "app/desktopentry.h"
 #include "app/skin.h"
+#include "core/commandline.h"
 #include "editor/maindialog.h"
 #include "fakes.h"
 #include "keysender.h"

@@ -1,7 +1,7 @@
 // Suggest in the window: ready once the song is analysed, the clip set to the best part of its
 // own length, the next candidate on each press, one undo step each, and the same stretches as
 // `vardel --suggest` prints. The encoder is the program's own.
-#include "app/decodefolder.h"
+#include "core/decodefolder.h"
 #include "mainfixture.h"
 #include "songmaker.h"
 

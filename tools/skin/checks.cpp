@@ -15,6 +15,7 @@ QMap<QString, QSize> expectedSizes()
             {QStringLiteral("main_bg.png"), {749, 530}},
             {QStringLiteral("about_bg.png"), {400, 258}},
             {QStringLiteral("register_bg.png"), {537, 385}},
+            {QStringLiteral("wifi_bg.png"), {600, 500}},
             {QStringLiteral("disc.png"), {165, 165}},
             {QStringLiteral("left_back.png"), {26, 425}},
             {QStringLiteral("left_fore.png"), {26, 425}},
@@ -50,6 +51,7 @@ QMap<QString, QSize> expectedSizes()
                                                        {"pause", {92, 38}},
                                                        {"clip", {92, 38}},
                                                        {"suggest", {36, 36}},
+                                                       {"wifi", {32, 32}},
                                                        {"browse", {89, 29}},
                                                        {"close", {29, 29}},
                                                        {"minimize", {31, 31}},
@@ -95,7 +97,9 @@ const QRect addedRects[] = {{404, 382, 95, 28},
                             {251, 344, 36, 36},
                             // Export's kind, right of the export check box
                             // (editor/maintonekind.cpp).
-                            {199, 440, 155, 22}};
+                            {199, 440, 155, 22},
+                            // Send over Wi-Fi, right of Generate (editor/wifisendbutton.cpp).
+                            {607, 464, 32, 32}};
 
 bool opaque(const QImage &image, int x, int y)
 {

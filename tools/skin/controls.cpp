@@ -325,6 +325,16 @@ void addButtons(Pictures &out)
                    focused,
                    sparkleGlyph(QRectF(10, 9.5, 16, 16)));
     });
+    // Sending over Wi-Fi sits right of Generate, whose result it hands on, in the same blue.
+    addFamily(out, QStringLiteral("wifi"), [](State s, bool focused) {
+        return orb({32, 32},
+                   {16, 15},
+                   13.5,
+                   blueTone(s),
+                   s,
+                   focused,
+                   wifiGlyph(QRectF(8.5, 7, 15, 15)));
+    });
     addFamily(out, QStringLiteral("browse"), browseButton);
     addFamily(out, QStringLiteral("button"), [](State s, bool focused) {
         return pill({88, 29}, QRectF(2.5, 1.5, 83, 24), 7, lightTone(s), s, focused);

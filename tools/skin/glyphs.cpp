@@ -145,6 +145,24 @@ QPainterPath sparkleGlyph(const QRectF &box)
     return path.simplified();
 }
 
+// Send over Wi-Fi: a dot under three rising arcs, the sign phones show for a wireless network.
+QPainterPath wifiGlyph(const QRectF &box)
+{
+    const qreal size = std::min(box.width(), box.height());
+    const QPointF base = at(box, 0.5, 0.88);
+    QPainterPath path;
+    path.addEllipse(base, size * 0.09, size * 0.09);
+    for (qreal radius : {0.33, 0.58, 0.83}) {
+        QPainterPath arc;
+        const qreal r = size * radius;
+        const QRectF circle(base.x() - r, base.y() - r, 2 * r, 2 * r);
+        arc.arcMoveTo(circle, 45);
+        arc.arcTo(circle, 45, 90);
+        path.addPath(stroked(arc, size * 0.12));
+    }
+    return path.simplified();
+}
+
 QPainterPath noteGlyph(const QRectF &box)
 {
     const qreal w = box.width();

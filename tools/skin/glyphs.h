@@ -17,6 +17,7 @@ QPainterPath menuGlyph(const QRectF &box, qreal width);
 QPainterPath noteGlyph(const QRectF &box);
 QPainterPath stopGlyph(const QRectF &box);
 QPainterPath sparkleGlyph(const QRectF &box);
+QPainterPath wifiGlyph(const QRectF &box);
 QPainterPath tickGlyph(const QRectF &box, qreal width);
 QPainterPath plusGlyph(const QRectF &box, qreal width);
 QPainterPath arrowGlyph(const QRectF &box, bool up);

@@ -312,37 +312,44 @@ QImage mainBackground()
     return img;
 }
 
-QImage managerBackground()
+// A dialog of the main window's family: the brushed body, the small logo and a light card for
+// the dialog's dark text. The manager's size gave the proportions.
+QImage cardBackground(int w, int h)
 {
-    QImage img = canvas(537, 385);
+    QImage img = canvas(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath shape = roundedRect(QRectF(0, 0, 537, 385), 18);
+    const QPainterPath shape = roundedRect(QRectF(0, 0, w, h), 18);
     paintBody(p, shape);
     p.setClipPath(shape);
     paintDisc(p, QPointF(34, 30), 17);
     paintLogo(p, QPointF(58, 42), 28);
     paintSpectrum(p, QRectF(180, 20, 220, 22));
-    paintRecess(p, circle(QPointF(500, 26), 14), 150);
+    paintRecess(p, circle(QPointF(w - 37, 26), 14), 150);
     // The dialog's labels are drawn in the default dark text, so its content sits on a light card.
-    const QPainterPath card = roundedRect(QRectF(40, 58, 457, 302), 10);
+    const QPainterPath card = roundedRect(QRectF(40, 58, w - 80, h - 83), 10);
     softShadow(p, card, {0, 3}, 4, QColor(0, 0, 0, 170));
     p.fillPath(card, ink::outline);
-    QLinearGradient paper(0, 58, 0, 360);
+    QLinearGradient paper(0, 58, 0, h - 25);
     paper.setColorAt(0, QColor(236, 243, 250));
     paper.setColorAt(1, QColor(200, 217, 236));
-    p.fillPath(roundedRect(QRectF(41, 59, 455, 300), 9), paper);
-    p.strokePath(roundedRect(QRectF(41.5, 59.5, 454, 299), 8.5),
+    p.fillPath(roundedRect(QRectF(41, 59, w - 82, h - 85), 9), paper);
+    p.strokePath(roundedRect(QRectF(41.5, 59.5, w - 83, h - 86), 8.5),
                  QPen(QColor(255, 255, 255, 180), 1));
-    QLinearGradient rule(60, 0, 480, 0);
+    QLinearGradient rule(60, 0, w - 57, 0);
     rule.setColorAt(0, QColor(30, 100, 180, 160));
     rule.setColorAt(1, QColor(30, 100, 180, 0));
-    p.fillRect(QRectF(60, 92, 420, 1), rule);
+    p.fillRect(QRectF(60, 92, w - 117, 1), rule);
     p.setClipping(false);
     paintRim(p, shape);
     p.end();
     hardenEdges(img, ink::outline);
     return img;
+}
+
+QImage managerBackground()
+{
+    return cardBackground(537, 385);
 }
 
 QImage aboutBackground()
@@ -377,6 +384,8 @@ void addWindows(Pictures &out)
     out.append({QStringLiteral("main_bg.png"), mainBackground()});
     out.append({QStringLiteral("register_bg.png"), managerBackground()});
     out.append({QStringLiteral("about_bg.png"), aboutBackground()});
+    // Sending a tone over Wi-Fi (editor/wifisenddialog.cpp): the manager's look, taller.
+    out.append({QStringLiteral("wifi_bg.png"), cardBackground(600, 500)});
 }
 
 } // namespace skin

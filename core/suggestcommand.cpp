@@ -1,8 +1,8 @@
 #include "suggestcommand.h"
 
 #include "analysis/suggest.h"
-#include "app/commandline.h"
-#include "app/decodefolder.h"
+#include "core/commandline.h"
+#include "core/decodefolder.h"
 #include "media/avconverter.h"
 #include "media/inputcheck.h"
 #include "media/mediaprobe.h"
