@@ -58,25 +58,38 @@ DeviceLink::Result resultOf(int code)
         return DeviceLink::UploadLost;
     case HANDVIA_E_DATABASE_KEPT:
         return DeviceLink::DatabaseKept;
+    case HANDVIA_E_DATABASE_UNREADABLE:
+        return DeviceLink::DatabaseUnreadable;
     default:
         return code < 0 ? DeviceLink::Failed : DeviceLink::Ok;
     }
 }
 
-QList<DeviceLink::Ringtone> listRingtones()
+// The listing ends at the first negative answer; the first one tells an unreadable list.
+DeviceLink::Listing readListing()
 {
-    QList<DeviceLink::Ringtone> tones;
+    DeviceLink::Listing listing;
+    QList<DeviceLink::Ringtone> &tones = listing.tones;
     char title[textSize];
     char fileName[textSize];
-    for (int i = 0; table()->get_ringtone(device, i, title, textSize, fileName, textSize) >= 0;
-         ++i) {
+    for (int i = 0;; ++i) {
+        const int found = table()->get_ringtone(device, i, title, textSize, fileName, textSize);
+        if (found < 0) {
+            listing.unreadable = i == 0 && found == HANDVIA_E_DATABASE_UNREADABLE;
+            break;
+        }
         title[textSize - 1] = '\0';
         fileName[textSize - 1] = '\0';
         const bool textTone = table()->get_ringtone_kind
                 && table()->get_ringtone_kind(device, i) == HANDVIA_KIND_TONE;
         tones.append({QString::fromUtf8(title), QString::fromUtf8(fileName), textTone});
     }
-    return tones;
+    return listing;
+}
+
+QList<DeviceLink::Ringtone> listRingtones()
+{
+    return readListing().tones;
 }
 
 DeviceLink::PhoneReport readPhoneState()
@@ -143,6 +156,11 @@ bool DeviceLink::canSetKind() const
     return table()->set_ringtone_kind && table()->get_ringtone_kind;
 }
 
+bool DeviceLink::canStartNewList() const
+{
+    return table()->start_new_database != nullptr;
+}
+
 void DeviceLink::addRingtone(const QString &localPath,
                              int lengthMs,
                              QObject *context,
@@ -164,6 +182,22 @@ void DeviceLink::commit(QObject *context, Done<Result> done)
 void DeviceLink::ringtones(QObject *context, Done<QList<Ringtone>> done)
 {
     run<QList<Ringtone>>(listRingtones, context, std::move(done));
+}
+
+void DeviceLink::listing(QObject *context, Done<Listing> done)
+{
+    run<Listing>(readListing, context, std::move(done));
+}
+
+void DeviceLink::startNewList(QObject *context, Done<Result> done)
+{
+    run<Result>(
+            [] {
+                return table()->start_new_database ? resultOf(table()->start_new_database(device))
+                                                   : Unsupported;
+            },
+            context,
+            std::move(done));
 }
 
 void DeviceLink::removeRingtone(int index, QObject *context, Done<Result> done)

@@ -44,12 +44,18 @@ public:
         Unsupported, // the library has no such entry
         // The phone's database holds values a rewrite would change: it was left as it was,
         // and the staged changes are kept.
-        DatabaseKept
+        DatabaseKept,
+        // The phone's database cannot be read: nothing was written, the changes are kept
+        // until the user starts a new list.
+        DatabaseUnreadable
     };
     Q_ENUM(Result)
 
     // A commit that failed this way keeps its changes for a later one.
-    static bool keepsChanges(Result result) { return result == Failed || result == DatabaseKept; }
+    static bool keepsChanges(Result result)
+    {
+        return result == Failed || result == DatabaseKept || result == DatabaseUnreadable;
+    }
 
     struct ITunes
     {
@@ -62,6 +68,13 @@ public:
         QString title;
         QString fileName;
         bool textTone = false; // an alert (text) tone; false where the library cannot tell
+    };
+
+    // The list as the phone holds it; an unreadable one lists nothing and says so.
+    struct Listing
+    {
+        QList<Ringtone> tones;
+        bool unreadable = false;
     };
 
     struct PhoneReport
@@ -89,11 +102,17 @@ public:
     // The kind of a listed entry: a ringtone or an alert (text) tone. False when the library
     // has no kind entries.
     bool canSetKind() const;
+    // Whether the library can move an unreadable list aside for a new one.
+    bool canStartNewList() const;
 
     void addRingtone(const QString &localPath, int lengthMs, QObject *context, Done<Result> done);
     void commit(QObject *context, Done<Result> done);
     // The whole list, in the phone's order: a row is the phone's index of the ringtone.
     void ringtones(QObject *context, Done<QList<Ringtone>> done);
+    void listing(QObject *context, Done<Listing> done);
+    // Moves an unreadable list aside on the phone, where it stays; the next commit starts a
+    // new one.
+    void startNewList(QObject *context, Done<Result> done);
     void removeRingtone(int index, QObject *context, Done<Result> done);
     void renameRingtone(int index, const QString &title, QObject *context, Done<Result> done);
     void copyFromPhone(const QString &phonePath,

@@ -7,10 +7,14 @@
 #include "media/filepath.h"
 #include "media/mediaprobe.h"
 #include "media/ringtonepaths.h"
+#include "newlistoffer.h"
 #include "ringtonelistmodel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+
+#include <utility>
 
 namespace {
 
@@ -25,6 +29,7 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     , ownLink(link ? nullptr : std::make_unique<DeviceLink>())
     , device(link ? *link : *ownLink)
     , model(new RingtoneListModel([this] { return device.canSetKind(); }, this))
+    , newListOffer(new NewListOffer(device, this))
 {
     setBackground(QStringLiteral(":/images/register_bg.png"));
     ui->setupUi(this);
@@ -62,6 +67,7 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     // Drawn over the empty list, never an item of it, so rows stay the phone's indexes.
     noPhoneHint = new QLabel(tr("Connect your iPhone to see its ringtones."),
                              ui->listRingtone->viewport());
+    noPhoneHint->setObjectName(QStringLiteral("listHint"));
     noPhoneHint->setAlignment(Qt::AlignCenter);
     noPhoneHint->setWordWrap(true);
     noPhoneHint->setMargin(12);
@@ -84,6 +90,12 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     ui->listRingtone->setUniformItemSizes(true);
     // While the phone works the list and the actions wait, so a row keeps naming its ringtone.
     connect(&device, &DeviceLink::busyChanged, this, &ManageDialog::updateButtons);
+    // After a yes the phone holds a new list, with what waited in it.
+    connect(newListOffer, &NewListOffer::finished, this, [this](DeviceLink::Result result) {
+        if (result == DeviceLink::Ok)
+            emit committed();
+        relist(0);
+    });
 
     relist(0);
     updateButtons();
@@ -98,16 +110,19 @@ ManageDialog::~ManageDialog()
 void ManageDialog::relist(int row)
 {
     const int listedAt = phoneChanges;
-    device.ringtones(this, [this, listedAt, row](const QList<DeviceLink::Ringtone> &tones) {
+    device.listing(this, [this, listedAt, row](const DeviceLink::Listing &listing) {
         if (listedAt == phoneChanges)
-            showList(tones, row);
+            showList(listing, row);
     });
 }
 
 // The list is taken whole: rows are made only as the view shows them.
-void ManageDialog::showList(const QList<DeviceLink::Ringtone> &tones, int row)
+void ManageDialog::showList(const DeviceLink::Listing &listing, int row)
 {
-    model->setRingtones(tones);
+    listUnreadable = listing.unreadable;
+    if (listUnreadable && !std::exchange(newListOffered, true))
+        newListOffer->offer();
+    model->setRingtones(listing.tones);
     setCurrentRow(qMin(row, model->rowCount() - 1));
     nameTyped = false;
     updateButtons();
@@ -139,9 +154,13 @@ QString ManageDialog::textAt(int row) const
 }
 
 // Changes the library keeps after a failed commit are sent again by the window.
-void ManageDialog::commitChanges(const QStringList &fileNames, std::function<void(bool)> done)
+void ManageDialog::commitChanges(const QStringList &fileNames,
+                                 const QString &change,
+                                 std::function<void(bool)> done)
 {
-    device.commit(this, [this, fileNames, done](DeviceLink::Result result) {
+    inFlight.append(change);
+    device.commit(this, [this, fileNames, change, done](DeviceLink::Result result) {
+        inFlight.removeOne(change);
         if (result == DeviceLink::Ok) {
             emit committed();
         } else if (DeviceLink::keepsChanges(result)) {
@@ -149,11 +168,30 @@ void ManageDialog::commitChanges(const QStringList &fileNames, std::function<voi
                 emit commitKept(fileName);
             if (fileNames.isEmpty())
                 emit commitKept(QString());
+            emit changesWaiting({change});
         }
         if (done)
             done(result == DeviceLink::Ok);
         tellFailure(result);
     });
+}
+
+// A commit may wait for another program's hold on the phone's list: closing does not stop it,
+// but the user must know what is not there yet, and the window goes on with it.
+void ManageDialog::done(int result)
+{
+    if (!inFlight.isEmpty()) {
+        QMessageBox::information(this,
+                                 productTitle(),
+                                 tr("These changes were still being written to the iPhone, "
+                                    "which another program may hold, and are not applied yet: "
+                                    "%1. Vardel goes on trying while it stays open.")
+                                         .arg(inFlight.join(QStringLiteral("; "))));
+        // What answered while the box was open is no longer in flight.
+        if (!inFlight.isEmpty())
+            emit changesWaiting(std::exchange(inFlight, {}));
+    }
+    QxDialog::done(result);
 }
 
 // A plain failure keeps its changes, marked as waiting in the list; these the user must read.
@@ -170,6 +208,8 @@ void ManageDialog::tellFailure(DeviceLink::Result result)
         text = tr("Not saved yet: the iPhone's ringtone list holds values that writing it would "
                   "change, so it was left as it is. The change is tried again while the iPhone "
                   "stays connected.");
+    if (result == DeviceLink::DatabaseUnreadable)
+        newListOffer->offer();
     if (text.isEmpty())
         return;
     // Not waited for: the list goes on showing what the phone holds meanwhile.
@@ -183,9 +223,14 @@ void ManageDialog::showNoPhoneHint()
     noPhoneHint->setGeometry(QRect(QPoint(0, 0), ui->listRingtone->contentsRect().size()));
     // An attached phone with a long list takes a moment to read: the empty list says so.
     const bool reading = phoneAttached && device.isBusy();
-    noPhoneHint->setText(reading ? tr("Reading the ringtones on your iPhone…")
-                                 : tr("Connect your iPhone to see its ringtones."));
-    noPhoneHint->setVisible((reading || !phoneAttached) && model->rowCount() == 0);
+    const bool unreadable = phoneAttached && listUnreadable && !reading;
+    if (unreadable)
+        noPhoneHint->setText(tr("The iPhone's ringtone list could not be read. Vardel left it "
+                                "untouched."));
+    else
+        noPhoneHint->setText(reading ? tr("Reading the ringtones on your iPhone…")
+                                     : tr("Connect your iPhone to see its ringtones."));
+    noPhoneHint->setVisible((reading || unreadable || !phoneAttached) && model->rowCount() == 0);
 }
 
 void ManageDialog::updateButtons()
@@ -222,6 +267,8 @@ void ManageDialog::onPhoneConnect(bool bConnect)
 {
     phoneAttached = bConnect;
     ++phoneChanges;
+    listUnreadable = false;
+    newListOffered = false;
     model->clear();
     nameTyped = false;
     if (bConnect)
@@ -260,7 +307,8 @@ void ManageDialog::onBtnRename()
         return;
     const QString path = model->index(row).data(phonePathRole).toString();
     device.renameRingtone(row, escapeTitle(text), this, {});
-    commitChanges({fileNameAt(row)}, [this, row, path, text](bool sent) {
+    const QString change = tr("renaming “%1” to “%2”").arg(currentName, text);
+    commitChanges({fileNameAt(row)}, change, [this, row, path, text](bool sent) {
         if (!sent) {
             relistAfterFailure();
         } else if (stillListed(row, path)) {
@@ -281,7 +329,9 @@ void ManageDialog::onBtnKind()
     const QString path = model->index(row).data(phonePathRole).toString();
     const bool textTone = !model->index(row).data(textToneRole).toBool();
     device.setRingtoneKind(row, textTone, this, {});
-    commitChanges({fileNameAt(row)}, [this, row, path, textTone](bool sent) {
+    const QString change = textTone ? tr("making “%1” a text tone").arg(textAt(row))
+                                    : tr("making “%1” a ringtone").arg(textAt(row));
+    commitChanges({fileNameAt(row)}, change, [this, row, path, textTone](bool sent) {
         if (!sent) {
             relistAfterFailure();
         } else if (stillListed(row, path)) {
@@ -306,7 +356,7 @@ void ManageDialog::onBtnRemove()
     if (answer != QMessageBox::Yes || !stillListed(row, path))
         return;
     device.removeRingtone(row, this, {});
-    commitChanges({}, [this, row, path](bool sent) {
+    commitChanges({}, tr("removing “%1”").arg(textAt(row)), [this, row, path](bool sent) {
         if (!sent) {
             relistAfterFailure();
         } else if (stillListed(row, path)) {
@@ -349,15 +399,17 @@ void ManageDialog::onBtnPcToIPhone()
     if (chosen.isEmpty())
         return;
     const int listed = model->rowCount();
+    QStringList added;
     for (const QString &file : chosen) {
         if (!isRegularFile(file))
             continue;
+        added.append(tr("adding “%1”").arg(QFileInfo(file).fileName()));
         const QString native = QDir::toNativeSeparators(file);
         CMediaProbe probe;
         probe.probe(native.toUtf8().constData());
         device.addRingtone(native, int(probe.duration() * 1000.0), this, {});
     }
-    commitChanges({}, [this, listed](bool sent) {
+    commitChanges({}, added.join(QStringLiteral("; ")), [this, listed](bool sent) {
         if (sent)
             return;
         // The new entries are listed after the others: once listed, they are marked as waiting.

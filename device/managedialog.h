@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class NewListOffer;
 class QLabel;
 class RingtoneListModel;
 
@@ -27,12 +28,18 @@ public:
     explicit ManageDialog(QWidget *parent = nullptr, DeviceLink *link = nullptr);
     ~ManageDialog() override;
 
+    // Says which changes are still being written, and hands them to the window.
+    void done(int result) override;
+
     // Tells which entries (by phone file name) have changes waiting to be sent.
     void setWaitingCheck(std::function<bool(const QString &)> check);
 
 signals:
     // A commit failed with its changes kept; fileName names the entry they touch, if listed.
     void commitKept(const QString &fileName);
+    // What the user made that is not on the phone yet, in words: kept after a failed commit,
+    // or still being written as the dialog closed.
+    void changesWaiting(const QStringList &changes);
     void committed();
 
 public slots:
@@ -52,12 +59,15 @@ public slots:
 private:
     // Lists the phone again and selects `row`, or the last row if there are fewer.
     void relist(int row);
-    void showList(const QList<DeviceLink::Ringtone> &tones, int row);
+    void showList(const DeviceLink::Listing &listing, int row);
     int currentRow() const;
     void setCurrentRow(int row);
     QString textAt(int row) const;
     // Commits; a failure that keeps the changes is told with the entries they touch.
-    void commitChanges(const QStringList &fileNames, std::function<void(bool)> done);
+    // `change` names it for the user ("removing “One”").
+    void commitChanges(const QStringList &fileNames,
+                       const QString &change,
+                       std::function<void(bool)> done);
     void relistAfterFailure();
     void tellFailure(DeviceLink::Result result);
     void updateButtons();
@@ -78,6 +88,11 @@ private:
     bool nameTyped = false; // the typed name differs from the listed one
     bool phoneAttached = false;
     QLabel *noPhoneHint = nullptr;
+    QStringList inFlight; // the changes whose commit has not answered yet
+    // The phone's list could not be read: shown as such, never as a phone without ringtones.
+    bool listUnreadable = false;
+    bool newListOffered = false; // once for each phone that comes
+    NewListOffer *newListOffer;
 };
 
 #endif

@@ -25,6 +25,15 @@ void CommitRetry::wait(const QString &phoneFile)
     emit changed();
 }
 
+void CommitRetry::waitFor(const QStringList &changes)
+{
+    for (const QString &change : changes) {
+        if (!change.isEmpty() && !described.contains(change))
+            described.append(change);
+    }
+    wait();
+}
+
 void CommitRetry::setConnected(bool on)
 {
     connected = on;
@@ -63,6 +72,7 @@ void CommitRetry::finish()
 {
     waiting = false;
     files.clear();
+    described.clear();
     timer.stop();
     emit changed();
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 class DeviceLink;
@@ -24,6 +25,9 @@ public:
     // After a commit that failed with the changes kept; phoneFile names the entry they touch
     // (empty when none is listed, as after a removal).
     void wait(const QString &phoneFile = {});
+    // The same for changes the user made elsewhere, named in words for telling what waits.
+    void waitFor(const QStringList &changes);
+    QStringList changes() const { return described; }
     void setConnected(bool connected);
     // Another commit succeeded: what waited went with it.
     void committedElsewhere();
@@ -46,6 +50,7 @@ private:
     bool waiting = false;
     bool connected = false;
     QSet<QString> files;
+    QStringList described;
 };
 
 #endif

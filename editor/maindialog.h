@@ -4,6 +4,7 @@
 #include "app/mirroredrows.h"
 #include "commitretry.h"
 #include "device/devicelink.h"
+#include "device/newlistoffer.h"
 #include "editor/clipmodel.h"
 #include "editor/edithistory.h"
 #include "loudnessprobe.h"
@@ -223,6 +224,7 @@ private:
     PreviewPlayer player;
     DeviceLink device;
     CommitRetry commitRetry {device, this}; // a child, so tests can reach its timer
+    NewListOffer newListOffer {device, this};
     double discAngle = 0.0;
     const char *statusSource = nullptr;
     const char *statusLead = nullptr;

@@ -11,6 +11,7 @@ void MainDialog::onBtnManage()
     connect(this, &MainDialog::phoneChanged, &dialog, &ManageDialog::onPhoneConnect);
     // The manager's commits that fail wait with the window's, and it marks what waits.
     connect(&dialog, &ManageDialog::commitKept, &commitRetry, &CommitRetry::wait);
+    connect(&dialog, &ManageDialog::changesWaiting, &commitRetry, &CommitRetry::waitFor);
     connect(&dialog, &ManageDialog::committed, &commitRetry, &CommitRetry::committedElsewhere);
     connect(&commitRetry, &CommitRetry::changed, &dialog, &ManageDialog::showWaiting);
     dialog.setWaitingCheck(

@@ -82,6 +82,15 @@ void MainDialog::connectCommitRetry()
         setStatus(QT_TR_NOOP("The tone that waited is now on the iPhone. It shows up once the "
                              "iPhone has restarted."));
     });
+    // A new list, started at the user's word, holds what waited.
+    connect(&newListOffer, &NewListOffer::finished, this, [this](DeviceLink::Result result) {
+        if (result == DeviceLink::Ok)
+            commitRetry.committedElsewhere();
+        setStatus(result == DeviceLink::Ok
+                          ? QT_TR_NOOP("Transfer succeed. New tones show up on the iPhone once "
+                                       "it has restarted.")
+                          : QT_TR_NOOP("Transfer failed."));
+    });
     connect(&commitRetry, &CommitRetry::dropped, this, [this] {
         setStatus(QT_TR_NOOP("The tone that waited could not be sent: the iPhone it was meant "
                              "for is gone. It stays in the output folder."));
@@ -97,6 +106,12 @@ void MainDialog::closeEvent(QCloseEvent *event)
                                  tr("A tone was still being sent to the iPhone and may not get "
                                     "there. It stays in the output folder; send it again if the "
                                     "iPhone does not list it."));
+    else if (!commitRetry.changes().isEmpty())
+        QMessageBox::information(this,
+                                 productTitle(),
+                                 tr("These changes waited for the iPhone and were not applied: "
+                                    "%1. Make them again once the iPhone is free.")
+                                         .arg(commitRetry.changes().join(QStringLiteral("; "))));
     else if (commitRetry.isWaiting())
         QMessageBox::information(this,
                                  productTitle(),

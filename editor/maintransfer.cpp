@@ -27,6 +27,11 @@ const char *const databaseKept
                             "writing it would change, so it was left as it is. Vardel tries "
                             "again while the iPhone stays connected.");
 
+const char *const databaseUnreadable
+        = QT_TRANSLATE_NOOP("MainDialog",
+                            "Not sent: the iPhone's ringtone list could not be read, and Vardel "
+                            "left it untouched.");
+
 const char *const sending = QT_TRANSLATE_NOOP("MainDialog", "Sending to the iPhone…");
 
 const char *failureText(DeviceLink::Result added, DeviceLink::Result committed)
@@ -37,6 +42,8 @@ const char *failureText(DeviceLink::Result added, DeviceLink::Result committed)
         return uploadLost;
     if (added == DeviceLink::Ok && committed == DeviceLink::DatabaseKept)
         return databaseKept;
+    if (added == DeviceLink::Ok && committed == DeviceLink::DatabaseUnreadable)
+        return databaseUnreadable;
     if (added != DeviceLink::Ok || committed != DeviceLink::Ok)
         return transferFailed;
     return nullptr;
@@ -79,6 +86,8 @@ void MainDialog::commitSent(DeviceLink::Result added, bool kindSet, double secon
             commitRetry.committedElsewhere();
         }
         showTransferResult(failureText(added, committed), kindSet, seconds);
+        if (added == DeviceLink::Ok && committed == DeviceLink::DatabaseUnreadable)
+            newListOffer.offer();
     });
 }
 
@@ -121,7 +130,8 @@ void MainDialog::showTransferResult(const char *failure, bool kindSet, double se
 // on the phone.
 const char *MainDialog::shownTransferFailure() const
 {
-    for (const char *text : {transferFailed, stagedForOtherPhone, uploadLost, databaseKept}) {
+    for (const char *text :
+         {transferFailed, stagedForOtherPhone, uploadLost, databaseKept, databaseUnreadable}) {
         if (statusSource == text || statusLead == text)
             return text;
     }

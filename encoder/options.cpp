@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr double MaxFadeOut = 60.0;
+// Fade-out frames are held back until the end: a bound keeps that memory small. A fade-in
+// has the same bound, as the program offers both alike.
+constexpr double MaxFade = 60.0;
 
 Failure usage(const std::string &what)
 {
@@ -20,13 +22,44 @@ Failure usage(const std::string &what)
                    Failure::Usage);
 }
 
-double parseSeconds(const std::string &option, const std::string &text)
+size_t skipDigits(const std::string &text, size_t at)
+{
+    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+        ++at;
+    return at;
+}
+
+// Decimal only, as the program writes times ("12.5", "1e+06"): strtod alone would also take
+// hexadecimal, "inf", "nan" and leading spaces.
+bool isDecimal(const std::string &text)
+{
+    size_t at = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    size_t end = skipDigits(text, at);
+    size_t digits = end - at;
+    if (end < text.size() && text[end] == '.') {
+        const size_t fraction = skipDigits(text, end + 1);
+        digits += fraction - end - 1;
+        end = fraction;
+    }
+    if (digits == 0)
+        return false;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        at = end + 1;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        end = skipDigits(text, at);
+        if (end == at)
+            return false;
+    }
+    return end == text.size();
+}
+
+double parseSeconds(const std::string &option, const std::string &text, double max = 1e7)
 {
     char *end = nullptr;
     errno = 0;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || errno != 0 || !std::isfinite(value) || value < 0.0
-        || value > 1e7)
+    const double value = isDecimal(text) ? std::strtod(text.c_str(), &end) : -1.0;
+    if (!end || *end != '\0' || errno != 0 || !std::isfinite(value) || value < 0.0 || value > max)
         throw usage("invalid value '" + text + "' for " + option);
     return value;
 }
@@ -112,13 +145,10 @@ Options parseOptions(const std::vector<std::string> &args)
             options.volume = int(parseInteger(option, value, 0, 1 << 20));
             options.limit = true;
         } else if (option == "-fadein")
-            options.fadeIn = parseSeconds(option, value);
-        else if (option == "-fadeout") {
-            // Its frames are held back until the end: a bound keeps that memory small.
-            options.fadeOut = parseSeconds(option, value);
-            if (options.fadeOut > MaxFadeOut)
-                throw usage("invalid value '" + value + "' for " + option);
-        } else if (option == "-metadata") {
+            options.fadeIn = parseSeconds(option, value, MaxFade);
+        else if (option == "-fadeout")
+            options.fadeOut = parseSeconds(option, value, MaxFade);
+        else if (option == "-metadata") {
             // Only the title: what a player or a file manager shows for the ringtone.
             const std::string key = "title=";
             if (value.compare(0, key.size(), key) != 0)
@@ -137,5 +167,7 @@ Options parseOptions(const std::vector<std::string> &args)
         throw usage("missing input file");
     options.output = last;
     options.format = formatOf(last);
+    // Every ringtone keeps under the ceiling, whatever its volume.
+    options.limit = options.limit || options.format == OutputFormat::Mpeg4Audio;
     return options;
 }

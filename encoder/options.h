@@ -14,7 +14,9 @@ struct Options
     bool overwrite = false; // -y
     std::string input; // -i
     int volume = 256; // -vol, 256 unchanged
-    bool limit = false; // -vol given: its gain goes through the limiter; a plain decode does not
+    // The limiter, with the peak check of a ringtone: every MPEG-4 output, and any output with
+    // -vol; a plain decode to WAV keeps the decoded sound.
+    bool limit = false;
     double fadeIn = 0.0; // -fadein, seconds
     double fadeOut = 0.0; // -fadeout, seconds
     std::string title; // -metadata title=..., the MPEG-4 file's name tag; empty: none

@@ -2,10 +2,13 @@
 
 #include "failure.h"
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -66,6 +69,43 @@ Failure writeFailure(const std::string &path, int error)
     return Failure("cannot write output '" + path + "': " + std::strerror(error));
 }
 
+// ".encoding-" + ten digits of the writer's pid + "-" + six characters of mkstemp.
+long writerOfTemporary(const char *name)
+{
+    const char prefix[] = ".encoding-";
+    const size_t length = sizeof prefix - 1;
+    if (std::strncmp(name, prefix, length) != 0 || std::strlen(name) != length + 17
+        || name[length + 10] != '-')
+        return 0;
+    long pid = 0;
+    for (size_t i = length; i < length + 10; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(name[i])))
+            return 0;
+        pid = pid * 10 + (name[i] - '0');
+    }
+    for (size_t i = length + 11; i < length + 17; ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return 0;
+    }
+    return pid;
+}
+
+// A run killed outright leaves its temporary file: those of encoders that are gone are removed,
+// as the program does before it starts one, so that a run on its own cleans up too.
+void sweepLeftovers(const std::string &folder)
+{
+    DIR *dir = opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent *entry = readdir(dir)) {
+        const long pid = writerOfTemporary(entry->d_name);
+        // Never a negative pid_t, which would name a process group.
+        if (pid > 0 && pid <= INT_MAX && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            unlink((folder + '/' + entry->d_name).c_str());
+    }
+    closedir(dir);
+}
+
 bool exists(const std::string &path)
 {
     struct stat info;
@@ -97,6 +137,7 @@ void OutputFile::create()
     if (stat(m_path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         throw Failure("output '" + m_path + "' is a folder");
     watchSignals();
+    sweepLeftovers(folderOf(m_path));
     // A name of fixed length, so that any name the folder accepts can be written; the pid in it
     // tells the program which unfinished files belong to encoders that are gone.
     char pid[16];

@@ -20,6 +20,10 @@ typedef int (*handvia_event_callback)(int kind, const char *text);
 /* The phone's database holds values that a rewrite would change (an XML file with numbers or
  * dates the binary form cannot carry): it was left as it was, the changes stay staged. */
 #define HANDVIA_E_DATABASE_KEPT (-4)
+/* The phone's database is there but cannot be read: nothing was written, the changes stay
+ * staged. get_ringtone answers this too, so an unreadable list is not taken for an empty one;
+ * start_new_database moves the file aside so that the next commit starts a new list. */
+#define HANDVIA_E_DATABASE_UNREADABLE (-5)
 
 typedef void (*handvia_unused)(void);
 
@@ -71,6 +75,10 @@ typedef struct HandviaApi
      * fails with its changes kept, and so does every later one, until called with 0. For a
      * program that is closing. */
     int (*abandon_waits)(int device, int abandon);
+    /* 24: moves an unreadable database aside, beside it as
+     * Ringtones.unreadable-<YYYYMMDD-HHMMSS>.plist (local time), under the writers' lock; 0 when
+     * moved or when there is nothing unreadable to move, -1 when it stayed in place. */
+    int (*start_new_database)(int device);
 } HandviaApi;
 
 #if defined(__GNUC__)

@@ -185,8 +185,9 @@ int getRingtone(int device, int index, char *title, int titleSize, char *fileNam
     copyToBuffer({}, fileName, nameSize);
     return Library::instance().withStore(device, [&](RingtoneStore &store, Storage &storage) {
         Ringtone tone;
-        if (store.get(storage, index, tone) < 0)
-            return -1;
+        const int found = store.get(storage, index, tone);
+        if (found < 0)
+            return found;
         copyToBuffer(escapeTitle(tone.title), title, titleSize);
         copyToBuffer(tone.fileName, fileName, nameSize);
         return 0;
@@ -244,6 +245,13 @@ int abandonWaits(int, int abandon)
     return 0;
 }
 
+int startNewDatabase(int device)
+{
+    return Library::instance().withStore(device, [](RingtoneStore &store, Storage &storage) {
+        return store.startNewDatabase(storage);
+    });
+}
+
 HandviaApi makeTable()
 {
     HandviaApi api {};
@@ -261,6 +269,7 @@ HandviaApi makeTable()
     api.restart_phone = restartPhone;
     api.phone_state = phoneState;
     api.abandon_waits = abandonWaits;
+    api.start_new_database = startNewDatabase;
     return api;
 }
 

@@ -71,6 +71,32 @@ inline bool readBplistCount(
     return true;
 }
 
+// The size of the leaf object at offset, or 0 when it is no leaf whose size is known.
+inline size_t bplistLeafSize(const std::string &bytes, const BplistTrailer &t, uint64_t offset)
+{
+    if (offset >= t.table)
+        return 0;
+    const unsigned char marker = static_cast<unsigned char>(bytes[offset]);
+    const unsigned type = marker >> 4, low = marker & 0x0F;
+    uint64_t size = 0;
+    if (type == 0x0) {
+        size = low == 0x8 || low == 0x9 ? 1 : 0; // false, true
+    } else if (type == 0x1 || type == 0x2) {
+        size = low <= (type == 0x1 ? 4u : 3u) ? 1 + (uint64_t(1) << low) : 0; // integer, real
+    } else if (type == 0x3) {
+        size = low == 0x3 ? 9 : 0; // date
+    } else if (type == 0x8) {
+        size = 2 + low; // uid
+    } else if (type == 0x4 || type == 0x5 || type == 0x6) { // data, ASCII, UTF-16
+        uint64_t count = 0;
+        size_t next = 0;
+        if (!readBplistCount(bytes, offset, t.table, count, next) || count > t.table)
+            return 0;
+        size = next - offset + count * (type == 0x6 ? 2 : 1);
+    }
+    return size && offset + size <= t.table ? static_cast<size_t>(size) : 0;
+}
+
 // One object of the binary form: its type (the marker's high four bits) and, for a container,
 // where its references start and how many there are (a dictionary's keys, then its values).
 struct BplistContainer

@@ -135,32 +135,6 @@ bool appendValue(std::string &out, plist_t node)
     }
 }
 
-// The size of the leaf object at offset, or 0 when it is none this writer copies.
-size_t leafSize(const std::string &bytes, const BplistTrailer &t, uint64_t offset)
-{
-    if (offset >= t.table)
-        return 0;
-    const unsigned char marker = static_cast<unsigned char>(bytes[offset]);
-    const unsigned type = marker >> 4, low = marker & 0x0F;
-    uint64_t size = 0;
-    if (type == 0x0) {
-        size = low == 0x8 || low == 0x9 ? 1 : 0; // false, true
-    } else if (type == 0x1 || type == 0x2) {
-        size = low <= (type == 0x1 ? 4u : 3u) ? 1 + (uint64_t(1) << low) : 0; // integer, real
-    } else if (type == 0x3) {
-        size = low == 0x3 ? 9 : 0; // date
-    } else if (type == 0x8) {
-        size = 2 + low; // uid
-    } else if (type == 0x4 || type == 0x5 || type == 0x6) { // data, ASCII, UTF-16
-        uint64_t count = 0;
-        size_t next = 0;
-        if (!readBplistCount(bytes, offset, t.table, count, next) || count > t.table)
-            return 0;
-        size = next - offset + count * (type == 0x6 ? 2 : 1);
-    }
-    return size && offset + size <= t.table ? static_cast<size_t>(size) : 0;
-}
-
 // An upper bound of the objects written for node: one per node and per key.
 uint64_t countObjects(plist_t node)
 {
@@ -242,8 +216,9 @@ private:
 class Writer
 {
 public:
-    explicit Writer(const std::string *original)
+    Writer(const std::string *original, const std::string *parsed)
         : m_original(original)
+        , m_parsed(parsed ? parsed : original)
         , m_leaves(0, Hash {this}, Same {this})
     { }
 
@@ -276,6 +251,7 @@ private:
     std::string_view objectBytes(uint64_t i) const;
 
     const std::string *m_original;
+    const std::string *m_parsed;
     BplistTrailer m_trailer;
     std::string m_out = "bplist00";
     std::vector<uint64_t> m_offsets;
@@ -338,7 +314,7 @@ uint64_t Writer::copied(uint64_t object)
     if (!m_original || object == none)
         return none;
     const uint64_t offset = bplistObjectOffset(*m_original, m_trailer, object);
-    const size_t size = leafSize(*m_original, m_trailer, offset);
+    const size_t size = bplistLeafSize(*m_original, m_trailer, offset);
     if (size == 0)
         return none;
     const size_t start = m_out.size();
@@ -433,7 +409,7 @@ std::string Writer::write(plist_t root)
     if (m_original) {
         // Read again as when the database was read: what the library made of each object.
         m_trailer = readBplistTrailer(*m_original);
-        plist_from_memory(m_original->data(), static_cast<uint32_t>(m_original->size()), &read);
+        plist_from_memory(m_parsed->data(), static_cast<uint32_t>(m_parsed->size()), &read);
         if (!read || !m_trailer.valid || m_trailer.root >= m_trailer.objects) {
             if (read)
                 plist_free(read);
@@ -461,11 +437,11 @@ std::string Writer::write(plist_t root)
 
 } // namespace
 
-std::string writeBinaryPlist(plist_t root, const std::string *original)
+std::string writeBinaryPlist(plist_t root, const std::string *original, const std::string *parsed)
 {
     if (!root)
         return {};
-    return Writer(original).write(root);
+    return Writer(original, parsed).write(root);
 }
 
 } // namespace handvia

@@ -9,8 +9,12 @@
 
 namespace handvia {
 
-// original: the binary form that root was read from, or null. Empty when writing failed.
-std::string writeBinaryPlist(plist_t root, const std::string *original);
+// original: the binary form that root was read from, or null; parsed: the form of it that the
+// plist library parsed (readableform.h), when not the original itself. Empty when writing
+// failed.
+std::string writeBinaryPlist(plist_t root,
+                             const std::string *original,
+                             const std::string *parsed = nullptr);
 
 } // namespace handvia
 

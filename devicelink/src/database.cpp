@@ -4,6 +4,7 @@
 #include "nultext.h"
 #include "plistbounds.h"
 #include "plistdict.h"
+#include "readableform.h"
 #include "text.h"
 #include "xmlvalues.h"
 
@@ -148,6 +149,7 @@ Database::Database(Database &&other) noexcept
     : m_root(std::exchange(other.m_root, nullptr))
     , m_origin(other.m_origin)
     , m_binary(std::move(other.m_binary))
+    , m_parsed(std::move(other.m_parsed))
     , m_writable(other.m_writable)
 { }
 
@@ -156,6 +158,7 @@ Database &Database::operator=(Database &&other) noexcept
     std::swap(m_root, other.m_root);
     m_origin = other.m_origin;
     m_binary = std::move(other.m_binary);
+    m_parsed = std::move(other.m_parsed);
     m_writable = other.m_writable;
     return *this;
 }
@@ -166,12 +169,14 @@ Database Database::fromBytes(const std::string &bytes)
     if (bytes.empty())
         return db;
     db.m_origin = Origin::Unreadable;
+    if (bytes.size() > maxDatabaseSize)
+        return db;
+    const std::string readable = readableForm(bytes);
     // The plist element and a leaf add two levels to the deepest container walked later.
-    if (bytes.size() > maxDatabaseSize || mayHoldNulText(bytes)
-        || exceedsParseBounds(bytes, {maxDepth + 2, maxNodes}))
+    if (mayHoldNulText(readable) || exceedsParseBounds(readable, {maxDepth + 2, maxNodes}))
         return db;
     plist_t root = nullptr;
-    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+    plist_from_memory(readable.data(), static_cast<uint32_t>(readable.size()), &root);
     if (!root)
         return db;
     bool invalid = false;
@@ -183,9 +188,11 @@ Database Database::fromBytes(const std::string &bytes)
     // anew, so what it cannot carry is repaired here and the original kept aside.
     if (bytes.compare(0, 8, "bplist00") == 0) {
         db.m_binary = std::make_shared<const std::string>(bytes);
+        if (readable != bytes)
+            db.m_parsed = std::make_shared<const std::string>(readable);
         invalid = false;
     } else {
-        db.m_writable = xmlValuesReadExactly(bytes);
+        db.m_writable = xmlValuesReadExactly(readable);
     }
     if (invalid) {
         plist_t repaired = repairedCopy(root);
@@ -194,16 +201,17 @@ Database Database::fromBytes(const std::string &bytes)
     }
     std::swap(db.m_root, root);
     plist_free(root);
+    // No list yet is an empty one, made when a tone is added. A list that is something else
+    // cannot be read: it lists nothing and is never rewritten.
     plist_t tones = plist_dict_get_item(db.m_root, ringtonesKey);
-    if (tones && plist_get_node_type(tones) == PLIST_DICT) {
+    if (!tones || plist_get_node_type(tones) == PLIST_DICT)
         db.m_origin = invalid ? Origin::Repaired : Origin::Read;
-    } else {
-        // Rebuilt from what was readable: the caller keeps the original file aside.
+    else
         plist_dict_set_item(db.m_root, ringtonesKey, plist_new_dict());
-    }
     return db;
 }
 
+// Null when the database has no list yet.
 void *Database::ringtones() const
 {
     return plist_dict_get_item(m_root, ringtonesKey);
@@ -251,7 +259,7 @@ void *Database::entryAt(int index, std::string *fileName) const
 
 bool Database::hasFile(const std::string &fileName) const
 {
-    return plist_dict_get_item(ringtones(), fileName.c_str()) != nullptr;
+    return ringtones() && plist_dict_get_item(ringtones(), fileName.c_str()) != nullptr;
 }
 
 bool Database::hasGuid(const std::string &guid) const
@@ -295,12 +303,14 @@ void Database::append(const std::string &fileName,
     plist_dict_set_item(entry, "PID", plist_new_uint(pid));
     plist_dict_set_item(entry, "Total Time", plist_new_uint(totalTimeMs));
     plist_dict_set_item(entry, "Protected Content", plist_new_bool(0));
+    if (!ringtones())
+        plist_dict_set_item(m_root, ringtonesKey, plist_new_dict());
     plist_dict_set_item(ringtones(), fileName.c_str(), entry);
 }
 
 void *Database::entryOf(const std::string &fileName) const
 {
-    plist_t entry = plist_dict_get_item(ringtones(), fileName.c_str());
+    plist_t entry = ringtones() ? plist_dict_get_item(ringtones(), fileName.c_str()) : nullptr;
     return entry && plist_get_node_type(entry) == PLIST_DICT ? entry : nullptr;
 }
 
@@ -315,7 +325,7 @@ bool Database::renameFile(const std::string &fileName, const std::string &title)
 
 bool Database::removeFile(const std::string &fileName)
 {
-    if (!plist_dict_get_item(ringtones(), fileName.c_str()))
+    if (!hasFile(fileName))
         return false;
     removeAll(ringtones(), fileName);
     return true;
@@ -350,13 +360,14 @@ Database Database::copy() const
     db.m_root = plist_copy(m_root);
     db.m_origin = m_origin;
     db.m_binary = m_binary;
+    db.m_parsed = m_parsed;
     db.m_writable = m_writable;
     return db;
 }
 
 std::string Database::toBinary() const
 {
-    return m_writable ? writeBinaryPlist(m_root, m_binary.get()) : std::string();
+    return m_writable ? writeBinaryPlist(m_root, m_binary.get(), m_parsed.get()) : std::string();
 }
 
 } // namespace handvia

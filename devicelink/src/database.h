@@ -37,7 +37,7 @@ public:
     Database(Database &&other) noexcept;
     Database &operator=(Database &&other) noexcept;
 
-    // Unreadable content lists nothing; what could be read (other top-level keys) is kept.
+    // Unreadable content lists nothing and must never be written over.
     static Database fromBytes(const std::string &bytes);
 
     Origin origin() const { return m_origin; }
@@ -79,6 +79,7 @@ private:
     void *m_root = nullptr;
     Origin m_origin = Origin::Empty;
     std::shared_ptr<const std::string> m_binary; // the binary form read, when it was one
+    std::shared_ptr<const std::string> m_parsed; // what the plist library parsed instead, if not it
     bool m_writable = true;
 };
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <unistd.h>
 
 namespace handvia {
@@ -41,6 +42,17 @@ long writerOf(const std::string &name, const std::string &prefix, const std::str
 std::string ringtonePath(const std::string &fileName)
 {
     return std::string(ringtoneDir) + '/' + fileName;
+}
+
+std::string unreadableDatabasePath(long long seconds, int attempt)
+{
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    std::tm local {};
+    char stamp[32] = "";
+    if (localtime_r(&time, &local))
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    return std::string(databaseDir) + "/Ringtones.unreadable-" + stamp
+            + (attempt > 0 ? "-" + std::to_string(attempt) : std::string()) + ".plist";
 }
 
 std::string tempDatabasePath()

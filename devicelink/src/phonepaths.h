@@ -14,6 +14,8 @@ extern const char databasePath[];
 
 std::string ringtonePath(const std::string &fileName);
 std::string tempDatabasePath();
+// Where an unreadable database is moved aside at the given time; attempt > 0 adds "-attempt".
+std::string unreadableDatabasePath(long long seconds, int attempt);
 // A tone's upload of the given writer (this process by default) before the commit names it.
 std::string partPath(const std::string &fileName, long writer = 0);
 

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <unistd.h>
 
@@ -62,7 +63,7 @@ bool copyOver(Stream &from, const std::function<std::unique_ptr<Stream>()> &open
     return to->close() && copied;
 }
 
-// Every unreadable database is kept: the first free of .bak, .bak1, .bak2, ...
+// Every repaired database is kept: the first free of .bak, .bak1, .bak2, ...
 std::string freeBackupPath(Storage &storage)
 {
     for (int n = 0; n < 1000; ++n) {
@@ -205,6 +206,8 @@ int RingtoneStore::get(Storage &storage, int index, Ringtone &tone)
 {
     if (index == 0 && !refresh(storage))
         return -1;
+    if (m_loaded && m_base.origin() == Database::Origin::Unreadable)
+        return HANDVIA_E_DATABASE_UNREADABLE;
     if (!m_loaded || index < 0 || static_cast<size_t>(index) >= m_listed.size())
         return -1;
     tone = m_listed[static_cast<size_t>(index)];
@@ -332,13 +335,15 @@ bool RingtoneStore::rewrite(Storage &storage,
     const Stamp stamp = storage.stamp(databasePath);
     Database fresh;
     std::string previous;
-    if (!readDatabase(storage, stamp, fresh, &previous) || !edit(fresh))
+    if (!readDatabase(storage, stamp, fresh, &previous))
+        return false;
+    // What cannot be read is never replaced: only the user may start a new list.
+    m_databaseUnreadable = fresh.origin() == Database::Origin::Unreadable;
+    if (m_databaseUnreadable || !edit(fresh))
         return false;
     m_databaseKept = !fresh.writable();
-    // Content that could not be kept as it was is never destroyed: it moves aside first.
-    const bool keepAside = stamp.exists
-            && (fresh.origin() == Database::Origin::Unreadable
-                || fresh.origin() == Database::Origin::Repaired);
+    // Text that had to be repaired is never destroyed: the file as read moves aside first.
+    const bool keepAside = stamp.exists && fresh.origin() == Database::Origin::Repaired;
     const std::string bytes = fresh.toBinary();
     const std::string temp = tempDatabasePath();
     if (bytes.empty() || bytes.size() > maxDatabaseSize || !storage.makeDir(databaseDir))
@@ -451,10 +456,46 @@ int RingtoneStore::commit(Storage &storage)
     if (!storage.beginSync())
         return -1;
     m_databaseKept = false;
+    m_databaseUnreadable = false;
     const bool written = writeStaged(storage);
     storage.endSync();
     // A failed commit keeps everything staged, uploads included, for a later one.
-    return written ? 0 : m_databaseKept ? HANDVIA_E_DATABASE_KEPT : -1;
+    if (written)
+        return 0;
+    return m_databaseUnreadable ? HANDVIA_E_DATABASE_UNREADABLE
+            : m_databaseKept    ? HANDVIA_E_DATABASE_KEPT
+                                : -1;
+}
+
+int RingtoneStore::startNewDatabase(Storage &storage)
+{
+    if (!storage.beginSync())
+        return -1;
+    const bool moved = moveAsideUnreadable(storage);
+    storage.endSync();
+    forgetDatabase();
+    return moved ? 0 : -1;
+}
+
+// True when no unreadable database is in the way any more.
+bool RingtoneStore::moveAsideUnreadable(Storage &storage)
+{
+    const Stamp stamp = storage.stamp(databasePath);
+    Database db;
+    if (!readDatabase(storage, stamp, db))
+        return false;
+    if (db.origin() != Database::Origin::Unreadable)
+        return true;
+    const long long now = static_cast<long long>(std::time(nullptr));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string aside = unreadableDatabasePath(now, attempt);
+        const Stamp taken = storage.stamp(aside);
+        if (taken.failed)
+            return false;
+        if (!taken.exists)
+            return storage.rename(databasePath, aside);
+    }
+    return false;
 }
 
 int RingtoneStore::copyFromPhone(Storage &storage,

@@ -49,6 +49,8 @@ public:
     void lose();
 
     int commit(Storage &storage);
+    // An unreadable database moves aside, so that the next commit starts a new one.
+    int startNewDatabase(Storage &storage);
     int add(Storage &storage, const std::string &localPath, int lengthMs);
     // Index 0 looks at the database again; later indexes answer from that pass.
     int get(Storage &storage, int index, Ringtone &tone);
@@ -78,6 +80,7 @@ private:
     bool dropMissingUploads(Storage &storage);
     void nameUploads(Storage &storage, const Database &db, std::vector<Move> &moves);
     bool writeStaged(Storage &storage);
+    bool moveAsideUnreadable(Storage &storage);
     // Under the writers' lock: the database read again, changed by edit, written beside it and
     // renamed in after movesBefore; false when anything failed and the database stayed as it was.
     bool rewrite(Storage &storage,
@@ -107,6 +110,7 @@ private:
     Journal m_journal;
     bool m_otherPhoneDropped = false;
     bool m_databaseKept = false; // the last rewrite met a database it would have changed
+    bool m_databaseUnreadable = false; // the last rewrite met a database it could not read
     std::mt19937_64 m_random;
 };
 

@@ -561,6 +561,14 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>كانت نغمة لا تزال قيد الإرسال إلى iPhone وقد لا تصل إليه. تبقى في مجلد الإخراج؛ أرسلها مرة أخرى إذا لم يعرضها iPhone.</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>لم تُرسَل: تعذّرت قراءة قائمة النغمات على iPhone، وقد تركها Vardel دون أي تغيير.</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>كانت هذه التغييرات تنتظر iPhone ولم تُطبَّق: %1. أعد إجراءها حين يصبح iPhone متاحًا.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Pointer at %3</source>
     <message>
         <source>waiting to be sent</source>
         <translation>بانتظار الإرسال</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>تعذّرت قراءة قائمة النغمات على iPhone. تركها Vardel دون أي تغيير.</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>كانت هذه التغييرات لا تزال قيد الكتابة على iPhone، الذي ربما يشغله برنامج آخر، ولم تُطبَّق بعد: %1. يواصل Vardel المحاولة ما دام مفتوحًا.</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>إعادة تسمية «%1» إلى «%2»</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>إزالة «%1»</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>إضافة «%1»</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>جعل «%1» نغمة رسائل</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>جعل «%1» نغمة رنين</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Pointer at %3</source>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>نزّلها %1 في %2</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>تعذّرت قراءة قائمة النغمات على iPhone. تركها Vardel دون أي تغيير ولم يكتب فيها شيئًا.</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>هل تريد بدء قائمة جديدة؟ عندها لن يعرض iPhone إلا النغمات المضافة من الآن فصاعدًا. تبقى القائمة القديمة على iPhone باسم %1، وتبقى النغمات التي تذكرها هناك أيضًا.</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,14 @@ Zeiger bei %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Ein Ton wurde noch an das iPhone gesendet und kommt dort möglicherweise nicht an. Er bleibt im Ausgabeordner; senden Sie ihn erneut, falls das iPhone ihn nicht anzeigt.</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>Nicht gesendet: Die Klingeltonliste des iPhone konnte nicht gelesen werden; Vardel hat sie unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>Diese Änderungen warteten auf das iPhone und wurden nicht übernommen: %1. Nehmen Sie sie erneut vor, sobald das iPhone frei ist.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Zeiger bei %3</translation>
     <message>
         <source>waiting to be sent</source>
         <translation>wartet auf das Senden</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>Die Klingeltonliste des iPhone konnte nicht gelesen werden. Vardel hat sie unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>Diese Änderungen wurden noch auf das iPhone geschrieben, das womöglich ein anderes Programm belegt, und sind noch nicht übernommen: %1. Vardel versucht es weiter, solange es geöffnet bleibt.</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>„%1“ in „%2“ umbenennen</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>„%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>„%1“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>„%1“ zum SMS-Ton machen</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>„%1“ zum Klingelton machen</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Zeiger bei %3</translation>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>Heruntergeladen von %1 um %2</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>Die Klingeltonliste des iPhone konnte nicht gelesen werden. Vardel hat sie unverändert gelassen und nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>Eine neue Liste beginnen? Das iPhone zeigt dann nur die ab jetzt hinzugefügten Klingeltöne. Die alte Liste bleibt als %1 auf dem iPhone, ebenso die Klingeltöne, die sie nennt.</translation>
     </message>
 </context>
 </TS>

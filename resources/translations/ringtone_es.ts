@@ -561,6 +561,14 @@ Puntero en %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Todavía se estaba enviando un tono al iPhone y puede que no llegue. Se queda en la carpeta de salida; envíelo de nuevo si el iPhone no lo muestra.</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>No enviado: no se pudo leer la lista de tonos del iPhone, y Vardel la dejó intacta.</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>Estos cambios esperaban al iPhone y no se aplicaron: %1. Vuelva a hacerlos cuando el iPhone esté libre.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Puntero en %3</translation>
     <message>
         <source>waiting to be sent</source>
         <translation>pendiente de envío</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>No se pudo leer la lista de tonos del iPhone. Vardel la dejó intacta.</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>Estos cambios aún se estaban escribiendo en el iPhone, que quizá esté ocupado por otro programa, y todavía no se han aplicado: %1. Vardel sigue intentándolo mientras permanezca abierto.</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>cambiar el nombre de «%1» a «%2»</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>eliminar «%1»</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>añadir «%1»</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>convertir «%1» en tono de mensaje</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>convertir «%1» en tono de llamada</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Puntero en %3</translation>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>Descargado por %1 a las %2</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>No se pudo leer la lista de tonos del iPhone. Vardel la dejó intacta y no escribió nada en ella.</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>¿Empezar una lista nueva? El iPhone mostrará entonces solo los tonos añadidos a partir de ahora. La lista antigua se queda en el iPhone como %1, y los tonos que nombra también se quedan allí.</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,14 @@ Pointeur à %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Une sonnerie était encore en cours d&apos;envoi vers l&apos;iPhone et risque de ne pas y arriver. Elle reste dans le dossier de sortie ; renvoyez-la si l&apos;iPhone ne l&apos;affiche pas.</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>Non envoyée : la liste des sonneries de l&apos;iPhone n&apos;a pas pu être lue, et Vardel n&apos;y a pas touché.</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>Ces modifications attendaient l&apos;iPhone et n&apos;ont pas été appliquées : %1. Refaites-les dès que l&apos;iPhone est libre.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Pointeur à %3</translation>
     <message>
         <source>waiting to be sent</source>
         <translation>en attente d’envoi</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>La liste des sonneries de l&apos;iPhone n&apos;a pas pu être lue. Vardel n&apos;y a pas touché.</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>Ces modifications étaient encore en cours d&apos;écriture sur l&apos;iPhone, qu&apos;un autre programme occupe peut-être, et ne sont pas encore appliquées : %1. Vardel continue d&apos;essayer tant qu&apos;il reste ouvert.</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>renommer « %1 » en « %2 »</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>supprimer « %1 »</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>ajouter « %1 »</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>faire de « %1 » un son de message</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>faire de « %1 » une sonnerie</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Pointeur à %3</translation>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>Téléchargé par %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>La liste des sonneries de l&apos;iPhone n&apos;a pas pu être lue. Vardel n&apos;y a pas touché et n&apos;y a rien écrit.</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>Commencer une nouvelle liste ? L&apos;iPhone n&apos;affichera alors que les sonneries ajoutées à partir de maintenant. L&apos;ancienne liste reste sur l&apos;iPhone sous le nom %1, et les sonneries qu&apos;elle cite y restent aussi.</translation>
     </message>
 </context>
 </TS>

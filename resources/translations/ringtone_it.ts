@@ -561,6 +561,14 @@ Puntatore a %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Un suono era ancora in invio all&apos;iPhone e potrebbe non arrivarci. Resta nella cartella di destinazione; invialo di nuovo se l&apos;iPhone non lo mostra.</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>Non inviata: impossibile leggere l&apos;elenco delle suonerie dell&apos;iPhone; Vardel lo ha lasciato intatto.</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>Queste modifiche attendevano l&apos;iPhone e non sono state applicate: %1. Ripetile quando l&apos;iPhone è libero.</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Puntatore a %3</translation>
     <message>
         <source>waiting to be sent</source>
         <translation>in attesa di invio</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>Impossibile leggere l&apos;elenco delle suonerie dell&apos;iPhone. Vardel lo ha lasciato intatto.</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>Queste modifiche erano ancora in scrittura sull&apos;iPhone, forse occupato da un altro programma, e non sono ancora applicate: %1. Vardel continua a provare finché resta aperto.</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>rinominare «%1» in «%2»</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>rimuovere «%1»</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>aggiungere «%1»</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>rendere «%1» un tono SMS</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>rendere «%1» una suoneria</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Puntatore a %3</translation>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>Scaricato da %1 alle %2</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>Impossibile leggere l&apos;elenco delle suonerie dell&apos;iPhone. Vardel lo ha lasciato intatto e non vi ha scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>Iniziare un nuovo elenco? L&apos;iPhone mostrerà allora solo le suonerie aggiunte da ora in poi. Il vecchio elenco resta sull&apos;iPhone come %1, e anche le suonerie che nomina restano lì.</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,14 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>サウンドはまだ iPhone に送信中だったため、届かない可能性があります。サウンドは出力フォルダーに残ります。iPhone に表示されない場合は、もう一度送信してください。</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>送信されませんでした: iPhone の着信音リストを読み取れなかったため、Vardel はリストに手を加えていません。</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>次の変更は iPhone を待っていたため、適用されていません: %1。iPhone が空いたら、もう一度行ってください。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Pointer at %3</source>
     <message>
         <source>waiting to be sent</source>
         <translation>送信待ち</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>iPhone の着信音リストを読み取れませんでした。Vardel はリストに手を加えていません。</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>次の変更は iPhone に書き込み中で (別のプログラムが iPhone を使用している可能性があります)、まだ適用されていません: %1。Vardel は開いている間、試行を続けます。</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>「%1」を「%2」に名前変更</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>「%1」を削除</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>「%1」を追加</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>「%1」をメッセージ音に設定</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>「%1」を着信音に設定</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Pointer at %3</source>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>%1 が %2 にダウンロードしました</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>iPhone の着信音リストを読み取れませんでした。Vardel はリストに手を加えず、何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>新しいリストを作成しますか? iPhone には今後追加した着信音だけが表示されます。古いリストは %1 として iPhone に残り、そこに記載された着信音もそのまま残ります。</translation>
     </message>
 </context>
 </TS>

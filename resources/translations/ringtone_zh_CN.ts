@@ -561,6 +561,14 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>仍有铃声正在发送到 iPhone，可能无法送达。铃声保留在输出文件夹中；如果 iPhone 上没有显示，请重新发送。</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>未发送：无法读取 iPhone 的铃声列表，Vardel 未对其做任何改动。</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>以下更改一直在等待 iPhone，未被应用：%1。请在 iPhone 空闲后重新操作。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Pointer at %3</source>
     <message>
         <source>waiting to be sent</source>
         <translation>等待发送</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>无法读取 iPhone 的铃声列表。Vardel 未对其做任何改动。</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>以下更改仍在写入 iPhone（可能有其他程序正在占用它），尚未应用：%1。只要 Vardel 保持打开，就会继续尝试。</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>将“%1”重命名为“%2”</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>删除“%1”</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>添加“%1”</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>将“%1”设为短信铃声</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>将“%1”设为来电铃声</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Pointer at %3</source>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>%1 于 %2 下载</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>无法读取 iPhone 的铃声列表。Vardel 未对其做任何改动，也没有写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>要新建一个列表吗？之后 iPhone 只会列出从现在起添加的铃声。旧列表以 %1 的名称保留在 iPhone 上，其中列出的铃声也会保留。</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,14 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>仍有鈴聲正在傳送到 iPhone，可能無法送達。鈴聲保留在輸出資料夾中；如果 iPhone 上沒有顯示，請重新傳送。</translation>
     </message>
+    <message>
+        <source>Not sent: the iPhone&apos;s ringtone list could not be read, and Vardel left it untouched.</source>
+        <translation>未傳送：無法讀取 iPhone 的鈴聲列表，Vardel 未對其做任何變更。</translation>
+    </message>
+    <message>
+        <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
+        <translation>以下變更一直在等待 iPhone，未被套用：%1。請在 iPhone 空閒後重新操作。</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +623,34 @@ Pointer at %3</source>
     <message>
         <source>waiting to be sent</source>
         <translation>等待傳送</translation>
+    </message>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched.</source>
+        <translation>無法讀取 iPhone 的鈴聲列表。Vardel 未對其做任何變更。</translation>
+    </message>
+    <message>
+        <source>These changes were still being written to the iPhone, which another program may hold, and are not applied yet: %1. Vardel goes on trying while it stays open.</source>
+        <translation>以下變更仍在寫入 iPhone（可能有其他程式正在佔用它），尚未套用：%1。只要 Vardel 保持開啟，就會繼續嘗試。</translation>
+    </message>
+    <message>
+        <source>renaming “%1” to “%2”</source>
+        <translation>將「%1」重新命名為「%2」</translation>
+    </message>
+    <message>
+        <source>removing “%1”</source>
+        <translation>刪除「%1」</translation>
+    </message>
+    <message>
+        <source>adding “%1”</source>
+        <translation>新增「%1」</translation>
+    </message>
+    <message>
+        <source>making “%1” a text tone</source>
+        <translation>將「%1」設為簡訊鈴聲</translation>
+    </message>
+    <message>
+        <source>making “%1” a ringtone</source>
+        <translation>將「%1」設為來電鈴聲</translation>
     </message>
 </context>
 <context>
@@ -740,6 +776,17 @@ Pointer at %3</source>
     <message>
         <source>Downloaded by %1 at %2</source>
         <translation>%1 於 %2 下載</translation>
+    </message>
+</context>
+<context>
+    <name>NewListOffer</name>
+    <message>
+        <source>The iPhone&apos;s ringtone list could not be read. Vardel left it untouched and wrote nothing to it.</source>
+        <translation>無法讀取 iPhone 的鈴聲列表。Vardel 未對其做任何變更，也沒有寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
+        <translation>要建立新的列表嗎？之後 iPhone 只會列出從現在起新增的鈴聲。舊列表會以 %1 的名稱保留在 iPhone 上，其中列出的鈴聲也會保留。</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // crash, list an unsafe name, or lose entries across a write.
 #include "database.h"
 #include "databasecheck.h"
+#include "readercheck.h"
 
 #include <QTest>
 #include <plist/plist.h>
@@ -204,7 +205,9 @@ void TestDatabaseMutation::mutantsAreSurvived()
     std::mt19937_64 random(20240601);
     for (int round = 0; round < 20000; ++round) {
         const std::string bytes = mutate(original, random);
-        const std::string fault = checkDatabaseBytes(bytes, random());
+        std::string fault = checkDatabaseBytes(bytes, random());
+        if (fault.empty())
+            fault = checkReaderBytes(bytes);
         if (!fault.empty())
             QFAIL(qPrintable(QStringLiteral("round %1: %2 (input %3)")
                                      .arg(round)

@@ -112,6 +112,10 @@ private slots:
     void readsXmlFromAnotherTool();
     void survivesHostileDatabases_data();
     void survivesHostileDatabases();
+    void validDatabasesAreKeptWhole_data();
+    void validDatabasesAreKeptWhole();
+    void unreadableDatabaseWaitsForANewList_data();
+    void unreadableDatabaseWaitsForANewList();
     void titlesCutBetweenCharacters_data();
     void titlesCutBetweenCharacters();
     void failedCommitKeepsStagedChanges();
@@ -121,7 +125,7 @@ private slots:
     void eventsDoNotWaitForACommit();
     void abandonedLockWaitKeepsTheChanges();
     void twoProcessesCommitAtOnce();
-    void unreadableDatabasesAreNumberedBackups();
+    void everyUnreadableDatabaseStaysBeside();
     void rewritesKeepThreeNumberedBackups();
     void commitKeepsUntouchedValues();
     void xmlThatWouldChangeIsNeverRewritten();
@@ -414,17 +418,18 @@ void TestHandvia::survivesHostileDatabases_data()
 {
     QTest::addColumn<QByteArray>("database");
     QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<bool>("keptAside");
+    QTest::addColumn<bool>("keptAside"); // read with its text repaired: the original kept
+    QTest::addColumn<bool>("unreadable");
 
     const QByteArray good = toneXml("GOOD.m4r", "Good", "0000000000000009");
     QTest::newRow("escaping names")
             << databaseXml(toneXml("../x", "Up", "1") + toneXml("/etc/passwd", "Abs", "2")
                            + toneXml("a/b.m4r", "Sub", "3") + toneXml("..", "Dots", "4") + good)
-            << QStringList({"Good"}) << false;
+            << QStringList({"Good"}) << false << false;
     QTest::newRow("missing name or guid")
             << databaseXml(entryXml("NONA.m4r", "<key>GUID</key><string>1</string>")
                            + entryXml("NOGU.m4r", "<key>Name</key><string>x</string>") + good)
-            << QStringList({"Good"}) << false;
+            << QStringList({"Good"}) << false << false;
     QTest::newRow("wrong types") << databaseXml(
             entryXml("INTN.m4r",
                      "<key>Name</key><integer>5</integer>"
@@ -433,20 +438,20 @@ void TestHandvia::survivesHostileDatabases_data()
             + entryXml("TIME.m4r",
                        "<key>Name</key><string>Odd time</string><key>GUID</key>"
                        "<string>2</string><key>Total Time</key><string>x</string>"))
-                                 << QStringList({"Odd time"}) << false;
+                                 << QStringList({"Odd time"}) << false << false;
     QTest::newRow("non-utf8 title")
             << databaseXml(toneXml("BYTE.m4r", "A\xFF\xC3", "1"))
-            << QStringList({QString::fromUtf8("A\xEF\xBF\xBD\xEF\xBF\xBD")}) << true;
+            << QStringList({QString::fromUtf8("A\xEF\xBF\xBD\xEF\xBF\xBD")}) << true << false;
     QTest::newRow("ringtones not a dict")
             << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Ringtones</key>"
                           "<array><string>x</string></array></dict></plist>")
-            << QStringList() << true;
+            << QStringList() << false << true;
     QTest::newRow("root not a dict")
             << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>")
-            << QStringList() << true;
-    QTest::newRow("nul in a name")
-            << databaseXml(toneXml("A&#0;B.m4r", "Nul", "1") + good) << QStringList() << true;
-    QTest::newRow("garbage") << QByteArray("\x00\x01garbage", 9) << QStringList() << true;
+            << QStringList() << false << true;
+    QTest::newRow("nul in a name") << databaseXml(toneXml("A&#0;B.m4r", "Nul", "1") + good)
+                                   << QStringList() << false << true;
+    QTest::newRow("garbage") << QByteArray("\x00\x01garbage", 9) << QStringList() << false << true;
 
     plist_t root = nullptr;
     const QByteArray xml = databaseXml(good);
@@ -457,9 +462,14 @@ void TestHandvia::survivesHostileDatabases_data()
     const QByteArray bin(binary, int(length));
     plist_to_bin_free(binary);
     plist_free(root);
-    QTest::newRow("binary") << bin << QStringList({"Good"}) << false;
-    QTest::newRow("truncated binary") << bin.left(bin.size() - 12) << QStringList() << true;
-    QTest::newRow("empty file") << QByteArray() << QStringList() << false;
+    QTest::newRow("binary") << bin << QStringList({"Good"}) << false << false;
+    QTest::newRow("truncated binary")
+            << bin.left(bin.size() - 12) << QStringList() << false << true;
+    QTest::newRow("empty file") << QByteArray() << QStringList() << false << false;
+    QTest::newRow("no list yet") << QByteArray(
+            "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Other</key>"
+            "<string>x</string></dict></plist>")
+                                 << QStringList() << false << false;
 }
 
 void TestHandvia::survivesHostileDatabases()
@@ -467,6 +477,7 @@ void TestHandvia::survivesHostileDatabases()
     QFETCH(QByteArray, database);
     QFETCH(QStringList, titles);
     QFETCH(bool, keptAside);
+    QFETCH(bool, unreadable);
     PhoneFolder phone;
     phone.write(phone.databasePath(), database);
     phone.write("x", "outside");
@@ -474,6 +485,12 @@ void TestHandvia::survivesHostileDatabases()
 
     const QString source = phone.writeLocal("Added.m4r", "added");
     QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+    if (unreadable) {
+        QCOMPARE(api->commit(0), HANDVIA_E_DATABASE_UNREADABLE);
+        QCOMPARE(phone.read(phone.databasePath()), database);
+        QCOMPARE(phone.read("x"), QByteArray("outside"));
+        return;
+    }
     QCOMPARE(api->commit(0), 0);
     QCOMPARE(titlesOf(listAll(api)), titles + QStringList({"Added"}));
     QCOMPARE(phone.read("x"), QByteArray("outside"));
@@ -481,6 +498,126 @@ void TestHandvia::survivesHostileDatabases()
     QCOMPARE(phone.exists(backup), keptAside);
     if (keptAside)
         QCOMPARE(phone.read(backup), database);
+}
+
+void TestHandvia::validDatabasesAreKeptWhole_data()
+{
+    QTest::addColumn<QByteArray>("database");
+    QTest::addColumn<QStringList>("titles");
+
+    using bplistbuilder::Bplist;
+    const QStringList plain = {"Plain", "Odd one"};
+    const auto value = [](const QByteArray &object) {
+        return [object](Bplist &b) { return b.add(object); };
+    };
+    const QByteArray nulText("\x53"
+                             "a\0b",
+                             4);
+    QTest::newRow("nul in an unrelated string")
+            << bplistbuilder::binaryDatabase(value(nulText)) << plain;
+    QTest::newRow("nul in utf-16 text") << bplistbuilder::binaryDatabase([](Bplist &b) {
+        return b.utf16({'a', 0, 0xE9});
+    }) << plain;
+    QTest::newRow("nul in a title") << bplistbuilder::binaryDatabase(value(nulText), true)
+                                    << QStringList({"Plain",
+                                                    QString::fromUtf8("a\xEF\xBF\xBD"
+                                                                      "b")});
+    QTest::newRow("8-byte uid") << bplistbuilder::binaryDatabase(
+            value(QByteArray("\x87\x01\x02\x03\x04\x05\x06\x07\x08")))
+                                << plain;
+    QTest::newRow("3-byte uid") << bplistbuilder::binaryDatabase(
+            value(QByteArray("\x82\x01\x00\x01", 4)))
+                                << plain;
+    QTest::newRow("empty utf-16 string") << bplistbuilder::binaryDatabase(value("\x60")) << plain;
+    QTest::newRow("empty utf-16 title")
+            << bplistbuilder::binaryDatabase(value("\x60"), true) << QStringList({"Plain", ""});
+
+    Bplist b;
+    const int tone = b.dict({{b.ascii("Name"), b.ascii("Keyed")}, {b.ascii("GUID"), b.ascii("7")}});
+    const int tones = b.dict({{b.ascii("KEYD.m4r"), tone}});
+    const int oddKey = b.add(QByteArray("\x54Od\0d", 5));
+    QTest::newRow("nul in an unrelated key")
+            << b.bytes(b.dict({{b.ascii("Ringtones"), tones}, {oddKey, b.add("\x60")}}))
+            << QStringList({"Keyed"});
+    QTest::newRow("byte-order mark before xml")
+            << "\xEF\xBB\xBF" + threeTones << QStringList({"One", "Two", "Three"});
+}
+
+// Valid databases the plist library cannot read: listed whole, added to, and every other
+// value written back as read, as an independent reader finds them.
+void TestHandvia::validDatabasesAreKeptWhole()
+{
+    QFETCH(QByteArray, database);
+    QFETCH(QStringList, titles);
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), database);
+    QCOMPARE(titlesOf(listAll(api)), titles);
+
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+    QCOMPARE(api->commit(0), 0);
+    const QVector<Listed> tones = listAll(api);
+    QCOMPARE(titlesOf(tones), titles + QStringList({"Added"}));
+
+    const QByteArray written = phone.read(phone.databasePath());
+    QVERIFY(written.startsWith("bplist00"));
+    const QVector<PlistValues> read = readPlistValues({database, written}, {tones.last().file});
+    QVERIFY2(read.size() == 2, "the independent plist reader failed");
+    QVERIFY2(!read[0].values.isNull(), "the fixture is not a valid plist");
+    QCOMPARE(read[1].values, read[0].values);
+    if (database.startsWith("bplist00"))
+        QCOMPARE(read[1].raw, read[0].raw);
+    QCOMPARE(phone.read("iTunes_Control/iTunes/Ringtones.1.plist"), database);
+}
+
+void TestHandvia::unreadableDatabaseWaitsForANewList_data()
+{
+    QTest::addColumn<QByteArray>("database");
+
+    QTest::newRow("garbage") << QByteArray("\x00\x01garbage", 9);
+    QTest::newRow("truncated binary")
+            << bplistbuilder::binaryDatabase([](bplistbuilder::Bplist &b) {
+                   return b.ascii("x");
+               }).chopped(12);
+    QTest::newRow("list not a dict")
+            << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Ringtones</key>"
+                          "<string>x</string></dict></plist>");
+    QTest::newRow("nul in xml") << databaseXml(toneXml("A&#0;B.m4r", "Nul", "1"));
+    QTest::newRow("shared objects beyond bounds") << fannedOutDatabase(30);
+}
+
+// Never replaced behind the user's back: the commit fails with the changes kept and writes
+// nothing, until a new list is asked for; the old file then stays beside the new one.
+void TestHandvia::unreadableDatabaseWaitsForANewList()
+{
+    QFETCH(QByteArray, database);
+    PhoneFolder phone;
+    phone.write(phone.databasePath(), database);
+    QVERIFY(api->start_new_database);
+    QCOMPARE(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0), HANDVIA_E_DATABASE_UNREADABLE);
+    const QString source = phone.writeLocal("Added.m4r", "added");
+    QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+
+    for (int attempt = 0; attempt < 2; ++attempt)
+        QCOMPARE(api->commit(0), HANDVIA_E_DATABASE_UNREADABLE);
+    QCOMPARE(phone.read(phone.databasePath()), database);
+    const QDir folder(phone.path("iTunes_Control/iTunes"));
+    QCOMPARE(folder.entryList(QDir::Files), QStringList({"Ringtones.plist"}));
+    QCOMPARE(api->get_ringtone(0, 0, nullptr, 0, nullptr, 0), HANDVIA_E_DATABASE_UNREADABLE);
+
+    QCOMPARE(api->start_new_database(0), 0);
+    QCOMPARE(api->commit(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Added"}));
+    const QStringList aside = folder.entryList({"Ringtones.unreadable-*.plist"}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    QVERIFY2(QRegularExpression("^Ringtones\\.unreadable-\\d{8}-\\d{6}\\.plist$")
+                     .match(aside[0])
+                     .hasMatch(),
+             qPrintable(aside[0]));
+    QCOMPARE(phone.read("iTunes_Control/iTunes/" + aside[0]), database);
+    // A readable list is never moved.
+    QCOMPARE(api->start_new_database(0), 0);
+    QCOMPARE(titlesOf(listAll(api)), QStringList({"Added"}));
 }
 
 void TestHandvia::titlesCutBetweenCharacters_data()
@@ -709,7 +846,7 @@ void TestHandvia::twoProcessesCommitAtOnce()
         QVERIFY2(phone.exists("iTunes_Control/Ringtones/" + file), qPrintable(file));
 }
 
-void TestHandvia::unreadableDatabasesAreNumberedBackups()
+void TestHandvia::everyUnreadableDatabaseStaysBeside()
 {
     PhoneFolder phone;
     const QString source = phone.writeLocal("Added.m4r", "added");
@@ -718,11 +855,16 @@ void TestHandvia::unreadableDatabasesAreNumberedBackups()
         phone.write(phone.databasePath(), bytes);
         QCOMPARE(listAll(api).size(), 0);
         QCOMPARE(api->add_ringtone(0, QFile::encodeName(source).constData(), 5), 0);
+        QCOMPARE(api->commit(0), HANDVIA_E_DATABASE_UNREADABLE);
+        QCOMPARE(api->start_new_database(0), 0);
         QCOMPARE(api->commit(0), 0);
     }
-    QCOMPARE(phone.read(phone.databasePath() + ".bak"), garbage[0]);
-    QCOMPARE(phone.read(phone.databasePath() + ".bak1"), garbage[1]);
-    QCOMPARE(phone.read(phone.databasePath() + ".bak2"), garbage[2]);
+    // Within one second the names take a number.
+    const QDir folder(phone.path("iTunes_Control/iTunes"));
+    QSet<QByteArray> kept;
+    for (const QString &name : folder.entryList({"Ringtones.unreadable-*"}, QDir::Files))
+        kept << phone.read("iTunes_Control/iTunes/" + name);
+    QCOMPARE(kept, QSet<QByteArray>({garbage[0], garbage[1], garbage[2]}));
     QCOMPARE(titlesOf(listAll(api)), QStringList({"Added"}));
 }
 

@@ -59,6 +59,18 @@ QStringList generateLine(const QString &input,
             output};
 }
 
+// The same line with no -vol at all, as another tool might run the encoder.
+QStringList lineWithoutVolume(const QString &input,
+                              double start,
+                              double length,
+                              const QString &output)
+{
+    QStringList line = generateLine(input, start, length, 256, 0, output);
+    const qsizetype at = line.indexOf(QStringLiteral("-vol"));
+    line.remove(at, 2);
+    return line;
+}
+
 // Largest difference between out and the stereo frames of reference from frame first on.
 int maxDifference(const QVector<qint16> &out, const QVector<qint16> &reference, qsizetype first)
 {
@@ -171,6 +183,9 @@ private slots:
     void progressInSeconds();
     void failures_data();
     void failures();
+    void decimalTimesAreTaken_data();
+    void decimalTimesAreTaken();
+    void leftoversOfGoneEncodersAreSwept();
     void overwritesOnlyWithY();
     void outputFailsCleanly_data();
     void outputFailsCleanly();
@@ -243,6 +258,7 @@ void TestEncoder::initTestCase()
     const QStringList levels[]
             = {{"loud-tone.wav", "sin(2*PI*997*t)"},
                {"loud-noise.wav", "2*random(%1)-1"},
+               {"loud-square.wav", "if(lt(mod(t\\,0.002)\\,0.001)\\,1\\,-1)"},
                {"quiet-tone.wav", "0.1*sin(2*PI*997*t)"},
                {"quiet-noise.wav", "0.2*(2*random(%1)-1)"},
                // Bursts of loud noise, 20 ms in every half second.
@@ -497,6 +513,13 @@ void TestEncoder::limiterKeepsUnderTheCeiling_data()
     QTest::newRow("noise bursts, -vol 1280, ringtone")
             << "gated-noise.wav" << 1280 << "out.m4r" << 0.0;
     QTest::newRow("noise bursts, -vol 1280") << "gated-noise.wav" << 1280 << "out.wav" << 0.0;
+    // No -vol (-1 here): a ringtone still keeps under the ceiling; a WAV is the decoded sound.
+    QTest::newRow("full-scale square, no -vol, ringtone")
+            << "loud-square.wav" << -1 << "out.m4r" << 0.0;
+    QTest::newRow("full-scale noise, no -vol, ringtone")
+            << "loud-noise.wav" << -1 << "out.m4a" << 0.0;
+    QTest::newRow("full-scale square, no -vol: bit-exact")
+            << "loud-square.wav" << -1 << "out.wav" << 1.0;
 }
 
 // Where the gained signal stays under -1 dBFS nothing changes; elsewhere the decoded output's
@@ -511,9 +534,9 @@ void TestEncoder::limiterKeepsUnderTheCeiling()
 
     const double start = 1.5;
     const QString output = freshFolder() + QLatin1Char('/') + name;
-    QCOMPARE(MediaTool::run(encoder(), generateLine(path(input), start, 10, volume, 0, output))
-                     .exitCode,
-             0);
+    const QStringList line = volume < 0 ? lineWithoutVolume(path(input), start, 10, output)
+                                        : generateLine(path(input), start, 10, volume, 0, output);
+    QCOMPARE(MediaTool::run(encoder(), line).exitCode, 0);
     const QVector<qint16> out = MediaTool::decode(output);
     if (scale > 0) {
         const QVector<qint16> source = MediaTool::decode(path(input));
@@ -692,6 +715,19 @@ void TestEncoder::failures_data()
             << QStringList {"-y", "-i", "%in/sine.wav", "-metadata", "%out/x.m4a"} << 2;
     QTest::newRow("fade-out beyond a minute")
             << QStringList {"-y", "-i", "%in/sine.wav", "-fadeout", "61", "%out/x.wav"} << 2;
+    QTest::newRow("fade-in beyond a minute")
+            << QStringList {"-y", "-i", "%in/sine.wav", "-fadein", "60.5", "%out/x.wav"} << 2;
+    // Times are decimal: the program never writes another form.
+    QTest::newRow("hexadecimal start")
+            << QStringList {"-ss", "0x10", "-y", "-i", "%in/sine.wav", "%out/x.wav"} << 2;
+    QTest::newRow("infinite length")
+            << QStringList {"-t", "inf", "-y", "-i", "%in/sine.wav", "%out/x.wav"} << 2;
+    QTest::newRow("start not a number")
+            << QStringList {"-ss", "nan", "-y", "-i", "%in/sine.wav", "%out/x.wav"} << 2;
+    QTest::newRow("a space before a time")
+            << QStringList {"-ss", " 1", "-y", "-i", "%in/sine.wav", "%out/x.wav"} << 2;
+    QTest::newRow("an exponent without digits")
+            << QStringList {"-t", "1e", "-y", "-i", "%in/sine.wav", "%out/x.wav"} << 2;
     // A name can't end the error line, nor fake one of its own.
     QTest::newRow("a newline in the output's folder")
             << (QStringList {"-y", "-i", "%in/sine.wav"} + tail
@@ -728,6 +764,60 @@ void TestEncoder::failures()
     QCOMPARE(listing(folder), QStringList {"old.wav"});
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("keep me"));
+}
+
+void TestEncoder::decimalTimesAreTaken_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %in: the 6 s input; the output follows
+    QTest::addColumn<QString>("duration");
+
+    QTest::newRow("exponent form, as the program formats large values")
+            << QStringList {"-ss", "1e+00", "-t", "1e+06", "-y", "-i", "%in"} << "5.000000";
+    QTest::newRow("fraction without a leading digit")
+            << QStringList {"-ss", ".5", "-t", "2.", "-y", "-i", "%in"} << "2.000000";
+    QTest::newRow("fade-in of a minute")
+            << QStringList {"-y", "-i", "%in", "-fadein", "60"} << "6.000000";
+}
+
+void TestEncoder::decimalTimesAreTaken()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, duration);
+    const QString output = freshFolder() + QStringLiteral("/x.wav");
+    arguments.replaceInStrings(QStringLiteral("%in"), path("sine.wav"));
+    const MediaTool::Run run = MediaTool::run(encoder(), arguments << output);
+    QVERIFY2(run.exitCode == 0, run.errorOutput.constData());
+    QCOMPARE(MediaTool::probe(output, "format=duration"), duration);
+}
+
+// A run on its own removes what killed runs left in its folder, never a running one's file.
+void TestEncoder::leftoversOfGoneEncodersAreSwept()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    QVERIFY(gone.waitForStarted());
+    const qint64 goneId = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString folder = freshFolder();
+    const auto name = [](qint64 pid, const char *tail) {
+        return QStringLiteral(".encoding-%1-%2").arg(pid, 10, 10, QLatin1Char('0')).arg(tail);
+    };
+    const QString dead = name(goneId, "a1B2c3");
+    const QStringList kept = {name(QCoreApplication::applicationPid(), "x1Y2z3"),
+                              name(goneId, "short"),
+                              ".encoding-other"};
+    for (const QString &file : QStringList(kept) << dead) {
+        QFile leftover(folder + QLatin1Char('/') + file);
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+    }
+    const QString output = folder + QStringLiteral("/tone.m4a");
+    QCOMPARE(MediaTool::run(encoder(), generateLine(path("sine.wav"), 0, 1, 256, 0, output))
+                     .exitCode,
+             0);
+    QStringList expected = kept;
+    expected << QStringLiteral("tone.m4a");
+    expected.sort();
+    QCOMPARE(listing(folder), expected);
 }
 
 void TestEncoder::overwritesOnlyWithY()

@@ -21,6 +21,7 @@ QByteArray iTunesPath;
 int addResult = 0;
 bool kindEntries = false;
 int commitResult = 0;
+bool listUnreadable = false;
 QList<fakes::Ringtone> phoneBeforeFailure;
 
 void record(const QString &call)
@@ -62,6 +63,10 @@ int commit(int device)
             ++committed;
             return -1;
         }
+    }
+    if (listUnreadable) {
+        ++committed;
+        return HANDVIA_E_DATABASE_UNREADABLE;
     }
     // A failed commit leaves the phone as it was.
     if (commitResult < 0)
@@ -117,6 +122,8 @@ int getRingtoneKind(int device, int index)
 int getRingtone(int device, int index, char *title, int titleSize, char *file, int fileSize)
 {
     const auto &tones = fakes::phoneRingtones();
+    if (device == 0 && listUnreadable)
+        return HANDVIA_E_DATABASE_UNREADABLE;
     if (device != 0 || index < 0 || index >= tones.size())
         return -1;
     copyText(tones[index].title, title, titleSize);
@@ -191,6 +198,21 @@ static int abandonWaits(int device, int abandon)
     return 0;
 }
 
+static int startNewDatabase(int device)
+{
+    record(QStringLiteral("start_new_database %1").arg(device));
+    // The old list goes aside with what it named.
+    if (listUnreadable)
+        fakes::phoneRingtones().clear();
+    listUnreadable = false;
+    return 0;
+}
+
+void fakes::setListUnreadable(bool unreadable)
+{
+    listUnreadable = unreadable;
+}
+
 void fakes::holdCommit(bool hold)
 {
     {
@@ -225,6 +247,11 @@ void fakes::setAbandonEntry(bool present)
     fakeTable()->abandon_waits = present ? abandonWaits : nullptr;
 }
 
+void fakes::setNewListEntry(bool present)
+{
+    fakeTable()->start_new_database = present ? startNewDatabase : nullptr;
+}
+
 void fakes::reset()
 {
     playerCalls().clear();
@@ -240,6 +267,8 @@ void fakes::reset()
     setKindEntries(false);
     setAbandonEntry(false);
     abandoned = false;
+    setListUnreadable(false);
+    setNewListEntry(false);
 }
 
 HandviaApi *fakeTable()

@@ -44,6 +44,12 @@ void setKindEntries(bool present);
 // Whether the table has the entry that ends a commit's wait for the lock (NULL unless set).
 // With it, a held commit given up returns -1.
 void setAbandonEntry(bool present);
+// While set, the phone's list cannot be read: listing and commit answer
+// HANDVIA_E_DATABASE_UNREADABLE and the phone stays as it is (reset() clears it).
+void setListUnreadable(bool unreadable);
+// Whether the table has the entry that starts a new list (NULL unless set). It records
+// "start_new_database 0" and makes the list readable and empty.
+void setNewListEntry(bool present);
 
 } // namespace fakes
 

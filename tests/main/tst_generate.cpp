@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
@@ -47,6 +49,8 @@ private slots:
     void waitingCommitIsSentAgain();
     void waitingAtExitIsTold_data();
     void waitingAtExitIsTold();
+    void unreadableListIsNeverReplacedUnasked_data();
+    void unreadableListIsNeverReplacedUnasked();
     void sendsQueueBehindEachOther_data();
     void sendsQueueBehindEachOther();
     void disconnectDuringGenerationSendsNothing();
@@ -405,6 +409,52 @@ void TestGenerate::waitingAtExitIsTold()
     f.window.reset();
     if (stillSending)
         QCOMPARE(fakes::commitsDone(), 1);
+}
+
+void TestGenerate::unreadableListIsNeverReplacedUnasked_data()
+{
+    QTest::addColumn<bool>("newListEntry"); // the library can start a new list
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("status");
+    const QString notSent = QStringLiteral(
+            "Not sent: the iPhone's ringtone list could not be read, and Vardel left it "
+            "untouched.");
+    QTest::newRow("yes: a new list") << true << int(QMessageBox::Yes) << sent;
+    QTest::newRow("no: left as it is") << true << int(QMessageBox::No) << notSent;
+    QTest::newRow("an older library: told only") << false << int(QMessageBox::Ok) << notSent;
+}
+
+// The tone is not sent into a list that cannot be read; only the user's yes gives the list up,
+// and the box says where the old one stays.
+void TestGenerate::unreadableListIsNeverReplacedUnasked()
+{
+    QFETCH(bool, newListEntry);
+    QFETCH(int, answer);
+    QFETCH(QString, status);
+    fakes::setListUnreadable(true);
+    fakes::setNewListEntry(newListEntry);
+    loadInput(QStringLiteral("Unreadable.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    fakes::deviceCalls().clear();
+    generateAndWait();
+    QPointer<QMessageBox> box;
+    QTRY_VERIFY((box = f.window->findChild<QMessageBox *>(QStringLiteral("newListBox"))));
+    QCOMPARE(f.wholeStatus(),
+             QStringLiteral("Not sent: the iPhone's ringtone list could not be read, and Vardel "
+                            "left it untouched."));
+    QVERIFY2(box->text().startsWith(QStringLiteral(
+                     "The iPhone's ringtone list could not be read. Vardel left it untouched")),
+             qPrintable(box->text()));
+    QCOMPARE(box->text().contains(QStringLiteral("Ringtones.unreadable-YYYYMMDD-HHMMSS.plist")),
+             newListEntry);
+    QCOMPARE(fakes::deviceCalls().filter(QStringLiteral("start_new_database")), QStringList());
+    box->button(QMessageBox::StandardButton(answer))->click();
+    QTRY_VERIFY(!box);
+    QTRY_COMPARE(f.wholeStatus(), status);
+    const QStringList started = answer == QMessageBox::Yes
+            ? QStringList({"start_new_database 0", "commit 0"})
+            : QStringList();
+    QCOMPARE(fakes::deviceCalls().mid(fakes::deviceCalls().indexOf("commit 0") + 1), started);
 }
 
 void TestGenerate::sendsQueueBehindEachOther_data()

@@ -4,6 +4,10 @@
 #include "device/managedialog.h"
 #include "managerfixture.h"
 
+#include <QLabel>
+#include <QPointer>
+#include <QRegularExpression>
+
 #include <functional>
 
 class TestManageWindow : public QObject
@@ -76,6 +80,80 @@ private slots:
             QCOMPARE(listRow(dialog), 1);
             QCOMPARE(edit->text(), QStringLiteral("Two"));
             QVERIFY(!child<QPushButton>(dialog, "btnRename")->isEnabled());
+        });
+    }
+
+    // A change whose commit waits for another program's hold on the list is not applied when
+    // the manager closes, nor when the window does: both say which one.
+    void closingWhileAChangeWaitsSaysWhich()
+    {
+        fakes::phoneRingtones() = {{"One", "AAAA.m4r"}, {"Two", "BBBB.m4r"}};
+        fakes::setAbandonEntry(true);
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        QuestionAnswer managerTold;
+        withManager([&](ManageDialog *dialog) {
+            setListRow(dialog, 1);
+            auto *edit = child<QLineEdit>(dialog, "editName");
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("Renamed"));
+            fakes::holdCommit(true);
+            QTest::mouseClick(child<QPushButton>(dialog, "btnRename"), Qt::LeftButton);
+            QTRY_VERIFY(fakes::commitWaiting());
+            managerTold.answerNext(QMessageBox::Ok);
+        });
+        QCOMPARE(managerTold.text,
+                 QStringLiteral("These changes were still being written to the iPhone, which "
+                                "another program may hold, and are not applied yet: renaming "
+                                "“Two” to “Renamed”. Vardel goes on trying while it stays open."));
+        QString windowTold;
+        MainFixture::answerMessageBox(&windowTold);
+        f.window->close();
+        QCOMPARE(windowTold,
+                 QStringLiteral("These changes waited for the iPhone and were not applied: "
+                                "renaming “Two” to “Renamed”. Make them again once the iPhone "
+                                "is free."));
+        // The window's link goes with it: the held commit gives up rather than hold the exit.
+        f.window.reset();
+        QCOMPARE(fakes::commitsDone(), 1);
+    }
+
+    // An unreadable list is shown as such, never as a phone without ringtones, and only a yes
+    // gives it up for a new one.
+    void unreadableListIsShownAsSuch_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("yes") << int(QMessageBox::Yes)
+                             << QStringList({"start_new_database 0", "commit 0"});
+        QTest::newRow("no") << int(QMessageBox::No) << QStringList();
+    }
+    void unreadableListIsShownAsSuch()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, calls);
+        fakes::phoneRingtones() = {{"One", "AAAA.m4r"}};
+        fakes::setListUnreadable(true);
+        fakes::setNewListEntry(true);
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        const QString unreadable = QStringLiteral(
+                "The iPhone's ringtone list could not be read. Vardel left it untouched.");
+        withManager([&](ManageDialog *dialog) {
+            QPointer<QMessageBox> box;
+            QTRY_VERIFY((box = dialog->findChild<QMessageBox *>(QStringLiteral("newListBox"))));
+            QVERIFY2(box->text().contains(QStringLiteral("Ringtones.unreadable-")),
+                     qPrintable(box->text()));
+            auto *hint = child<QLabel>(dialog, "listHint");
+            QCOMPARE(listCount(dialog), 0);
+            QVERIFY(hint->isVisible());
+            QCOMPARE(hint->text(), unreadable);
+            fakes::deviceCalls().clear();
+            box->button(QMessageBox::StandardButton(answer))->click();
+            QTRY_VERIFY(!box);
+            QTRY_VERIFY(managerIdle(dialog));
+            QCOMPARE(fakes::deviceCalls().filter(QRegularExpression("^(start|commit)")), calls);
+            QCOMPARE(hint->isVisible() && hint->text() == unreadable, calls.isEmpty());
         });
     }
 
