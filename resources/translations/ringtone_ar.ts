@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;التراخيص&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>حول Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -561,6 +565,38 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>كانت نغمة لا تزال قيد الإرسال إلى iPhone وقد لا تصل إليه. تبقى في مجلد الإخراج؛ أرسلها مرة أخرى إذا لم يعرضها iPhone.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>استعراض لاختيار الأغنية</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>يفتح أغنية أو مقطع فيديو</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>استعراض لاختيار مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>يختار مكان حفظ النغمة</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>يعرض النغمات الموجودة على iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>يفتح صفحات المساعدة في متصفح الويب</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>يفتح صفحة Vardel في متصفح الويب</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>يعرض الإصدار والتراخيص</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +651,18 @@ Pointer at %3</source>
     <message>
         <source>waiting to be sent</source>
         <translation>بانتظار الإرسال</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>النغمات على iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>يغلق مدير النغمات</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Lizenzen&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>Über Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -561,6 +565,38 @@ Zeiger bei %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Ein Ton wurde noch an das iPhone gesendet und kommt dort möglicherweise nicht an. Er bleibt im Ausgabeordner; senden Sie ihn erneut, falls das iPhone ihn nicht anzeigt.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>Lied auswählen</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>Öffnet ein Lied oder ein Video</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Ausgabeordner auswählen</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>Legt fest, wo der Klingelton gespeichert wird</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>Zeigt die Klingeltöne auf dem iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>Öffnet die Hilfeseiten im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Öffnet die Webseite von Vardel im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>Zeigt die Version und die Lizenzen</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +651,18 @@ Zeiger bei %3</translation>
     <message>
         <source>waiting to be sent</source>
         <translation>wartet auf das Senden</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>Klingeltöne auf dem iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>Schließt die Klingeltonverwaltung</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>À propos de Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -561,6 +565,38 @@ Pointeur à %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Une sonnerie était encore en cours d&apos;envoi vers l&apos;iPhone et risque de ne pas y arriver. Elle reste dans le dossier de sortie ; renvoyez-la si l&apos;iPhone ne l&apos;affiche pas.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>Parcourir pour choisir la chanson</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>Ouvre une chanson ou une vidéo</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Parcourir pour choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>Choisit où la sonnerie est enregistrée</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>Affiche les sonneries de l&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>Ouvre les pages d&apos;aide dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Ouvre la page web de Vardel dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>Affiche la version et les licences</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +651,18 @@ Pointeur à %3</translation>
     <message>
         <source>waiting to be sent</source>
         <translation>en attente d’envoi</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>Sonneries de l&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>Ferme le gestionnaire de sonneries</translation>
     </message>
 </context>
 <context>

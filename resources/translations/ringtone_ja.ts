@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;ライセンス&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>Vardel について</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -561,6 +565,38 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>サウンドはまだ iPhone に送信中だったため、届かない可能性があります。サウンドは出力フォルダーに残ります。iPhone に表示されない場合は、もう一度送信してください。</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>曲を選ぶ</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>曲や動画を開きます</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>出力フォルダーを選ぶ</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>着信音の保存先を選びます</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>iPhone の着信音を一覧にします</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>ヘルプのページをウェブブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Vardel のウェブページをウェブブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>バージョンとライセンスを表示します</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +651,18 @@ Pointer at %3</source>
     <message>
         <source>waiting to be sent</source>
         <translation>送信待ち</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>iPhone の着信音</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>着信音の管理を閉じます</translation>
     </message>
 </context>
 <context>

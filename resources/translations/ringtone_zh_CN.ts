@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;许可证&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>关于 Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -561,6 +565,38 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>仍有铃声正在发送到 iPhone，可能无法送达。铃声保留在输出文件夹中；如果 iPhone 上没有显示，请重新发送。</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>浏览选择歌曲</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>打开歌曲或视频</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>浏览选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>选择铃声的保存位置</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>列出 iPhone 上的铃声</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>在网页浏览器中打开帮助页面</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>在网页浏览器中打开 Vardel 的网页</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>显示版本和许可证</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -615,6 +651,18 @@ Pointer at %3</source>
     <message>
         <source>waiting to be sent</source>
         <translation>等待发送</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>iPhone 上的铃声</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>关闭铃声管理器</translation>
     </message>
 </context>
 <context>

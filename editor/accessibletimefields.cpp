@@ -1,0 +1,69 @@
+#include "accessibletimefields.h"
+
+#include <QAccessibleWidget>
+#include <QTimeEdit>
+
+namespace {
+
+double seconds(QTime time)
+{
+    return time.msecsSinceStartOfDay() / 1000.0;
+}
+
+class AccessibleTimeField : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit AccessibleTimeField(QTimeEdit *field)
+        : QAccessibleWidget(field, QAccessible::SpinBox)
+    { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return field()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QVariant currentValue() const override { return seconds(field()->time()); }
+    QVariant minimumValue() const override { return seconds(field()->minimumTime()); }
+    QVariant maximumValue() const override { return seconds(field()->maximumTime()); }
+    QVariant minimumStepSize() const override { return 0.001; }
+
+    // As if typed and left: the window takes the time (kept within the field's range) as one
+    // edit.
+    void setCurrentValue(const QVariant &value) override
+    {
+        const qint64 lastOfDay = 86399999;
+        const qint64 ms = qBound(qint64(0), qRound64(value.toDouble() * 1000.0), lastOfDay);
+        field()->setTime(QTime::fromMSecsSinceStartOfDay(int(ms)));
+        emit field()->editingFinished();
+    }
+
+private:
+    QTimeEdit *field() const { return static_cast<QTimeEdit *>(widget()); }
+};
+
+QAccessibleInterface *timeFieldInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QTimeEdit") && object && object->isWidgetType())
+        return new AccessibleTimeField(static_cast<QTimeEdit *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleTimeFields()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(timeFieldInterface);
+        return true;
+    }();
+    (void)installed;
+}
