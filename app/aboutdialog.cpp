@@ -57,12 +57,13 @@ AboutDialog::AboutDialog(QWidget *parent)
                              tr("<a href=\"%1\">Licences</a>")
                                      .arg(QUrl::fromLocalFile(licencesPagePath()).toString()));
 
-    // Tab walks the links down the box, and Enter opens the one with the focus.
+    // Tab walks the links down the box from the first, and Enter opens the one with the focus.
     for (QLabel *link : {licencesLabel, homeLabel, supportLabel, noticeLabel})
         KeyboardLink::attach(link);
     setTabOrder(licencesLabel, homeLabel);
     setTabOrder(homeLabel, supportLabel);
     setTabOrder(supportLabel, noticeLabel);
+    licencesLabel->setFocus();
     // Frameless, the box shows no title; assistive tools still read it as the window's name.
     setWindowTitle(tr("About Vardel"));
 

@@ -50,20 +50,28 @@ private:
     QTimeEdit *field() const { return static_cast<QTimeEdit *>(widget()); }
 };
 
-QAccessibleInterface *timeFieldInterface(const QString &className, QObject *object)
+const char secondsProperty[] = "vardelReadsSeconds";
+
+QAccessibleInterface *timeFieldInterface(const QString &, QObject *object)
 {
-    if (className == QLatin1String("QTimeEdit") && object && object->isWidgetType())
-        return new AccessibleTimeField(static_cast<QTimeEdit *>(object));
+    auto *field = qobject_cast<QTimeEdit *>(object);
+    if (field && field->property(secondsProperty).toBool())
+        return new AccessibleTimeField(field);
     return nullptr;
 }
 
 } // namespace
 
-void installAccessibleTimeFields()
+void readTimeInSeconds(QTimeEdit *field)
 {
     static const bool installed = [] {
         QAccessible::installFactory(timeFieldInterface);
         return true;
     }();
     (void)installed;
+    field->setProperty(secondsProperty, true);
+    // Qt keeps the first interface it made for a widget; one made before this call gives way.
+    QAccessibleInterface *known = QAccessible::queryAccessibleInterface(field);
+    if (known && !dynamic_cast<AccessibleTimeField *>(known))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
 }

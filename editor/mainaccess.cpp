@@ -45,5 +45,6 @@ void MainDialog::nameControls()
     ui->label->setBuddy(ui->editOutputName);
     ui->labelOutput->setBuddy(ui->editOutputFolder);
     ui->labelFadein->setBuddy(ui->spinFadein);
-    installAccessibleTimeFields();
+    readTimeInSeconds(ui->editStartTime);
+    readTimeInSeconds(ui->editEndTime);
 }
