@@ -97,8 +97,8 @@ ManageDialog::~ManageDialog()
     delete ui;
 }
 
-// Each entry of the list reads its kind in words (the model's accessible text); the icon
-// alone tells a screen reader nothing.
+// The name field is read by its label, the list and the picture-only close button by their
+// names; each entry reads its kind in words through the model, as its icon shows it.
 void ManageDialog::nameControls()
 {
     ui->labelName->setBuddy(ui->editName);
