@@ -1,6 +1,7 @@
 #include "aboutdialog.h"
 
 #include "app/desktopopener.h"
+#include "app/keyboardlink.h"
 #include "app/skinpicture.h"
 #include "app/weblinks.h"
 #include "app/windowdrag.h"
@@ -55,6 +56,16 @@ AboutDialog::AboutDialog(QWidget *parent)
     licencesLabel = addLabel(QRect(20, 165, 130, 22),
                              tr("<a href=\"%1\">Licences</a>")
                                      .arg(QUrl::fromLocalFile(licencesPagePath()).toString()));
+
+    // Tab walks the links down the box from the first, and Enter opens the one with the focus.
+    for (QLabel *link : {licencesLabel, homeLabel, supportLabel, noticeLabel})
+        KeyboardLink::attach(link);
+    setTabOrder(licencesLabel, homeLabel);
+    setTabOrder(homeLabel, supportLabel);
+    setTabOrder(supportLabel, noticeLabel);
+    licencesLabel->setFocus();
+    // Frameless, the box shows no title; assistive tools still read it as the window's name.
+    setWindowTitle(tr("About Vardel"));
 
     connect(homeLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);
     connect(supportLabel, &QLabel::linkActivated, this, &AboutDialog::openUrl);

@@ -73,8 +73,11 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
     noPhoneHint->setMargin(12);
     noPhoneHint->setAttribute(Qt::WA_TransparentForMouseEvents);
     noPhoneHint->setStyleSheet(QStringLiteral("color: rgb(110, 110, 110);"));
-    // Tab follows the dialog as it reads: the list, its name, then the buttons down the page.
-    const QList<QWidget *> order = {ui->listRingtone,
+    nameControls();
+    // Tab follows the dialog as it reads: the close button at the top, the list, its name,
+    // then the buttons down the page.
+    const QList<QWidget *> order = {ui->btnClose,
+                                    ui->listRingtone,
                                     ui->editName,
                                     ui->btnRename,
                                     ui->btnKind,
@@ -104,6 +107,16 @@ ManageDialog::ManageDialog(QWidget *parent, DeviceLink *link)
 ManageDialog::~ManageDialog()
 {
     delete ui;
+}
+
+// The name field is read by its label, the list and the picture-only close button by their
+// names; each entry reads its kind in words through the model, as its icon shows it.
+void ManageDialog::nameControls()
+{
+    ui->labelName->setBuddy(ui->editName);
+    ui->listRingtone->setAccessibleName(tr("Ringtones on the iPhone"));
+    ui->btnClose->setAccessibleName(tr("Close"));
+    ui->btnClose->setAccessibleDescription(tr("Closes the ringtone manager"));
 }
 
 // The item's row is the phone's index of the ringtone, so the list is always read whole.

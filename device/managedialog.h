@@ -57,6 +57,7 @@ public slots:
     void onEditNameChange(QString text);
 
 private:
+    void nameControls();
     // Lists the phone again and selects `row`, or the last row if there are fewer.
     void relist(int row);
     void showList(const DeviceLink::Listing &listing, int row);

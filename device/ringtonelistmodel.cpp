@@ -28,7 +28,9 @@ void RingtoneListModel::setWaitingCheck(std::function<bool(const QString &)> che
 void RingtoneListModel::showWaiting()
 {
     if (!entries.isEmpty())
-        emit dataChanged(index(0), index(int(entries.size()) - 1), {Qt::FontRole, Qt::ToolTipRole});
+        emit dataChanged(index(0),
+                         index(int(entries.size()) - 1),
+                         {Qt::FontRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
 }
 
 int RingtoneListModel::rowCount(const QModelIndex &parent) const
@@ -63,14 +65,15 @@ QVariant RingtoneListModel::data(const QModelIndex &index, int role) const
     }
     case Qt::ToolTipRole:
         return toolTip(index.row());
+    case Qt::AccessibleTextRole:
+        return spokenText(index.row());
     default:
         return {};
     }
 }
 
-// The whole title, which the list's width may cut, with its kind and whether its changes still
-// wait to be sent.
-QString RingtoneListModel::toolTip(int row) const
+// Its kind and whether its changes still wait to be sent, in the dialog's words.
+QStringList RingtoneListModel::notes(int row) const
 {
     const Entry &entry = entries[row];
     QStringList notes;
@@ -81,9 +84,23 @@ QString RingtoneListModel::toolTip(int row) const
         notes << (entry.tone.textTone ? told("text tone") : told("ringtone"));
     if (isWaiting && isWaiting(entry.tone.fileName))
         notes << told("waiting to be sent");
+    return notes;
+}
+
+// The whole title, which the list's width may cut, with its notes.
+QString RingtoneListModel::toolTip(int row) const
+{
+    const QStringList noted = notes(row);
     const QString title = data(index(row), Qt::DisplayRole).toString();
-    return notes.isEmpty() ? title
-                           : QStringLiteral("%1 (%2)").arg(title, notes.join(QStringLiteral(", ")));
+    return noted.isEmpty() ? title
+                           : QStringLiteral("%1 (%2)").arg(title, noted.join(QStringLiteral(", ")));
+}
+
+// Read aloud as a sentence: "Mum, text tone".
+QString RingtoneListModel::spokenText(int row) const
+{
+    return (QStringList(data(index(row), Qt::DisplayRole).toString()) + notes(row))
+            .join(QStringLiteral(", "));
 }
 
 bool RingtoneListModel::setData(const QModelIndex &index, const QVariant &value, int role)

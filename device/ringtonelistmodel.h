@@ -44,7 +44,9 @@ public:
     static QString unescapeTitle(QString title);
 
 private:
+    QStringList notes(int row) const;
     QString toolTip(int row) const;
+    QString spokenText(int row) const;
 
     struct Entry
     {

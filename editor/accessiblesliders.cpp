@@ -8,6 +8,8 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace {
 
 // A slider a screen reader can read; what it reads comes from the widget.
@@ -36,27 +38,37 @@ protected:
     virtual QString valueText() const = 0;
 };
 
+// Read in the gain the volume label shows ("1x" reads 1), not the slider's hidden position.
 class AccessibleVolume : public AccessibleSlider
 {
 public:
     using AccessibleSlider::AccessibleSlider;
 
-    QVariant currentValue() const override { return slider()->position(); }
-    QVariant minimumValue() const override { return int(volumeslider::rangeMin); }
-    QVariant maximumValue() const override { return int(volumeslider::rangeMax); }
-    QVariant minimumStepSize() const override { return 1; }
+    QVariant currentValue() const override { return shownGain(slider()->position()); }
+    QVariant minimumValue() const override { return shownGain(int(volumeslider::rangeMin)); }
+    QVariant maximumValue() const override { return shownGain(int(volumeslider::rangeMax)); }
+    QVariant minimumStepSize() const override { return 0.1; }
 
-    // As if the user had moved it there: the window follows and takes it as one edit.
+    // As if the user had moved it to the nearest gain: the window takes it as one edit.
     void setCurrentValue(const QVariant &value) override
     {
-        const int position
-                = qBound(int(volumeslider::rangeMin), value.toInt(), int(volumeslider::rangeMax));
+        const int position = positionOfGain(value.toDouble());
         slider()->setPos(position);
         emit slider()->sliderMoved(position);
         emit slider()->editFinished();
     }
 
 private:
+    static double shownGain(int position) { return gainText(position).toDouble(); }
+    static int positionOfGain(double gain)
+    {
+        int best = int(volumeslider::rangeMin);
+        for (int position = best; position <= int(volumeslider::rangeMax); ++position) {
+            if (std::abs(volumeGain(position) - gain) < std::abs(volumeGain(best) - gain))
+                best = position;
+        }
+        return best;
+    }
     CVolumeSlider *slider() const { return static_cast<CVolumeSlider *>(widget()); }
     QString valueText() const override { return gainText(slider()->position()) + QLatin1Char('x'); }
 };

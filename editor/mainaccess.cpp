@@ -1,6 +1,8 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "editor/accessibletimefields.h"
+
 // The round buttons show only pictures, so a screen reader has nothing to say about them
 // unless each one carries its name and what it does. The status line stays named by its text,
 // so Qt announces each new message.
@@ -23,6 +25,16 @@ void MainDialog::nameControls()
             {ui->sliderVolume, tr("Volume"), tr("The ringtone's gain")},
             {ui->editStartTime, tr("Start time"), QString()},
             {ui->editEndTime, tr("End time"), QString()},
+            // Both read "Browse..." on screen; the name says what each one looks for.
+            {ui->btnBrowseIn, tr("Browse for the song"), tr("Opens a song or a video")},
+            {ui->btnBrowseOut,
+             tr("Browse for the output folder"),
+             tr("Chooses where the ringtone is saved")},
+            // The links read their own words; what lies behind them is less plain.
+            {ui->labelManage, QString(), tr("Lists the ringtones on the iPhone")},
+            {ui->labelHelp, QString(), tr("Opens the help pages in the web browser")},
+            {ui->labelHome, QString(), tr("Opens Vardel's web page in the web browser")},
+            {ui->labelAbout, QString(), tr("Shows the version and the licences")},
     };
     for (const auto &control : controls) {
         control.widget->setAccessibleName(control.name);
@@ -33,4 +45,6 @@ void MainDialog::nameControls()
     ui->label->setBuddy(ui->editOutputName);
     ui->labelOutput->setBuddy(ui->editOutputFolder);
     ui->labelFadein->setBuddy(ui->spinFadein);
+    readTimeInSeconds(ui->editStartTime);
+    readTimeInSeconds(ui->editEndTime);
 }

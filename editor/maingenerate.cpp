@@ -14,6 +14,7 @@
 #include "media/encoderleftovers.h"
 #include "media/filepath.h"
 #include "media/ringtonepaths.h"
+#include "statusline.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,9 +146,14 @@ void MainDialog::onDeviceEvent(DeviceLink::Event event)
         ui->checkExport->setEnabled(on);
         ui->checkExport->setChecked(on);
         emit phoneChanged(on);
+        // A failed transfer leads the text until the phone is back; by then it has been
+        // told, and the tooltip keeps it.
+        const char *failure = shownTransferFailure();
         setStatus(on ? QT_TR_NOOP("Ready.")
                      : QT_TR_NOOP("Please connect your iPhone to this computer."),
-                  shownTransferFailure());
+                  on ? nullptr : failure);
+        if (on && failure)
+            statusLine->keepEarlier(tr(failure));
         if (!on)
             tellPhoneState(statusLead);
     } else {

@@ -3,6 +3,8 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "app/keyboardlink.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -72,7 +74,7 @@ void MainDialog::setUpKeyboard()
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QLabel *link : {ui->labelManage, ui->labelHelp, ui->labelHome, ui->labelAbout})
-        link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        KeyboardLink::attach(link);
 
     const auto press = [](QPushButton *button) {
         if (button->isEnabled())

@@ -5,7 +5,9 @@
 
 #include "app/settings.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 
 namespace {
 
@@ -33,6 +35,12 @@ void MainDialog::buildToneKindControls()
     connect(comboToneKind, &QComboBox::currentIndexChanged, this, [this] {
         writeSetting(toneKindKey, comboToneKind->currentData().toString());
     });
+    // On Linux a drop-down reads its current item as its name and its label through a
+    // buddy: this one has no label on screen, so an unseen one names it.
+    auto *label = new QLabel(this);
+    label->setObjectName(QStringLiteral("labelToneKind"));
+    label->hide();
+    label->setBuddy(comboToneKind);
     setTabOrder(ui->checkExport, comboToneKind);
     setTabOrder(comboToneKind, ui->checkExportITunes);
     retranslateToneKindControls();
@@ -43,6 +51,9 @@ void MainDialog::retranslateToneKindControls()
     comboToneKind->setItemText(0, tr("as ringtone"));
     comboToneKind->setItemText(1, tr("as text tone"));
     comboToneKind->setAccessibleName(tr("Send to the iPhone as"));
+    findChild<QLabel *>(QStringLiteral("labelToneKind"))->setText(comboToneKind->accessibleName());
+    // Its list of kinds is read on its own once it opens.
+    comboToneKind->view()->setAccessibleName(comboToneKind->accessibleName());
     comboToneKind->setToolTip(
             tr("A ringtone rings for calls; a text tone sounds for messages and alerts"));
 }

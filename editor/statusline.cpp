@@ -54,6 +54,12 @@ void StatusLine::show(const QString &text)
     label->setToolTip(fits ? QString() : text);
 }
 
+void StatusLine::keepEarlier(const QString &earlier)
+{
+    const QString whole = label->toolTip().isEmpty() ? label->text() : label->toolTip();
+    label->setToolTip(whole + QLatin1Char('\n') + earlier);
+}
+
 void StatusLine::showSaved(const QString &text, const QString &savedAs, const QString &file)
 {
     const QString place = shownPlace(file);

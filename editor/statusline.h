@@ -18,6 +18,8 @@ public:
     explicit StatusLine(QLabel *label);
 
     void show(const QString &text);
+    // Keeps an earlier message, already told, below the shown text in the tooltip.
+    void keepEarlier(const QString &earlier);
     // `savedAs` holds "%1" where the place of `file` goes.
     void showSaved(const QString &text, const QString &savedAs, const QString &file);
 

@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;التراخيص&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>حول Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Pointer at %3</source>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>كانت هذه التغييرات تنتظر iPhone ولم تُطبَّق: %1. أعد إجراءها حين يصبح iPhone متاحًا.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>استعراض لاختيار الأغنية</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>يفتح أغنية أو مقطع فيديو</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>استعراض لاختيار مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>يختار مكان حفظ النغمة</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>يعرض النغمات الموجودة على iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>يفتح صفحات المساعدة في متصفح الويب</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>يفتح صفحة Vardel في متصفح الويب</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>يعرض الإصدار والتراخيص</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Pointer at %3</source>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>جعل «%1» نغمة رنين</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>النغمات على iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>يغلق مدير النغمات</translation>
     </message>
 </context>
 <context>

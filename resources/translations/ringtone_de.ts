@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Lizenzen&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>Über Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Zeiger bei %3</translation>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>Diese Änderungen warteten auf das iPhone und wurden nicht übernommen: %1. Nehmen Sie sie erneut vor, sobald das iPhone frei ist.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>Lied auswählen</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>Öffnet ein Lied oder ein Video</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Ausgabeordner auswählen</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>Legt fest, wo der Klingelton gespeichert wird</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>Zeigt die Klingeltöne auf dem iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>Öffnet die Hilfeseiten im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Öffnet die Webseite von Vardel im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>Zeigt die Version und die Lizenzen</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Zeiger bei %3</translation>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>„%1“ zum Klingelton machen</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>Klingeltöne auf dem iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>Schließt die Klingeltonverwaltung</translation>
     </message>
 </context>
 <context>

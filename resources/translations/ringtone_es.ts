@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Licencias&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>Acerca de Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Puntero en %3</translation>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>Estos cambios esperaban al iPhone y no se aplicaron: %1. Vuelva a hacerlos cuando el iPhone esté libre.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>Buscar la canción</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>Abre una canción o un vídeo</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Buscar la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>Elige dónde se guarda el tono</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>Muestra los tonos del iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>Abre las páginas de ayuda en el navegador</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Abre la página web de Vardel en el navegador</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>Muestra la versión y las licencias</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Puntero en %3</translation>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>convertir «%1» en tono de llamada</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>Tonos del iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>Cierra el gestor de tonos</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>À propos de Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Pointeur à %3</translation>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>Ces modifications attendaient l&apos;iPhone et n&apos;ont pas été appliquées : %1. Refaites-les dès que l&apos;iPhone est libre.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>Parcourir pour choisir la chanson</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>Ouvre une chanson ou une vidéo</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Parcourir pour choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>Choisit où la sonnerie est enregistrée</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>Affiche les sonneries de l&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>Ouvre les pages d&apos;aide dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Ouvre la page web de Vardel dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>Affiche la version et les licences</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Pointeur à %3</translation>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>faire de « %1 » une sonnerie</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>Sonneries de l&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>Ferme le gestionnaire de sonneries</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Licenze&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>Informazioni su Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Puntatore a %3</translation>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>Queste modifiche attendevano l&apos;iPhone e non sono state applicate: %1. Ripetile quando l&apos;iPhone è libero.</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>Sfoglia per scegliere il brano</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>Apre un brano o un video</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Sfoglia per scegliere la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>Sceglie dove salvare la suoneria</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>Elenca le suonerie sull&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>Apre le pagine della guida nel browser</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Apre la pagina web di Vardel nel browser</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>Mostra la versione e le licenze</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Puntatore a %3</translation>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>rendere «%1» una suoneria</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>Suonerie sull&apos;iPhone</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>Chiude il gestore delle suonerie</translation>
     </message>
 </context>
 <context>

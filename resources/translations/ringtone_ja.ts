@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;ライセンス&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>Vardel について</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Pointer at %3</source>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>次の変更は iPhone を待っていたため、適用されていません: %1。iPhone が空いたら、もう一度行ってください。</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>曲を選ぶ</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>曲や動画を開きます</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>出力フォルダーを選ぶ</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>着信音の保存先を選びます</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>iPhone の着信音を一覧にします</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>ヘルプのページをウェブブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>Vardel のウェブページをウェブブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>バージョンとライセンスを表示します</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Pointer at %3</source>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>「%1」を着信音に設定</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>iPhone の着信音</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>着信音の管理を閉じます</translation>
     </message>
 </context>
 <context>

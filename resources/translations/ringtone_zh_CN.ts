@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;许可证&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>关于 Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Pointer at %3</source>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>以下更改一直在等待 iPhone，未被应用：%1。请在 iPhone 空闲后重新操作。</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>浏览选择歌曲</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>打开歌曲或视频</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>浏览选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>选择铃声的保存位置</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>列出 iPhone 上的铃声</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>在网页浏览器中打开帮助页面</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>在网页浏览器中打开 Vardel 的网页</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>显示版本和许可证</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Pointer at %3</source>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>将“%1”设为来电铃声</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>iPhone 上的铃声</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>关闭铃声管理器</translation>
     </message>
 </context>
 <context>

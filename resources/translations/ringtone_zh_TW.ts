@@ -23,6 +23,10 @@
         <source>&lt;a href=&quot;%1&quot;&gt;Licences&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;授權條款&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>About Vardel</source>
+        <translation>關於 Vardel</translation>
+    </message>
 </context>
 <context>
     <name>CClipSlider</name>
@@ -569,6 +573,38 @@ Pointer at %3</source>
         <source>These changes waited for the iPhone and were not applied: %1. Make them again once the iPhone is free.</source>
         <translation>以下變更一直在等待 iPhone，未被套用：%1。請在 iPhone 空閒後重新操作。</translation>
     </message>
+    <message>
+        <source>Browse for the song</source>
+        <translation>瀏覽選擇歌曲</translation>
+    </message>
+    <message>
+        <source>Opens a song or a video</source>
+        <translation>開啟歌曲或影片</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>瀏覽選擇輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Chooses where the ringtone is saved</source>
+        <translation>選擇鈴聲的儲存位置</translation>
+    </message>
+    <message>
+        <source>Lists the ringtones on the iPhone</source>
+        <translation>列出 iPhone 上的鈴聲</translation>
+    </message>
+    <message>
+        <source>Opens the help pages in the web browser</source>
+        <translation>在網頁瀏覽器中開啟說明頁面</translation>
+    </message>
+    <message>
+        <source>Opens Vardel&apos;s web page in the web browser</source>
+        <translation>在網頁瀏覽器中開啟 Vardel 的網頁</translation>
+    </message>
+    <message>
+        <source>Shows the version and the licences</source>
+        <translation>顯示版本和授權條款</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -651,6 +687,18 @@ Pointer at %3</source>
     <message>
         <source>making “%1” a ringtone</source>
         <translation>將「%1」設為來電鈴聲</translation>
+    </message>
+    <message>
+        <source>Ringtones on the iPhone</source>
+        <translation>iPhone 上的鈴聲</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Closes the ringtone manager</source>
+        <translation>關閉鈴聲管理器</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "editor/maindialog.h"
 #include "openrecorder.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QFile>
 #include <QLabel>
@@ -32,6 +33,8 @@ private slots:
     void linksAreLightOnDarkPicture();
     void linkClickOpensExactAddress_data();
     void linkClickOpensExactAddress();
+    void keyboardReachesEveryLink_data();
+    void keyboardReachesEveryLink();
     void releaseClosesBox_data();
     void releaseClosesBox();
     void dragMovesThenCloses();
@@ -257,6 +260,42 @@ void TestAbout::dragMovesThenCloses()
     QCOMPARE(box.pos(), start + QPoint(30, 40));
     QVERIFY(box.isVisible());
     QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+    QVERIFY(!box.isVisible());
+}
+
+void TestAbout::keyboardReachesEveryLink_data()
+{
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("labelIndex");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("licences first") << 0 << 4 << QUrl::fromLocalFile(licencesPagePath()).toString();
+    QTest::newRow("home page") << 1 << 0 << "https://www.marvolen.com/vardel.html";
+    QTest::newRow("support") << 2 << 1 << "https://www.marvolen.com/support.html";
+    QTest::newRow("maker") << 3 << 2 << "https://www.marvolen.com";
+    QTest::newRow("round again") << 4 << 4 << QUrl::fromLocalFile(licencesPagePath()).toString();
+}
+
+// With the keyboard alone: the box opens on its first link, Tab goes down the links, Enter
+// opens the one with the focus. Its title names it for assistive tools.
+void TestAbout::keyboardReachesEveryLink()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, labelIndex);
+    QFETCH(QString, url);
+    AboutDialog box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("About Vardel"));
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto *focused = qobject_cast<QLabel *>(QApplication::focusWidget());
+    QVERIFY(focused);
+    QCOMPARE(plainText(focused), plainText(label(box, labelIndex)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(recorder.opened(), QList<QUrl> {QUrl(url)});
+    QVERIFY(box.isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!box.isVisible());
 }
 

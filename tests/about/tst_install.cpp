@@ -70,6 +70,7 @@ void TestInstall::installedFile_data()
     QTest::newRow("copyright") << "share/doc/vardel/copyright" << false;
     QTest::newRow("changelog") << "share/doc/vardel/changelog.gz" << false;
     QTest::newRow("icon") << "share/icons/hicolor/256x256/apps/vardel.png" << false;
+    QTest::newRow("scalable-icon") << "share/icons/hicolor/scalable/apps/vardel.svg" << false;
 }
 
 void TestInstall::installedFile()

@@ -58,6 +58,8 @@ private slots:
     void longRingtoneIsSentWithAWarning();
     void phoneEvents_data();
     void phoneEvents();
+    void toldFailureGivesWayOnReconnect_data();
+    void toldFailureGivesWayOnReconnect();
     void failedEncodingIsReported();
     void clipWithoutAudioIsNoRingtone();
     void missingOutputLevelsAreCreated();
@@ -541,6 +543,42 @@ void TestGenerate::phoneEvents()
     QTEST(f.child<QCheckBox>("checkExport")->isChecked(), "attached");
     QTEST(f.status(), "status");
     QCOMPARE(changed.size(), event.toLower() == event ? 1 : 0);
+}
+
+void TestGenerate::toldFailureGivesWayOnReconnect_data()
+{
+    QTest::addColumn<int>("added");
+    QTest::addColumn<int>("committed");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("add fails") << -1 << 0 << QStringLiteral("Transfer failed.");
+    QTest::newRow("staged for another phone")
+            << 0 << -2
+            << QStringLiteral("Transfer failed: the iPhone changed while the ringtone was being "
+                              "sent. Press Generate to send it to this iPhone.");
+}
+
+// The failure leads the text while the phone is away; once the phone is back it has been
+// told, and the line reads "Ready." with the failure kept in its tooltip.
+void TestGenerate::toldFailureGivesWayOnReconnect()
+{
+    QFETCH(int, added);
+    QFETCH(int, committed);
+    QFETCH(QString, failure);
+    fakes::setAddResult(added);
+    fakes::setCommitResult(committed);
+    loadInput(QStringLiteral("Told.wav"), 12.0);
+    fakes::raiseDeviceEvent(0, "connect");
+    generateAndWait();
+    QCOMPARE(f.wholeStatus(), failure);
+
+    fakes::raiseDeviceEvent(0, "disconnect");
+    QTRY_COMPARE(f.wholeStatus(),
+                 failure + QStringLiteral(" Please connect your iPhone to this computer."));
+    fakes::setAddResult(0);
+    fakes::setCommitResult(0);
+    fakes::raiseDeviceEvent(0, "connect");
+    QTRY_COMPARE(f.status(), QStringLiteral("Ready."));
+    QCOMPARE(f.child<QLabel>("labelStatus")->toolTip(), QStringLiteral("Ready.\n") + failure);
 }
 
 void TestGenerate::failedEncodingIsReported()

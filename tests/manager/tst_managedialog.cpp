@@ -4,6 +4,7 @@
 
 #include <handvia.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -191,7 +192,7 @@ private slots:
         type(&dialog, QStringLiteral("Bell 2"));
         ringtoneList(&dialog)->setFocus();
         QStringList steps;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             steps << QApplication::focusWidget()->objectName();
         }
@@ -204,7 +205,68 @@ private slots:
                               "btnRestart",
                               "btnReplace",
                               "btnPcToIPhone",
+                              "btnClose",
                               "listRingtone"}));
+        // The close button, reached by Tab, closes the dialog from the keyboard.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btnClose"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTRY_VERIFY(!dialog.isVisible());
+    }
+
+    // What a screen reader says for each control: the field by its label, the list and the
+    // picture-only close button by their names.
+    void controlsAreNamed_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("name field") << "editName"
+                                    << "Name :";
+        QTest::newRow("list") << "listRingtone"
+                              << "Ringtones on the iPhone";
+        QTest::newRow("close") << "btnClose"
+                               << "Close";
+    }
+
+    void controlsAreNamed()
+    {
+        QFETCH(QString, widget);
+        QFETCH(QString, name);
+        ManageDialog dialog;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(
+                child<QWidget>(&dialog, widget.toLatin1().constData()));
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+    }
+
+    // Each entry reads its kind in words, which its icon alone shows; an older library that
+    // cannot tell the kinds says nothing of them.
+    void entriesAreReadWithTheirKind_data()
+    {
+        QTest::addColumn<bool>("textTone");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("ringtone") << false << "Mum, ringtone";
+        QTest::newRow("text tone") << true << "Mum, text tone";
+    }
+
+    void entriesAreReadWithTheirKind()
+    {
+        QFETCH(bool, textTone);
+        QFETCH(QString, spoken);
+        attach();
+        addTone(QStringLiteral("Mum"));
+        QVERIFY(api->set_ringtone_kind(0, 0, textTone ? HANDVIA_KIND_TONE : HANDVIA_KIND_RINGTONE)
+                >= 0);
+        QVERIFY(api->commit(0) >= 0);
+        ManageDialog dialog;
+        dialog.show();
+        QTRY_VERIFY(managerIdle(&dialog));
+        QCOMPARE(listData(&dialog, 0, Qt::AccessibleTextRole).toString(), spoken);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(ringtoneList(&dialog));
+        QVERIFY(list && list->tableInterface());
+        QAccessibleInterface *entry = list->tableInterface()->cellAt(0, 0);
+        QVERIFY(entry);
+        QCOMPARE(entry->text(QAccessible::Name), spoken);
     }
 
     void titlesAreUnescapedForTheList_data()

@@ -66,9 +66,12 @@ QMap<QString, QSize> expectedSizes()
         for (const char *state : {"_focus", "_focus_hover", "_focus_down"})
             sizes.insert(QLatin1String(stem) + QLatin1String(state) + QStringLiteral(".png"), size);
     }
-    for (const char *state : {"_focus", "_focus_hover", "_focus_down"})
+    for (const char *state : {"_focus", "_focus_hover", "_focus_down"}) {
         sizes.insert(QStringLiteral("button") + QLatin1String(state) + QStringLiteral(".png"),
                      {88, 29});
+        sizes.insert(QStringLiteral("dlg_close") + QLatin1String(state) + QStringLiteral(".png"),
+                     {24, 24});
+    }
     return sizes;
 }
 

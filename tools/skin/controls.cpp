@@ -270,20 +270,15 @@ QString focusFileName(const QString &stem, State s)
 const State allStates[] = {State::Normal, State::Hover, State::Down, State::Disabled};
 const State focusStates[] = {State::Normal, State::Hover, State::Down};
 
-enum class Focus { Drawn, None };
-
 void addFamily(Pictures &out,
                const QString &stem,
                const std::function<QImage(State, bool)> &draw,
-               bool withDisabled = true,
-               Focus focus = Focus::Drawn)
+               bool withDisabled = true)
 {
     for (State s : allStates) {
         if (s != State::Disabled || withDisabled)
             out.append({fileName(stem, s), draw(s, false)});
     }
-    if (focus == Focus::None)
-        return;
     for (State s : focusStates)
         out.append({focusFileName(stem, s), draw(s, true)});
 }
@@ -366,7 +361,7 @@ void addButtons(Pictures &out)
                    focused,
                    menuGlyph(QRectF(9, 9.5, 10, 7), 1.8));
     });
-    // The manager's close button takes no focus: Esc closes the manager.
+    // The manager's close button: Esc closes the manager too, but Tab reaches the button.
     addFamily(
             out,
             QStringLiteral("dlg_close"),
@@ -379,8 +374,7 @@ void addButtons(Pictures &out)
                            focused,
                            crossGlyph(QRectF(8.75, 8.25, 6.5, 6.5), 2));
             },
-            false,
-            Focus::None);
+            false);
 }
 
 namespace {
