@@ -171,19 +171,21 @@ static void touch(const QString &path)
 }
 
 // A decode folder whose process is gone is removed when the program starts; the folders of
-// running processes and everything else in the temporary folder stay.
+// running processes and everything else in the cache folder stay.
 void TestStartup::leftoversOfGoneProcessesAreRemoved()
 {
-    QTemporaryDir temp;
-    QDir dir(temp.path());
-    const QString gone = QStringLiteral("vardel-%1").arg(goneProcess());
-    const QString running = QStringLiteral("vardel-%1").arg(QCoreApplication::applicationPid());
-    const QString link = QStringLiteral("vardel-%1").arg(goneProcess());
-    const QString plainFile = QStringLiteral("vardel-%1").arg(goneProcess());
-    const QStringList kept = {running, "vardel-x1", "other", "target", link, plainFile};
+    QTemporaryDir cache;
+    QVERIFY(QDir(cache.path()).mkpath(QStringLiteral("vardel")));
+    QDir dir(cache.filePath(QStringLiteral("vardel")));
+    const QString gone = QString::number(goneProcess());
+    const QString running = QString::number(QCoreApplication::applicationPid());
+    const QString link = QString::number(goneProcess());
+    const QString plainFile = QString::number(goneProcess());
+    const QStringList kept = {running, "x1", "0", "other", "target", link, plainFile};
     for (const QString &folder : {gone,
                                   running,
-                                  QStringLiteral("vardel-x1"),
+                                  QStringLiteral("x1"),
+                                  QStringLiteral("0"),
                                   QStringLiteral("other"),
                                   QStringLiteral("target")}) {
         QVERIFY(dir.mkpath(folder));
@@ -192,10 +194,12 @@ void TestStartup::leftoversOfGoneProcessesAreRemoved()
     touch(dir.filePath(gone + QStringLiteral("/.encoding-AbC123")));
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("target")), dir.filePath(link)));
     touch(dir.filePath(plainFile));
+    QTemporaryDir temp;
 
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TMPDIR"), temp.path());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
     QTemporaryDir runtime;
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     env.insert(QStringLiteral("HANDVIA_ROOT"), temp.filePath(QStringLiteral("no phone")));
