@@ -3,6 +3,7 @@
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
 #include "app/displayposition.h"
+#include "app/quitsignals.h"
 #include "app/skin.h"
 #include "app/suggestcommand.h"
 #include "app/translator.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    quitOnTerminationSignals();
     removeOrphanDecodeFolders();
     QApplication::setWindowIcon(vardelIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.marvolen.Vardel"));
