@@ -16,6 +16,10 @@ uint16_t le16(const unsigned char *b)
     return uint16_t(b[0] | b[1] << 8);
 }
 
+// The data size a writer gives when it cannot tell, or this size less the 44 bytes of a plain
+// header, as writers that cap the size at 4 GiB leave it: the data runs to the end.
+constexpr uint32_t UnknownDataSize = 0xffffffffu - 44;
+
 constexpr uint16_t FormatPcm = 1;
 constexpr uint16_t FormatFloat = 3;
 constexpr uint16_t FormatExtensible = 0xFFFE;
@@ -39,6 +43,17 @@ bool WavStream::open(const std::string &path)
     m_file = std::fopen(path.c_str(), "rb");
     if (!m_file)
         return fail("cannot open " + path + ": " + std::strerror(errno));
+    return readHeader(path);
+}
+
+bool WavStream::open(std::FILE *stream, const std::string &name)
+{
+    m_file = stream;
+    return readHeader(name);
+}
+
+bool WavStream::readHeader(const std::string &path)
+{
     unsigned char header[12];
     if (std::fread(header, 1, 12, m_file) != 12 || std::memcmp(header, "RIFF", 4) != 0
         || std::memcmp(header + 8, "WAVE", 4) != 0)
@@ -56,13 +71,27 @@ bool WavStream::open(const std::string &path)
         } else if (std::memcmp(chunk, "data", 4) == 0) {
             if (!haveFormat)
                 return fail("no format before the sample data in " + path);
-            // A decoder writing to a pipe leaves the size unknown: the data runs to the end.
-            m_remaining = size == 0 || size == 0xFFFFFFFFu ? UINT64_MAX : size;
+            // A writer that cannot tell the size (on a pipe, or past 4 GiB) leaves it 0 or at
+            // its largest: the data then runs to the end.
+            m_remaining = size == 0 || size >= UnknownDataSize ? UINT64_MAX : size;
             return true;
-        } else if (std::fseek(m_file, long(size + (size & 1)), SEEK_CUR) != 0) {
+        } else if (!skip(size + (size & 1))) {
             return fail("no sample data in " + path);
         }
     }
+}
+
+// Read past rather than sought, so that a pipe works too.
+bool WavStream::skip(uint32_t bytes)
+{
+    unsigned char scrap[4096];
+    while (bytes > 0) {
+        const size_t n = bytes < sizeof scrap ? bytes : sizeof scrap;
+        if (std::fread(scrap, 1, n, m_file) != n)
+            return false;
+        bytes -= uint32_t(n);
+    }
+    return true;
 }
 
 bool WavStream::readFormat(uint32_t size)

@@ -21,6 +21,9 @@ public:
 
     // False with error() set when the file is not a WAV file this class reads.
     bool open(const std::string &path);
+    // The same for a stream already open, a pipe for one, read front to back only; the object
+    // closes it.
+    bool open(std::FILE *stream, const std::string &name);
     int sampleRate() const { return m_sampleRate; }
     int channels() const { return m_channels; }
     // Writes up to count mono samples in [-1, 1]; 0 at the end of the data, or on a read error,
@@ -31,7 +34,9 @@ public:
 
 private:
     bool fail(const std::string &reason);
+    bool readHeader(const std::string &name);
     bool readFormat(uint32_t size);
+    bool skip(uint32_t bytes);
     float sample(const unsigned char *at) const;
 
     std::FILE *m_file = nullptr;

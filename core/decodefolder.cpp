@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <signal.h>
@@ -11,15 +12,19 @@
 
 namespace {
 
-const QString prefix = QStringLiteral("vardel-");
+QString parentFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+            .filePath(QStringLiteral("vardel"));
+}
 
 QString folderOf(qint64 pid)
 {
-    return QDir::temp().filePath(prefix + QString::number(pid));
+    return QDir(parentFolder()).filePath(QString::number(pid));
 }
 
-// A real folder of this user: a link or someone else's folder in a shared temporary folder is
-// never written into nor removed.
+// A real folder of this user: a link or someone else's folder is never written into nor
+// removed.
 bool isOwnFolder(const QString &path)
 {
     const QFileInfo info(path);
@@ -36,9 +41,9 @@ bool processIsGone(qint64 pid)
 QString decodeFolder()
 {
     const QString path = folderOf(QCoreApplication::applicationPid());
-    if (!QFileInfo::exists(path) && QDir().mkdir(path))
+    if (!QFileInfo::exists(path) && QDir().mkpath(path))
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return isOwnFolder(path) ? path : QDir::tempPath();
+    return isOwnFolder(path) ? path : parentFolder();
 }
 
 void removeDecodeFolder()
@@ -50,14 +55,12 @@ void removeDecodeFolder()
 
 void removeOrphanDecodeFolders()
 {
-    static const QRegularExpression name(QStringLiteral("^vardel-([1-9][0-9]{0,9})$"));
-    const QDir temp = QDir::temp();
-    const QStringList entries = temp.entryList({prefix + QLatin1Char('*')},
-                                               QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    static const QRegularExpression name(QStringLiteral("^[1-9][0-9]{0,9}$"));
+    const QDir parent(parentFolder());
+    const QStringList entries = parent.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
-        const QRegularExpressionMatch match = name.match(entry);
-        const QString path = temp.filePath(entry);
-        if (match.hasMatch() && processIsGone(match.captured(1).toLongLong()) && isOwnFolder(path))
+        const QString path = parent.filePath(entry);
+        if (name.match(entry).hasMatch() && processIsGone(entry.toLongLong()) && isOwnFolder(path))
             QDir(path).removeRecursively();
     }
 }

@@ -2,12 +2,13 @@
 #define MAINDIALOG_H
 
 #include "app/mirroredrows.h"
+#include "cliploudness.h"
 #include "commitretry.h"
 #include "device/devicelink.h"
 #include "device/newlistoffer.h"
 #include "editor/clipmodel.h"
 #include "editor/edithistory.h"
-#include "loudnessprobe.h"
+#include "fileintake.h"
 #include "media/avconverter.h"
 #include "previewplayer.h"
 #include "suggestfinder.h"
@@ -129,6 +130,7 @@ private:
     void retranslateLoudnessControls();
     void placeEvenLoudness();
     void scheduleLoudness();
+    void measureLoudness();
     void showLoudness();
     void applyEvenLoudness();
     // The best-part suggestion (mainsuggest.cpp).
@@ -159,6 +161,7 @@ private:
     void finishRingtone(const QString &output);
     void endJob();
     void showWaveform(const QString &wavPath);
+    void takeIntake(const WavIntake &intake);
     void showWaveView(double from, double to);
     QSize wavePixels() const;
     double markPosition() const;
@@ -183,9 +186,11 @@ private:
     QComboBox *comboToneKind = nullptr;
     QLabel *labelLoudness = nullptr;
     QCheckBox *checkEvenLoudness = nullptr;
-    LoudnessProbe loudnessProbe;
-    QTimer loudnessTimer;
-    double clipLoudness = 0.0; // LUFS at unchanged volume; NaN until measured
+    ClipLoudness clipMeter;
+    FileIntake fileIntake;
+    double clipLoudness = 0.0; // LUFS at unchanged volume before the limiter; NaN until known
+    double madeLoudness = 0.0; // LUFS of the ringtone at madeGain, limiter included
+    double madeGain = 0.0;
     QPushButton *btnSuggest = nullptr;
     WifiSendButton *wifiSend = nullptr; // the made ringtone to a phone over Wi-Fi
     SuggestFinder suggestFinder;

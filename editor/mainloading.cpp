@@ -11,13 +11,10 @@
 #include "media/filepath.h"
 #include "media/inputcheck.h"
 #include "media/ringtonepaths.h"
-#include "media/wavereader.h"
 #include "media/wavesummary.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QDragEnterEvent>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -61,6 +58,8 @@ void MainDialog::loadFile(const QString &path)
 
     waveSummary.reset();
     wholeWaveImage = QImage();
+    fileIntake.forget();
+    clipMeter.clear();
     ui->sliderBar->setRange(0.0, secondsOf(clipModel.duration()));
     ui->sliderBar->setPos(0.0);
     showClip();
@@ -154,31 +153,33 @@ void MainDialog::endJob()
 
 void MainDialog::showWaveform(const QString &wavPath)
 {
+    if (converter.succeeded() && QFile::exists(wavPath)) {
+        // The status says the file is loaded once its picture is there.
+        fileIntake.read(wavPath, wavePixels());
+        return;
+    }
     if (!converter.started())
         setStatus(QT_TR_NOOP("The encoder could not be started."), waitedResult);
-    else if (converter.succeeded())
-        setStatus(QT_TR_NOOP("File loaded."), waitedResult);
     else
         setStatus(QT_TR_NOOP("Could not read the audio of this file."), waitedResult);
     waitedResult = nullptr;
+    QFile::remove(wavPath);
+    suggestFinder.take(nullptr); // tells that there is nothing to suggest from
+}
 
-    if (!QFile::exists(wavPath)) {
-        suggestFinder.analyse(wavPath); // tells that there is nothing to suggest from
-        return;
-    }
-    QElapsedTimer timer;
-    timer.start();
-    QFile wav(wavPath);
-    const QSize pixels = wavePixels();
-    const WaveOverview overview = ReadWaveOverview(&wav, pixels.width(), pixels.height());
-    wholeWaveImage = overview.image;
+// The one read of the decoded WAV is done: picture, zoomed views, loudness and suggestion.
+void MainDialog::takeIntake(const WavIntake &intake)
+{
+    setStatus(QT_TR_NOOP("File loaded."), waitedResult);
+    waitedResult = nullptr;
+    wholeWaveImage = intake.image;
     wholeWaveImage.setDevicePixelRatio(ui->sliderBar->devicePixelRatioF());
-    waveSummary = overview.summary;
+    waveSummary = intake.summary;
+    clipMeter.setSource(fileIntake.wavPath(), intake.blocks, intake.summary);
     markLoudness();
+    scheduleLoudness();
     showWaveView(ui->sliderBar->viewStart(), ui->sliderBar->viewEnd());
-    qDebug() << "CreateWaveImage " << timer.elapsed() << " ms\r\n";
-    // The song is analysed from the same WAV, which goes once it is read.
-    suggestFinder.analyse(wavPath);
+    suggestFinder.take(intake.features);
 }
 
 // The waveform is drawn in the screen's own pixels, so a screen that scales shows it sharp.

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -18,8 +19,6 @@ namespace {
 const QString evenKey = QStringLiteral("EvenLoudness");
 // The streaming services' norm; a phone's small speaker needs a ringtone that loud.
 constexpr double evenTarget = -14.0;
-// A clip edit waits this long for the next before the clip is measured again.
-constexpr int settleMs = 400;
 
 const QRect loudnessRect(478, 326, 108, 16);
 // On the export row, under the fade-out column, short of the Generate button.
@@ -44,19 +43,12 @@ void MainDialog::buildLoudnessControls()
     });
 
     clipLoudness = std::numeric_limits<double>::quiet_NaN();
-    loudnessTimer.setSingleShot(true);
-    loudnessTimer.setInterval(settleMs);
-    connect(&loudnessTimer, &QTimer::timeout, this, [this] {
-        if (fileDuration > 0 && clipModel.isValid())
-            loudnessProbe.measure(ui->editInputFile->text(),
-                                  secondsOf(clipModel.begin()),
-                                  secondsOf(clipModel.length()));
-    });
-    connect(&loudnessProbe, &LoudnessProbe::measured, this, [this](double loudness) {
-        clipLoudness = loudness;
+    madeLoudness = clipLoudness;
+    connect(&fileIntake, &FileIntake::ready, this, &MainDialog::takeIntake);
+    connect(&clipMeter, &ClipLoudness::measured, this, [this](double loudness, double gain) {
+        madeLoudness = loudness;
+        madeGain = gain;
         showLoudness();
-        if (checkEvenLoudness->isChecked())
-            applyEvenLoudness();
     });
     // On the export row, and Tab reaches it after the export box.
     setTabOrder(ui->checkExport, checkEvenLoudness);
@@ -91,21 +83,45 @@ void MainDialog::placeEvenLoudness()
     checkEvenLoudness->setGeometry(place);
 }
 
-// The clip changed: it is measured again once the edits settle.
+// The clip changed: its loudness is measured again, and Even loudness sets the volume for it
+// once this edit is over, as an undo step of its own.
 void MainDialog::scheduleLoudness()
+{
+    measureLoudness();
+    if (checkEvenLoudness && checkEvenLoudness->isChecked() && std::isfinite(clipLoudness))
+        QTimer::singleShot(0, this, [this] {
+            if (checkEvenLoudness->isChecked())
+                applyEvenLoudness();
+        });
+}
+
+// The loudness before the limiter follows from the file's blocks at once; the ringtone's own
+// comes when measured.
+void MainDialog::measureLoudness()
 {
     if (!labelLoudness)
         return;
-    clipLoudness = std::numeric_limits<double>::quiet_NaN();
+    const bool known = fileDuration > 0 && clipModel.isValid() && clipMeter.hasSource();
+    clipLoudness = known ? clipMeter.plain(clipModel.begin(), clipModel.end())
+                         : std::numeric_limits<double>::quiet_NaN();
+    if (known)
+        clipMeter.measure(
+                clipModel.begin(), clipModel.end(), volumeGain(ui->sliderVolume->position()));
+    else
+        madeLoudness = clipLoudness;
     showLoudness();
-    loudnessTimer.start();
 }
 
+// Until the ringtone at this volume is measured, the label shows the loudness before the
+// limiter, which only ever takes off.
 void MainDialog::showLoudness()
 {
     if (!labelLoudness)
         return;
-    const double loudness = loudnessAt(clipLoudness, ui->sliderVolume->position());
+    const double gain = volumeGain(ui->sliderVolume->position());
+    const double loudness = madeGain == gain && std::isfinite(madeLoudness)
+            ? madeLoudness
+            : loudnessAt(clipLoudness, ui->sliderVolume->position());
     labelLoudness->setText(std::isfinite(loudness) ? tr("%1 LUFS").arg(loudness, 0, 'f', 1)
                                                    : QString());
 }

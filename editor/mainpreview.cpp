@@ -75,7 +75,7 @@ void MainDialog::onVolumeSliderMoved(int position)
     player.setVolume(volumeGain(position));
     ui->labelVolume->setText(tr("Volume: %1x").arg(gainText(position)));
     markLoudness();
-    showLoudness();
+    measureLoudness();
 }
 
 // The skin draws the volume in a warning colour while the ringtone's limiter will bring the

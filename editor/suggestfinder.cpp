@@ -2,12 +2,9 @@
 
 #include "analysis/features.h"
 
-#include <QFile>
 #include <QFutureWatcher>
 #include <QLoggingCategory>
 #include <QtConcurrent>
-
-#include <string>
 
 Q_LOGGING_CATEGORY(lcSuggest, "vardel.suggest")
 
@@ -39,27 +36,14 @@ void SuggestFinder::clear()
     m_failed = false;
 }
 
-void SuggestFinder::analyse(const QString &wavPath)
+void SuggestFinder::take(std::shared_ptr<const analysis::Features> features)
 {
     clear();
-    whenFinished(QtConcurrent::run([wavPath]() -> FeaturesPtr {
-                     auto features = std::make_shared<analysis::Features>();
-                     std::string error;
-                     const bool read = analysis::readWavFeatures(
-                             QFile::encodeName(wavPath).toStdString(), *features, error);
-                     QFile::remove(wavPath);
-                     if (!read) {
-                         qCWarning(lcSuggest)
-                                 << "cannot read" << wavPath << QString::fromStdString(error);
-                         return nullptr;
-                     }
-                     return features;
-                 }),
-                 [this](const FeaturesPtr &features) {
-                     m_features = features;
-                     m_failed = !features;
-                     emit analysed(m_features != nullptr);
-                 });
+    m_features = std::move(features);
+    m_failed = !m_features;
+    if (m_failed)
+        qCWarning(lcSuggest) << "no sound to suggest from";
+    emit analysed(!m_failed);
 }
 
 bool SuggestFinder::isReady() const

@@ -10,8 +10,8 @@
 #include <vector>
 
 // Finds the stretches of the loaded song worth hearing, away from the GUI thread: the song's
-// features once per file from the WAV decoded for its waveform, then the candidates of each
-// length asked for. A new file makes the last one's results go unreported.
+// features come once per file, read with its waveform, then the candidates of each length
+// asked for. A new file makes the last one's results go unreported.
 class SuggestFinder : public QObject
 {
     Q_OBJECT
@@ -24,8 +24,9 @@ public:
 
     // Forgets the last file.
     void clear();
-    // Reads the features of a decoded WAV, then removes it; analysed() follows.
-    void analyse(const QString &wavPath);
+    // The song's features, taken in with the rest of its WAV; null when there was no sound to
+    // read. analysed() follows at once.
+    void take(std::shared_ptr<const analysis::Features> features);
     // The features are there and no search runs.
     bool isReady() const;
     // The last analysis found no sound it could read.

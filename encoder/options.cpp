@@ -98,7 +98,7 @@ OutputFormat formatOf(const std::string &path)
         extension = path.substr(dot + 1);
     for (char &c : extension)
         c = char(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == "wav")
+    if (extension == "wav" || path == "-")
         return OutputFormat::Wav;
     if (extension == "m4a" || extension == "m4r")
         return OutputFormat::Mpeg4Audio;
@@ -113,7 +113,8 @@ Options parseOptions(const std::vector<std::string> &args)
     if (args.empty())
         throw usage("missing arguments");
     const std::string &last = args.back();
-    if (last.empty() || last[0] == '-')
+    // "-" alone is the standard output, where a WAV goes as it is made.
+    if (last.empty() || (last[0] == '-' && last != "-"))
         throw usage("missing output file");
     bool haveInput = false;
     const size_t optionCount = args.size() - 1;

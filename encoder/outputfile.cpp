@@ -131,6 +131,13 @@ OutputFile::~OutputFile()
 
 void OutputFile::create()
 {
+    if (toStandardOutput()) {
+        watchSignals();
+        m_fd = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (m_fd < 0)
+            throw writeFailure(m_path, errno);
+        return;
+    }
     if (!m_overwrite && exists(m_path))
         throw Failure("output '" + m_path + "' already exists (use -y to overwrite)");
     struct stat info;
@@ -172,6 +179,10 @@ int OutputFile::takeDescriptor()
 
 void OutputFile::commit()
 {
+    if (toStandardOutput()) {
+        m_committed = true;
+        return;
+    }
     int result;
     if (m_overwrite) {
         result = std::rename(m_temporary.c_str(), m_path.c_str());

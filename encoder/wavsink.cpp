@@ -34,13 +34,14 @@ WavSink::WavSink(int fd, const std::string &path, int channels, int sampleRate)
     , m_path(path)
     , m_channels(channels)
     , m_sampleRate(sampleRate)
+    , m_seekable(lseek(fd, 0, SEEK_CUR) >= 0)
 {
     if (!m_file) {
         close(fd);
         fail();
     }
     std::setvbuf(m_file, m_storage.get(), _IOFBF, bufferBytes);
-    writeHeader(0);
+    writeHeader(m_seekable ? 0 : UnknownSize);
 }
 
 WavSink::~WavSink()
@@ -61,9 +62,8 @@ void WavSink::write(const float *const *planes, int count)
 
 void WavSink::finish()
 {
-    // A RIFF size cannot say more than 4 GiB; readers then take the data to the end of the file.
-    const int64_t limit = 0xffffffffLL - headerBytes;
-    writeHeader(uint32_t(m_bytes > limit ? limit : m_bytes));
+    if (m_seekable)
+        writeHeader(dataSizeField(m_bytes));
     if (std::fflush(m_file) != 0)
         fail();
     std::FILE *file = m_file;
@@ -72,12 +72,18 @@ void WavSink::finish()
         fail();
 }
 
+// A RIFF size cannot say more than 4 GiB.
+uint32_t WavSink::dataSizeField(int64_t dataBytes)
+{
+    return dataBytes > int64_t(UnknownSize) - headerBytes ? UnknownSize : uint32_t(dataBytes);
+}
+
 void WavSink::writeHeader(uint32_t dataBytes)
 {
     unsigned char header[headerBytes];
     const uint32_t blockAlign = uint32_t(m_channels) * 2;
     std::memcpy(header, "RIFF", 4);
-    put32(header + 4, dataBytes + headerBytes - 8);
+    put32(header + 4, dataBytes == UnknownSize ? UnknownSize : dataBytes + headerBytes - 8);
     std::memcpy(header + 8, "WAVEfmt ", 8);
     put32(header + 16, 16);
     put16(header + 20, 1);
@@ -88,9 +94,9 @@ void WavSink::writeHeader(uint32_t dataBytes)
     put16(header + 34, 16);
     std::memcpy(header + 36, "data", 4);
     put32(header + 40, dataBytes);
-    if (std::fseek(m_file, 0, SEEK_SET) != 0
+    if ((m_seekable && std::fseek(m_file, 0, SEEK_SET) != 0)
         || std::fwrite(header, 1, headerBytes, m_file) != headerBytes
-        || std::fseek(m_file, 0, SEEK_END) != 0)
+        || (m_seekable && std::fseek(m_file, 0, SEEK_END) != 0))
         fail();
 }
 

@@ -22,6 +22,11 @@ constexpr quint32 formatId = chunkId("fmt ");
 constexpr quint32 dataId = chunkId("data");
 constexpr quint32 portionSize = 0x80000;
 constexpr quint32 formatFieldsSize = 16;
+// A data size this large, or the RIFF size that goes with it, is what the encoder writes when
+// it cannot tell the size (past 4 GiB, or on a pipe), as writers that cap it at 4 GiB do too:
+// the data runs to the end of the file.
+constexpr quint32 unknownDataSize = 0xffffffffu - 44;
+constexpr quint32 unknownRiffSize = unknownDataSize + 36;
 
 void report(const QString &text)
 {
@@ -79,7 +84,7 @@ bool CWaveReader::readHeader(QDataStream &stream)
     const qint64 fileSize = stream.device()->size();
     uint32FileSize = quint32(qMin(fileSize, qint64(0xffffffff)));
     fileBytes = fileSize;
-    sizesCapped = fileSize - 8 > qint64(0xffffffff);
+    sizesCapped = fileSize - 8 > qint64(0xffffffff) || riffSize >= unknownRiffSize;
     if (qint64(riffSize) + 8 != fileSize && !sizesCapped) {
         report(QStringLiteral("Error: uint32FileSize = %1").arg(fileSize));
         return false;
@@ -109,7 +114,8 @@ bool CWaveReader::findData(QDataStream &stream, qint64 &dataSize)
                 report(QStringLiteral("No format chunk before data chunk!"));
                 return false;
             }
-            dataSize = sizesCapped ? fileBytes - stream.device()->pos() : qint64(size);
+            const bool toEnd = sizesCapped || size >= unknownDataSize;
+            dataSize = toEnd ? fileBytes - stream.device()->pos() : qint64(size);
             return true;
         }
         qint64 skip = qint64(size) + (size & 1);
@@ -189,6 +195,8 @@ void CWaveReader::accumulate(const char *data, quint32 bytes)
             waveSummary = std::make_shared<CWaveSummary>(
                     uint32SampleRate, uint16Channels, uint16BitsPerSample, valuesInFile());
     }
+    if (portionTaker)
+        portionTaker(data, bytes);
     if (uint16BitsPerSample > 8 && uint16BitsPerSample <= 16) {
         peaks->addSigned16(data, bytes);
         if (waveSummary)

@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 
 class QDataStream;
@@ -26,6 +27,12 @@ public:
     void keepSummary() { summarize = true; }
     std::shared_ptr<const CWaveSummary> summary() const { return waveSummary; }
 
+    // Also hands every block of raw sample data, as read, to `portion`.
+    void passPortions(std::function<void(const char *data, quint32 bytes)> portion)
+    {
+        portionTaker = std::move(portion);
+    }
+
     // Opens the unopened device read-only, takes in its samples and renders the image.
     void read(QIODevice *device);
     QImage image() const { return waveImage; }
@@ -36,6 +43,7 @@ public:
     void render();
 
     quint16 channels() const { return uint16Channels; }
+    quint32 sampleRate() const { return uint32SampleRate; }
     quint32 sampleCount() const { return uint32SampleCount; }
     quint16 bitsPerSample() const { return uint16BitsPerSample; }
     // Empty before the first block of sample data.
@@ -66,6 +74,7 @@ private:
     std::unique_ptr<CWavePeaks> peaks;
     bool summarize = false;
     std::shared_ptr<CWaveSummary> waveSummary;
+    std::function<void(const char *, quint32)> portionTaker;
 };
 
 // The waveform of a WAV file at width x height, or a null image when it cannot be taken in.

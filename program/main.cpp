@@ -1,6 +1,7 @@
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
 #include "app/displayposition.h"
+#include "app/quitsignals.h"
 #include "app/skin.h"
 #include "app/translator.h"
 #include "core/commandline.h"
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    quitOnTerminationSignals();
     removeOrphanDecodeFolders();
     QApplication::setWindowIcon(vardelIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.marvolen.Vardel"));

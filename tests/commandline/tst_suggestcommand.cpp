@@ -19,6 +19,7 @@ private slots:
     void suggest();
     void unreadable_data();
     void unreadable();
+    void nothingWrittenToDisk();
 
 private:
     struct Result
@@ -27,7 +28,7 @@ private:
         QStringList lines; // standard output
         QStringList errors; // standard error
     };
-    Result run(const QStringList &arguments);
+    Result run(const QStringList &arguments, const QStringList &setting = {});
 
     QTemporaryDir dir;
     QString songPath;
@@ -48,12 +49,15 @@ void TestSuggestCommand::initTestCase()
                                 shortSong));
 }
 
-TestSuggestCommand::Result TestSuggestCommand::run(const QStringList &arguments)
+TestSuggestCommand::Result TestSuggestCommand::run(const QStringList &arguments,
+                                                   const QStringList &setting)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
+    for (const QString &pair : setting)
+        environment.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
     program.setProcessEnvironment(environment);
     program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"), arguments);
     Result result;
@@ -161,6 +165,23 @@ void TestSuggestCommand::unreadable()
              qPrintable(result.errors[0]));
     QFETCH(QString, says);
     QVERIFY2(result.errors[0].contains(says), qPrintable(result.errors[0]));
+}
+
+// The song goes from the encoder to the analysis through a pipe: with no folder anywhere to
+// write a file into, the suggestion is the same.
+void TestSuggestCommand::nothingWrittenToDisk()
+{
+    const QStringList arguments = {QStringLiteral("--suggest"), songPath};
+    const Result usual = run(arguments);
+    QCOMPARE(usual.exitCode, 0);
+    const QString notAFolder = dir.filePath(QStringLiteral("short.wav"));
+    const Result nowhere = run(arguments,
+                               {QStringLiteral("TMPDIR=") + notAFolder,
+                                QStringLiteral("XDG_CACHE_HOME=") + notAFolder,
+                                QStringLiteral("HOME=") + notAFolder});
+    QCOMPARE(nowhere.errors, QStringList());
+    QCOMPARE(nowhere.exitCode, 0);
+    QCOMPARE(nowhere.lines, usual.lines);
 }
 
 QTEST_GUILESS_MAIN(TestSuggestCommand)

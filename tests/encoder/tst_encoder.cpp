@@ -165,6 +165,8 @@ private slots:
     void initTestCase();
     void decodeKeepsEverySample_data();
     void decodeKeepsEverySample();
+    void decodeToStandardOutput_data();
+    void decodeToStandardOutput();
     void clipIsSampleExact_data();
     void clipIsSampleExact();
     void ringtoneFile_data();
@@ -329,6 +331,37 @@ void TestEncoder::decodeKeepsEverySample()
     const QVector<qint16> out = MediaTool::decode(output);
     QCOMPARE(out.size(), reference.size());
     QCOMPARE(maxDifference(out, reference, 0), 0);
+}
+
+void TestEncoder::decodeToStandardOutput_data()
+{
+    decodeKeepsEverySample_data();
+}
+
+// An output of "-" writes the same WAV to the standard output, as it goes: the header cannot
+// be rewritten on a pipe, so its sizes say "to the end"; no file is left anywhere.
+void TestEncoder::decodeToStandardOutput()
+{
+    QFETCH(QString, input);
+    const QString folder = freshFolder();
+    const QString file = folder + QStringLiteral("/decoded.wav");
+    QCOMPARE(MediaTool::run(encoder(), decodeLine(path(input), file)).exitCode, 0);
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(encoder(), decodeLine(path(input), QStringLiteral("-")));
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardError().contains("time="));
+    const QByteArray piped = process.readAllStandardOutput();
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray expected = written.readAll();
+    QCOMPARE(piped.size(), expected.size());
+    QCOMPARE(piped.mid(44), expected.mid(44));
+    QCOMPARE(piped.mid(8, 32), expected.mid(8, 32));
+    QCOMPARE(piped.mid(4, 4), QByteArray(4, char(0xff)));
+    QCOMPARE(piped.mid(40, 4), QByteArray(4, char(0xff)));
+    QCOMPARE(listing(folder), QStringList(QStringLiteral("decoded.wav")));
 }
 
 void TestEncoder::clipIsSampleExact_data()

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
@@ -11,6 +12,8 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 // The frame as the entry function builds it: the style sheet applied before the first
 // window, one skinned, shaped main window.
@@ -26,6 +29,8 @@ private slots:
     void mainLabelsAreWhite();
     void dragMovesOnlyFromBackground();
     void leftoversOfGoneProcessesAreRemoved();
+    void endedBySignalLeavesNoWav_data();
+    void endedBySignalLeavesNoWav();
     void answersWithoutDisplay_data();
     void answersWithoutDisplay();
 };
@@ -171,19 +176,21 @@ static void touch(const QString &path)
 }
 
 // A decode folder whose process is gone is removed when the program starts; the folders of
-// running processes and everything else in the temporary folder stay.
+// running processes and everything else in the cache folder stay.
 void TestStartup::leftoversOfGoneProcessesAreRemoved()
 {
-    QTemporaryDir temp;
-    QDir dir(temp.path());
-    const QString gone = QStringLiteral("vardel-%1").arg(goneProcess());
-    const QString running = QStringLiteral("vardel-%1").arg(QCoreApplication::applicationPid());
-    const QString link = QStringLiteral("vardel-%1").arg(goneProcess());
-    const QString plainFile = QStringLiteral("vardel-%1").arg(goneProcess());
-    const QStringList kept = {running, "vardel-x1", "other", "target", link, plainFile};
+    QTemporaryDir cache;
+    QVERIFY(QDir(cache.path()).mkpath(QStringLiteral("vardel")));
+    QDir dir(cache.filePath(QStringLiteral("vardel")));
+    const QString gone = QString::number(goneProcess());
+    const QString running = QString::number(QCoreApplication::applicationPid());
+    const QString link = QString::number(goneProcess());
+    const QString plainFile = QString::number(goneProcess());
+    const QStringList kept = {running, "x1", "0", "other", "target", link, plainFile};
     for (const QString &folder : {gone,
                                   running,
-                                  QStringLiteral("vardel-x1"),
+                                  QStringLiteral("x1"),
+                                  QStringLiteral("0"),
                                   QStringLiteral("other"),
                                   QStringLiteral("target")}) {
         QVERIFY(dir.mkpath(folder));
@@ -192,10 +199,12 @@ void TestStartup::leftoversOfGoneProcessesAreRemoved()
     touch(dir.filePath(gone + QStringLiteral("/.encoding-AbC123")));
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("target")), dir.filePath(link)));
     touch(dir.filePath(plainFile));
+    QTemporaryDir temp;
 
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TMPDIR"), temp.path());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
     QTemporaryDir runtime;
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     env.insert(QStringLiteral("HANDVIA_ROOT"), temp.filePath(QStringLiteral("no phone")));
@@ -215,6 +224,64 @@ void TestStartup::leftoversOfGoneProcessesAreRemoved()
     QCOMPARE(QSet<QString>(left.begin(), left.end()), QSet<QString>(kept.begin(), kept.end()));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("target/song.wav"))));
     QVERIFY(QFile::exists(dir.filePath(running + QStringLiteral("/song.wav"))));
+}
+
+void TestStartup::endedBySignalLeavesNoWav_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("logout") << int(SIGTERM);
+    QTest::newRow("Ctrl+C") << int(SIGINT);
+    QTest::newRow("hang-up") << int(SIGHUP);
+}
+
+// A loaded file's WAV stays in the cache folder while the file is loaded; a program ended by a
+// signal, as at a session's end, removes it as closing the window does.
+void TestStartup::endedBySignalLeavesNoWav()
+{
+    QFETCH(int, signal);
+    QTemporaryDir cache;
+    QTemporaryDir work;
+    const QString song = work.filePath(QStringLiteral("two seconds.wav"));
+    QFile file(song);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const quint32 bytes = 2 * 44100 * 4;
+    QByteArray header("RIFF");
+    for (quint32 v : {bytes + 36,
+                      0x45564157u,
+                      0x20746d66u,
+                      16u,
+                      0x00020001u,
+                      44100u,
+                      44100u * 4,
+                      0x00100004u,
+                      0x61746164u,
+                      bytes})
+        header.append(reinterpret_cast<const char *>(&v), 4);
+    file.write(header);
+    QByteArray tone(int(bytes), '\0');
+    for (int i = 0; i < tone.size(); i += 4)
+        tone[i + 1] = char((i / 400) % 2 ? 0x30 : 0xd0);
+    file.write(tone);
+    file.close();
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
+    env.insert(QStringLiteral("HANDVIA_ROOT"), work.filePath(QStringLiteral("no phone")));
+    program.setProcessEnvironment(env);
+    program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"), {song});
+    QVERIFY(program.waitForStarted());
+    const auto stop = qScopeGuard([&program] {
+        program.kill();
+        program.waitForFinished();
+    });
+    const QString folder = cache.filePath(QStringLiteral("vardel/%1").arg(program.processId()));
+    const QString wav = QDir(folder).filePath(QStringLiteral("two seconds.wav"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(wav).size() == qint64(bytes) + 44, 30000);
+    kill(pid_t(program.processId()), signal);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY(!QFile::exists(folder));
 }
 
 void TestStartup::answersWithoutDisplay_data()

@@ -1,5 +1,7 @@
+#include "core/decodefolder.h"
 #include "app/settings.h"
 #include "app/skin.h"
+#include "editor/volumeslider.h"
 #include "mainfixture.h"
 
 #include <QDropEvent>
@@ -10,6 +12,8 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTimeEdit>
 #include <QWheelEvent>
 
 #include <sys/stat.h>
@@ -321,24 +325,36 @@ void TestMainWindow::failedDecodeLeavesNoOldWaveform()
     QCOMPARE(waveformPixels(f.slider()), empty);
 }
 
-// The decode's WAV goes to a folder of this process, where a crash's leftovers can be told
-// from a running program's; nothing stays there once the picture is made.
+// The decode's WAV goes to a folder of this process in the user's cache folder, where a
+// crash's leftovers can be told from a running program's. It is read once for every view and
+// the loudness: no clip edit writes another; it stays while its file is loaded and goes with
+// the next file.
 void TestMainWindow::decodeWritesIntoAFolderOfItsOwn()
 {
-    const QString own = QDir::temp().filePath(
-            QStringLiteral("vardel-%1").arg(QCoreApplication::applicationPid()));
-    QVERIFY(QDir().mkpath(own));
+    const QString own
+            = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+                      .filePath(
+                              QStringLiteral("vardel/%1").arg(QCoreApplication::applicationPid()));
+    QCOMPARE(decodeFolder(), own);
     QFileSystemWatcher watcher({own});
     QSignalSpy changes(&watcher, &QFileSystemWatcher::directoryChanged);
     f.open();
     f.loadAndWait(f.makeTone(QStringLiteral("own folder.wav"), 4.0));
     QCOMPARE(f.status(), QStringLiteral("File loaded."));
     QTRY_VERIFY(!changes.isEmpty());
-    // The loudness of the clip is measured on a WAV of its own there too, once loading is done.
-    QTRY_COMPARE_WITH_TIMEOUT(
-            QDir(own).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList(),
-            10000);
+    const QStringList decoded = {QStringLiteral("own folder.wav")};
+    const auto files = [&own] {
+        return QDir(own).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    QCOMPARE(files(), decoded);
+    changes.clear();
+    emit f.child<CVolumeSlider>("sliderVolume")->sliderMoved(200);
+    f.child<QTimeEdit>("editEndTime")->setTime(QTime(0, 0, 3));
+    QTest::qWait(1000);
+    QCOMPARE(files(), decoded);
+    QVERIFY(changes.isEmpty());
+    f.loadAndWait(f.makeTone(QStringLiteral("next.wav"), 2.0));
+    QCOMPARE(files(), QStringList(QStringLiteral("next.wav")));
 }
 
 // The running decode ends first, its picture is thrown away, and the newer file is decoded.

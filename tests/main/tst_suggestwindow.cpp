@@ -83,8 +83,11 @@ void TestSuggestWindow::readyOnceAnalysed()
     QCOMPARE(f.clip(), before);
     QTRY_VERIFY_WITH_TIMEOUT(suggestButton()->isEnabled(), 60000);
     QVERIFY(suggestButton()->toolTip().contains(QLatin1String("(S)")));
-    // The WAV decoded for the waveform goes once the analysis has read it.
-    QTRY_VERIFY(!QFile::exists(QDir(decodeFolder()).filePath(QStringLiteral("song.wav"))));
+    // The WAV decoded for the waveform stays while its file is loaded and goes with the next.
+    const QString wav = QDir(decodeFolder()).filePath(QStringLiteral("song.wav"));
+    QVERIFY(QFile::exists(wav));
+    f.loadAndWait(f.makeTone(QStringLiteral("next.wav"), 2.0));
+    QVERIFY(!QFile::exists(wav));
 }
 
 // The opening ten seconds become thirty on the chorus; each press shows the command line's
