@@ -8,6 +8,7 @@
 #include "app/skinpicture.h"
 #include "app/windowdrag.h"
 #include "jobbutton.h"
+#include "previewstop.h"
 #include "progressbars.h"
 #include "statusline.h"
 #include "timefieldtab.h"
@@ -52,6 +53,9 @@ MainDialog::MainDialog(QWidget *parent)
     buildLoudnessControls();
     buildSuggestControls();
     buildToneKindControls();
+    previewStop = new PreviewStop(this, player);
+    setTabOrder(ui->btnPlayClip, previewStop->button());
+    setTabOrder(previewStop->button(), ui->sliderVolume);
     placeForDirection();
     showKeysInToolTips();
 
@@ -224,6 +228,7 @@ void MainDialog::changeEvent(QEvent *event)
     retranslateLoudnessControls();
     retranslateSuggestControls();
     retranslateToneKindControls();
+    previewStop->retranslate();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

@@ -11,6 +11,7 @@
 #include "media/filepath.h"
 #include "media/inputcheck.h"
 #include "media/ringtonepaths.h"
+#include "media/timinglog.h"
 #include "media/wavereader.h"
 #include "media/wavesummary.h"
 
@@ -52,9 +53,12 @@ void MainDialog::loadFile(const QString &path)
     ui->sliderBar->setWaveImage(QImage());
     // Whole milliseconds, cut: the clip never ends after the file.
     clipModel.reset(wholeMilliseconds(d));
+    // A range that squeezes the old times is no edit: the new clip is the one just reset.
     const QTime end = timeFromMs(clipModel.duration());
+    syncingTimes = true;
     ui->editStartTime->setTimeRange(QTime(0, 0), end);
     ui->editEndTime->setTimeRange(QTime(0, 0), end);
+    syncingTimes = false;
     ui->sliderBar->setEnabled(true);
     ui->btnPlay->setEnabled(true);
     ui->btnPlayClip->setEnabled(true);
@@ -68,6 +72,7 @@ void MainDialog::loadFile(const QString &path)
     ui->editEndTime->setCurrentSection(QDateTimeEdit::SecondSection);
     ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
     history.clear();
+    editSource = EditSource::None;
     stateShown = editState();
     forgetSuggestions();
 
@@ -152,12 +157,21 @@ void MainDialog::endJob()
     showGenerateState();
 }
 
+// Shaping kept from last time is told with the file it now applies to.
+void MainDialog::showLoaded(const QString &notice)
+{
+    if (notice.isEmpty())
+        setStatus(QT_TR_NOOP("File loaded."), waitedResult);
+    else
+        setStatus(QT_TR_NOOP("File loaded. %1"), waitedResult, notice);
+}
+
 void MainDialog::showWaveform(const QString &wavPath)
 {
     if (!converter.started())
         setStatus(QT_TR_NOOP("The encoder could not be started."), waitedResult);
     else if (converter.succeeded())
-        setStatus(QT_TR_NOOP("File loaded."), waitedResult);
+        showLoaded(rememberedShapingNotice());
     else
         setStatus(QT_TR_NOOP("Could not read the audio of this file."), waitedResult);
     waitedResult = nullptr;
@@ -176,7 +190,7 @@ void MainDialog::showWaveform(const QString &wavPath)
     waveSummary = overview.summary;
     markLoudness();
     showWaveView(ui->sliderBar->viewStart(), ui->sliderBar->viewEnd());
-    qDebug() << "CreateWaveImage " << timer.elapsed() << " ms\r\n";
+    qCDebug(vardelTiming) << "waveform drawn in" << timer.elapsed() << "ms";
     // The song is analysed from the same WAV, which goes once it is read.
     suggestFinder.analyse(wavPath);
 }
