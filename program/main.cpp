@@ -2,6 +2,7 @@
 #include "app/decodefolder.h"
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
+#include "app/displayopening.h"
 #include "app/displayposition.h"
 #include "app/skin.h"
 #include "app/suggestcommand.h"
@@ -14,6 +15,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 // The command line is read before the toolkit starts, so --help, --version and --suggest need
 // no display. A file named there is loaded as if it had been dropped.
@@ -35,7 +37,9 @@ int main(int argc, char *argv[])
         return command.exitCode;
     }
 
+    std::optional<DisplayOpening> opening(std::in_place);
     QApplication app(argc, argv);
+    opening.reset();
     removeOrphanDecodeFolders();
     QApplication::setWindowIcon(vardelIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.marvolen.Vardel"));

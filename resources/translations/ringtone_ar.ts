@@ -561,6 +561,10 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>كانت نغمة لا تزال قيد الإرسال إلى iPhone وقد لا تصل إليه. تبقى في مجلد الإخراج؛ أرسلها مرة أخرى إذا لم يعرضها iPhone.</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>‫تم تحميل الملف. %1‬</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>كنغمة رسائل</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>‫إيقاف المعاينة‬</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>‫إيقاف‬</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>‫تدرّج %1 ث‬</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>‫تلاشٍ ختامي %1 ث‬</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>‫التكرار مفعّل‬</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>‫توحيد الجهارة مفعّل‬</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>‫%1، من المرة السابقة‬</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>‫%1، %2‬</translation>
     </message>
 </context>
 </TS>

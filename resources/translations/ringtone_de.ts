@@ -561,6 +561,10 @@ Zeiger bei %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Ein Ton wurde noch an das iPhone gesendet und kommt dort möglicherweise nicht an. Er bleibt im Ausgabeordner; senden Sie ihn erneut, falls das iPhone ihn nicht anzeigt.</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>Datei geladen. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Zeiger bei %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>Als Nachricht</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Vorhören beenden</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fade-in %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fade-out %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Schleife an</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Gleiche Lautheit an</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, vom letzten Mal</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,10 @@ Puntero en %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Todavía se estaba enviando un tono al iPhone y puede que no llegue. Se queda en la carpeta de salida; envíelo de nuevo si el iPhone no lo muestra.</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>Archivo cargado. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Puntero en %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>Como mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Detener la escucha</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fundido %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fundido final %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Repetir activado</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Sonoridad igualada activada</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, de la última vez</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,10 @@ Pointeur à %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Une sonnerie était encore en cours d&apos;envoi vers l&apos;iPhone et risque de ne pas y arriver. Elle reste dans le dossier de sortie ; renvoyez-la si l&apos;iPhone ne l&apos;affiche pas.</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>Fichier chargé. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Pointeur à %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>En son SMS</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Arrêter l&apos;écoute</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fondu %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fondu final %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Boucle activée</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Sonie égalisée activée</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, repris de la dernière fois</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,10 @@ Puntatore a %3</translation>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>Un suono era ancora in invio all&apos;iPhone e potrebbe non arrivarci. Resta nella cartella di destinazione; invialo di nuovo se l&apos;iPhone non lo mostra.</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>File caricato. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Puntatore a %3</translation>
     <message>
         <source>As Text Tone</source>
         <translation>Come messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Interrompi l&apos;ascolto</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fade-in %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fade-out %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Ripeti attivo</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Loudness uniforme attiva</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, dall&apos;ultima volta</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -215,7 +215,7 @@ Pointer at %3</source>
     </message>
     <message>
         <source>Fade in:</source>
-        <translation>フェード:</translation>
+        <translation>フェードイン:</translation>
     </message>
     <message>
         <source>&amp;Manage...</source>
@@ -561,6 +561,10 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>サウンドはまだ iPhone に送信中だったため、届かない可能性があります。サウンドは出力フォルダーに残ります。iPhone に表示されない場合は、もう一度送信してください。</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>ファイルを読み込みました。%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>メッセージ音に</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>試聴を停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>フェードイン %1 秒</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>フェードアウト %1 秒</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>ループ オン</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>ラウドネスを揃える オン</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1(前回の設定)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 </TS>

@@ -561,6 +561,10 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>仍有铃声正在发送到 iPhone，可能无法送达。铃声保留在输出文件夹中；如果 iPhone 上没有显示，请重新发送。</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>文件已加载。%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>设为短信铃声</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>停止试听</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>淡入 %1 秒</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>淡出 %1 秒</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>循环已开</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>响度均衡已开</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1(沿用上次设置)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
     </message>
 </context>
 </TS>

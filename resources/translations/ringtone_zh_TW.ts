@@ -561,6 +561,10 @@ Pointer at %3</source>
         <source>A tone was still being sent to the iPhone and may not get there. It stays in the output folder; send it again if the iPhone does not list it.</source>
         <translation>仍有鈴聲正在傳送到 iPhone，可能無法送達。鈴聲保留在輸出資料夾中；如果 iPhone 上沒有顯示，請重新傳送。</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>檔案已載入。%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -673,6 +677,44 @@ Pointer at %3</source>
     <message>
         <source>As Text Tone</source>
         <translation>設為簡訊鈴聲</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>停止試聽</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>淡入 %1 秒</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>淡出 %1 秒</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>循環已開</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>響度均衡已開</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1(沿用上次設定)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
     </message>
 </context>
 </TS>
