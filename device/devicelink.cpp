@@ -146,9 +146,11 @@ DeviceLink::ITunes DeviceLink::queryITunes() const
     return found;
 }
 
+// A folder standing in for the phone (HANDVIA_ROOT, which the library follows) has nothing to
+// restart.
 bool DeviceLink::canRestart() const
 {
-    return table()->restart_phone != nullptr;
+    return table()->restart_phone != nullptr && qEnvironmentVariableIsEmpty("HANDVIA_ROOT");
 }
 
 bool DeviceLink::canSetKind() const

@@ -473,7 +473,10 @@ bool ManageDialog::stillListed(int row, const QString &phonePath) const
 
 QString ManageDialog::startFolder() const
 {
-    return QDir::fromNativeSeparators(readSetting(QStringLiteral("OutputFolder"), QString()));
+    const QString folder = shownFolder.isEmpty()
+            ? readSetting(QStringLiteral("OutputFolder"), QString())
+            : shownFolder;
+    return QDir::fromNativeSeparators(folder);
 }
 
 QString ManageDialog::fileFilter() const

@@ -33,6 +33,9 @@ public:
 
     // Tells which entries (by phone file name) have changes waiting to be sent.
     void setWaitingCheck(std::function<bool(const QString &)> check);
+    // Where the file dialogs open: the output folder the main window shows. Without one, the
+    // folder last chosen there.
+    void setStartFolder(const QString &folder) { shownFolder = folder; }
 
 signals:
     // A commit failed with its changes kept; fileName names the entry they touch, if listed.
@@ -94,6 +97,7 @@ private:
     bool listUnreadable = false;
     bool newListOffered = false; // once for each phone that comes
     NewListOffer *newListOffer;
+    QString shownFolder;
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "clipslidermath.h"
 
+#include <QtGlobal>
+
 #include <cmath>
 
 namespace clipslider {
@@ -38,13 +40,16 @@ Zone zoneAt(int x, int positionPixel, int beginPixel, int endPixel)
 {
     if (positionPixel - 2 < x && x < positionPixel + 2)
         return Zone::PlayLine;
-    if (x < beginPixel - 2)
+    // Each edge's line is the band's outer two columns; a narrow band keeps its middle third
+    // for moving it whole.
+    const int reach = qBound(0, (endPixel - beginPixel - 2) / 3, gripOutside + 1);
+    if (x < beginPixel - gripOutside)
         return Zone::BeforeBand;
-    if (x <= beginPixel)
+    if (x <= beginPixel + reach)
         return Zone::BeginEdge;
-    if (x < endPixel)
+    if (x < endPixel - 1 - reach)
         return Zone::Band;
-    if (x <= endPixel + 2)
+    if (x < endPixel + gripOutside)
         return Zone::EndEdge;
     return Zone::AfterBand;
 }

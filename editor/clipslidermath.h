@@ -16,8 +16,11 @@ double clipSeconds(int pixel, double rangeMin, double rangeMax, int width);
 double positionSeconds(int pixel, double rangeMin, double rangeMax, int width);
 
 // What lies under x, by the first test that holds: the play line within 1 pixel, left of the
-// begin edge's grip, the begin edge (2 pixels left of it up to it), inside the band, the end
-// edge (from it up to 2 pixels right of it), right of everything.
+// begin edge's grip, the begin edge, inside the band, the end edge, right of everything. Each
+// edge's grip straddles the line drawn for it (the band's outer two columns on that side): the
+// line, `gripOutside` pixels outside it and as many inside. Where the band is narrow the grips
+// reach less far inside, so that its middle third still moves the band whole.
+constexpr int gripOutside = 3;
 enum class Zone { PlayLine, BeforeBand, BeginEdge, Band, EndEdge, AfterBand };
 Zone zoneAt(int x, int positionPixel, int beginPixel, int endPixel);
 

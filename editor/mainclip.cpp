@@ -5,6 +5,7 @@
 
 #include "cliptimes.h"
 #include "editor/clipslider.h"
+#include "editor/rememberedshaping.h"
 #include "editor/ringtonelength.h"
 
 namespace {
@@ -41,7 +42,7 @@ void MainDialog::showGenerateState()
     const bool ready = loaded && clipModel.isValid();
     ui->btnGenerate->setEnabled(ready);
     if (ready)
-        showKeysInToolTips();
+        ui->btnGenerate->setToolTip(generateToolTip());
     else if (!loaded)
         ui->btnGenerate->setToolTip(tr("Open a file first: the ringtone is made from its clip."));
     else
@@ -95,6 +96,7 @@ void MainDialog::tellFit(ClipModel::Fit fit)
 
 void MainDialog::onFadeInChanged()
 {
+    RememberedShaping::rememberFadeIn(ui->spinFadein->value());
     if (restoringEdit)
         return;
     beginEditStep(EditSource::FadeIn);

@@ -8,6 +8,7 @@
 #include "app/skinpicture.h"
 #include "app/windowdrag.h"
 #include "jobbutton.h"
+#include "previewstop.h"
 #include "progressbars.h"
 #include "statusline.h"
 #include "timefieldtab.h"
@@ -54,6 +55,9 @@ MainDialog::MainDialog(QWidget *parent)
     buildSuggestControls();
     buildToneKindControls();
     wifiSend = new WifiSendButton(this, ui->btnGenerate);
+    previewStop = new PreviewStop(this, player);
+    setTabOrder(ui->btnPlayClip, previewStop->button());
+    setTabOrder(previewStop->button(), ui->sliderVolume);
     placeForDirection();
     showKeysInToolTips();
 
@@ -226,6 +230,7 @@ void MainDialog::changeEvent(QEvent *event)
     retranslateLoudnessControls();
     retranslateSuggestControls();
     retranslateToneKindControls();
+    previewStop->retranslate();
     actManage->setText(tr("&Manage..."));
     actHelp->setText(tr("&Help"));
     actHome->setText(tr("&HomePage"));

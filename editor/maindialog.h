@@ -11,6 +11,8 @@
 #include "fileintake.h"
 #include "media/avconverter.h"
 #include "previewplayer.h"
+#include "previewshape.h"
+#include "rememberedshaping.h"
 #include "suggestfinder.h"
 
 #include <QDialog>
@@ -23,6 +25,7 @@
 
 class CWaveSummary;
 class JobButton;
+class PreviewStop;
 class StatusLine;
 class WifiSendButton;
 struct InputCheck;
@@ -96,6 +99,7 @@ private:
     void buildMenu();
     void setUpKeyboard();
     void showKeysInToolTips();
+    static QString generateToolTip();
     void connectWidgets();
     void detectITunes();
     void refuseInput(const QString &path, const InputCheck &check);
@@ -118,7 +122,9 @@ private:
     void retranslateShapeControls();
     void onFadeOutChanged();
     int fadeOutSeconds() const;
-    void prepareClipShape();
+    PreviewShape previewShape() const;
+    QString rememberedShapingNotice();
+    void showLoaded(const QString &notice);
     // Sending as a ringtone or a text tone (maintonekind.cpp).
     void buildToneKindControls();
     void retranslateToneKindControls();
@@ -183,6 +189,8 @@ private:
     QLabel *labelFadeout = nullptr;
     QSpinBox *spinFadeout = nullptr;
     QCheckBox *checkLoop = nullptr;
+    PreviewStop *previewStop = nullptr; // a child
+    RememberedShaping rememberedShaping;
     QComboBox *comboToneKind = nullptr;
     QLabel *labelLoudness = nullptr;
     QCheckBox *checkEvenLoudness = nullptr;

@@ -4,6 +4,8 @@
 #include "ui_maindialog.h"
 
 #include "app/keyboardlink.h"
+#include "jobbutton.h"
+#include "previewstop.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -28,14 +30,17 @@ const QKeySequence redoKeys[]
 } // namespace
 
 // The window is a dialog, but it is the whole program: Esc would reject it and end the
-// program (here it stops a ringtone being made instead), and Enter would press the first
-// button, the tool menu. Enter presses only a focused button; none of the buttons ever
+// program (here it stops a ringtone being made, or else the preview), and Enter would press the
+// first button, the tool menu. Enter presses only a focused button; none of the buttons ever
 // becomes the dialog's default. Space reaches the window only when the focused widget has no
 // use for it, and then plays or pauses.
 void MainDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
-        cancelRingtone();
+        if (jobButton->isRunning())
+            cancelRingtone();
+        else
+            previewStop->stop();
         event->accept();
         return;
     }
@@ -99,13 +104,18 @@ void MainDialog::setUpKeyboard()
     ui->btnBrowseIn->setFocus();
 }
 
-// The form's tool tips name each button's key; run after every translation of the form.
+// The tool tips that name a key, made from their sources: after each translation of the form.
 void MainDialog::showKeysInToolTips()
 {
-    ui->btnPlay->setToolTip(withKey(ui->btnPlay->toolTip(), playKey));
-    ui->btnPause->setToolTip(withKey(ui->btnPause->toolTip(), playKey));
-    ui->btnClose->setToolTip(withKey(ui->btnClose->toolTip(), quitKey));
+    ui->btnPlay->setToolTip(withKey(tr("Play"), playKey));
+    ui->btnPause->setToolTip(withKey(tr("Pause"), playKey));
+    ui->btnClose->setToolTip(withKey(tr("Close"), quitKey));
     ui->btnBrowseIn->setToolTip(withKey(tr("Open a file"), openKey));
-    ui->btnGenerate->setToolTip(withKey(tr("Generate the ringtone"), generateKey));
+    ui->btnGenerate->setToolTip(generateToolTip());
     ui->labelHelp->setToolTip(withKey(tr("Help"), helpKey));
+}
+
+QString MainDialog::generateToolTip()
+{
+    return withKey(tr("Generate the ringtone"), generateKey);
 }

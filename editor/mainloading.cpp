@@ -49,9 +49,12 @@ void MainDialog::loadFile(const QString &path)
     ui->sliderBar->setWaveImage(QImage());
     // Whole milliseconds, cut: the clip never ends after the file.
     clipModel.reset(wholeMilliseconds(d));
+    // A range that squeezes the old times is no edit: the new clip is the one just reset.
     const QTime end = timeFromMs(clipModel.duration());
+    syncingTimes = true;
     ui->editStartTime->setTimeRange(QTime(0, 0), end);
     ui->editEndTime->setTimeRange(QTime(0, 0), end);
+    syncingTimes = false;
     ui->sliderBar->setEnabled(true);
     ui->btnPlay->setEnabled(true);
     ui->btnPlayClip->setEnabled(true);
@@ -67,6 +70,7 @@ void MainDialog::loadFile(const QString &path)
     ui->editEndTime->setCurrentSection(QDateTimeEdit::SecondSection);
     ui->sliderBar->setActiveEdge(clipview::Edge::Begin);
     history.clear();
+    editSource = EditSource::None;
     stateShown = editState();
     forgetSuggestions();
 
@@ -151,6 +155,15 @@ void MainDialog::endJob()
     showGenerateState();
 }
 
+// Shaping kept from last time is told with the file it now applies to.
+void MainDialog::showLoaded(const QString &notice)
+{
+    if (notice.isEmpty())
+        setStatus(QT_TR_NOOP("File loaded."), waitedResult);
+    else
+        setStatus(QT_TR_NOOP("File loaded. %1"), waitedResult, notice);
+}
+
 void MainDialog::showWaveform(const QString &wavPath)
 {
     if (converter.succeeded() && QFile::exists(wavPath)) {
@@ -170,7 +183,7 @@ void MainDialog::showWaveform(const QString &wavPath)
 // The one read of the decoded WAV is done: picture, zoomed views, loudness and suggestion.
 void MainDialog::takeIntake(const WavIntake &intake)
 {
-    setStatus(QT_TR_NOOP("File loaded."), waitedResult);
+    showLoaded(rememberedShapingNotice());
     waitedResult = nullptr;
     wholeWaveImage = intake.image;
     wholeWaveImage.setDevicePixelRatio(ui->sliderBar->devicePixelRatioF());

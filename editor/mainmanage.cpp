@@ -8,6 +8,7 @@
 void MainDialog::onBtnManage()
 {
     ManageDialog dialog(this, &device);
+    dialog.setStartFolder(ui->editOutputFolder->text());
     connect(this, &MainDialog::phoneChanged, &dialog, &ManageDialog::onPhoneConnect);
     // The manager's commits that fail wait with the window's, and it marks what waits.
     connect(&dialog, &ManageDialog::commitKept, &commitRetry, &CommitRetry::wait);

@@ -5,6 +5,9 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "bottomrows.h"
+#include "previewstop.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -23,8 +26,9 @@ void MainDialog::placeForDirection()
         // The play buttons change places about Pause, raised in their middle, so they stay clear
         // of the fade-in above them; their pictures keep pointing right, as a player's play
         // triangle does in every language.
-        handPlaced->addRowAbout({btnSuggest, ui->btnPlay, ui->btnPause, ui->btnPlayClip},
-                                ui->btnPause);
+        handPlaced->addRowAbout(
+                {btnSuggest, ui->btnPlay, ui->btnPause, ui->btnPlayClip, previewStop->button()},
+                ui->btnPause);
         // The kind turns with the export row, whose check box Qt's layout moves right.
         handPlaced->addRow({ui->layoutWidget1, comboToneKind});
     }
@@ -33,5 +37,6 @@ void MainDialog::placeForDirection()
                               static_cast<QWidget *>(ui->editEndTime)})
         timeline->setLayoutDirection(Qt::LeftToRight);
     handPlaced->place(layoutDirection() == Qt::RightToLeft);
+    placeBottomRows(ui->layoutWidget, ui->labelStatus, layoutDirection() == Qt::RightToLeft);
     placeEvenLoudness();
 }

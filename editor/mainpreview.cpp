@@ -32,19 +32,19 @@ void MainDialog::onBtnPause()
     player.pause();
 }
 
-// The fade-in is set before every clip preview, so it sounds as the ringtone will.
+// Every press plays the clip as it is set now, a paused one included: it starts again at the
+// clip's start with the current end, fades and loop.
 void MainDialog::onBtnPlayClip()
 {
-    if (playState == PreviewPlayer::Stopped || playState == PreviewPlayer::Paused) {
-        if (playState == PreviewPlayer::Stopped)
-            ui->btnPlayClip->setEnabled(false);
-        player.setFadeIn(double(ui->spinFadein->value()));
-        if (playState == PreviewPlayer::Stopped)
-            prepareClipShape();
-        player.seek(secondsOf(clipModel.begin()));
-        tellMissingOutput(playState == PreviewPlayer::Paused ? player.pause() : player.play());
-    }
+    if (playState == PreviewPlayer::Playing)
+        return;
+    const bool paused = playState == PreviewPlayer::Paused;
+    if (!paused)
+        ui->btnPlayClip->setEnabled(false);
+    const PreviewShape shape = previewShape();
+    loopingClip = shape.loop;
     playingClip = true;
+    tellMissingOutput(playClip(player, shape, paused));
 }
 
 // Without an audio output the player starts nothing and reports no state. The buttons stay

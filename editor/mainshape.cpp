@@ -4,13 +4,14 @@
 #include "ui_maindialog.h"
 
 #include "app/settings.h"
+#include "editor/labelfit.h"
+#include "editor/rememberedshaping.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSpinBox>
-
-#include <cmath>
 
 namespace {
 
@@ -23,6 +24,7 @@ const QKeySequence loopShortcut(Qt::Key_L);
 const QRect fadeOutLabelRect(404, 382, 95, 28);
 const QRect fadeOutSpinRect(501, 384, 46, 22);
 const QRect loopRect(552, 384, 79, 22);
+constexpr int labelGap = 4;
 
 } // namespace
 
@@ -40,11 +42,17 @@ void MainDialog::buildShapeControls()
     spinFadeout->setGeometry(fadeOutSpinRect);
     spinFadeout->setRange(0, ui->spinFadein->maximum());
     labelFadeout->setBuddy(spinFadeout);
+    // The fade-in's label is tall enough for a second line where its text needs one.
+    ui->labelFadein->setWordWrap(true);
 
     checkLoop = addCheckBox(QStringLiteral("checkLoop"), loopRect);
 
     // A missing key leaves the ringtone as the form makes it: no fade-out, no loop.
     spinFadeout->setValue(readSetting(fadeOutKey, QStringLiteral("0")).toInt());
+    {
+        const QSignalBlocker quiet(ui->spinFadein);
+        ui->spinFadein->setValue(RememberedShaping::fadeIn());
+    }
     checkLoop->setChecked(readSetting(loopKey, QString()) == QLatin1String("true"));
     // An older player library cannot preview them; the ringtone's fade-out needs the preview.
     labelFadeout->setEnabled(player.canFadeOut());
@@ -81,6 +89,9 @@ QCheckBox *MainDialog::addCheckBox(const QString &name, const QRect &rect)
 void MainDialog::retranslateShapeControls()
 {
     labelFadeout->setText(tr("Fade out:"));
+    // Both fade labels stay clear of their boxes in every language.
+    fitLabelText(labelFadeout, labelGap);
+    fitLabelText(ui->labelFadein, labelGap);
     spinFadeout->setToolTip(tr("Seconds over which the ringtone's end fades to silence"));
     spinFadeout->setAccessibleName(tr("Fade out"));
     checkLoop->setText(tr("Loop"));
@@ -103,20 +114,25 @@ int MainDialog::fadeOutSeconds() const
     return spinFadeout->isEnabled() ? spinFadeout->value() : 0;
 }
 
-// Before a clip preview, what only the newer player library does; nothing is asked of it at the
-// form's defaults, so a clip preview then calls exactly what it always called.
-void MainDialog::prepareClipShape()
+// The clip preview as everything is set now; what an older player library cannot do is off.
+PreviewShape MainDialog::previewShape() const
 {
-    // The encoder cuts round(start x rate) and round(length x rate) frames; the clip's end, in
-    // the player's frames, must fall where the ringtone ends.
-    constexpr double rate = 44100.0;
-    const double begin = secondsOf(clipModel.begin());
-    const double end = double(std::llround(begin * rate)
-                              + std::llround(secondsOf(clipModel.length()) * rate))
-            / rate;
-    if (fadeOutSeconds() > 0)
-        player.setFadeOut(fadeOutSeconds(), end);
-    loopingClip = checkLoop->isEnabled() && checkLoop->isChecked();
-    if (loopingClip)
-        player.setLoop(begin, end);
+    PreviewShape shape;
+    shape.begin = clipModel.begin();
+    shape.length = clipModel.length();
+    shape.fadeIn = ui->spinFadein->value();
+    shape.fadeOut = fadeOutSeconds();
+    shape.loop = checkLoop->isEnabled() && checkLoop->isChecked();
+    return shape;
+}
+
+// What was kept from last time, told with the first file loaded.
+QString MainDialog::rememberedShapingNotice()
+{
+    RememberedShaping::Values values;
+    values.fadeIn = ui->spinFadein->value();
+    values.fadeOut = fadeOutSeconds();
+    values.loop = checkLoop->isEnabled() && checkLoop->isChecked();
+    values.evenLoudness = checkEvenLoudness->isChecked();
+    return rememberedShaping.tellOnce(values);
 }

@@ -3,6 +3,7 @@
 #include "maindialog.h"
 #include "ui_maindialog.h"
 
+#include "editor/skinsheet.h"
 #include "editor/suggestlength.h"
 
 #include <QPushButton>
@@ -16,19 +17,6 @@ const QKeySequence suggestKey(Qt::Key_S);
 // Candidates a press steps through before they come round again.
 constexpr int suggestCount = 5;
 
-QString skinSheet(const QString &stem)
-{
-    return QStringLiteral(
-                   "QPushButton{ border-image: url(:/images/%1_button.png); }\n"
-                   "QPushButton:hover{ border-image: url(:/images/%1_hover.png); }\n"
-                   "QPushButton:pressed{ border-image: url(:/images/%1_down.png); }\n"
-                   "QPushButton:focus{ border-image: url(:/images/%1_focus.png); }\n"
-                   "QPushButton:focus:hover{ border-image: url(:/images/%1_focus_hover.png); }\n"
-                   "QPushButton:focus:pressed{ border-image: url(:/images/%1_focus_down.png); }\n"
-                   "QPushButton:disabled{ border-image: url(:/images/%1_disable.png); }\n")
-            .arg(stem);
-}
-
 } // namespace
 
 void MainDialog::buildSuggestControls()
@@ -36,7 +24,7 @@ void MainDialog::buildSuggestControls()
     btnSuggest = new QPushButton(this);
     btnSuggest->setObjectName(QStringLiteral("btnSuggest"));
     btnSuggest->setGeometry(suggestRect);
-    btnSuggest->setStyleSheet(skinSheet(QStringLiteral("suggest")));
+    btnSuggest->setStyleSheet(skinButtonSheet(QStringLiteral("suggest")));
     btnSuggest->setAutoDefault(false);
     btnSuggest->setEnabled(false);
     connect(btnSuggest, &QPushButton::clicked, this, &MainDialog::onBtnSuggest);

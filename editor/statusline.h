@@ -1,6 +1,7 @@
 #ifndef STATUSLINE_H
 #define STATUSLINE_H
 
+#include <QColor>
 #include <QObject>
 #include <QString>
 
@@ -16,6 +17,8 @@ class StatusLine : public QObject
 
 public:
     explicit StatusLine(QLabel *label);
+
+    static QColor linkColour();
 
     void show(const QString &text);
     // Keeps an earlier message, already told, below the shown text in the tooltip.

@@ -1,4 +1,5 @@
 #include "avconverter.h"
+#include "timinglog.h"
 
 #include <QByteArrayView>
 #include <QCoreApplication>
@@ -152,10 +153,10 @@ void CAVConverter::onStdoutReady()
         if (space >= 0)
             m_encodedTime = QString::fromLatin1(text.sliced(from, space - from)).toDouble();
     }
-    qDebug().noquote() << QStringLiteral(" i=%1 len=%2 time=%3")
-                                  .arg(readCount)
-                                  .arg(length)
-                                  .arg(m_encodedTime, 0, 'g', -1);
+    qCDebug(vardelTiming).noquote() << QStringLiteral("read %1: %2 bytes, time=%3")
+                                               .arg(readCount)
+                                               .arg(length)
+                                               .arg(m_encodedTime, 0, 'g', -1);
 }
 
 void CAVConverter::onProcessFinished(int exitCode, QProcess::ExitStatus status)

@@ -37,7 +37,7 @@ Player::~Player()
         return;
     setCallback(nullptr, nullptr);
     notifier.reset();
-    SDL_CloseAudioDevice(device);
+    closeOutput();
     {
         std::lock_guard<std::mutex> lock(mutex);
         quit = true;
@@ -56,7 +56,7 @@ int Player::init()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
         return NoDevice;
-    if (openDevice() < 0) {
+    if (probeDevice() < 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return NoDevice;
     }
@@ -66,30 +66,58 @@ int Player::init()
     return 0;
 }
 
-int Player::openDevice()
+// Learns the device's format and lets it go again: the device is opened only while something
+// plays, since an open device, even paused, keeps the sound server fed with silence.
+int Player::probeDevice()
 {
-    SDL_AudioSpec wanted {};
-    wanted.freq = 44100;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = 2;
-    wanted.samples = Uint16(deviceFrames());
-    wanted.callback = &Player::audioCallback;
-    wanted.userdata = this;
+    period = deviceFrames();
+    SDL_AudioSpec wanted = wantedSpec();
     SDL_AudioSpec obtained {};
-    device = SDL_OpenAudioDevice(nullptr,
-                                 0,
-                                 &wanted,
-                                 &obtained,
-                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE
-                                         | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-    if (device == 0)
+    const SDL_AudioDeviceID probe = SDL_OpenAudioDevice(nullptr,
+                                                        0,
+                                                        &wanted,
+                                                        &obtained,
+                                                        SDL_AUDIO_ALLOW_FREQUENCY_CHANGE
+                                                                | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (probe == 0)
         return NoDevice;
+    SDL_CloseAudioDevice(probe);
     rate = obtained.freq;
     channels = obtained.channels;
     period = obtained.samples;
     queue.setChannels(channels);
     shaper = std::make_unique<Shaper>(channels, rate);
     return 0;
+}
+
+SDL_AudioSpec Player::wantedSpec()
+{
+    SDL_AudioSpec wanted {};
+    wanted.freq = rate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = Uint8(channels);
+    wanted.samples = Uint16(period);
+    wanted.callback = &Player::audioCallback;
+    wanted.userdata = this;
+    return wanted;
+}
+
+// Opened in the format first probed, which SDL converts to if the device has changed since, so
+// that the decoded audio and its frame counts stay as they are.
+bool Player::openOutput()
+{
+    if (device != 0)
+        return true;
+    SDL_AudioSpec wanted = wantedSpec();
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    return device != 0;
+}
+
+void Player::closeOutput()
+{
+    if (device != 0)
+        SDL_CloseAudioDevice(device);
+    device = 0;
 }
 
 // Waits for a report that is being delivered: once this returns, the old receiver is never
@@ -161,6 +189,11 @@ int Player::play()
         std::lock_guard<std::mutex> lock(mutex);
         if (!loaded)
             return NoFile;
+    }
+    if (!openOutput())
+        return NoDevice;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
         if (state != SONVIX_PLAYING)
             startRunning(state == SONVIX_STOPPED);
     }
@@ -173,10 +206,17 @@ int Player::pause()
     if (!ready)
         return NoDevice;
     std::lock_guard<std::mutex> api(apiMutex);
+    bool resuming;
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (!loaded)
             return NoFile;
+        resuming = state == SONVIX_PAUSED;
+    }
+    if (resuming && !openOutput())
+        return NoDevice;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
         if (state == SONVIX_PLAYING) {
             state = SONVIX_PAUSED;
             report(SONVIX_PAUSED);
@@ -257,6 +297,7 @@ int Player::fadeout(double seconds, double clipEnd)
     if (!validSeconds(seconds) || !validSeconds(clipEnd))
         return BadArgument;
     std::lock_guard<std::mutex> lock(mutex);
+    clipAsked = true;
     clipPending.fadeOut = std::min(seconds, MaxSeconds);
     clipPending.end = clipPending.fadeOut > 0 || clipPending.loopFrom >= 0
             ? std::llround(std::min(clipEnd, MaxSeconds) * rate)
@@ -273,6 +314,7 @@ int Player::loop(double begin, double end)
     std::lock_guard<std::mutex> lock(mutex);
     const int64_t from = std::llround(std::min(begin, MaxSeconds) * rate);
     const int64_t to = std::llround(std::min(end, MaxSeconds) * rate);
+    clipAsked = true;
     clipPending.loopFrom = to > from ? from : -1;
     if (to > from)
         clipPending.end = to;
@@ -293,14 +335,17 @@ void Player::restartAt(int64_t frame)
     decoderWake.notify_one();
 }
 
-// A start from stopped takes the clip asked for; a resume goes on with the one under way.
+// A start from stopped takes the clip asked for; a resume goes on with the one under way
+// unless another was asked for while paused.
 void Player::startRunning(bool fresh)
 {
-    if (fresh) {
+    if (fresh || clipAsked) {
+        const bool hadClip = clip.end >= 0;
         setClip(clipPending);
         clipPending = Clip();
-        // What was decoded ahead of the start may run past the clip's end.
-        if (clip.end >= 0)
+        clipAsked = false;
+        // What was decoded ahead of the start may run past the clip's end, or stop at the old one.
+        if (clip.end >= 0 || (!fresh && hadClip))
             restartAt(nextFrame);
     }
     state = SONVIX_PLAYING;
@@ -373,7 +418,10 @@ void Player::syncDevice()
         std::lock_guard<std::mutex> lock(mutex);
         running = state == SONVIX_PLAYING;
     }
-    SDL_PauseAudioDevice(device, running ? 0 : 1);
+    if (!running)
+        closeOutput();
+    else if (device != 0)
+        SDL_PauseAudioDevice(device, 0);
 }
 
 void Player::audioCallback(void *self, Uint8 *stream, int length)

@@ -53,7 +53,11 @@ private:
     using Clock = std::chrono::steady_clock;
 
     Player() = default;
-    int openDevice();
+    int probeDevice();
+    SDL_AudioSpec wantedSpec();
+    // These run with `apiMutex` held, never `mutex`: closing waits for the audio thread.
+    bool openOutput();
+    void closeOutput();
     void unload();
     static void audioCallback(void *self, Uint8 *stream, int length);
     void fill(int16_t *out, int frames);
@@ -84,7 +88,7 @@ private:
     // Serialises the calls, so that device pauses follow the state changes in order.
     std::mutex apiMutex;
     std::atomic<bool> ready {false};
-    SDL_AudioDeviceID device = 0;
+    SDL_AudioDeviceID device = 0; // 0 while nothing plays
     int rate = 44100;
     int channels = 2;
     int period = 1024; // frames per device buffer
@@ -112,6 +116,7 @@ private:
     Clock::time_point handedAt;
     double fadePending = 0;
     Clip clipPending;
+    bool clipAsked = false; // a clip asked for since the last start
     Clip clip; // of the playback under way
     std::unique_ptr<Shaper> shaper; // made once the device's format is known
 };

@@ -1,5 +1,6 @@
 #include "app/desktopentry.h"
 #include "app/dialogplacement.h"
+#include "app/displayopening.h"
 #include "app/displayposition.h"
 #include "app/quitsignals.h"
 #include "app/skin.h"
@@ -16,6 +17,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 // The command line is read before the toolkit starts, so --help, --version, --suggest and
 // --serve need no display. A file named there is loaded as if it had been dropped.
@@ -41,7 +43,9 @@ int main(int argc, char *argv[])
         return command.exitCode;
     }
 
+    std::optional<DisplayOpening> opening(std::in_place);
     QApplication app(argc, argv);
+    opening.reset();
     quitOnTerminationSignals();
     removeOrphanDecodeFolders();
     QApplication::setWindowIcon(vardelIcon());

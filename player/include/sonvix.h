@@ -22,6 +22,8 @@ extern "C" {
 /* state: SONVIX_STOPPED, SONVIX_PLAYING or SONVIX_PAUSED. Called on a library thread. */
 typedef int (*sonvix_callback)(int state, void *user);
 
+/* The audio device is opened by a start or a resume and closed when playback stops or pauses:
+ * nothing reaches it while nothing plays. */
 int sonvix_init(void);
 int sonvix_set_callback(sonvix_callback cb, void *user);
 int sonvix_open(const char *utf8_path, int reserved1, int reserved2);
@@ -37,11 +39,12 @@ int sonvix_fadein(double seconds); /* applies to the next start or resume */
 
 /* Fades to silence over the `seconds` before `clip_end` (seconds of the file) as the encoder's
  * -fadeout does, and ends playback there; 0: none. Applies to the next start from stopped, for
- * as long as that playback lasts. */
+ * as long as that playback lasts, or to the next resume when asked while paused. */
 int sonvix_fadeout(double seconds, double clip_end);
 /* Plays `begin` to `end` (seconds of the file) again and again until stopped, every pass shaped
  * afresh as the encoder shapes a ringtone (limiter, fade-in, fade-out), so that the seam sounds
- * as a phone will play it; end <= begin: no loop. Applies to the next start from stopped. */
+ * as a phone will play it; end <= begin: no loop. Applies to the next start from stopped, or to
+ * the next resume when asked while paused. */
 int sonvix_loop(double begin, double end);
 
 #ifdef __cplusplus

@@ -605,6 +605,10 @@ Pointer at %3</source>
         <source>Shows the version and the licences</source>
         <translation>يعرض الإصدار والتراخيص</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>‫تم تحميل الملف. %1‬</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -835,6 +839,44 @@ Pointer at %3</source>
     <message>
         <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
         <translation>هل تريد بدء قائمة جديدة؟ عندها لن يعرض iPhone إلا النغمات المضافة من الآن فصاعدًا. تبقى القائمة القديمة على iPhone باسم %1، وتبقى النغمات التي تذكرها هناك أيضًا.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>‫إيقاف المعاينة‬</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>‫إيقاف‬</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>‫تدرّج %1 ث‬</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>‫تلاشٍ ختامي %1 ث‬</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>‫التكرار مفعّل‬</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>‫توحيد الجهارة مفعّل‬</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>‫%1، من المرة السابقة‬</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>‫%1، %2‬</translation>
     </message>
 </context>
 </TS>

@@ -605,6 +605,10 @@ Zeiger bei %3</translation>
         <source>Shows the version and the licences</source>
         <translation>Zeigt die Version und die Lizenzen</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>Datei geladen. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -835,6 +839,44 @@ Zeiger bei %3</translation>
     <message>
         <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
         <translation>Eine neue Liste beginnen? Das iPhone zeigt dann nur die ab jetzt hinzugefügten Klingeltöne. Die alte Liste bleibt als %1 auf dem iPhone, ebenso die Klingeltöne, die sie nennt.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Vorhören beenden</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fade-in %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fade-out %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Schleife an</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Gleiche Lautheit an</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, vom letzten Mal</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

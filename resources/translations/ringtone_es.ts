@@ -605,6 +605,10 @@ Puntero en %3</translation>
         <source>Shows the version and the licences</source>
         <translation>Muestra la versión y las licencias</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>Archivo cargado. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -835,6 +839,44 @@ Puntero en %3</translation>
     <message>
         <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
         <translation>¿Empezar una lista nueva? El iPhone mostrará entonces solo los tonos añadidos a partir de ahora. La lista antigua se queda en el iPhone como %1, y los tonos que nombra también se quedan allí.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Detener la escucha</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fundido %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fundido final %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Repetir activado</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Sonoridad igualada activada</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, de la última vez</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

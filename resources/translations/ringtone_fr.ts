@@ -605,6 +605,10 @@ Pointeur à %3</translation>
         <source>Shows the version and the licences</source>
         <translation>Affiche la version et les licences</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>Fichier chargé. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -835,6 +839,44 @@ Pointeur à %3</translation>
     <message>
         <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
         <translation>Commencer une nouvelle liste ? L&apos;iPhone n&apos;affichera alors que les sonneries ajoutées à partir de maintenant. L&apos;ancienne liste reste sur l&apos;iPhone sous le nom %1, et les sonneries qu&apos;elle cite y restent aussi.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Arrêter l&apos;écoute</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fondu %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fondu final %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Boucle activée</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Sonie égalisée activée</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, repris de la dernière fois</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -605,6 +605,10 @@ Puntatore a %3</translation>
         <source>Shows the version and the licences</source>
         <translation>Mostra la versione e le licenze</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>File caricato. %1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -835,6 +839,44 @@ Puntatore a %3</translation>
     <message>
         <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
         <translation>Iniziare un nuovo elenco? L&apos;iPhone mostrerà allora solo le suonerie aggiunte da ora in poi. Il vecchio elenco resta sull&apos;iPhone come %1, e anche le suonerie che nomina restano lì.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Interrompi l&apos;ascolto</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>Fade-in %1 s</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>Fade-out %1 s</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>Ripeti attivo</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>Loudness uniforme attiva</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1, dall&apos;ultima volta</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

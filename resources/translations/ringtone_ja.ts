@@ -219,7 +219,7 @@ Pointer at %3</source>
     </message>
     <message>
         <source>Fade in:</source>
-        <translation>フェード:</translation>
+        <translation>フェードイン:</translation>
     </message>
     <message>
         <source>&amp;Manage...</source>
@@ -605,6 +605,10 @@ Pointer at %3</source>
         <source>Shows the version and the licences</source>
         <translation>バージョンとライセンスを表示します</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>ファイルを読み込みました。%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -835,6 +839,44 @@ Pointer at %3</source>
     <message>
         <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
         <translation>新しいリストを作成しますか? iPhone には今後追加した着信音だけが表示されます。古いリストは %1 として iPhone に残り、そこに記載された着信音もそのまま残ります。</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>試聴を停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>フェードイン %1 秒</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>フェードアウト %1 秒</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>ループ オン</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>ラウドネスを揃える オン</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1(前回の設定)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 </TS>

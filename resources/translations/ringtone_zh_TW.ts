@@ -605,6 +605,10 @@ Pointer at %3</source>
         <source>Shows the version and the licences</source>
         <translation>顯示版本和授權條款</translation>
     </message>
+    <message>
+        <source>File loaded. %1</source>
+        <translation>檔案已載入。%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageDialog</name>
@@ -835,6 +839,44 @@ Pointer at %3</source>
     <message>
         <source>Start a new list? The iPhone then lists only the ringtones added from now on. The old list stays on the iPhone as %1, and the ringtones it names stay there too.</source>
         <translation>要建立新的列表嗎？之後 iPhone 只會列出從現在起新增的鈴聲。舊列表會以 %1 的名稱保留在 iPhone 上，其中列出的鈴聲也會保留。</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStop</name>
+    <message>
+        <source>Stop the preview</source>
+        <translation>停止試聽</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedShaping</name>
+    <message>
+        <source>Fade-in %1 s</source>
+        <translation>淡入 %1 秒</translation>
+    </message>
+    <message>
+        <source>Fade-out %1 s</source>
+        <translation>淡出 %1 秒</translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation>循環已開</translation>
+    </message>
+    <message>
+        <source>Even loudness on</source>
+        <translation>響度均衡已開</translation>
+    </message>
+    <message>
+        <source>%1, from last time</source>
+        <translation>%1(沿用上次設定)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
     </message>
 </context>
 </TS>

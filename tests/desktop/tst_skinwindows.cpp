@@ -5,6 +5,7 @@
 #include "app/skin.h"
 #include "app/translator.h"
 #include "device/managedialog.h"
+#include "editor/labelfit.h"
 #include "editor/maindialog.h"
 #include "editor/volumeslider.h"
 
@@ -42,6 +43,7 @@ private slots:
     void textsFitTheirPlaces();
     void volumeRunsTheWayItIsRead();
     void managerIsMirrored();
+    void bottomRowsEndOnTheRight();
 
 private:
     QTranslator translator;
@@ -146,6 +148,8 @@ void TestSkinWindows::labelsSitBesideTheirFields_data()
                                  << "btnPause";
     QTest::newRow("pause, play clip") << "btnPause"
                                       << "btnPlayClip";
+    QTest::newRow("play clip, stop") << "btnPlayClip"
+                                     << "btnStop";
 }
 
 // Arabic puts each label right of its field, and each control right of the one read after it,
@@ -200,15 +204,11 @@ void TestSkinWindows::textsFitTheirPlaces()
     for (int round = 0; round < 2; ++round)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const auto textWidth = [](QWidget *widget) {
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            return label->fontMetrics().horizontalAdvance(label->text());
-        return widget->sizeHint().width();
-    };
+    const auto textWidth = [](QWidget *widget) { return widget->sizeHint().width(); };
     const QList<QStringList> rows = {{"labelFadeout", "spinFadeout", "checkLoop"},
                                      {"labelFadein", "btnPause"},
                                      {"checkExport", "comboToneKind", "checkEvenLoudness"},
-                                     {"btnSuggest", "btnPlay", "btnPlayClip"}};
+                                     {"btnSuggest", "btnPlay", "btnPlayClip", "btnStop"}};
     const auto onWindow = [&shown](QWidget *widget) {
         return QRect(widget->mapTo(&shown.window, QPoint(0, 0)), widget->size());
     };
@@ -216,8 +216,13 @@ void TestSkinWindows::textsFitTheirPlaces()
         for (int i = 0; i < row.size(); ++i) {
             QWidget *widget = shown.child(row.at(i));
             QVERIFY2(widget, qPrintable(row.at(i)));
-            if (qobject_cast<QLabel *>(widget) || qobject_cast<QCheckBox *>(widget)
-                || qobject_cast<QComboBox *>(widget))
+            // A label keeps a few pixels clear of the field it names, on one line or two.
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                QVERIFY2(labelTextFits(label, 3),
+                         qPrintable(QStringLiteral("%1: \"%2\" in %3")
+                                            .arg(row.at(i), label->text())
+                                            .arg(label->contentsRect().width())));
+            else if (qobject_cast<QCheckBox *>(widget) || qobject_cast<QComboBox *>(widget))
                 QVERIFY2(textWidth(widget) <= widget->contentsRect().width(),
                          qPrintable(QStringLiteral("%1: %2 > %3")
                                             .arg(row.at(i))
@@ -266,6 +271,26 @@ void TestSkinWindows::managerIsMirrored()
     QVERIFY(leftOf(arabic, "labelName") > leftOf(arabic, "editName"));
     QCOMPARE(arabic.findChild<QWidget *>(QStringLiteral("btnClose"))->geometry(),
              english.findChild<QWidget *>(QStringLiteral("btnClose"))->geometry());
+}
+
+// Right to left, the links and the status line end on the right as the panel above them does,
+// the links clear of Generate (from x 543); left to right they stay where the form put them.
+void TestSkinWindows::bottomRowsEndOnTheRight()
+{
+    const auto rightOf = [](const WindowIn &in, const char *name) {
+        QWidget *widget = in.child(QString::fromLatin1(name));
+        return widget->mapTo(&in.window, QPoint(widget->width(), 0)).x();
+    };
+    {
+        WindowIn english(QStringLiteral("en"));
+        QTRY_VERIFY(english.leftOf(QStringLiteral("labelManage")) < 60);
+        QCOMPARE(english.leftOf(QStringLiteral("labelStatus")), 50);
+    }
+    WindowIn arabic(QStringLiteral("ar"));
+    QTRY_VERIFY(rightOf(arabic, "labelManage") > 500);
+    QVERIFY(rightOf(arabic, "labelManage") <= 543);
+    QVERIFY(arabic.leftOf(QStringLiteral("labelAbout")) > 300);
+    QVERIFY(rightOf(arabic, "labelStatus") > 600);
 }
 
 QTEST_MAIN(TestSkinWindows)

@@ -290,13 +290,20 @@ void TestStartup::answersWithoutDisplay_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
+    QTest::addColumn<QString>("display"); // where the window would go; none when empty
 
     QTest::newRow("version") << "--version" << 0 << "Vardel 1.0.0\n"
+                             << ""
                              << "";
     QTest::newRow("help") << "--help" << 0 << "Usage: vardel [options] [FILE]"
+                          << ""
                           << "";
     QTest::newRow("unknown") << "--frobnicate" << 2 << ""
-                             << "Usage: vardel [options] [FILE]";
+                             << "Usage: vardel [options] [FILE]"
+                             << "";
+    const QString noDisplay = QStringLiteral("vardel: no display could be opened");
+    QTest::newRow("window, no display set") << "" << 1 << "" << noDisplay << "";
+    QTest::newRow("window, a display nobody serves") << "" << 1 << "" << noDisplay << ":97";
 }
 
 // The real program with no display at all: no window is tried, the text goes where a shell
@@ -306,13 +313,17 @@ void TestStartup::answersWithoutDisplay()
     QFETCH(QString, option);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    QFETCH(QString, display);
 
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+        env.insert(QStringLiteral("DISPLAY"), display);
     program.setProcessEnvironment(env);
-    program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"), {option});
+    program.start(qEnvironmentVariable("VARDEL_BIN_DIR") + QStringLiteral("/vardel"),
+                  option.isEmpty() ? QStringList() : QStringList {option});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QTEST(program.exitCode(), "exitCode");
@@ -320,6 +331,9 @@ void TestStartup::answersWithoutDisplay()
     const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
     QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
     QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
+    // No window: one line that says why, nothing of the toolkit's.
+    if (option.isEmpty())
+        QCOMPARE(stdErr.count(QLatin1Char('\n')), 1);
 }
 
 QTEST_MAIN(TestStartup)

@@ -21,6 +21,8 @@ private slots:
     void typedStartAfterTheEnd_data();
     void typedStartAfterTheEnd();
     void reloadKeepsTheFileLength();
+    void newFileStartsWithItsFirstSeconds_data();
+    void newFileStartsWithItsFirstSeconds();
     void undoAfterADrag();
     void undoCoversFadeAndVolume();
     void undoKeysBelongToATextField();
@@ -84,6 +86,11 @@ static qint64 msOfArgument(const QStringList &args, const char *option)
 {
     const int at = args.indexOf(QLatin1String(option));
     return at < 0 ? -1 : qRound64(args.value(at + 1).toDouble() * 1000.0);
+}
+
+static QTime timeOf(int ms)
+{
+    return QTime(0, 0).addMSecs(ms);
 }
 
 static qint64 msOfText(const QString &text)
@@ -217,6 +224,46 @@ void TestClipTruth::reloadKeepsTheFileLength()
     checkViewsAgree(0, 7800);
     f.loadAndWait(path);
     checkViewsAgree(0, 7800);
+}
+
+void TestClipTruth::newFileStartsWithItsFirstSeconds_data()
+{
+    QTest::addColumn<double>("oldSeconds");
+    QTest::addColumn<int>("oldBeginMs");
+    QTest::addColumn<int>("oldEndMs");
+    QTest::addColumn<double>("newSeconds");
+    QTest::addColumn<int>("newEndMs");
+
+    QTest::newRow("a 19-minute clip, then a 3-minute song")
+            << 1200.0 << 0 << 1140000 << 180.0 << 10000;
+    QTest::newRow("a clip late in a long file, then a 3-minute song")
+            << 1200.0 << 1000000 << 1030000 << 180.0 << 10000;
+    QTest::newRow("a clip past a short file's end") << 180.0 << 60000 << 70000 << 7.8 << 7800;
+    QTest::newRow("a short clip at the start, then a long file")
+            << 7.8 << 1000 << 2000 << 180.0 << 10000;
+}
+
+// Whatever the last clip was, a new file starts with its own first ten seconds, and undo has
+// nothing of the old file to bring back.
+void TestClipTruth::newFileStartsWithItsFirstSeconds()
+{
+    QFETCH(double, oldSeconds);
+    QFETCH(int, oldBeginMs);
+    QFETCH(int, oldEndMs);
+    QFETCH(double, newSeconds);
+    QFETCH(int, newEndMs);
+
+    f.loadAndWait(file(QStringLiteral("old-%1.mp3").arg(oldSeconds), oldSeconds));
+    auto *endField = f.child<QTimeEdit>("editEndTime");
+    endField->setTime(timeOf(oldEndMs));
+    f.child<QTimeEdit>("editStartTime")->setTime(timeOf(oldBeginMs));
+    emit endField->editingFinished();
+    QCOMPARE(msOfText(endField->text()), qint64(oldEndMs));
+
+    f.loadAndWait(file(QStringLiteral("new-%1.mp3").arg(newSeconds), newSeconds));
+    checkViewsAgree(0, newEndMs);
+    QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    checkViewsAgree(0, newEndMs);
 }
 
 void TestClipTruth::undoAfterADrag()

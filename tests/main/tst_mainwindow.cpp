@@ -55,6 +55,8 @@ private slots:
     void loudVolumeWarns_data();
     void loudVolumeWarns();
     void barsFollowProgress();
+    void toolTipsNameTheirKeyOnce_data();
+    void toolTipsNameTheirKeyOnce();
 
 private:
     MainFixture f;
@@ -697,6 +699,43 @@ void TestMainWindow::barsFollowProgress()
     QCOMPARE(low.copy(0, 394, 26, 113), high.copy(0, 394, 26, 113));
     QVERIFY(low.copy(644, 208, 27, 215) != high.copy(644, 208, 27, 215));
     QCOMPARE(low.copy(644, 427, 27, 80), high.copy(644, 427, 27, 80));
+}
+
+void TestMainWindow::toolTipsNameTheirKeyOnce_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("20 clip edits") << "clip";
+    QTest::newRow("20 fade-in edits") << "fadein";
+    QTest::newRow("20 loads") << "load";
+}
+
+// Each tool tip that names a key names it once, however often the clip changes.
+void TestMainWindow::toolTipsNameTheirKeyOnce()
+{
+    QFETCH(QString, edit);
+
+    f.open();
+    const QString path = f.makeTone(QStringLiteral("tips.wav"), 30.0);
+    f.loadAndWait(path);
+    for (int i = 1; i <= 20; ++i) {
+        if (edit == QLatin1String("clip")) {
+            emit f.slider()->clipChanged(i, i + 5.0);
+            emit f.slider()->clipEditFinished();
+        } else if (edit == QLatin1String("fadein")) {
+            f.child<QSpinBox>("spinFadein")->setValue(i % 5);
+        } else {
+            f.loadAndWait(path);
+        }
+    }
+    const QList<std::pair<const char *, QString>> tips = {{"btnPlay", "Play"},
+                                                          {"btnPause", "Pause"},
+                                                          {"btnClose", "Close"},
+                                                          {"btnGenerate", "Generate the ringtone"}};
+    for (const auto &[name, text] : tips) {
+        const QString tip = f.child<QPushButton>(name)->toolTip();
+        QVERIFY2(tip.startsWith(text + QStringLiteral(" (")) && tip.count(QLatin1Char('(')) == 1,
+                 qPrintable(tip));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -258,6 +258,48 @@ private slots:
         QCoreApplication::processEvents();
     }
 
+    void fileDialogsOpenInTheShownFolder_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed"); // into the window's output folder; empty: as shown
+        QTest::newRow("add, the folder shown at first") << "btnPcToIPhone"
+                                                        << "";
+        QTest::newRow("add, a folder typed") << "btnPcToIPhone"
+                                             << "typed/out";
+        QTest::newRow("save, the folder shown at first") << "btnIPhoneToPc"
+                                                         << "";
+        QTest::newRow("save, a folder typed") << "btnIPhoneToPc"
+                                              << "typed/out";
+        QTest::newRow("replace, a folder typed") << "btnReplace"
+                                                 << "typed/out";
+    }
+
+    // The window shows an output folder before any is chosen there: the manager's dialogs open
+    // in the one shown, not where the program was started.
+    void fileDialogsOpenInTheShownFolder()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+
+        auto *folderField = f.child<QLineEdit>("editOutputFolder");
+        if (!typed.isEmpty())
+            folderField->setText(f.dir.filePath(typed));
+        const QString shown = QDir::fromNativeSeparators(folderField->text());
+        QVERIFY(!shown.isEmpty());
+        fakes::phoneRingtones() = {{"Bell", "AAAA.m4r"}};
+        fakes::raiseDeviceEvent(0, "connect");
+        QCoreApplication::processEvents();
+        withManager([&](ManageDialog *dialog) {
+            ChooserStub chooser;
+            QTest::mouseClick(child<QPushButton>(dialog, qPrintable(button)), Qt::LeftButton);
+            QCOMPARE(chooser.asked, 1);
+            const bool save = button == QLatin1String("btnIPhoneToPc");
+            QVERIFY2(save ? chooser.start.startsWith(shown + QLatin1Char('/'))
+                          : chooser.start == shown,
+                     qPrintable(chooser.start));
+        });
+    }
+
     void addingThreeFilesCommitsOnce()
     {
         const QStringList files = {f.makeTone(QStringLiteral("one.m4a"), 1.0),

@@ -6,13 +6,57 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
-Capture::Capture(const QString &path)
-    : path(path)
-{ }
+Capture::Capture(const QString &pipePath)
+    : path(pipePath + QStringLiteral(".frames"))
+{
+    const QByteArray name = QFile::encodeName(pipePath);
+    QFile frames(path);
+    if (!frames.open(QIODevice::WriteOnly) || mkfifo(name.constData(), 0600) != 0)
+        return;
+    // Open for reading without waiting for a writer, so the driver's opening never waits.
+    const int pipe = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+    if (pipe >= 0)
+        reader = std::thread(&Capture::drain, this, pipe);
+}
+
+Capture::~Capture()
+{
+    quit = true;
+    if (reader.joinable())
+        reader.join();
+}
+
+// A read of 0 bytes means no writer has the pipe open and nothing is left in it.
+void Capture::drain(int pipe)
+{
+    std::FILE *out = std::fopen(QFile::encodeName(path).constData(), "ab");
+    char buffer[65536];
+    while (!quit && out) {
+        const ssize_t got = ::read(pipe, buffer, sizeof buffer);
+        if (got > 0) {
+            std::fwrite(buffer, 1, size_t(got), out);
+            std::fflush(out);
+            continue;
+        }
+        if (got == 0)
+            ++closedReads;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (out)
+        std::fclose(out);
+    ::close(pipe);
+}
+
+int64_t Capture::framesWritten() const
+{
+    return QFile(path).size() / qint64(sizeof(Frame));
+}
 
 void Capture::mark()
 {
@@ -68,15 +112,10 @@ bool Capture::waitForGrowth(int64_t frames) const
     return pollUntil([&] { return QFile(path).size() >= wanted; }, std::chrono::milliseconds(2));
 }
 
-int64_t Capture::heldBackFrames() const
+bool Capture::waitForClosed() const
 {
-    struct stat status
-    {
-    };
-    const qint64 block = stat(QFile::encodeName(path).constData(), &status) == 0
-            ? qMax<qint64>(status.st_blksize, BUFSIZ)
-            : qint64(BUFSIZ);
-    return block / qint64(sizeof(Frame));
+    const uint64_t before = closedReads;
+    return pollUntil([&] { return closedReads > before + 1; }, std::chrono::milliseconds(2));
 }
 
 bool Capture::waitForSound(size_t frames) const

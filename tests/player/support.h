@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -17,27 +18,41 @@ struct Frame
     int16_t right;
 };
 
+// The driver's file is a pipe that a thread of the capture drains into a file of its own: the
+// player opens the device only while it plays, and the driver starts its file afresh at every
+// opening, so a plain file would lose what an earlier playback wrote.
 class Capture
 {
 public:
-    explicit Capture(const QString &path);
+    explicit Capture(const QString &pipePath);
+    ~Capture();
+    Capture(const Capture &) = delete;
+    Capture &operator=(const Capture &) = delete;
+
     // Marks the start of what the next read returns.
     void mark();
     // Frames written since the mark, without the silent ones (the device's idle time).
     std::vector<Frame> soundSinceMark() const;
     // All frames written since the mark, silence included.
     std::vector<Frame> framesSinceMark() const;
+    // All frames the device ever wrote.
+    int64_t framesWritten() const;
     // Waits until the device has written `frames` more frames, sound or silence: it writes one
     // buffer after another in real time, so this is how the test knows the device has moved on.
     bool waitForGrowth(int64_t frames) const;
-    // SDL writes the file through stdio, whose buffer may hold back this many frames.
-    int64_t heldBackFrames() const;
+    // Waits until the device is closed and everything it wrote is in the capture.
+    bool waitForClosed() const;
     // Waits until at least `frames` frames with sound were written since the mark.
     bool waitForSound(size_t frames) const;
 
 private:
-    QString path;
+    void drain(int pipe);
+
+    QString path; // the drained frames
     qint64 offset = 0;
+    std::atomic<bool> quit {false};
+    std::atomic<uint64_t> closedReads {0}; // reads that found the pipe empty and unwritten
+    std::thread reader;
 };
 
 // The player's reports, in order, with the thread each arrived on.

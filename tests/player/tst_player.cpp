@@ -93,6 +93,8 @@ private slots:
     void refusedFileUnloadsTheLast_data();
     void refusedFileUnloadsTheLast();
     void clearedCallbackIsNeverEntered();
+    void idleDeviceWritesNothing_data();
+    void idleDeviceWritesNothing();
 
 private:
     void checkCallsFailWithoutDevice();
@@ -117,15 +119,15 @@ void TestPlayer::initTestCase()
     QVERIFY(dir.isValid());
     makeFixtures();
     checkCallsFailWithoutDevice();
-    // SDL's disk driver writes every frame it is handed, in real time, to the capture file.
+    // SDL's disk driver writes every frame it is handed, in real time, to the capture.
     const QString capturePath = dir.filePath(QStringLiteral("capture.raw"));
+    capture = new Capture(capturePath);
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", native(capturePath));
     qputenv("SONVIX_TEST_DEVICE_FRAMES", QByteArray::number(DeviceFrames));
     QCOMPARE(sonvix_init(), 0);
     QCOMPARE(sonvix_init(), 0);
     QCOMPARE(sonvix_set_callback(&StateLog::callback, &log), 0);
-    capture = new Capture(capturePath);
     QCOMPARE(sonvix_play(), SONVIX_E_NO_FILE);
     const QByteArray missing = native(dir.filePath(QStringLiteral("missing.wav")));
     QCOMPARE(sonvix_open(missing.constData(), 0, 0), SONVIX_E_CANNOT_OPEN);
@@ -335,11 +337,10 @@ void TestPlayer::init()
     capture->mark();
 }
 
-// The buffer the device was filling at the last report is written to the file after it, through
-// stdio's buffer; once that much and two more buffers of silence have shown, it is there.
+// Nothing plays: the device is closed, and what it wrote up to then is in the capture.
 void TestPlayer::settle()
 {
-    QVERIFY(capture->waitForGrowth(capture->heldBackFrames() + 2 * DeviceFrames));
+    QVERIFY(capture->waitForClosed());
 }
 
 void TestPlayer::playToEnd()
@@ -713,7 +714,8 @@ void TestPlayer::refusedFileUnloadsTheLast()
     QVERIFY(sonvix_play() < 0);
     QVERIFY(sonvix_pause() < 0);
     // A wrong start would be reported within a buffer or two; nothing to wait on but time.
-    QVERIFY(capture->waitForGrowth(8 * DeviceFrames));
+    settle();
+    std::this_thread::sleep_for(std::chrono::milliseconds(8 * DeviceFrames * 1000 / Rate));
     QCOMPARE(log.states(), (std::vector<int> {1, 0}));
     const auto heard = runs(indices(capture->soundSinceMark()));
     QCOMPARE(heard.size(), size_t(1));
@@ -769,6 +771,36 @@ void TestPlayer::clearedCallbackIsNeverEntered()
         QCOMPARE(counts.enteredAfterwards.load(), 0);
     }
     QCOMPARE(sonvix_set_callback(&StateLog::callback, &log), 0);
+}
+
+void TestPlayer::idleDeviceWritesNothing_data()
+{
+    QTest::addColumn<QString>("after");
+    QTest::newRow("a file opened, never played") << "open";
+    QTest::newRow("paused") << "pause";
+    QTest::newRow("stopped") << "stop";
+    QTest::newRow("played to its end") << "end";
+}
+
+// An open device, even paused, is fed silence by the sound server: the player holds it only
+// while something plays, so an idle program sends nothing at all.
+void TestPlayer::idleDeviceWritesNothing()
+{
+    QFETCH(QString, after);
+
+    QCOMPARE(sonvix_open(native(shortLevelPath).constData(), 0, 0), 0);
+    if (after == QLatin1String("end")) {
+        playToEnd();
+    } else if (after != QLatin1String("open")) {
+        QCOMPARE(sonvix_play(), 0);
+        QVERIFY(capture->waitForSound(SomeSound / 10));
+        QCOMPARE(after == QLatin1String("pause") ? sonvix_pause() : sonvix_stop(), 0);
+    }
+    settle();
+    const int64_t written = capture->framesWritten();
+    // Idle for a fifth of a second: an open device would write 8820 frames of silence.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    QCOMPARE(capture->framesWritten(), written);
 }
 
 QTEST_APPLESS_MAIN(TestPlayer)

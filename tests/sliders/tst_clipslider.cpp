@@ -55,6 +55,8 @@ private slots:
     void secondsOfPixel();
     void zoneAt_data();
     void zoneAt();
+    void narrowBandKeepsItsMiddle_data();
+    void narrowBandKeepsItsMiddle();
     void dragSteps();
     void setClip_data();
     void setClip();
@@ -122,11 +124,17 @@ void TestClipSlider::zoneAt_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<Zone>("zone");
 
-    QTest::newRow("left of the begin grip") << 27 << 100 << Zone::BeforeBand;
-    QTest::newRow("2 left of begin") << 28 << 100 << Zone::BeginEdge;
+    // The band 30..60 is drawn on columns 30..59; its edges' lines are 30-31 and 58-59.
+    QTest::newRow("left of the begin grip") << 26 << 100 << Zone::BeforeBand;
+    QTest::newRow("3 left of begin") << 27 << 100 << Zone::BeginEdge;
     QTest::newRow("on begin") << 30 << 100 << Zone::BeginEdge;
-    QTest::newRow("just inside") << 31 << 100 << Zone::Band;
-    QTest::newRow("last inside") << 59 << 100 << Zone::Band;
+    QTest::newRow("on the begin line's inner column") << 31 << 100 << Zone::BeginEdge;
+    QTest::newRow("3 inside the begin line") << 34 << 100 << Zone::BeginEdge;
+    QTest::newRow("just inside") << 35 << 100 << Zone::Band;
+    QTest::newRow("last inside") << 54 << 100 << Zone::Band;
+    QTest::newRow("3 inside the end line") << 55 << 100 << Zone::EndEdge;
+    QTest::newRow("on the end line") << 58 << 100 << Zone::EndEdge;
+    QTest::newRow("on the end line's outer column") << 59 << 100 << Zone::EndEdge;
     QTest::newRow("on end") << 60 << 100 << Zone::EndEdge;
     QTest::newRow("2 right of end") << 62 << 100 << Zone::EndEdge;
     QTest::newRow("right of the end grip") << 63 << 100 << Zone::AfterBand;
@@ -145,6 +153,50 @@ void TestClipSlider::zoneAt()
     QFETCH(Zone, zone);
 
     QCOMPARE(clipslider::zoneAt(x, position, 30, 60), zone);
+}
+
+void TestClipSlider::narrowBandKeepsItsMiddle_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("zones"); // columns begin - 4 .. end + 3: < [ = ] >
+
+    QTest::newRow("the narrowest band") << 3 << "<[[[[=]]]]>";
+    QTest::newRow("6 pixels") << 6 << "<[[[[[==]]]]]>";
+    QTest::newRow("9 pixels") << 9 << "<[[[[[[===]]]]]]>";
+    QTest::newRow("14 pixels: full grips") << 14 << "<[[[[[[[[====]]]]]]]]>";
+}
+
+// The grips never take the whole of a narrow band: its middle third still moves it.
+void TestClipSlider::narrowBandKeepsItsMiddle()
+{
+    QFETCH(int, width);
+    QFETCH(QString, zones);
+
+    const int begin = 100;
+    QString seen;
+    for (int x = begin - 4; x <= begin + width + 3; ++x) {
+        switch (clipslider::zoneAt(x, 1000, begin, begin + width)) {
+        case Zone::BeforeBand:
+            seen += QLatin1Char('<');
+            break;
+        case Zone::BeginEdge:
+            seen += QLatin1Char('[');
+            break;
+        case Zone::Band:
+            seen += QLatin1Char('=');
+            break;
+        case Zone::EndEdge:
+            seen += QLatin1Char(']');
+            break;
+        case Zone::AfterBand:
+            seen += QLatin1Char('>');
+            break;
+        case Zone::PlayLine:
+            seen += QLatin1Char('|');
+            break;
+        }
+    }
+    QCOMPARE(seen, zones);
 }
 
 void TestClipSlider::dragSteps()

@@ -52,6 +52,7 @@ QMap<QString, QSize> expectedSizes()
                                                        {"clip", {92, 38}},
                                                        {"suggest", {36, 36}},
                                                        {"wifi", {32, 32}},
+                                                       {"halt", {36, 36}},
                                                        {"browse", {89, 29}},
                                                        {"close", {29, 29}},
                                                        {"minimize", {31, 31}},
@@ -98,6 +99,8 @@ const QRect addedRects[] = {{404, 382, 95, 28},
                             {410, 440, 130, 22},
                             // Suggest, left of Play (editor/mainsuggest.cpp).
                             {251, 344, 36, 36},
+                            // The preview's Stop, right of Play Clip (editor/previewstop.cpp).
+                            {571, 344, 36, 36},
                             // Export's kind, right of the export check box
                             // (editor/maintonekind.cpp).
                             {199, 440, 155, 22},

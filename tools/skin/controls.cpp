@@ -330,6 +330,12 @@ void addButtons(Pictures &out)
                    focused,
                    wifiGlyph(QRectF(8.5, 7, 15, 15)));
     });
+    // The preview's Stop sits right of Play Clip as Suggest sits left of Play.
+    addFamily(out, QStringLiteral("halt"), [](State s, bool focused) {
+        QPainterPath square;
+        square.addRoundedRect(QRectF(12.5, 11.5, 11, 11), 1.5, 1.5);
+        return orb({36, 36}, {18, 17}, 15.5, blueTone(s), s, focused, square);
+    });
     addFamily(out, QStringLiteral("browse"), browseButton);
     addFamily(out, QStringLiteral("button"), [](State s, bool focused) {
         return pill({88, 29}, QRectF(2.5, 1.5, 83, 24), 7, lightTone(s), s, focused);

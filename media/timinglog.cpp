@@ -1,0 +1,3 @@
+#include "timinglog.h"
+
+Q_LOGGING_CATEGORY(vardelTiming, "vardel.timing", QtInfoMsg)
