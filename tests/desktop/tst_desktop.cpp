@@ -220,8 +220,8 @@ void TestDesktop::tabGoesDownTheWindow()
                "btnSuggest",        "btnPlay",        "btnPause",      "btnPlayClip",
                "sliderVolume",      "editOutputName", "spinFadeout",   "checkLoop",
                "editOutputFolder",  "btnBrowseOut",   "checkExport",   "comboToneKind",
-               "checkEvenLoudness", "btnGenerate",    "labelManage",   "labelHelp",
-               "labelHome",         "labelAbout",     "btnMenu"};
+               "checkEvenLoudness", "btnGenerate",    "btnWifi",       "labelManage",
+               "labelHelp",         "labelHome",      "labelAbout",    "btnMenu"};
     // The time fields and the spin box hand focus to their inner text field, and Tab steps
     // through a time field's sections before it leaves.
     const auto focusedName = [] {
@@ -260,6 +260,7 @@ void TestDesktop::everyButtonShowsFocus_data()
                              "btnSuggest",
                              "btnBrowseOut",
                              "btnGenerate",
+                             "btnWifi",
                              "checkExport",
                              "comboToneKind",
                              "sliderVolume"})
@@ -303,7 +304,8 @@ void TestDesktop::focusFrameLeavesBackgroundAlone_data()
                                                               {"btnPlayClip", "clip"},
                                                               {"btnSuggest", "suggest"},
                                                               {"btnBrowseOut", "browse"},
-                                                              {"btnGenerate", "generate"}};
+                                                              {"btnGenerate", "generate"},
+                                                              {"btnWifi", "wifi"}};
     for (const auto &[name, picture] : buttons)
         QTest::newRow(name) << QString::fromLatin1(name)
                             << QStringLiteral(":/images/%1_focus.png").arg(QLatin1String(picture));
