@@ -71,6 +71,10 @@ void TestStartup::pictureSizes_data()
             {"dlg_close_button", {24, 24}},
             {"dlg_close_hover", {24, 24}},
             {"dlg_close_down", {24, 24}},
+            // The manager's close button takes the focus: without these it would go blank.
+            {"dlg_close_focus", {24, 24}},
+            {"dlg_close_focus_hover", {24, 24}},
+            {"dlg_close_focus_down", {24, 24}},
     };
     for (const auto &[name, size] : single)
         QTest::newRow(name) << QString::fromLatin1(name) << size;
