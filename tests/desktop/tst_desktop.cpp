@@ -301,6 +301,7 @@ void TestDesktop::focusFrameLeavesBackgroundAlone_data()
                                                               {"btnPause", "pause"},
                                                               {"btnPlayClip", "clip"},
                                                               {"btnSuggest", "suggest"},
+                                                              {"btnStop", "halt"},
                                                               {"btnBrowseOut", "browse"},
                                                               {"btnGenerate", "generate"}};
     for (const auto &[name, picture] : buttons)
