@@ -40,8 +40,10 @@ void TestPreview::initTestCase()
     QVERIFY(f.dir.isValid());
 }
 
+// Each case starts from the form's values: a fade-in set by one would be kept for the next.
 void TestPreview::init()
 {
+    MainFixture::isolateSettings();
     fakes::reset();
     f.open();
 }
