@@ -219,7 +219,8 @@ Pointer at %3</source>
     </message>
     <message>
         <source>Fade in:</source>
-        <translation>フェードイン:</translation>
+        <translation>フェード
+イン:</translation>
     </message>
     <message>
         <source>&amp;Manage...</source>

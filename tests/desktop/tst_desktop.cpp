@@ -303,6 +303,7 @@ void TestDesktop::focusFrameLeavesBackgroundAlone_data()
                                                               {"btnPause", "pause"},
                                                               {"btnPlayClip", "clip"},
                                                               {"btnSuggest", "suggest"},
+                                                              {"btnStop", "halt"},
                                                               {"btnBrowseOut", "browse"},
                                                               {"btnGenerate", "generate"},
                                                               {"btnWifi", "wifi"}};

@@ -40,8 +40,10 @@ void TestPreview::initTestCase()
     QVERIFY(f.dir.isValid());
 }
 
+// Each case starts from the form's values: a fade-in set by one would be kept for the next.
 void TestPreview::init()
 {
+    MainFixture::isolateSettings();
     fakes::reset();
     f.open();
 }
@@ -116,8 +118,10 @@ void TestPreview::resumeAfterPause_data()
     QTest::addColumn<bool>("stopsAtClipEnd");
 
     QTest::newRow("Play resumes and runs on") << "btnPlay" << QStringList {"pause"} << false;
+    // The paused playback's shaping is replaced by what is set now: here, none.
     QTest::newRow("Play Clip restarts the clip")
-            << "btnPlayClip" << QStringList {"fadein 1", "seek 5", "pause"} << true;
+            << "btnPlayClip"
+            << QStringList {"fadein 1", "fadeout 0 8", "loop 5 5", "seek 5", "pause"} << true;
 }
 
 void TestPreview::resumeAfterPause()

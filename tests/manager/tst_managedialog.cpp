@@ -193,17 +193,17 @@ private slots:
         type(&dialog, QStringLiteral("Bell 2"));
         ringtoneList(&dialog)->setFocus();
         QStringList steps;
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 9; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             steps << QApplication::focusWidget()->objectName();
         }
+        // Restart iPhone, after Save To PC, is not offered for the folder standing in here.
         QCOMPARE(steps,
                  QStringList({"editName",
                               "btnRename",
                               "btnKind",
                               "btnRemove",
                               "btnIPhoneToPc",
-                              "btnRestart",
                               "btnReplace",
                               "btnPcToIPhone",
                               "btnClose",
