@@ -215,13 +215,14 @@ void TestDesktop::tabGoesDownTheWindow()
     enableAll(window.get());
     focus(child<QWidget>("btnMenu"));
     const QStringList expected
-            = {"btnMinimize",       "btnClose",       "editInputFile", "btnBrowseIn",
-               "sliderBar",         "editStartTime",  "editEndTime",   "spinFadein",
-               "btnSuggest",        "btnPlay",        "btnPause",      "btnPlayClip",
-               "sliderVolume",      "editOutputName", "spinFadeout",   "checkLoop",
-               "editOutputFolder",  "btnBrowseOut",   "checkExport",   "comboToneKind",
-               "checkEvenLoudness", "btnGenerate",    "btnWifi",       "labelManage",
-               "labelHelp",         "labelHome",      "labelAbout",    "btnMenu"};
+            = {"btnMinimize",   "btnClose",          "editInputFile",  "btnBrowseIn",
+               "sliderBar",     "editStartTime",     "editEndTime",    "spinFadein",
+               "btnSuggest",    "btnPlay",           "btnPause",       "btnPlayClip",
+               "btnStop",       "sliderVolume",      "editOutputName", "spinFadeout",
+               "checkLoop",     "editOutputFolder",  "btnBrowseOut",   "checkExport",
+               "comboToneKind", "checkEvenLoudness", "btnGenerate",    "btnWifi",
+               "labelManage",   "labelHelp",         "labelHome",      "labelAbout",
+               "btnMenu"};
     // The time fields and the spin box hand focus to their inner text field, and Tab steps
     // through a time field's sections before it leaves.
     const auto focusedName = [] {
