@@ -173,6 +173,8 @@ void MainDialog::showWaveform(const QString &wavPath)
     }
     if (!converter.started())
         setStatus(QT_TR_NOOP("The encoder could not be started."), waitedResult);
+    else if (converter.succeeded())
+        showLoaded(rememberedShapingNotice());
     else
         setStatus(QT_TR_NOOP("Could not read the audio of this file."), waitedResult);
     waitedResult = nullptr;
