@@ -22,24 +22,24 @@ constexpr double KeptShare = 0.1;
 constexpr float MinContrast = 0.025f;
 // Sections are at least this long.
 constexpr double MinSectionSeconds = 5.0;
-// A boundary must stand this many times above the change around it.
-constexpr double BoundaryOverLocal = 1.0;
+// A boundary must stand this many times above the song's median change.
+constexpr double BoundaryOverMedian = 1.0;
 
-// The change in units of its mean around it, so that a boundary stands out from its own
-// neighbourhood: a verse of busy chords changes more everywhere than a chorus of long notes.
-std::vector<float> relative(const std::vector<float> &change, int reach)
+float median(std::vector<float> values)
 {
-    const int n = int(change.size());
-    std::vector<double> prefix(size_t(n) + 1, 0.0);
-    for (int i = 0; i < n; ++i)
-        prefix[size_t(i) + 1] = prefix[size_t(i)] + change[size_t(i)];
-    std::vector<float> result(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const int from = std::max(0, i - reach), to = std::min(n, i + reach + 1);
-        const double mean = (prefix[size_t(to)] - prefix[size_t(from)]) / (to - from);
-        result[size_t(i)] = float(change[size_t(i)] / std::max(1e-6, mean));
-    }
-    return result;
+    if (values.empty())
+        return 0.0f;
+    std::nth_element(values.begin(), values.begin() + long(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+// The change in units of its median, so that the boundaries' floor suits every song.
+std::vector<float> relative(std::vector<float> change)
+{
+    const float m = std::max(1e-6f, median(change));
+    for (float &v : change)
+        v /= m;
+    return change;
 }
 
 } // namespace
@@ -60,9 +60,9 @@ Structure::Structure(const Features &features, double noveltySeconds, double lag
     const int half = std::max(2, int(std::lround(noveltySeconds / m_step)));
     // Chord changes inside a section would cut it at every turn of its progression: the change
     // in what repeats marks the sections.
-    m_change = relative(repetitionNovelty(*m_matrix, half, m_minLag), 4 * half);
+    m_change = relative(repetitionNovelty(*m_matrix, half, m_minLag));
     const int gap = std::max(2, int(std::lround(MinSectionSeconds / m_step)));
-    m_bounds = boundaries(m_change, gap, float(BoundaryOverLocal));
+    m_bounds = boundaries(m_change, gap, float(BoundaryOverMedian));
 }
 
 const std::vector<Fitness> &Structure::fitness(int span) const

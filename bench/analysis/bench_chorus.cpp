@@ -194,9 +194,6 @@ void trace(const Measured &song)
     std::printf("%s\nplan:", song.description.c_str());
     for (const songmaker::Section &s : song.sections)
         std::printf(" %s %.1f", s.name.c_str(), s.start);
-    std::printf("\nchange every 2 s:");
-    for (size_t i = 0; i < structure.change().size(); i += size_t(2.0 / structure.step()))
-        std::printf(" %.1f", structure.change()[i]);
     std::printf("\nsections (start, change, repetitions):");
     const std::vector<int> &bounds = structure.bounds();
     for (size_t k = 0; k < bounds.size(); ++k) {
@@ -244,56 +241,6 @@ void printRow(const char *name, const Tally &t)
                 percent(t.anyOfThree, t.songs),
                 percent(t.firstAtStart, t.songs));
     std::printf("\n");
-}
-
-// A song no maker wrote: the sections of one ballad cut out and put together again in a plan of
-// another kind (verse, chorus, verse, verse, bridge, chorus, chorus, with a dance track's intro
-// before them), each a sample-for-sample copy of the first of its kind.
-songmaker::Song handmade()
-{
-    const songmaker::Song ballad = balladmaker::makeSong(77, Rate);
-    const songmaker::Song dance = dancemaker::makeSong(77, Rate);
-    const auto piece = [](const songmaker::Song &from, const std::string &name) {
-        for (const songmaker::Section &s : from.sections)
-            if (s.name == name)
-                return std::vector<float>(from.samples.begin() + long(s.start * from.sampleRate),
-                                          from.samples.begin() + long(s.end * from.sampleRate));
-        return std::vector<float>();
-    };
-    songmaker::Song song;
-    song.sampleRate = Rate;
-    song.description = "by hand: dance intro, then a ballad's V C V V B C C";
-    const std::vector<std::pair<const songmaker::Song *, std::string>> plan = {{&dance, "intro"},
-                                                                               {&ballad, "verse"},
-                                                                               {&ballad, "chorus"},
-                                                                               {&ballad, "verse"},
-                                                                               {&ballad, "verse"},
-                                                                               {&ballad, "bridge"},
-                                                                               {&ballad, "chorus"},
-                                                                               {&ballad, "chorus"}};
-    for (const auto &[from, name] : plan) {
-        std::vector<float> part = piece(*from, name);
-        if (part.empty() && name == "bridge")
-            part = piece(*from, "verse");
-        const double start = song.duration();
-        song.samples.insert(song.samples.end(), part.begin(), part.end());
-        song.sections.push_back({name, start, song.duration()});
-    }
-    return song;
-}
-
-void checkHandmade(const std::string &path)
-{
-    const songmaker::Song song = handmade();
-    songmaker::writeWav(path, song);
-    const Measured m {song.description, song.sections, featuresOf(song)};
-    trace(m);
-    Tally tally;
-    measure(m,
-            analysis::Structure(m.features, analysis::Tuning().noveltySeconds),
-            analysis::Tuning(),
-            tally,
-            true);
 }
 
 Tally tallyOf(const std::vector<Measured> &songs,
@@ -416,10 +363,7 @@ int main(int argc, char **argv)
             verbose = true;
         else if (std::strcmp(argv[i], "--lag") == 0)
             Lag = std::atof(argv[++i]);
-        else if (std::strcmp(argv[i], "--handmade") == 0 && i + 1 < argc) {
-            checkHandmade(argv[++i]);
-            return 0;
-        } else if (std::strcmp(argv[i], "--tune") == 0)
+        else if (std::strcmp(argv[i], "--tune") == 0)
             tune = true;
     }
     std::vector<std::vector<Measured>> songs;
