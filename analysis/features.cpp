@@ -2,7 +2,6 @@
 
 #include "analysis/decimator.h"
 #include "analysis/loudnesstrack.h"
-#include "analysis/onsets.h"
 #include "analysis/wavstream.h"
 
 #include <algorithm>
@@ -28,7 +27,6 @@ FeatureExtractor::FeatureExtractor(int sampleRate)
                                               Features::FramesPerSecond))
     , m_loudness(std::make_unique<LoudnessTrack>(sampleRate / m_decimator->factor(),
                                                  Features::FramesPerSecond))
-    , m_onsets(std::make_unique<OnsetTrack>(sampleRate / m_decimator->factor()))
 { }
 
 FeatureExtractor::~FeatureExtractor() = default;
@@ -40,7 +38,6 @@ void FeatureExtractor::add(const float *samples, size_t count)
     m_decimator->process(samples, count, m_lowered);
     m_chroma->add(m_lowered.data(), m_lowered.size(), m_features.chroma);
     m_loudness->add(m_lowered.data(), m_lowered.size());
-    m_onsets->add(m_lowered.data(), m_lowered.size());
 }
 
 Features FeatureExtractor::finish()
@@ -49,7 +46,6 @@ Features FeatureExtractor::finish()
     m_features.power = m_loudness->finish();
     m_features.power.resize(m_features.chroma.size(),
                             m_features.power.empty() ? 0.0f : m_features.power.back());
-    m_features.onset = m_onsets->finish();
     m_features.duration = double(m_samples) / m_sampleRate;
     Features done = std::move(m_features);
     m_features = Features();

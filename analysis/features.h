@@ -13,7 +13,6 @@ namespace analysis {
 class ChromaFrames;
 class Decimator;
 class LoudnessTrack;
-class OnsetTrack;
 
 // What the suggestion needs of a song, ten frames a second: a few hundred bytes a second, so
 // that an hour of audio stays small.
@@ -23,8 +22,6 @@ struct Features
 
     std::vector<Chroma> chroma;
     std::vector<float> power; // loudness as power, per frame
-    // How sharply sound sets in, OnsetTrack::PerSecond values a second, for starting on a note.
-    std::vector<float> onset;
     double duration = 0.0; // seconds of audio taken in
 };
 
@@ -47,7 +44,6 @@ private:
     std::unique_ptr<Decimator> m_decimator;
     std::unique_ptr<ChromaFrames> m_chroma;
     std::unique_ptr<LoudnessTrack> m_loudness;
-    std::unique_ptr<OnsetTrack> m_onsets;
     std::vector<float> m_lowered;
     Features m_features;
 };

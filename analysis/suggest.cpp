@@ -1,9 +1,7 @@
 #include "analysis/suggest.h"
 
 #include "analysis/fitness.h"
-#include "analysis/onsets.h"
-#include "analysis/sections.h"
-#include "analysis/structure.h"
+#include "analysis/selfsimilarity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +11,19 @@ namespace analysis {
 
 namespace {
 
+// Two frames a second are fine enough for where a chorus starts and keep the matrix small:
+// at most MaxFrames frames square, 9 MB. Longer files take a coarser step.
+constexpr int BaseHop = 5;
+constexpr int MaxFrames = 1500;
+// Similarity is averaged along a repetition over two seconds: longer blurs a chorus's tune into
+// the chords it shares with the verses.
+constexpr double SmoothingSeconds = 2.0;
+// The share of the matrix's cells kept as similar.
+constexpr double KeptShare = 0.1;
+// Songs stand 0.04 and more above their typical similarity, speech about 0.015, noise nothing.
+constexpr float MinContrast = 0.025f;
 // Below this fitness a stretch does not count as repeated.
 constexpr double MinFitness = 0.2;
-// How far a section's start may move to the onset of its first note.
-constexpr double SnapReach = 0.6;
 
 bool overlaps(const std::vector<Suggestion> &chosen, double start, double end)
 {
@@ -26,60 +33,24 @@ bool overlaps(const std::vector<Suggestion> &chosen, double start, double end)
     return false;
 }
 
-float meanOf(const std::vector<float> &values, int from, int to)
-{
-    to = std::min(to, int(values.size()));
-    double sum = 0.0;
-    for (int i = from; i < to; ++i)
-        sum += values[size_t(i)];
-    return to > from ? float(sum / (to - from)) : 0.0f;
-}
-
-// The section boundary near a repeated stretch that begins its most repeated part: the stretch
-// most repeated as a whole often opens with a verse that comes back before each chorus, which
-// recurs more often and later.
-int sectionStart(const Structure &song, int stretch, int span, const Tuning &tuning)
-{
-    const std::vector<float> &repeats = song.repetitions();
-    const double most = std::max(1e-6f, *std::max_element(repeats.begin(), repeats.end()));
-    const std::vector<int> &b = song.bounds();
-    int best = stretch;
-    double bestScore = -1e9;
-    for (size_t k = 0; k < b.size(); ++k) {
-        if (b[k] < stretch - int(tuning.reachBefore * span)
-            || b[k] > stretch + int(tuning.reachAfter * span))
-            continue;
-        const int next = k + 1 < b.size() ? b[k + 1] : song.frames();
-        const int length = next - b[k];
-        const double section = meanOf(repeats, b[k], std::min(next, b[k] + span)) / most;
-        const double clip = meanOf(repeats, b[k], b[k] + span) / most;
-        const double followed = repeatsAt(song.matrix(), b[k], length, length);
-        const int before = k > 0 ? b[k] - b[k - 1] : 0;
-        const double preceded = k > 0 ? repeatsAt(song.matrix(), b[k - 1], before, before) : 0.0;
-        const double score = tuning.section * section + tuning.clip * clip
-                + tuning.followed * followed - tuning.preceded * preceded
-                + tuning.late * b[k] / song.frames()
-                - tuning.distance * std::abs(b[k] - stretch) / span;
-        if (score > bestScore) {
-            bestScore = score;
-            best = b[k];
-        }
-    }
-    return best;
-}
-
 void addByRepetition(const Features &features,
-                     const Structure &song,
                      double length,
                      int count,
-                     const Tuning &tuning,
                      std::vector<Suggestion> &chosen)
 {
-    const int span = int(std::lround(length / song.step()));
+    const int frames = int(features.chroma.size());
+    const int hop = std::max(BaseHop, (frames + MaxFrames - 1) / MaxFrames);
+    const double step = double(hop) / Features::FramesPerSecond;
+    const int span = int(std::lround(length / step));
+    const std::vector<Chroma> sequence = reduceChroma(features.chroma, hop);
     // A repetition needs room for the stretch twice.
-    if (!song.repeats() || span < 1 || song.frames() < 2 * span)
+    if (span < 1 || int(sequence.size()) < 2 * span)
         return;
-    const std::vector<Fitness> &fitness = song.fitness(span);
+    const int smoothing = std::max(2, int(std::lround(SmoothingSeconds / step)));
+    const SimilarityMatrix matrix(sequence, smoothing, KeptShare);
+    if (matrix.contrast() < MinContrast)
+        return;
+    const std::vector<Fitness> fitness = allFitness(matrix, span);
     std::vector<int> order(fitness.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&fitness](int a, int b) {
@@ -88,9 +59,7 @@ void addByRepetition(const Features &features,
     for (int at : order) {
         if (int(chosen.size()) >= count || fitness[size_t(at)].fitness < MinFitness)
             break;
-        const double boundary = sectionStart(song, at, span, tuning) * song.step();
-        const double start = std::min(snapToOnset(features.onset, boundary, SnapReach),
-                                      features.duration - length);
+        const double start = std::min(at * step, features.duration - length);
         if (!overlaps(chosen, start, start + length))
             chosen.push_back(
                     {start, start + length, fitness[size_t(at)].fitness, Rule::Repetition});
@@ -141,29 +110,6 @@ const char *ruleName(Rule rule)
 
 std::vector<Suggestion> suggest(const Features &features, double length, int count)
 {
-    return suggest(features, length, count, Tuning());
-}
-
-std::vector<Suggestion> suggest(const Features &features,
-                                double length,
-                                int count,
-                                const Tuning &tuning)
-{
-    if (count < 1 || !(length > 0.0) || features.duration <= length)
-        return suggest(features, Structure(), length, count, tuning);
-    return suggest(features,
-                   Structure(features, tuning.noveltySeconds, tuning.lagSeconds),
-                   length,
-                   count,
-                   tuning);
-}
-
-std::vector<Suggestion> suggest(const Features &features,
-                                const Structure &structure,
-                                double length,
-                                int count,
-                                const Tuning &tuning)
-{
     std::vector<Suggestion> chosen;
     if (count < 1 || features.duration <= 0.0 || !(length > 0.0))
         return chosen;
@@ -171,7 +117,7 @@ std::vector<Suggestion> suggest(const Features &features,
         chosen.push_back({0.0, features.duration, 0.0, Rule::WholeFile});
         return chosen;
     }
-    addByRepetition(features, structure, length, count, tuning, chosen);
+    addByRepetition(features, length, count, chosen);
     addByLoudness(features, length, count, chosen);
     return chosen;
 }
