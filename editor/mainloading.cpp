@@ -154,7 +154,8 @@ void MainDialog::endJob()
 void MainDialog::showWaveform(const QString &wavPath)
 {
     if (converter.succeeded() && QFile::exists(wavPath)) {
-        // The status says the file is loaded once its picture is there.
+        // The status says the file is loaded, and the strip shows, once its picture is there.
+        ui->sliderBar->hide();
         fileIntake.read(wavPath, wavePixels());
         return;
     }
@@ -172,6 +173,7 @@ void MainDialog::takeIntake(const WavIntake &intake)
 {
     setStatus(QT_TR_NOOP("File loaded."), waitedResult);
     waitedResult = nullptr;
+    ui->sliderBar->show();
     wholeWaveImage = intake.image;
     wholeWaveImage.setDevicePixelRatio(ui->sliderBar->devicePixelRatioF());
     waveSummary = intake.summary;
