@@ -167,7 +167,8 @@ void MainDialog::showLoaded(const QString &notice)
 void MainDialog::showWaveform(const QString &wavPath)
 {
     if (converter.succeeded() && QFile::exists(wavPath)) {
-        // The status says the file is loaded once its picture is there.
+        // The status says the file is loaded, and the strip shows, once its picture is there.
+        ui->sliderBar->hide();
         fileIntake.read(wavPath, wavePixels());
         return;
     }
@@ -187,6 +188,7 @@ void MainDialog::takeIntake(const WavIntake &intake)
 {
     showLoaded(rememberedShapingNotice());
     waitedResult = nullptr;
+    ui->sliderBar->show();
     wholeWaveImage = intake.image;
     wholeWaveImage.setDevicePixelRatio(ui->sliderBar->devicePixelRatioF());
     waveSummary = intake.summary;
