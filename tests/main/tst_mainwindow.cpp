@@ -1,6 +1,6 @@
-#include "core/decodefolder.h"
 #include "app/settings.h"
 #include "app/skin.h"
+#include "core/decodefolder.h"
 #include "editor/volumeslider.h"
 #include "mainfixture.h"
 
