@@ -80,8 +80,10 @@ void StatusLine::showSaved(const QString &text, const QString &savedAs, const QS
     const int room = label->contentsRect().width() - metrics.horizontalAdvance(around) - 8;
     const QString shown = elidedPlace(place, metrics, room);
     const QString folder = QUrl::fromLocalFile(QFileInfo(file).absolutePath()).toString();
-    const QString link = QStringLiteral("<a href=\"%1\">%2</a>")
-                                 .arg(folder.toHtmlEscaped(), shown.toHtmlEscaped());
+    // The colour is named in the link too: the skin's style sheet keeps the label's palette.
+    const QString link
+            = QStringLiteral("<a href=\"%1\" style=\"color:%3\">%2</a>")
+                      .arg(folder.toHtmlEscaped(), shown.toHtmlEscaped(), linkColour().name());
     label->setTextFormat(Qt::RichText);
     label->setText(text.toHtmlEscaped() + QLatin1Char(' ') + savedAs.toHtmlEscaped().arg(link));
     label->setToolTip(whole);
