@@ -112,7 +112,10 @@ void TestWifiWindow::dialogServesTheRingtone()
         QVERIFY(shortUrl != url);
         QCOMPARE(decodeQr(qr->grab().toImage()), QStringList {shortUrl});
         QVERIFY(!offer->isVisible());
-        QCOMPARE(exchange(port, "GET /" + token + "/ HTTP/1.1").status, 404);
+        // The old address serves nothing: its token is unknown (404) where the new server took
+        // the same port, or nothing listens there any more (no answer) where it took another.
+        const int oldStatus = exchange(port, "GET /" + token + "/ HTTP/1.1").status;
+        QVERIFY2(oldStatus == 404 || oldStatus == 0, qPrintable(QString::number(oldStatus)));
         QFile shortFile(f.dir.filePath(QStringLiteral("out/Wake 30 s.m4r")));
         QVERIFY(shortFile.open(QIODevice::ReadOnly));
         const quint16 shortPort = quint16(shape.match(shortUrl).captured(1).toUInt());
