@@ -839,7 +839,9 @@ void TestEncoder::leftoversOfGoneEncodersAreSwept()
     const QStringList kept = {name(QCoreApplication::applicationPid(), "x1Y2z3"),
                               name(goneId, "short"),
                               ".encoding-other"};
-    for (const QString &file : QStringList(kept) << dead) {
+    // A named list: a temporary's operator<< would leave the loop a dangling reference.
+    const QStringList made = QStringList(kept) << dead;
+    for (const QString &file : made) {
         QFile leftover(folder + QLatin1Char('/') + file);
         QVERIFY(leftover.open(QIODevice::WriteOnly));
     }
